@@ -1,0 +1,169 @@
+// The date core: the date value, the calendar primitives, moving a date by
+// an amount of one unit, counting the units between two dates, and the phrase
+// that describes a difference. Toolkit-free; every routine is stateless apart
+// from the date-format settings that LongDateText reads.
+//
+// The hub of all arithmetic is one serial day count: a TDateTime's whole part
+// is the day number counted from 30 December 1899 (day 0). Everything else is
+// converted to it, worked on as integers, and converted back.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+// A date: whole part = day number (day 0 is 30 December 1899, day 1 is
+// 31 December 1899, day -1 is 29 December 1899); fraction = time of day.
+using TDateTime = double;
+
+// Raised by MakeDate ("Invalid argument to date encode") and by TextToInt
+// ("'<text>' is not a valid integer value"); what() is exactly that text.
+class TConvertError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The six date units, in their fixed order. Stored in one byte.
+enum TDateKind : std::uint8_t {
+    dkDays = 0,
+    dkWeekdays = 1,
+    dkWeeks = 2,
+    dkFortnights = 3,
+    dkMonths = 4,
+    dkYears = 5,
+};
+
+// Year, month and day as SplitDate returns them. The year is full width:
+// days after 31 December 9999 split into years above 9999.
+struct TDateParts {
+    std::int64_t Year;
+    int Month;
+    int Day;
+    friend bool operator==(const TDateParts&, const TDateParts&) = default;
+};
+
+// ---------------------------------------------------------------------------
+// Date-format settings read by LongDateText. They start as the fallbacks
+// (pattern "mmmm d, yyyy", separator "/", English names); the program fills
+// them from the user's locale at start-up and whenever the locale changes.
+// All text is UTF-8.
+struct TDateFormatSettings {
+    std::string LongDatePattern = "mmmm d, yyyy";
+    std::string DateSeparator = "/";
+    std::array<std::string, 12> LongMonthNames{"January", "February", "March",     "April",
+                                               "May",     "June",     "July",      "August",
+                                               "September", "October", "November", "December"};
+    std::array<std::string, 12> ShortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    // Index 0 is Sunday, as WeekdayOf(D) - 1.
+    std::array<std::string, 7> LongDayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                            "Thursday", "Friday", "Saturday"};
+    std::array<std::string, 7> ShortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+};
+
+// The settings in force. The program writes them from its one thread.
+TDateFormatSettings& DateFormatSettings();
+
+// ---------------------------------------------------------------------------
+// Calendar primitives
+
+// Returns the day number of Year-Month-Day in the proleptic Gregorian calendar.
+// Valid: 1 <= Year <= 9999, 1 <= Month <= 12, 1 <= Day <= MonthLength(Year, Month).
+// Raises TConvertError("Invalid argument to date encode") for anything else.
+TDateTime MakeDate(std::int64_t Year, int Month, int Day);
+
+// Returns the Gregorian year, month and day of D. D is first rounded to the
+// nearest millisecond; the day is its whole part, taken towards zero. Works in
+// 64-bit for any day number a double can hold as a whole number; years above
+// 9999 come back in full. Every day on or before 31 December of year 0
+// (day number -693594 or less) splits into {0, 0, 0}. Never raises.
+TDateParts SplitDate(TDateTime D);
+
+// Returns 1 (Sunday) to 7 (Saturday) for the day of D, for every day number,
+// also before year 1. Day 0 is a Saturday. Never raises.
+int WeekdayOf(TDateTime D);
+
+// True when Year is divisible by 4 and either not by 100 or by 400.
+bool YearIsLeap(std::int64_t Year);
+
+// Returns 28 to 31: the length of Month (1 to 12) in Year.
+int MonthLength(std::int64_t Year, int Month);
+
+// The integer part of x, towards zero, as a 64-bit integer. x must lie within
+// the 64-bit range.
+std::int64_t WholePart(long double x);
+
+// x minus its integer part; it has the sign of x.
+long double FractionPart(long double x);
+
+// The current local date and time from the local clock.
+TDateTime CurrentDateTime();
+
+// Returns D written with Pattern, in the pattern language of the long date
+// format: d, dd (day), ddd, dddd (short and long weekday name), m, mm (month
+// number), mmm, mmmm (short and long month name), y or yy (two-digit year),
+// yyy or more (four-digit year), "/" (date separator), text in single or
+// double quotes copied as it stands; letters in either case; any other
+// character copied. Names and separator come from DateFormatSettings().
+// Raises nothing.
+std::string FormatDateText(const std::string& Pattern, TDateTime D);
+
+// Returns D in the user's long date format (the "dddddd" format code):
+// FormatDateText(DateFormatSettings().LongDatePattern, D).
+std::string LongDateText(TDateTime D);
+
+// Decimal text of N, with a leading "-" when negative, no digit grouping.
+std::string IntToText(std::int32_t N);
+
+// Returns the 32-bit integer that S holds. Accepted: leading spaces, then
+// either an optional sign and decimal digits within the 32-bit range, or an
+// unsigned hexadecimal number after "$", "x", "X", "0x" or "0X" with at most
+// eight significant digits, read as signed 32 bits ("$FFFFFFFF" is -1).
+// Nothing may follow. Raises TConvertError("'S' is not a valid integer value").
+std::int32_t TextToInt(const std::string& S);
+
+// ---------------------------------------------------------------------------
+// Date offsets
+
+// Returns ADate moved by Amount units of Kind (Amount may be negative or 0).
+// Days, weeks and fortnights add Amount, Amount x 7 and Amount x 14 days and
+// never raise. Weekdays step over Saturdays and Sundays: the result is the
+// N-th Monday-to-Friday day after ADate (N = WholePart(Amount) > 0) or the
+// |N|-th before it (N < 0); N = 0 leaves ADate as it is, even on a weekend.
+// Months go through AddMonthsClamped. Years keep month and day, except that
+// 29 February becomes 28 February in a common year; a fractional year adds
+// its fraction x 365.25 days. The time of day of ADate is carried over.
+// Months and years raise TConvertError("Invalid argument to date encode")
+// when the result, or ADate itself, lies outside the years 1 to 9999.
+TDateTime AddDateUnits(TDateKind Kind, TDateTime ADate, long double Amount);
+
+// Returns ADate moved by WholePart(Amount) calendar months, its day clamped
+// to the end of the target month (31 January + 1 month = 28 or 29 February),
+// plus FractionPart(Amount) x 30 days. Raises TConvertError("Invalid argument
+// to date encode") when ADate or the target lies outside the years 1 to 9999.
+TDateTime AddMonthsClamped(TDateTime ADate, long double Amount);
+
+// ---------------------------------------------------------------------------
+// Date differences. Every count is signed: >= 0 when EndDate is after
+// StartDate, <= 0 when it is before; whole units only, divisions truncate
+// towards zero (-9 days are -1 week and 0 fortnights).
+
+// The count of whole units of Kind from StartDate to EndDate.
+std::int32_t DateUnitsBetween(TDateKind Kind, TDateTime StartDate, TDateTime EndDate);
+
+// Whole calendar months from StartDate to EndDate. A month counts only once
+// the earlier date's day of the month is reached in the later month.
+std::int32_t WholeMonthsBetween(TDateTime StartDate, TDateTime EndDate);
+
+// Monday-to-Friday days after the earlier date up to and including the later
+// one, negated when EndDate is before StartDate. Constant time.
+std::int32_t WeekdaysBetween(TDateTime StartDate, TDateTime EndDate);
+
+// ---------------------------------------------------------------------------
+// Difference phrase
+
+// The distance from StartDate to EndDate in words, such as
+// "2 years, 2 months, 2 weeks and 1 day", with " ago" appended when EndDate is
+// before StartDate; empty text for the same day.
+std::string DiffPhrase(TDateTime StartDate, TDateTime EndDate);

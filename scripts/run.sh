@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds the program and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$(nproc)" --target morvane
+exec build/ui/morvane

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs every Debian package that the build, the tests and the benchmarks
+# need. Idempotent: packages already installed are skipped, and the package
+# lists are refreshed only when something is missing.
+set -euo pipefail
+
+packages=(
+  # toolchain and build
+  g++ cmake ninja-build pkg-config git
+  # date core tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev libhowardhinnant-date-dev
+  # version resource, fixtures and the fuzzer
+  clang lld llvm libclang-rt-14-dev
+  # the program
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libjpeg62-turbo-dev
+  # windows under a virtual display, screenshots, fonts
+  xvfb xauth imagemagick fonts-dejavu-core librsvg2-bin
+  # desktop integration checks and packaging
+  desktop-file-utils appstream dpkg-dev file
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$'; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]})); then
+  echo "setup: installing ${missing[*]}"
+  sudo_cmd=()
+  if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Sets up the machine, then builds and runs every test twice: once in a normal
+# build (build/) and once under AddressSanitizer + UndefinedBehaviorSanitizer
+# (build-asan/), which halts on the first report.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+
+echo "== normal build =="
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== sanitizer build (ASan + UBSan) =="
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMORVANE_SANITIZE=ON \
+  -DMORVANE_BUILD_BENCH=OFF
+cmake --build build-asan -j "$jobs"
+ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1 \
+UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE no-sanitize
