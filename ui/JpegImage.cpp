@@ -76,7 +76,7 @@ bool DecompressInto(const unsigned char* Data, unsigned long Size, QImage* Out,
     if (Info->image_width > static_cast<JDIMENSION>(MaxJpegSide) ||
         Info->image_height > static_cast<JDIMENSION>(MaxJpegSide) || Pixels > MaxJpegPixels) {
         std::snprintf(Err->Message, sizeof Err->Message,
-                      "the picture declares %u x %u pixels; at most %d pixels per side and "
+                      "The picture declares %u x %u pixels; at most %d pixels per side and "
                       "%lld megapixels are accepted",
                       Info->image_width, Info->image_height, MaxJpegSide,
                       MaxJpegPixels / (1024 * 1024));
@@ -96,7 +96,7 @@ bool DecompressInto(const unsigned char* Data, unsigned long Size, QImage* Out,
         break;
     default: // CMYK, YCCK and unknown models
         std::snprintf(Err->Message, sizeof Err->Message,
-                      "the picture's colour model (%d components) is not supported",
+                      "The picture's colour model (%d components) is not supported",
                       Info->num_components);
         jpeg_destroy_decompress(Info);
         return false;
@@ -108,7 +108,7 @@ bool DecompressInto(const unsigned char* Data, unsigned long Size, QImage* Out,
                   Format);
     if (Out->isNull()) {
         std::snprintf(Err->Message, sizeof Err->Message,
-                      "not enough memory for a picture of %u x %u pixels", Info->output_width,
+                      "Not enough memory for a picture of %u x %u pixels", Info->output_width,
                       Info->output_height);
         jpeg_destroy_decompress(Info);
         return false;
