@@ -8,7 +8,8 @@
 #include <map>
 
 // The pictures are compiled into this static library; naming the resource
-// here pulls its object file into every program that loads a picture.
+// here pulls its object file into every program that registers the JPEG
+// format or loads a picture, and makes :/pictures/ readable from then on.
 static void InitPictureResources()
 {
     static const bool Done = [] {
@@ -43,6 +44,7 @@ void RegisterPictureFormat(const QString& Extension, const QString& Description,
 
 void RegisterJpegFormat()
 {
+    InitPictureResources();
     const QString Description = QStringLiteral("JPEG Image File");
     RegisterPictureFormat(QStringLiteral("jpeg"), Description, DecodeJpeg);
     RegisterPictureFormat(QStringLiteral("jpg"), Description, DecodeJpeg);

@@ -38,8 +38,9 @@ void RegisterPictureFormat(const QString& Extension, const QString& Description,
                            TPictureDecoder Decode);
 
 // Registers the JPEG decoder (DecodeJpeg) under "jpeg" and "jpg" with the
-// description "JPEG Image File". Start-up calls it once; calling it again
-// changes nothing.
+// description "JPEG Image File", and makes the stored pictures under
+// :/pictures/ readable. Start-up calls it once; calling it again changes
+// nothing.
 void RegisterJpegFormat();
 
 // Returns the format registered for Extension (without the dot; any letter
