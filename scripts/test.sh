@@ -22,3 +22,6 @@ cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1 \
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE no-sanitize
+
+echo "== fuzzing the version-information reader (60 s) =="
+bash scripts/fuzz.sh 60
