@@ -1,0 +1,80 @@
+// libFuzzer target for the portable version-information layer. Each input is
+// read twice: as a whole file (PE or ELF: locate the version resource, load
+// it, query it) and as a bare version block. Every answer must point inside
+// the buffer it came from; the sanitizers catch any read or write outside.
+#include "VersionResource.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const Paths[] = {
+    "StringFileInfo\\040904E4\\CompanyName",
+    "StringFileInfo\\040904E4\\FileDescription",
+    "StringFileInfo\\040904E4\\FileVersion",
+    "StringFileInfo\\040904E4\\InternalName",
+    "StringFileInfo\\040904E4\\LegalCopyright",
+    "StringFileInfo\\040904E4\\LegalTradeMarks",
+    "StringFileInfo\\040904E4\\OriginalFilename",
+    "StringFileInfo\\040904E4\\ProductName",
+    "StringFileInfo\\040904E4\\ProductVersion",
+    "StringFileInfo\\040904E4\\Comments",
+    "StringFileInfo\\040904E4\\Release",
+    "\\",
+    "",
+    "\\VarFileInfo\\Translation",
+    "\\StringFileInfo\\040904E4",
+};
+
+void Check(bool Condition) {
+    if (!Condition) {
+        std::abort();
+    }
+}
+
+void QueryOne(std::vector<unsigned char>& Buffer, const char* Path) {
+    void* Value = nullptr;
+    unsigned Len = 12345;
+    if (!verinfo::QueryVersionValue(Buffer.data(), Path, &Value, &Len)) {
+        Check(Len == 0 && Value == nullptr);
+        return;
+    }
+    const auto* P = static_cast<const unsigned char*>(Value);
+    Check(P >= Buffer.data() && P + Len <= Buffer.data() + Buffer.size());
+}
+
+void QueryAll(std::vector<unsigned char>& Buffer, const uint8_t* Data, size_t Size) {
+    for (const char* Path : Paths) {
+        QueryOne(Buffer, Path);
+    }
+    // A path taken from the input's last bytes, for the path parser.
+    const size_t Tail = Size < 24 ? Size : 24;
+    const std::string Path(reinterpret_cast<const char*>(Data + Size - Tail), Tail);
+    QueryOne(Buffer, Path.c_str());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
+    const std::span<const unsigned char> Bytes(Data, Size);
+
+    const verinfo::MemorySource Source(Bytes);
+    if (const std::uint32_t Need = verinfo::VersionInfoSize(Source)) {
+        std::vector<unsigned char> Buffer(Need);
+        if (verinfo::LoadVersionInfo(Source, Buffer.data(), Need)) {
+            QueryAll(Buffer, Data, Size);
+        }
+    }
+
+    const std::uint16_t Root = Size >= 2 ? static_cast<std::uint16_t>(Data[0] | Data[1] << 8) : 0;
+    if (const std::uint32_t Need = verinfo::VersionBufferSize(Size, Root)) {
+        std::vector<unsigned char> Buffer(Need);
+        Check(verinfo::PrepareVersionBuffer(Bytes, Buffer.data(), Need));
+        QueryAll(Buffer, Data, Size);
+    }
+    return 0;
+}

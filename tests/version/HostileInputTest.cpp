@@ -1,0 +1,282 @@
+// Damaged and hostile files: every read must stay inside the bytes given
+// (the sanitizer build checks that), and what is found must be either the
+// true value or nothing.
+#include "GetFileVerInfo.h"
+#include "VersionResource.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Fixtures.h"
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+using Found = std::vector<int>; // positions in VersionKeys that read a value
+
+const Found All = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+const Found None = {};
+
+std::uint64_t Get(const Bytes& B, std::size_t Off, int Size) {
+    std::uint64_t V = 0;
+    for (int I = Size - 1; I >= 0; --I) {
+        V = V << 8 | B.at(Off + static_cast<std::size_t>(I));
+    }
+    return V;
+}
+
+void Set(Bytes& B, std::size_t Off, int Size, std::uint64_t V) {
+    for (int I = 0; I < Size; ++I, V >>= 8) {
+        B.at(Off + static_cast<std::size_t>(I)) = static_cast<unsigned char>(V & 0xFF);
+    }
+}
+
+// Reads every key the way ReadVersionStrings does, from memory.
+std::vector<std::optional<std::string>> ReadKeys(const Bytes& Buffer) {
+    std::vector<std::optional<std::string>> Out(VersionKeys.size());
+    for (std::size_t I = 0; I < VersionKeys.size(); ++I) {
+        const std::string Path = std::string("StringFileInfo\\040904E4\\") + VersionKeys[I];
+        void* Value = nullptr;
+        unsigned Len = 0;
+        if (verinfo::QueryVersionValue(const_cast<unsigned char*>(Buffer.data()), Path.c_str(), &Value, &Len)) {
+            Out[I] = static_cast<const char*>(Value);
+        }
+    }
+    return Out;
+}
+
+std::vector<std::optional<std::string>> ReadFileKeys(const Bytes& File) {
+    const verinfo::MemorySource Source(File);
+    const std::uint32_t Size = verinfo::VersionInfoSize(Source);
+    if (Size == 0) {
+        return std::vector<std::optional<std::string>>(VersionKeys.size());
+    }
+    Bytes Buffer(Size);
+    EXPECT_TRUE(verinfo::LoadVersionInfo(Source, Buffer.data(), Size));
+    return ReadKeys(Buffer);
+}
+
+std::vector<std::optional<std::string>> ReadBlockKeys(const Bytes& Block) {
+    const std::uint16_t Root = Block.size() >= 2 ? static_cast<std::uint16_t>(Block[0] | Block[1] << 8) : 0;
+    Bytes Buffer(std::max<std::uint32_t>(verinfo::VersionBufferSize(Block.size(), Root), 2));
+    verinfo::PrepareVersionBuffer(Block, Buffer.data(), static_cast<std::uint32_t>(Buffer.size()));
+    return ReadKeys(Buffer);
+}
+
+void ExpectFound(const std::vector<std::optional<std::string>>& Keys, const Found& Expected) {
+    for (int I = 0; I < static_cast<int>(Keys.size()); ++I) {
+        const bool Wanted = std::find(Expected.begin(), Expected.end(), I) != Expected.end();
+        EXPECT_EQ(Keys[static_cast<std::size_t>(I)].has_value(), Wanted) << VersionKeys[static_cast<std::size_t>(I)];
+        if (Wanted && Keys[static_cast<std::size_t>(I)]) {
+            EXPECT_EQ(*Keys[static_cast<std::size_t>(I)], fixtures::Complete[static_cast<std::size_t>(I)]);
+        }
+    }
+}
+
+// --- where things are in the PE32+ fixture --------------------------------
+
+struct PeLayout {
+    std::size_t Optional, SectionTable, ResourceDirEntry, RsrcSection, Root;
+    std::size_t TypeEntry, NamesDir, NameEntry, LangsDir, LangEntry, DataEntry;
+};
+
+PeLayout LayOut(const Bytes& B) {
+    PeLayout L{};
+    const std::size_t Coff = Get(B, 0x3C, 4) + 4;
+    L.Optional = Coff + 20;
+    L.SectionTable = L.Optional + Get(B, Coff + 16, 2);
+    L.ResourceDirEntry = L.Optional + 112 + 16;
+    const std::uint64_t Rva = Get(B, L.ResourceDirEntry, 4);
+    for (std::size_t S = L.SectionTable;; S += 40) {
+        if (std::memcmp(&B.at(S), ".rsrc", 5) == 0) {
+            L.RsrcSection = S;
+            L.Root = Get(B, S + 20, 4) + (Rva - Get(B, S + 12, 4));
+            break;
+        }
+    }
+    L.TypeEntry = L.Root + 16;
+    L.NamesDir = Get(B, L.TypeEntry + 4, 4) & 0x7FFFFFFF;
+    L.NameEntry = L.Root + L.NamesDir + 16;
+    L.LangsDir = Get(B, L.NameEntry + 4, 4) & 0x7FFFFFFF;
+    L.LangEntry = L.Root + L.LangsDir + 16;
+    L.DataEntry = L.Root + Get(B, L.LangEntry + 4, 4);
+    return L;
+}
+
+// --- where things are in the ELF64 fixture --------------------------------
+
+struct ElfLayout {
+    std::size_t SectionTable, EntrySize, Count, Names, VersionHeader;
+};
+
+ElfLayout LayOutElf(const Bytes& B) {
+    ElfLayout L{};
+    L.SectionTable = Get(B, 0x28, 8);
+    L.EntrySize = Get(B, 0x3A, 2);
+    L.Count = Get(B, 0x3C, 2);
+    const std::size_t NamesHeader = L.SectionTable + Get(B, 0x3E, 2) * L.EntrySize;
+    L.Names = Get(B, NamesHeader + 24, 8);
+    for (std::size_t I = 0; I < L.Count; ++I) {
+        const std::size_t H = L.SectionTable + I * L.EntrySize;
+        if (std::strcmp(reinterpret_cast<const char*>(&B.at(L.Names + Get(B, H, 4))), ".vsinfo") == 0) {
+            L.VersionHeader = H;
+        }
+    }
+    EXPECT_NE(L.VersionHeader, 0u);
+    return L;
+}
+
+struct PatchRow {
+    const char* Name;
+    std::function<void(Bytes&)> Patch;
+    Found Expected;
+};
+
+} // namespace
+
+TEST(HostileInput, TruncatedFilesYieldAllOrNothing) {
+    for (const char* Name : {"complete_pe64.dll", "complete_pe32.dll", "complete_elf64.so", "complete_elf32.o",
+                             "complete_elf64be.o"}) {
+        SCOPED_TRACE(Name);
+        const Bytes File = fixtures::ReadBytes(fixtures::Path(Name));
+        ASSERT_GT(File.size(), 256u);
+        ExpectFound(ReadFileKeys(File), All);
+        std::size_t Runs = 0;
+        std::size_t Complete = 0;
+        for (std::size_t Length = 0; Length < File.size(); ++Length, ++Runs) {
+            const Bytes Cut(File.begin(), File.begin() + static_cast<long>(Length)); // exact size for ASan
+            const auto Keys = ReadFileKeys(Cut);
+            const bool Any = std::any_of(Keys.begin(), Keys.end(), [](const auto& K) { return K.has_value(); });
+            if (Any) {
+                ++Complete;
+                ExpectFound(Keys, All);
+            }
+        }
+        EXPECT_EQ(Runs, File.size());
+        // PE: the resource lies before the file's end, so longer cuts still hold
+        // it; ELF: the section table comes last, so no cut does.
+        if (std::string(Name).find(".dll") != std::string::npos) {
+            EXPECT_GT(Complete, 0u);
+        }
+    }
+}
+
+TEST(HostileInput, TruncatedBlocksYieldPrefixesOfTheTrueValues) {
+    const Bytes Block = fixtures::ReadBytes(fixtures::Path("complete.bin"));
+    std::size_t Runs = 0;
+    for (std::size_t Length = 0; Length <= Block.size(); ++Length, ++Runs) {
+        const Bytes Cut(Block.begin(), Block.begin() + static_cast<long>(Length));
+        const auto Keys = ReadBlockKeys(Cut);
+        for (std::size_t I = 0; I < 10; ++I) {
+            if (Keys[I]) {
+                EXPECT_EQ(fixtures::Complete[I].rfind(*Keys[I], 0), 0u) << "length " << Length << ": " << *Keys[I];
+            }
+        }
+    }
+    EXPECT_EQ(Runs, Block.size() + 1);
+}
+
+TEST(HostileInput, PatchedPeFiles) {
+    const Bytes Original = fixtures::ReadBytes(fixtures::Path("complete_pe64.dll"));
+    const PeLayout L = LayOut(Original);
+    const PatchRow Rows[] = {
+        {"unpatched", [](Bytes&) {}, All},
+        {"PE header offset past the end", [](Bytes& B) { Set(B, 0x3C, 4, 0xFFFFFFF0); }, None},
+        {"PE header offset at the last bytes", [](Bytes& B) { Set(B, 0x3C, 4, B.size() - 2); }, None},
+        {"unknown optional header magic", [&](Bytes& B) { Set(B, L.Optional, 2, 0x30B); }, None},
+        {"65535 sections", [&](Bytes& B) { Set(B, L.Optional - 18, 2, 0xFFFF); }, All},
+        {"resource directory size 4 GiB", [&](Bytes& B) { Set(B, L.ResourceDirEntry + 4, 4, 0xFFFFFFFF); }, All},
+        {"resource RVA in no section", [&](Bytes& B) { Set(B, L.ResourceDirEntry, 4, 0x7FFFFFF0); }, None},
+        {"resource section data past the end", [&](Bytes& B) { Set(B, L.RsrcSection + 20, 4, 0xFFFFFE00); }, None},
+        {"resource section size 4 GiB", [&](Bytes& B) { Set(B, L.RsrcSection + 16, 4, 0xFFFFFFFF); }, All},
+        {"root directory claims 65535 entries", [&](Bytes& B) { Set(B, L.Root + 14, 2, 0xFFFF); }, None},
+        {"type directory points back at the root", [&](Bytes& B) { Set(B, L.TypeEntry + 4, 4, 0x80000000); }, None},
+        {"name directory points at itself", [&](Bytes& B) { Set(B, L.NameEntry + 4, 4, 0x80000000 | L.NamesDir); }, None},
+        {"name directory past the section", [&](Bytes& B) { Set(B, L.TypeEntry + 4, 4, 0xFFFFFFF0); }, None},
+        {"language entry is a directory", [&](Bytes& B) { Set(B, L.LangEntry + 4, 4, 0x80000000 | L.LangsDir); }, None},
+        {"data entry past the section", [&](Bytes& B) { Set(B, L.LangEntry + 4, 4, 0x7FFFFFF0); }, None},
+        {"data size past the file", [&](Bytes& B) { Set(B, L.DataEntry + 4, 4, 0x7FFFFFFF); }, None},
+        {"data RVA in no section", [&](Bytes& B) { Set(B, L.DataEntry, 4, 0xFFFFFF00); }, None},
+        {"data size 0", [&](Bytes& B) { Set(B, L.DataEntry + 4, 4, 0); }, None},
+    };
+    for (const PatchRow& R : Rows) {
+        SCOPED_TRACE(R.Name);
+        Bytes B = Original;
+        R.Patch(B);
+        ExpectFound(ReadFileKeys(B), R.Expected);
+    }
+}
+
+TEST(HostileInput, PatchedElfFiles) {
+    const Bytes Original = fixtures::ReadBytes(fixtures::Path("complete_elf64.so"));
+    const ElfLayout L = LayOutElf(Original);
+    const std::size_t V = L.VersionHeader;
+    const PatchRow Rows[] = {
+        {"unpatched", [](Bytes&) {}, All},
+        {"section table past the end", [](Bytes& B) { Set(B, 0x28, 8, B.size() + 8); }, None},
+        {"section table offset near 2^64", [](Bytes& B) { Set(B, 0x28, 8, ~std::uint64_t(15)); }, None},
+        {"section entries too small", [](Bytes& B) { Set(B, 0x3A, 2, 16); }, None},
+        {"65535 sections", [](Bytes& B) { Set(B, 0x3C, 2, 0xFFFF); }, None},
+        {"extended section count 2^62", [&](Bytes& B) { Set(B, 0x3C, 2, 0); Set(B, L.SectionTable + 32, 8, std::uint64_t(1) << 62); }, None},
+        {"name table index out of range", [&](Bytes& B) { Set(B, 0x3E, 2, L.Count); }, None},
+        {"version section offset past the end", [&](Bytes& B) { Set(B, V + 24, 8, std::uint64_t(1) << 63); }, None},
+        {"version section size past the end", [&](Bytes& B) { Set(B, V + 32, 8, std::uint64_t(1) << 40); }, None},
+        {"version section offset plus size wraps", [&](Bytes& B) { Set(B, V + 24, 8, 16); Set(B, V + 32, 8, ~std::uint64_t(7)); }, None},
+        {"version section name outside the name table", [&](Bytes& B) { Set(B, V, 4, 0xFFFFFFFF); }, None},
+        {"version section without contents", [&](Bytes& B) { Set(B, V + 4, 4, 8); }, None},
+        {"unknown class", [](Bytes& B) { B[4] = 3; }, None},
+        {"unknown byte order", [](Bytes& B) { B[5] = 0; }, None},
+    };
+    for (const PatchRow& R : Rows) {
+        SCOPED_TRACE(R.Name);
+        Bytes B = Original;
+        R.Patch(B);
+        ExpectFound(ReadFileKeys(B), R.Expected);
+    }
+}
+
+TEST(HostileInput, PatchedVersionBlocks) {
+    const Bytes Original = fixtures::ReadBytes(fixtures::Path("complete.bin"));
+    auto NodeOf = [&](const char* Key) {
+        std::string Wide;
+        for (const char* P = Key;; ++P) {
+            Wide += *P;
+            Wide += '\0';
+            if (!*P) {
+                break;
+            }
+        }
+        const auto It = std::search(Original.begin(), Original.end(), Wide.begin(), Wide.end());
+        return static_cast<std::size_t>(It - Original.begin()) - 6;
+    };
+    // fixtures/complete.rc stores Comments and ProductName before CompanyName.
+    const Found BeforeCompanyName = {7, 9};
+    const Found ThroughCompanyName = {0, 7, 9};
+    const Found AllButCompanyName = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    const std::size_t Company = NodeOf("CompanyName");
+    const std::size_t Table = NodeOf("040904E4");
+    const PatchRow Rows[] = {
+        {"unpatched", [](Bytes&) {}, All},
+        {"root length 0", [](Bytes& B) { Set(B, 0, 2, 0); }, None},
+        {"root length past the block", [](Bytes& B) { Set(B, 0, 2, 0xFFFF); }, All},
+        {"string table length 0", [&](Bytes& B) { Set(B, Table, 2, 0); }, None},
+        {"string table length past its parent", [&](Bytes& B) { Set(B, Table, 2, 0xFFF0); }, All},
+        {"string length 0", [&](Bytes& B) { Set(B, Company, 2, 0); }, BeforeCompanyName},
+        {"string shorter than its header", [&](Bytes& B) { Set(B, Company, 2, 5); }, BeforeCompanyName},
+        {"string ends inside its key", [&](Bytes& B) { Set(B, Company, 2, 12); }, BeforeCompanyName},
+        {"string length past the table", [&](Bytes& B) { Set(B, Company, 2, 0xFFFF); }, ThroughCompanyName},
+        {"a key that no longer matches", [&](Bytes& B) { Set(B, Company + 6, 2, 'K'); }, AllButCompanyName},
+    };
+    for (const PatchRow& R : Rows) {
+        SCOPED_TRACE(R.Name);
+        Bytes B = Original;
+        R.Patch(B);
+        ExpectFound(ReadBlockKeys(B), R.Expected);
+    }
+}

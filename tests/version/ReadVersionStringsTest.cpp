@@ -1,0 +1,128 @@
+#include "GetFileVerInfo.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "Fixtures.h"
+
+namespace {
+
+std::vector<std::string> Read(const std::string& FileName) {
+    TStringList List;
+    ReadVersionStrings(FileName, List);
+    std::vector<std::string> Out;
+    for (int I = 0; I < List.Count(); ++I) {
+        Out.push_back(List[I]);
+    }
+    return Out;
+}
+
+std::vector<std::string> CompleteWith(int Index, const std::string& Value) {
+    auto V = fixtures::Complete;
+    V[static_cast<std::size_t>(Index)] = Value;
+    return V;
+}
+
+std::vector<std::string> CompleteWithout(int Index) {
+    auto V = fixtures::Complete;
+    V.erase(V.begin() + Index);
+    return V;
+}
+
+std::vector<std::string> CompletePlus(const std::string& Value) {
+    auto V = fixtures::Complete;
+    V.push_back(Value);
+    return V;
+}
+
+// The program's own strings, as resources/version.rc.in sets them.
+const std::vector<std::string> ProgramStrings = {
+    "Brelmont",
+    "Date Calculator",
+    MORVANE_VERSION_TEXT,
+    "Morvane",
+    "Copyright \u00a9 2026 Brelmont",
+    "Free software under the MIT licence: see the LICENSE file that comes with the program",
+    "morvane",
+    "Brelmont Date Calculator",
+    MORVANE_VERSION_TEXT,
+    "Written by the Brelmont team",
+};
+
+} // namespace
+
+TEST(ReadVersionStrings, AppendsTheValuesInKeyTableOrder) {
+    using fixtures::Path;
+    struct Row {
+        const char* Name;
+        std::string File;
+        std::vector<std::string> Expected;
+    };
+    const Row Rows[] = {
+        {"ten standard keys, PE32+ DLL", Path("complete_pe64.dll"), fixtures::Complete},
+        {"ten standard keys, PE32 DLL", Path("complete_pe32.dll"), fixtures::Complete},
+        {"ten standard keys, ELF64 shared object", Path("complete_elf64.so"), fixtures::Complete},
+        {"ten standard keys, ELF32 object", Path("complete_elf32.o"), fixtures::Complete},
+        {"ten standard keys, big-endian ELF64 object", Path("complete_elf64be.o"), fixtures::Complete},
+        {"ten standard keys, big-endian ELF32 object", Path("complete_elf32be.o"), fixtures::Complete},
+        {"empty InternalName reads (unknown), PE", Path("empty_value_pe64.dll"), CompleteWith(3, "(unknown)")},
+        {"empty InternalName reads (unknown), ELF", Path("empty_value_elf64.so"), CompleteWith(3, "(unknown)")},
+        {"no LegalCopyright moves later values up", Path("no_copyright_pe64.dll"), CompleteWithout(4)},
+        {"keys and table name in other letter case", Path("mixed_case_pe64.dll"), fixtures::Complete},
+        {"a Release key makes eleven", Path("release_pe64.dll"), CompletePlus("R7")},
+        {"table under code page 04B0", Path("other_codepage_pe64.dll"), {}},
+        {"table under language 0809", Path("other_language_pe64.dll"), {}},
+        {"PE without resources", Path("none_pe64.dll"), {}},
+        {"ELF without a version section", Path("none_elf64.so"), {}},
+        {"a text file", MORVANE_FIXTURE_SOURCE_DIR "/complete.rc", {}},
+        {"a directory", MORVANE_FIXTURE_DIR, {}},
+        {"a missing file", Path("no such file.dll"), {}},
+        {"an empty file name", "", {}},
+    };
+    for (const Row& R : Rows) {
+        SCOPED_TRACE(R.Name);
+        EXPECT_EQ(Read(R.File), R.Expected);
+    }
+}
+
+TEST(ReadVersionStrings, LegalTrademarksIsAtPositionFive) {
+    TStringList List;
+    ReadVersionStrings(fixtures::Path("complete_pe64.dll"), List);
+    ASSERT_EQ(List.Count(), 10);
+    EXPECT_EQ(List[5], "See LICENSE");
+    EXPECT_THROW((void)List[10], EStringListError);
+}
+
+TEST(ReadVersionStrings, OnlyAppendsToWhatTheListHolds) {
+    TStringList List;
+    List.Add("kept");
+    ReadVersionStrings(fixtures::Path("release_pe64.dll"), List);
+    ASSERT_EQ(List.Count(), 12);
+    EXPECT_EQ(List[0], "kept");
+    EXPECT_EQ(List[1], "Fixture Works");
+    EXPECT_EQ(List[11], "R7");
+}
+
+// The test executable embeds the program's version script through
+// morvane_embed_version_resource(), exactly as the program does.
+TEST(EmbeddedVersionResource, ReadsTheProgramStringsFromItsOwnFile) {
+    EXPECT_EQ(Read("/proc/self/exe"), ProgramStrings);
+}
+
+TEST(EmbeddedVersionResource, SurvivesStrip) {
+    namespace fs = std::filesystem;
+    const fs::path Copy = fs::path(testing::TempDir()) / "morvane_version_test_stripped";
+    fs::remove(Copy);
+    // Named by its real path: in the shell, /proc/self/exe would be strip itself.
+    const fs::path Self = fs::read_symlink("/proc/self/exe");
+    const std::string Command =
+        std::string(MORVANE_STRIP) + " -o '" + Copy.string() + "' '" + Self.string() + "'";
+    ASSERT_EQ(std::system(Command.c_str()), 0) << Command;
+    EXPECT_LT(fs::file_size(Copy), fs::file_size(Self)) << "strip removed nothing";
+    EXPECT_EQ(Read(Copy.string()), ProgramStrings);
+    fs::remove(Copy);
+}

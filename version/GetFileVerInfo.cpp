@@ -1,0 +1,32 @@
+#include "GetFileVerInfo.h"
+
+#include <vector>
+
+#include "VersionInfoApi.h"
+
+void ReadVersionStrings(const std::string& FileName, TStringList& List) {
+    VerDword Handle = 0;
+    const VerDword Size = GetFileVersionInfoSizeA(FileName.c_str(), &Handle);
+    if (Size == 0) {
+        return;
+    }
+    // Zero-filled; released when the function returns, right after the last
+    // key has been read, and on every other way out.
+    std::vector<char> Buffer(Size);
+    if (!GetFileVersionInfoA(FileName.c_str(), Handle, Size, Buffer.data())) {
+        return; // the file changed or vanished since its size was taken
+    }
+    for (const char* Key : VersionKeys) {
+        const std::string Path = std::string("StringFileInfo\\040904E4\\") + Key;
+        void* Value = nullptr;
+        VerUint Length = 0;
+        if (!VerQueryValueA(Buffer.data(), Path.c_str(), &Value, &Length)) {
+            continue;
+        }
+        // A value stored without data comes back with length 0, and the
+        // system's A function then points at memory it never wrote: only a
+        // nonzero length makes the text worth reading.
+        const char* Text = static_cast<const char*>(Value);
+        List.Add(Text != nullptr && Length > 0 && *Text != '\0' ? std::string(Text) : "(unknown)");
+    }
+}

@@ -1,0 +1,690 @@
+#include "VersionResource.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <vector>
+
+namespace verinfo {
+
+namespace {
+
+constexpr unsigned char BufferTag[4] = {'F', 'E', '2', 'X'};
+
+constexpr std::uint64_t Align4(std::uint64_t X) { return (X + 3) & ~std::uint64_t(3); }
+
+// Reads little- or big-endian integers from a ByteSource. A read outside the
+// source yields 0 and clears Ok; callers test Ok before acting on what they
+// read.
+class Reader {
+public:
+    Reader(const ByteSource& Source, bool BigEndian) : Src(Source), Big(BigEndian) {}
+
+    std::uint16_t U16(std::uint64_t Off) { return static_cast<std::uint16_t>(Read(Off, 2)); }
+    std::uint32_t U32(std::uint64_t Off) { return static_cast<std::uint32_t>(Read(Off, 4)); }
+    std::uint64_t U64(std::uint64_t Off) { return Read(Off, 8); }
+    bool Ok = true;
+
+private:
+    std::uint64_t Read(std::uint64_t Off, std::size_t Count) {
+        unsigned char B[8] = {};
+        if (!Src.ReadAt(Off, B, Count)) {
+            Ok = false;
+            return 0;
+        }
+        std::uint64_t V = 0;
+        for (std::size_t I = 0; I < Count; ++I) {
+            const std::size_t Index = Big ? I : Count - 1 - I;
+            V = V << 8 | B[Index];
+        }
+        return V;
+    }
+
+    const ByteSource& Src;
+    bool Big;
+};
+
+// True when [Off, Off + Count) lies inside [0, Size).
+constexpr bool Inside(std::uint64_t Off, std::uint64_t Count, std::uint64_t Size) {
+    return Count <= Size && Off <= Size - Count;
+}
+
+// ---------------------------------------------------------------------------
+// PE
+
+// The section table of a PE file, for turning RVAs into file offsets.
+class PeSections {
+public:
+    PeSections(Reader& R, std::uint64_t TableOffset, unsigned Count, std::uint64_t FileSize)
+        : Rd(R), Table(TableOffset), Number(Count), Size(FileSize) {}
+
+    struct Mapped {
+        std::uint64_t Offset;    // file offset of the RVA
+        std::uint64_t Available; // bytes from Offset to the end of the section's data in the file
+    };
+
+    // Returns where Rva lies in the file: the section with
+    // VirtualAddress <= Rva < VirtualAddress + SizeOfRawData. Returns nullopt
+    // when no section holds it or its data lies outside the file.
+    std::optional<Mapped> Map(std::uint32_t Rva) {
+        for (unsigned I = 0; I < Number; ++I) {
+            const std::uint64_t Header = Table + 40 * std::uint64_t(I);
+            const std::uint32_t VirtualAddress = Rd.U32(Header + 12);
+            const std::uint32_t RawSize = Rd.U32(Header + 16);
+            const std::uint32_t RawPointer = Rd.U32(Header + 20);
+            if (!Rd.Ok) {
+                return std::nullopt;
+            }
+            if (Rva < VirtualAddress || std::uint64_t(Rva) >= std::uint64_t(VirtualAddress) + RawSize) {
+                continue;
+            }
+            const std::uint64_t Delta = Rva - VirtualAddress;
+            const std::uint64_t Offset = std::uint64_t(RawPointer) + Delta;
+            if (Offset >= Size) {
+                return std::nullopt;
+            }
+            return Mapped{Offset, std::min<std::uint64_t>(RawSize - Delta, Size - Offset)};
+        }
+        return std::nullopt;
+    }
+
+private:
+    Reader& Rd;
+    std::uint64_t Table;
+    unsigned Number;
+    std::uint64_t Size;
+};
+
+struct DirEntry {
+    std::uint32_t Name;   // bit 31 set: string name; else the numeric id
+    std::uint32_t Target; // bit 31 set: subdirectory offset; else a data entry offset
+};
+
+constexpr std::uint32_t HighBit = 0x80000000u;
+
+// The resource directory tree: every offset is relative to its root and must
+// stay inside [0, Limit).
+class PeResourceTree {
+public:
+    PeResourceTree(const ByteSource& Source, std::uint64_t RootOffset, std::uint64_t Limit)
+        : Src(Source), Root(RootOffset), Lim(Limit) {}
+
+    // Returns the entries of the directory at DirOff, or nullopt when its
+    // header or entries run past the limit.
+    std::optional<std::vector<DirEntry>> Entries(std::uint64_t DirOff) const {
+        unsigned char Header[16];
+        if (!Inside(DirOff, 16, Lim) || !Src.ReadAt(Root + DirOff, Header, 16)) {
+            return std::nullopt;
+        }
+        const std::uint64_t Count =
+            std::uint64_t(Header[12] | Header[13] << 8) + std::uint64_t(Header[14] | Header[15] << 8);
+        if (!Inside(DirOff + 16, 8 * Count, Lim)) {
+            return std::nullopt;
+        }
+        std::vector<unsigned char> Raw(8 * Count);
+        if (!Src.ReadAt(Root + DirOff + 16, Raw.data(), Raw.size())) {
+            return std::nullopt;
+        }
+        std::vector<DirEntry> List(Count);
+        for (std::size_t I = 0; I < Count; ++I) {
+            const unsigned char* E = Raw.data() + 8 * I;
+            List[I].Name = Le32(E);
+            List[I].Target = Le32(E + 4);
+        }
+        return List;
+    }
+
+    bool ReadDataEntry(std::uint64_t Off, std::uint32_t& Rva, std::uint32_t& Size) const {
+        unsigned char Entry[16];
+        if (!Inside(Off, 16, Lim) || !Src.ReadAt(Root + Off, Entry, 16)) {
+            return false;
+        }
+        Rva = Le32(Entry);
+        Size = Le32(Entry + 4);
+        return true;
+    }
+
+private:
+    static std::uint32_t Le32(const unsigned char* P) {
+        return std::uint32_t(P[0]) | std::uint32_t(P[1]) << 8 | std::uint32_t(P[2]) << 16 |
+               std::uint32_t(P[3]) << 24;
+    }
+
+    const ByteSource& Src;
+    std::uint64_t Root;
+    std::uint64_t Lim;
+};
+
+const DirEntry* FindId(const std::vector<DirEntry>& List, std::uint32_t Id) {
+    for (const DirEntry& E : List) { // linear: ids need not be sorted
+        if (E.Name == Id) {
+            return &E;
+        }
+    }
+    return nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// The version block
+
+std::uint16_t Le16At(const unsigned char* B, std::uint32_t Off) {
+    return static_cast<std::uint16_t>(B[Off] | B[Off + 1] << 8);
+}
+
+// One node of a version block: wLength, wValueLength, wType, a NUL-terminated
+// UTF-16 key, the value and the children, each DWORD-aligned from the start
+// of the block.
+struct Node {
+    std::uint32_t End;         // Start + wLength, clipped to the parent's end
+    std::uint32_t Key;         // offset of the key's first unit
+    std::uint32_t KeyUnits;    // units before the key's NUL
+    std::uint32_t Value;       // offset of the value
+    std::uint32_t ValueLength; // wValueLength: a hint only
+    std::uint16_t Type;        // 1 = text, 0 = binary
+    std::uint32_t Children;    // offset of the first child
+    std::uint32_t Next;        // offset of the next sibling
+};
+
+// Returns the node at Start inside [Start, ParentEnd) of block B, or nullopt
+// when the header does not fit, wLength is shorter than the header, or the
+// key's NUL is not reached before the node ends.
+std::optional<Node> ParseNode(const unsigned char* B, std::uint32_t Start, std::uint32_t ParentEnd) {
+    if (Start > ParentEnd || ParentEnd - Start < 6) {
+        return std::nullopt;
+    }
+    const std::uint32_t Length = Le16At(B, Start);
+    if (Length < 6) {
+        return std::nullopt;
+    }
+    Node N{};
+    N.End = std::min(Start + Length, ParentEnd);
+    N.Key = Start + 6;
+    std::uint32_t P = N.Key;
+    while (P + 2 <= N.End && Le16At(B, P) != 0) {
+        P += 2;
+    }
+    if (P + 2 > N.End) {
+        return std::nullopt;
+    }
+    N.KeyUnits = (P - N.Key) / 2;
+    N.Value = static_cast<std::uint32_t>(Align4(P + 2));
+    N.ValueLength = Le16At(B, Start + 2);
+    N.Type = Le16At(B, Start + 4);
+    N.Children =
+        static_cast<std::uint32_t>(Align4(N.Value + N.ValueLength * (N.Type == 1 ? 2u : 1u)));
+    N.Next = static_cast<std::uint32_t>(Start + Align4(Length));
+    return N;
+}
+
+// Decodes UTF-8 text into UTF-16 units; a malformed byte becomes U+FFFD.
+std::vector<std::uint16_t> Utf8ToUtf16(const char* Text, std::size_t Size) {
+    std::vector<std::uint16_t> Out;
+    const auto* S = reinterpret_cast<const unsigned char*>(Text);
+    std::size_t I = 0;
+    while (I < Size) {
+        const unsigned char C = S[I];
+        std::uint32_t Cp = 0xFFFD;
+        std::size_t Extra = 0;
+        std::uint32_t Min = 0;
+        if (C < 0x80) {
+            Cp = C;
+        } else if ((C & 0xE0) == 0xC0) {
+            Cp = C & 0x1Fu, Extra = 1, Min = 0x80;
+        } else if ((C & 0xF0) == 0xE0) {
+            Cp = C & 0x0Fu, Extra = 2, Min = 0x800;
+        } else if ((C & 0xF8) == 0xF0) {
+            Cp = C & 0x07u, Extra = 3, Min = 0x10000;
+        }
+        std::size_t J = 1;
+        for (; J <= Extra; ++J) {
+            if (I + J >= Size || (S[I + J] & 0xC0) != 0x80) {
+                break;
+            }
+            Cp = Cp << 6 | (S[I + J] & 0x3Fu);
+        }
+        if (J <= Extra || (Extra > 0 && (Cp < Min || Cp > 0x10FFFF || (Cp >= 0xD800 && Cp < 0xE000)))) {
+            Cp = 0xFFFD;
+        }
+        I += J;
+        if (Cp >= 0x10000) {
+            Cp -= 0x10000;
+            Out.push_back(static_cast<std::uint16_t>(0xD800 | Cp >> 10));
+            Out.push_back(static_cast<std::uint16_t>(0xDC00 | (Cp & 0x3FF)));
+        } else {
+            Out.push_back(static_cast<std::uint16_t>(Cp));
+        }
+    }
+    return Out;
+}
+
+constexpr std::uint16_t FoldAscii(std::uint16_t U) {
+    return (U >= 'a' && U <= 'z') ? static_cast<std::uint16_t>(U - 'a' + 'A') : U;
+}
+
+bool KeyMatches(const unsigned char* B, const Node& N, const std::vector<std::uint16_t>& Part) {
+    if (N.KeyUnits != Part.size()) {
+        return false;
+    }
+    for (std::uint32_t I = 0; I < N.KeyUnits; ++I) {
+        if (FoldAscii(Le16At(B, N.Key + 2 * I)) != FoldAscii(Part[I])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Writes the UTF-8 form of code point Cp at Out if it fits before End.
+// Returns the number of bytes written, 0 when it doesn't fit.
+std::size_t PutUtf8(std::uint32_t Cp, unsigned char* Out, const unsigned char* End) {
+    unsigned char Tmp[4];
+    std::size_t N = 0;
+    if (Cp < 0x80) {
+        Tmp[N++] = static_cast<unsigned char>(Cp);
+    } else if (Cp < 0x800) {
+        Tmp[N++] = static_cast<unsigned char>(0xC0 | Cp >> 6);
+        Tmp[N++] = static_cast<unsigned char>(0x80 | (Cp & 0x3F));
+    } else if (Cp < 0x10000) {
+        Tmp[N++] = static_cast<unsigned char>(0xE0 | Cp >> 12);
+        Tmp[N++] = static_cast<unsigned char>(0x80 | (Cp >> 6 & 0x3F));
+        Tmp[N++] = static_cast<unsigned char>(0x80 | (Cp & 0x3F));
+    } else {
+        Tmp[N++] = static_cast<unsigned char>(0xF0 | Cp >> 18);
+        Tmp[N++] = static_cast<unsigned char>(0x80 | (Cp >> 12 & 0x3F));
+        Tmp[N++] = static_cast<unsigned char>(0x80 | (Cp >> 6 & 0x3F));
+        Tmp[N++] = static_cast<unsigned char>(0x80 | (Cp & 0x3F));
+    }
+    if (End - Out < static_cast<std::ptrdiff_t>(N)) {
+        return 0;
+    }
+    std::memcpy(Out, Tmp, N);
+    return N;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Sources
+
+bool MemorySource::ReadAt(std::uint64_t Offset, void* Dest, std::size_t Count) const {
+    if (!Inside(Offset, Count, Data.size())) {
+        return false;
+    }
+    if (Count > 0) {
+        std::memcpy(Dest, Data.data() + Offset, Count);
+    }
+    return true;
+}
+
+FileSource::FileSource(const std::string& FileName) : Stream(FileName, std::ios::binary) {
+    if (!Stream) {
+        return;
+    }
+    Stream.seekg(0, std::ios::end);
+    const std::streamoff End = Stream.tellg();
+    if (!Stream || End < 0) {
+        return;
+    }
+    Length = static_cast<std::uint64_t>(End);
+    Open = true;
+}
+
+bool FileSource::ReadAt(std::uint64_t Offset, void* Dest, std::size_t Count) const {
+    if (!Open || !Inside(Offset, Count, Length)) {
+        return false;
+    }
+    Stream.clear();
+    Stream.seekg(static_cast<std::streamoff>(Offset));
+    Stream.read(static_cast<char*>(Dest), static_cast<std::streamsize>(Count));
+    return Stream.gcount() == static_cast<std::streamsize>(Count);
+}
+
+// ---------------------------------------------------------------------------
+// Locating the resource
+
+std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) {
+    Reader R(Source, false);
+    if (R.U16(0) != 0x5A4D || !R.Ok) { // "MZ"
+        return std::nullopt;
+    }
+    const std::uint64_t Pe = R.U32(0x3C);
+    if (R.U32(Pe) != 0x00004550 || !R.Ok) { // "PE\0\0"
+        return std::nullopt;
+    }
+    const std::uint64_t Coff = Pe + 4;
+    const unsigned SectionCount = R.U16(Coff + 2);
+    const unsigned OptionalSize = R.U16(Coff + 16);
+    const std::uint64_t Optional = Coff + 20;
+    const unsigned Magic = R.U16(Optional);
+    if (!R.Ok) {
+        return std::nullopt;
+    }
+    std::uint64_t CountField = 0;
+    std::uint64_t Directories = 0;
+    if (Magic == 0x10B) { // PE32
+        CountField = 92;
+        Directories = 96;
+    } else if (Magic == 0x20B) { // PE32+
+        CountField = 108;
+        Directories = 112;
+    } else {
+        return std::nullopt;
+    }
+    if (OptionalSize < Directories + 3 * 8 || R.U32(Optional + CountField) < 3) {
+        return std::nullopt;
+    }
+    const std::uint32_t ResourceRva = R.U32(Optional + Directories + 2 * 8);
+    const std::uint32_t ResourceSize = R.U32(Optional + Directories + 2 * 8 + 4);
+    if (!R.Ok || ResourceRva == 0 || ResourceSize == 0) {
+        return std::nullopt;
+    }
+
+    PeSections Sections(R, Optional + OptionalSize, SectionCount, Source.Size());
+    const auto Root = Sections.Map(ResourceRva);
+    if (!Root) {
+        return std::nullopt;
+    }
+    const PeResourceTree Tree(Source, Root->Offset, std::min<std::uint64_t>(ResourceSize, Root->Available));
+
+    // Three levels, no recursion: type 16 -> name 1 -> language. The two
+    // subdirectories may not be the root or each other, so a directory that
+    // points back at itself or its parent ends the search.
+    const auto Types = Tree.Entries(0);
+    if (!Types) {
+        return std::nullopt;
+    }
+    const DirEntry* Type = FindId(*Types, 16);
+    if (!Type || !(Type->Target & HighBit)) {
+        return std::nullopt;
+    }
+    const std::uint32_t NamesOff = Type->Target & ~HighBit;
+    if (NamesOff == 0) {
+        return std::nullopt;
+    }
+    const auto Names = Tree.Entries(NamesOff);
+    if (!Names) {
+        return std::nullopt;
+    }
+    const DirEntry* Name = FindId(*Names, 1);
+    if (!Name || !(Name->Target & HighBit)) {
+        return std::nullopt;
+    }
+    const std::uint32_t LangsOff = Name->Target & ~HighBit;
+    if (LangsOff == 0 || LangsOff == NamesOff) {
+        return std::nullopt;
+    }
+    const auto Langs = Tree.Entries(LangsOff);
+    if (!Langs || Langs->empty()) {
+        return std::nullopt;
+    }
+    const DirEntry* Lang = FindId(*Langs, 0x0000);
+    if (!Lang) {
+        Lang = FindId(*Langs, 0x0409);
+    }
+    if (!Lang) {
+        Lang = &Langs->front();
+    }
+    if (Lang->Target & HighBit) { // the leaf must be a data entry
+        return std::nullopt;
+    }
+    std::uint32_t DataRva = 0;
+    std::uint32_t DataSize = 0;
+    if (!Tree.ReadDataEntry(Lang->Target, DataRva, DataSize) || DataSize == 0) {
+        return std::nullopt;
+    }
+    // OffsetToData is an RVA, not relative to the resource root.
+    const auto Data = Sections.Map(DataRva);
+    if (!Data || Data->Available < DataSize) {
+        return std::nullopt;
+    }
+    return ResourceLocation{Data->Offset, DataSize};
+}
+
+std::optional<ResourceLocation> FindElfVersionResource(const ByteSource& Source) {
+    unsigned char Ident[16];
+    if (!Source.ReadAt(0, Ident, sizeof Ident) || std::memcmp(Ident, "\x7f" "ELF", 4) != 0) {
+        return std::nullopt;
+    }
+    const bool Is64 = Ident[4] == 2;
+    if ((Ident[4] != 1 && !Is64) || (Ident[5] != 1 && Ident[5] != 2)) {
+        return std::nullopt;
+    }
+    Reader R(Source, Ident[5] == 2);
+    const std::uint64_t FileSize = Source.Size();
+    const std::uint64_t HeaderTable = Is64 ? R.U64(0x28) : R.U32(0x20);
+    const std::uint64_t EntrySize = R.U16(Is64 ? 0x3A : 0x2E);
+    std::uint64_t Count = R.U16(Is64 ? 0x3C : 0x30);
+    std::uint64_t NamesIndex = R.U16(Is64 ? 0x3E : 0x32);
+    if (!R.Ok || HeaderTable == 0 || HeaderTable >= FileSize || EntrySize < (Is64 ? 64u : 40u)) {
+        return std::nullopt;
+    }
+
+    struct Section {
+        std::uint32_t Name, Type, Link;
+        std::uint64_t Offset, Size;
+    };
+    auto Header = [&](std::uint64_t Index) {
+        const std::uint64_t H = HeaderTable + Index * EntrySize;
+        Section S{};
+        S.Name = R.U32(H);
+        S.Type = R.U32(H + 4);
+        S.Offset = Is64 ? R.U64(H + 24) : R.U32(H + 16);
+        S.Size = Is64 ? R.U64(H + 32) : R.U32(H + 20);
+        S.Link = R.U32(H + (Is64 ? 40 : 24));
+        return S;
+    };
+
+    // Extended numbering: section 0 carries the real count and string-table
+    // index when they don't fit the header's 16-bit fields.
+    if (Count == 0 || NamesIndex == 0xFFFF) {
+        const Section Zero = Header(0);
+        if (Count == 0) {
+            Count = Zero.Size;
+        }
+        if (NamesIndex == 0xFFFF) {
+            NamesIndex = Zero.Link;
+        }
+    }
+    if (!R.Ok || Count > (FileSize - HeaderTable) / EntrySize || NamesIndex >= Count) {
+        return std::nullopt;
+    }
+    constexpr std::uint32_t NoBits = 8;
+    const Section Names = Header(NamesIndex);
+    if (!R.Ok || Names.Type == NoBits || !Inside(Names.Offset, Names.Size, FileSize)) {
+        return std::nullopt;
+    }
+
+    static constexpr char Wanted[8] = {'.', 'v', 's', 'i', 'n', 'f', 'o', '\0'};
+    for (std::uint64_t I = 0; I < Count; ++I) {
+        const Section S = Header(I);
+        if (!R.Ok) {
+            return std::nullopt;
+        }
+        char Name[sizeof Wanted];
+        if (!Inside(S.Name, sizeof Name, Names.Size) ||
+            !Source.ReadAt(Names.Offset + S.Name, Name, sizeof Name) ||
+            std::memcmp(Name, Wanted, sizeof Name) != 0) {
+            continue;
+        }
+        if (S.Type == NoBits || S.Size == 0 || !Inside(S.Offset, S.Size, FileSize)) {
+            return std::nullopt;
+        }
+        return ResourceLocation{S.Offset, S.Size};
+    }
+    return std::nullopt;
+}
+
+std::optional<ResourceLocation> FindVersionResource(const ByteSource& Source) {
+    if (auto Pe = FindPeVersionResource(Source)) {
+        return Pe;
+    }
+    return FindElfVersionResource(Source);
+}
+
+// ---------------------------------------------------------------------------
+// The buffer
+
+std::uint32_t VersionBufferSize(std::uint64_t BlockSize, std::uint16_t RootLength) {
+    const std::uint64_t Length = std::min<std::uint64_t>(BlockSize, RootLength);
+    if (Length < 6) {
+        return 0;
+    }
+    return static_cast<std::uint32_t>(3 * Align4(Length) + 4);
+}
+
+std::uint32_t VersionInfoSize(const ByteSource& Source) {
+    const auto Where = FindVersionResource(Source);
+    Reader R(Source, false);
+    if (!Where) {
+        return 0;
+    }
+    const std::uint16_t RootLength = R.U16(Where->Offset);
+    return R.Ok ? VersionBufferSize(Where->Size, RootLength) : 0;
+}
+
+bool PrepareVersionBuffer(std::span<const unsigned char> Block, void* Data, std::uint32_t Len) {
+    if (Data == nullptr) {
+        return false;
+    }
+    auto* Out = static_cast<unsigned char*>(Data);
+    const std::uint16_t RootLength =
+        Block.size() >= 2 ? static_cast<std::uint16_t>(Block[0] | Block[1] << 8) : 0;
+    const std::uint32_t Need = VersionBufferSize(Block.size(), RootLength);
+    if (Need == 0 || Len < Need) {
+        if (Len >= 2) {
+            Out[0] = Out[1] = 0;
+        }
+        return false;
+    }
+    const auto Length = static_cast<std::uint32_t>(std::min<std::size_t>(Block.size(), RootLength));
+    const auto Aligned = static_cast<std::uint32_t>(Align4(Length));
+    std::memset(Out, 0, Need);
+    std::memcpy(Out, Block.data(), Length);
+    Out[0] = static_cast<unsigned char>(Length & 0xFF); // the root length, clamped
+    Out[1] = static_cast<unsigned char>(Length >> 8);
+    std::memcpy(Out + Aligned, BufferTag, sizeof BufferTag);
+    return true;
+}
+
+bool LoadVersionInfo(const ByteSource& Source, void* Data, std::uint32_t Len) {
+    const auto Where = FindVersionResource(Source);
+    std::vector<unsigned char> Block;
+    if (Where) {
+        // The root length is 16-bit, so no more than 65535 bytes can matter.
+        Block.resize(static_cast<std::size_t>(std::min<std::uint64_t>(Where->Size, 0xFFFF)));
+        if (!Source.ReadAt(Where->Offset, Block.data(), Block.size())) {
+            Block.clear();
+        }
+    }
+    return PrepareVersionBuffer(Block, Data, Len);
+}
+
+// ---------------------------------------------------------------------------
+// Queries
+
+bool QueryVersionValue(void* Buffer, const char* SubBlock, void** Value, unsigned* Len) {
+    auto Fail = [&] {
+        if (Len) {
+            *Len = 0;
+        }
+        return false;
+    };
+    if (Buffer == nullptr) {
+        return Fail();
+    }
+    auto* B = static_cast<unsigned char*>(Buffer);
+    const std::uint32_t Length = Le16At(B, 0);
+    if (Length < 6) {
+        return Fail();
+    }
+    const auto Aligned = static_cast<std::uint32_t>(Align4(Length));
+    if (std::memcmp(B + Aligned, BufferTag, sizeof BufferTag) != 0) {
+        return Fail();
+    }
+
+    auto Current = ParseNode(B, 0, Length);
+    if (!Current) {
+        return Fail();
+    }
+    const char* P = SubBlock ? SubBlock : "";
+    while (*P) {
+        if (*P == '\\') {
+            ++P;
+            continue;
+        }
+        const char* PartEnd = std::strchr(P, '\\');
+        const std::size_t PartSize = PartEnd ? std::size_t(PartEnd - P) : std::strlen(P);
+        const auto Part = Utf8ToUtf16(P, PartSize);
+        P += PartSize;
+
+        std::optional<Node> Found;
+        for (std::uint32_t Child = Current->Children; Child < Current->End;) {
+            const auto N = ParseNode(B, Child, Current->End);
+            if (!N) {
+                break;
+            }
+            if (KeyMatches(B, *N, Part)) {
+                Found = N;
+                break;
+            }
+            Child = N->Next;
+        }
+        if (!Found) {
+            return Fail();
+        }
+        Current = Found;
+    }
+
+    const Node& N = *Current;
+    if (N.Type != 1) {
+        if (Value) {
+            *Value = B + N.Value;
+        }
+        if (Len) {
+            *Len = N.Value <= N.End ? std::min(N.ValueLength, N.End - N.Value) : 0;
+        }
+        return true;
+    }
+
+    // Text: read UTF-16 up to its NUL or the node's end, whichever comes
+    // first, and write it as UTF-8 at 3/2 of its offset in the copy area.
+    unsigned char* const Dest = B + Aligned + 4 + N.Value / 2 * 3;
+    const unsigned char* const AreaEnd = B + 3 * Aligned + 4 - 1; // keeps room for the NUL
+    unsigned char* Out = Dest;
+    bool NulFound = false;
+    std::uint32_t Q = N.Value;
+    if (N.ValueLength > 0) {
+        while (Q + 2 <= N.End) {
+            std::uint32_t Cp = Le16At(B, Q);
+            Q += 2;
+            if (Cp == 0) {
+                NulFound = true;
+                break;
+            }
+            if (Cp >= 0xD800 && Cp < 0xDC00 && Q + 2 <= N.End) {
+                const std::uint32_t Low = Le16At(B, Q);
+                if (Low >= 0xDC00 && Low < 0xE000) {
+                    Cp = 0x10000 + ((Cp - 0xD800) << 10) + (Low - 0xDC00);
+                    Q += 2;
+                }
+            }
+            if (Cp >= 0xD800 && Cp < 0xE000) { // a lone surrogate
+                Cp = 0xFFFD;
+            }
+            const std::size_t Written = PutUtf8(Cp, Out, AreaEnd);
+            if (Written == 0) {
+                break;
+            }
+            Out += Written;
+        }
+    }
+    *Out = 0;
+    if (Value) {
+        *Value = Dest;
+    }
+    if (Len) {
+        *Len = static_cast<unsigned>(Out - Dest) + (NulFound ? 1u : 0u);
+    }
+    return true;
+}
+
+} // namespace verinfo

@@ -1,0 +1,131 @@
+// The portable version-information layer: finds the version resource
+// (VERSIONINFO, type 16, id 1) in a PE or ELF file and answers queries on it,
+// the way the Windows version functions do, from the file's bytes alone.
+//
+// Where the block lives:
+//   - PE32 and PE32+ files: the resource directory (data directory 2),
+//     type 16 -> name 1 -> language (neutral 0x0000, else 0x0409, else the
+//     first entry).
+//   - ELF files (32 or 64 bit, either byte order): the section named
+//     .vsinfo, written by morvane_embed_version_resource().
+//
+// Nothing here trusts the file: every offset, count and length is checked
+// against the bytes that exist before it is used, the resource directory is
+// walked at a fixed depth of three and may not revisit a directory, and the
+// block walk ends at any node shorter than its own header.
+//
+// The buffer a caller queries (filled by LoadVersionInfo or
+// PrepareVersionBuffer) is laid out as
+//   [0, A)         the version block, its root length clamped to what exists
+//                  (A = that length rounded up to 4)
+//   [A, A + 4)     the tag "FE2X"
+//   [A + 4, 3A + 4) room for UTF-8 copies of the text values
+// so its size is VersionBufferSize(L) = 3 * A + 4 bytes. QueryVersionValue
+// writes a value's UTF-8 copy into the third part, at 3/2 of the value's
+// offset in the block, so copies never overlap each other.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <fstream>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace verinfo {
+
+// Random access to the bytes of a file or of memory.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    // Returns the number of bytes available.
+    virtual std::uint64_t Size() const = 0;
+    // Copies Count bytes from Offset to Dest. Returns false, copying nothing
+    // useful, when [Offset, Offset + Count) is not wholly inside the source.
+    virtual bool ReadAt(std::uint64_t Offset, void* Dest, std::size_t Count) const = 0;
+};
+
+// The bytes of a memory range (not owned; must outlive the source).
+class MemorySource final : public ByteSource {
+public:
+    explicit MemorySource(std::span<const unsigned char> Bytes) : Data(Bytes) {}
+    std::uint64_t Size() const override { return Data.size(); }
+    bool ReadAt(std::uint64_t Offset, void* Dest, std::size_t Count) const override;
+
+private:
+    std::span<const unsigned char> Data;
+};
+
+// The bytes of a file, read on demand. IsOpen() is false when the file can't
+// be opened; such a source has size 0.
+class FileSource final : public ByteSource {
+public:
+    explicit FileSource(const std::string& FileName);
+    bool IsOpen() const { return Open; }
+    std::uint64_t Size() const override { return Length; }
+    bool ReadAt(std::uint64_t Offset, void* Dest, std::size_t Count) const override;
+
+private:
+    mutable std::ifstream Stream;
+    std::uint64_t Length = 0;
+    bool Open = false;
+};
+
+// Where a version resource lies in its file.
+struct ResourceLocation {
+    std::uint64_t Offset;
+    std::uint64_t Size; // > 0; Offset + Size <= the file's size
+};
+
+// Returns the location of the version resource of a PE file, or nullopt when
+// Source is not a PE file or holds no type 16 / id 1 resource.
+std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source);
+
+// Returns the location of the .vsinfo section of an ELF file, or nullopt when
+// Source is not an ELF file or has no such section with contents.
+std::optional<ResourceLocation> FindElfVersionResource(const ByteSource& Source);
+
+// Returns the location of the version resource of a PE or ELF file, or
+// nullopt.
+std::optional<ResourceLocation> FindVersionResource(const ByteSource& Source);
+
+// Returns the buffer size needed for a version block of BlockSize bytes whose
+// root node states length RootLength: 3 * A + 4 with A = min(BlockSize,
+// RootLength) rounded up to 4. Returns 0 when that length can't hold a node
+// header (less than 6 bytes).
+std::uint32_t VersionBufferSize(std::uint64_t BlockSize, std::uint16_t RootLength);
+
+// Returns the buffer size the version block of Source needs (the result of
+// GetFileVersionInfoSizeA), or 0 when Source holds no usable version block.
+std::uint32_t VersionInfoSize(const ByteSource& Source);
+
+// Lays out the version block Block in Data (Len bytes) for QueryVersionValue.
+// Returns true when Len >= VersionBufferSize of the block. Otherwise returns
+// false and, when Len >= 2, writes a zero root length, so that queries on
+// Data fail instead of reading past it.
+bool PrepareVersionBuffer(std::span<const unsigned char> Block, void* Data, std::uint32_t Len);
+
+// Reads the version block of Source into Data (Len bytes): the work of
+// GetFileVersionInfoA. Returns false when Source has no version block or Len
+// is less than VersionInfoSize(Source).
+bool LoadVersionInfo(const ByteSource& Source, void* Data, std::uint32_t Len);
+
+// Looks SubBlock up in Buffer (laid out by PrepareVersionBuffer): the
+// contract of VerQueryValueA.
+//   - SubBlock is a path of keys separated by "\"; empty parts are skipped, so
+//     "" and "\" name the root and a leading backslash is optional. Each part
+//     matches a child key whole and without regard to ASCII letter case.
+//   - Found text value (node type 1): *Value points to its UTF-8 copy
+//     (NUL-terminated) inside Buffer; *Len is its byte count plus 1 when the
+//     stored text ended in a NUL, else its byte count. The text is read up to
+//     its NUL or the node's end, whichever comes first; a value stored with
+//     length 0 (no data) or as a lone NUL reads as "".
+//   - Found binary value (type 0, e.g. "\" or "\VarFileInfo\Translation"):
+//     *Value points into the block, *Len = the stored length clipped to the
+//     node.
+//   - Returns false, with *Len = 0 and *Value unchanged, when a part is not
+//     found, Buffer is null or was not prepared (no tag after the block).
+// Buffer must be the whole prepared buffer: the call writes into it.
+bool QueryVersionValue(void* Buffer, const char* SubBlock, void** Value, unsigned* Len);
+
+} // namespace verinfo
