@@ -102,7 +102,13 @@ void CentreWindow(QWidget* Window, const QWidget* Over) {
             return;
         Area = Screen->availableGeometry();
     }
-    const QSize Size = Window->frameGeometry().size();
+    QSize Size = Window->frameGeometry().size();
+    if (Over && !Window->isVisible()) {
+        // Not shown yet, so its frame is unknown: assume Over's.
+        const QRect Inner = Over->geometry();
+        const QRect Outer = Over->frameGeometry();
+        Size += QSize(Outer.width() - Inner.width(), Outer.height() - Inner.height());
+    }
     const int Left = std::max(0, Area.x() + (Area.width() - Size.width()) / 2);
     const int Top = std::max(0, Area.y() + (Area.height() - Size.height()) / 2);
     Window->move(Left, Top);
