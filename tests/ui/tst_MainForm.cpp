@@ -88,14 +88,18 @@ class TestMainForm : public QObject {
     }
 
     // Changes Picker to Date with one keystroke in its day field, the way a
-    // user steps a date: the picker is put one day off first (from the
-    // program, which raises nothing), then Up or Down moves it onto Date.
+    // user steps a date: the picker is put one day off within the month
+    // first (from the program, which raises nothing), then Home, Tab to the
+    // day field, and Up or Down moves it onto Date.
     void StepPickerTo(TDatePicker* Picker, TDateTime Date) {
         const QDate Target = DateOfDayNumber(Date);
         const bool FromBelow = Target.day() > 1;
         Picker->SetDate(Date + (FromBelow ? -1 : 1));
         Picker->setFocus(Qt::OtherFocusReason);
-        Picker->setCurrentSection(QDateTimeEdit::DaySection);
+        QTest::keyClick(Picker, Qt::Key_Home);
+        for (int I = 0; I < 4 && Picker->currentSection() != QDateTimeEdit::DaySection; ++I)
+            QTest::keyClick(Picker, Qt::Key_Tab); // field by field
+        QCOMPARE(Picker->currentSection(), QDateTimeEdit::DaySection);
         QTest::keyClick(Picker, FromBelow ? Qt::Key_Up : Qt::Key_Down);
         QCOMPARE(Picker->date(), Target);
     }
