@@ -11,6 +11,7 @@
 #include "JpegImage.h"
 #include "Main.h"
 #include "PictureFormats.h"
+#include "TestSupport.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -46,20 +47,13 @@ TAboutSources ReadingFrom(const QString& VersionFile) {
     return Sources;
 }
 
-// Records what the error display is asked to show while it lives.
-struct TErrorRecorder {
-    QStringList Captions;
-    QStringList Texts;
-    TErrorDisplay Previous;
-
-    TErrorRecorder() {
-        Previous = SetErrorDisplay([this](const QString& Caption, const QString& Text) {
-            Captions += Caption;
-            Texts += Text;
-        });
-    }
-    ~TErrorRecorder() { SetErrorDisplay(Previous); }
-};
+// The captions of the boxes Errors was asked to show.
+QStringList Captions(const TErrorRecorder& Errors) {
+    QStringList C;
+    for (const TErrorRecorder::TEntry& E : Errors.Entries)
+        C += E.Caption;
+    return C;
+}
 
 // The text a label shows and the characters it underlines, as laid out by
 // Qt's rich-text engine from Html.
@@ -211,7 +205,7 @@ void TAboutFormTest::captionAndTextFromVersionStrings() {
 
     TErrorRecorder Errors;
     TfrmAbout About(nullptr, ReadingFrom(File));
-    QCOMPARE(Errors.Texts, QStringList());
+    QCOMPARE(Errors.Texts(), QStringList());
     QCOMPARE(About.windowTitle(), Caption);
     QCOMPARE(About.InfoCaption(), Info);
     const TShownText Text = Shown(Label(About, "lblInfo")->text());
@@ -225,7 +219,7 @@ void TAboutFormTest::programsOwnVersionStrings() {
     // window reads the running executable by default.
     TErrorRecorder Errors;
     TfrmAbout About;
-    QCOMPARE(Errors.Texts, QStringList());
+    QCOMPARE(Errors.Texts(), QStringList());
     QCOMPARE(About.windowTitle(), QStringLiteral("About Brelmont Date Calculator"));
     const QStringList Lines = About.InfoCaption().split(CR);
     QCOMPARE(Lines.size(), 5);
@@ -280,14 +274,14 @@ void TAboutFormTest::incompleteVersionStrings() {
     TErrorRecorder Errors;
     TfrmAbout About(nullptr, ReadingFrom(File));
     // Shown once, by the ordinary error box, without an added full stop.
-    QCOMPARE(Errors.Texts, QStringList{Error});
-    QCOMPARE(Errors.Captions, QStringList{QString::fromUtf8(MorvaneTitle)});
+    QCOMPARE(Errors.Texts(), QStringList{Error});
+    QCOMPARE(Captions(Errors), QStringList{QString::fromUtf8(MorvaneTitle)});
     QCOMPARE(About.windowTitle(), Caption);
     QCOMPARE(About.InfoCaption(), Info);
 
     // The window still works.
     QVERIFY(ExecWhile(About, [&] { QTest::keyClick(&About, Qt::Key_Escape); }));
-    QCOMPARE(Errors.Texts.size(), 1);
+    QCOMPARE(Errors.Texts().size(), 1);
 }
 
 void TAboutFormTest::oneReadingForSeveralShowings() {
@@ -317,7 +311,7 @@ void TAboutFormTest::oneReadingForSeveralShowings() {
         QCOMPARE(SeenCaption, Caption);
         QCOMPARE(SeenInfo, Info);
     }
-    QCOMPARE(Errors.Texts, QStringList());
+    QCOMPARE(Errors.Texts(), QStringList());
 }
 
 // ---------------------------------------------------------------------------
@@ -417,7 +411,7 @@ void TAboutFormTest::addressesOpened() {
     QCOMPARE(FOpened.Urls.size(), 1);
     QCOMPARE(FOpened.Urls[0].toString(QUrl::FullyEncoded), Address);
     QVERIFY(StillOpen);
-    QCOMPARE(Errors.Texts, QStringList());
+    QCOMPARE(Errors.Texts(), QStringList());
 }
 
 void TAboutFormTest::donationAddressKeepsItsEscapes() {
@@ -539,9 +533,9 @@ void TAboutFormTest::brokenPictureEndsStartUp() {
     });
     delete Main.data();
     QCOMPARE(Code, 1);
-    QCOMPARE(Errors.Captions, QStringList{QStringLiteral("Application Error")});
-    QVERIFY2(Errors.Texts.value(0).contains(QStringLiteral("JPEG error")),
-             qPrintable(Errors.Texts.value(0)));
+    QCOMPARE(Captions(Errors), QStringList{QStringLiteral("Application Error")});
+    QVERIFY2(Errors.Texts().value(0).contains(QStringLiteral("JPEG error")),
+             qPrintable(Errors.Texts().value(0)));
 }
 
 // ---------------------------------------------------------------------------
@@ -679,7 +673,7 @@ void TAboutFormTest::aboutButtonShowsTheWindow() {
         QCOMPARE(QApplication::overrideCursor(), nullptr); // the default arrow again
         QVERIFY(Main.isVisible());
     }
-    QCOMPARE(Errors.Texts, QStringList());
+    QCOMPARE(Errors.Texts(), QStringList());
 }
 
 // ---------------------------------------------------------------------------
@@ -720,6 +714,6 @@ void TAboutFormTest::builtProgramCarriesItsVersionStrings() {
         QVERIFY2(Read.contains(QStringLiteral("LICENSE")), qPrintable(Read));
 }
 
-QTEST_MAIN(TAboutFormTest)
+MORVANE_TEST_MAIN(TAboutFormTest)
 
-#include "AboutFormTest.moc"
+#include "tst_AboutForm.moc"
