@@ -133,6 +133,7 @@ private slots:
     void brokenPictureRefused_data();
     void brokenPictureRefused();
     void brokenPictureEndsStartUp();
+    void incompleteVersionStringsAtStartUp();
     void accessKeyRendering_data();
     void accessKeyRendering();
     void windowFrameAndControls();
@@ -536,6 +537,38 @@ void TAboutFormTest::brokenPictureEndsStartUp() {
     QCOMPARE(Captions(Errors), QStringList{QStringLiteral("Application Error")});
     QVERIFY2(Errors.Texts().value(0).contains(QStringLiteral("JPEG error")),
              qPrintable(Errors.Texts().value(0)));
+}
+
+void TAboutFormTest::incompleteVersionStringsAtStartUp() {
+    // The error is shown during start-up, before the main window is shown,
+    // and the program then runs normally and ends with code 0.
+    QStringList Shown;
+    bool MainVisibleAtError = true;
+    QPointer<TfrmMainForm> Main;
+    const TErrorDisplay Previous =
+        SetErrorDisplay([&](const QString& Caption, const QString& Text) {
+            Shown += Caption + QStringLiteral(": ") + Text;
+            MainVisibleAtError = Main && Main->isVisible();
+        });
+    QPointer<TfrmAbout> About;
+    bool RanNormally = false;
+    const int Code = RunStartUp([&]() -> QWidget* {
+        Main = new TfrmMainForm();
+        About = new TfrmAbout(Main, ReadingFrom(VersionFixture("no_copyright_pe64.dll")));
+        Main->SetAboutWindow(About);
+        QTimer::singleShot(0, Main, [&] {
+            RanNormally = Main->isVisible() && About && About->windowTitle() == "About 2.5";
+            Main->close();
+        });
+        return Main;
+    });
+    SetErrorDisplay(Previous);
+    QCOMPARE(Code, 0);
+    QCOMPARE(Shown, QStringList{QStringLiteral("Brelmont Date Calculator: List index out of bounds (9)")});
+    QVERIFY(!MainVisibleAtError);
+    QVERIFY(RanNormally);
+    QVERIFY(!Main);  // closing the main window destroyed it
+    QVERIFY(!About); // and the About window with it
 }
 
 // ---------------------------------------------------------------------------
