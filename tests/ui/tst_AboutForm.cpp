@@ -78,7 +78,9 @@ QLabel* Label(TfrmAbout& About, const char* Name) {
     return About.findChild<QLabel*>(QString::fromLatin1(Name));
 }
 
-QPushButton* OkButton(TfrmAbout& About) { return About.findChild<QPushButton*>("cmdOK"); }
+QPushButton* OkButton(TfrmAbout& About) {
+    return About.findChild<QPushButton*>("cmdOK");
+}
 
 // Shows Window modally; While runs once the modal loop is going and must
 // end it. Returns false when the window was still up after 5 seconds (it is
@@ -158,7 +160,9 @@ void TAboutFormTest::cleanupTestCase() {
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
 }
 
-void TAboutFormTest::init() { FOpened.Urls.clear(); }
+void TAboutFormTest::init() {
+    FOpened.Urls.clear();
+}
 
 // ---------------------------------------------------------------------------
 // Caption and text
@@ -175,18 +179,18 @@ void TAboutFormTest::captionAndTextFromVersionStrings_data() {
                              QStringLiteral("Written for the tests") + CR + CR +
                              QStringLiteral("See LICENSE");
     const QString CompleteShown = QString(Complete).replace(CR, u'\n');
-    QTest::newRow("ten keys in an ELF file") << VersionFixture("complete_elf64.so")
-                                             << "About Fixture Product" << Complete
-                                             << CompleteShown << "";
+    QTest::newRow("ten keys in an ELF file")
+        << VersionFixture("complete_elf64.so") << "About Fixture Product" << Complete
+        << CompleteShown << "";
     QTest::newRow("ten keys in a 32-bit Windows file")
         << VersionFixture("complete_pe32.dll") << "About Fixture Product" << Complete
         << CompleteShown << "";
     QTest::newRow("an eleventh key, Release, changes nothing")
         << VersionFixture("release_pe64.dll") << "About Fixture Product" << Complete
         << CompleteShown << "";
-    QTest::newRow("keys in other letter cases") << VersionFixture("mixed_case_pe64.dll")
-                                                << "About Fixture Product" << Complete
-                                                << CompleteShown << "";
+    QTest::newRow("keys in other letter cases")
+        << VersionFixture("mixed_case_pe64.dll") << "About Fixture Product" << Complete
+        << CompleteShown << "";
     // Product name "Marks && Co", trademark line "See the &Licence", empty
     // Comments.
     QTest::newRow("empty comments and access-key markers")
@@ -251,14 +255,18 @@ void TAboutFormTest::incompleteVersionStrings_data() {
     QTest::addColumn<QString>("Caption");
     QTest::addColumn<QString>("Info");
 
-    QTest::newRow("no version information") << VersionFixture("none_elf64.so")
-                                            << "List index out of bounds (7)" << "frmAbout"
-                                            << "Info";
+    QTest::newRow("no version information")
+        << VersionFixture("none_elf64.so") << "List index out of bounds (7)"
+        << "frmAbout"
+        << "Info";
     QTest::newRow("file missing") << VersionFixture("no_such_file.so")
-                                  << "List index out of bounds (7)" << "frmAbout" << "Info";
+                                  << "List index out of bounds (7)"
+                                  << "frmAbout"
+                                  << "Info";
     QTest::newRow("strings under another code page")
         << VersionFixture("other_codepage_pe64.dll") << "List index out of bounds (7)"
-        << "frmAbout" << "Info";
+        << "frmAbout"
+        << "Info";
     // Nine entries: every value after the copyright line moves up one place,
     // so position 7 holds the product version and position 9 is missing.
     QTest::newRow("copyright missing shifts later entries up")
@@ -379,7 +387,8 @@ void TAboutFormTest::addressesOpened_data() {
     QTest::addColumn<QString>("Control");
     QTest::addColumn<QString>("Address");
 
-    QTest::newRow("home-page link") << "lblHomePage" << "https://www.brelmont.com.au/";
+    QTest::newRow("home-page link") << "lblHomePage"
+                                    << "https://www.brelmont.com.au/";
     // As the browser receives it: "%2d" is an escaped "-", which addresses
     // carry unescaped; every other value keeps its escapes.
     QTest::newRow("donation button")
@@ -422,8 +431,9 @@ void TAboutFormTest::donationAddressKeepsItsEscapes() {
     QCOMPARE(Url.host(), QStringLiteral("www.paypal.com"));
     QCOMPARE(Url.path(), QStringLiteral("/cgi-bin/webscr"));
     // Only the escapes of unreserved characters are normalised away.
-    QCOMPARE(Url.toString(QUrl::FullyEncoded),
-             QString::fromLatin1(DonationAddress).replace(QStringLiteral("%2d"), QStringLiteral("-")));
+    QCOMPARE(
+        Url.toString(QUrl::FullyEncoded),
+        QString::fromLatin1(DonationAddress).replace(QStringLiteral("%2d"), QStringLiteral("-")));
 
     // The query fields in their order, as PayPal decodes them.
     const QList<QPair<QString, QString>> Expected = {
@@ -453,15 +463,17 @@ void TAboutFormTest::picturesAtTheirSizes() {
     const QPixmap LogoPixmap = Logo->pixmap();
     QCOMPARE(LogoPixmap.size(), QSize(136, 40));
     QVERIFY(Logo->hasScaledContents()); // stretched to its control
-    QCOMPARE(LogoPixmap.toImage().convertToFormat(QImage::Format_RGB888),
-             LoadPicture(QString::fromLatin1(LogoPicturePath)).convertToFormat(QImage::Format_RGB888));
+    QCOMPARE(
+        LogoPixmap.toImage().convertToFormat(QImage::Format_RGB888),
+        LoadPicture(QString::fromLatin1(LogoPicturePath)).convertToFormat(QImage::Format_RGB888));
 
     const QPixmap DonatePixmap = Donate->pixmap();
     QCOMPARE(DonatePixmap.size(), QSize(62, 31));
     QCOMPARE(Donate->size(), QSize(62, 31)); // sized to the picture
     QVERIFY(!Donate->hasScaledContents());
-    QCOMPARE(DonatePixmap.toImage().convertToFormat(QImage::Format_RGB888),
-             LoadPicture(QString::fromLatin1(DonatePicturePath)).convertToFormat(QImage::Format_RGB888));
+    QCOMPARE(
+        DonatePixmap.toImage().convertToFormat(QImage::Format_RGB888),
+        LoadPicture(QString::fromLatin1(DonatePicturePath)).convertToFormat(QImage::Format_RGB888));
 
     // Both pictures lie inside the window, the logo above the upper bevel
     // line and the button above the lower one.
@@ -481,10 +493,10 @@ void TAboutFormTest::brokenPictureRefused_data() {
     QVERIFY(Stored.open(QIODevice::ReadOnly));
     const QByteArray Good = Stored.readAll();
 
-    QTest::newRow("JPEG cut short") << "donate.jpg" << Good.left(Good.size() / 2)
-                                    << "JPEG error: Premature end of JPEG file";
-    QTest::newRow("text under a JPEG name") << "donate.jpeg" << QByteArray("not a picture\n")
-                                            << "JPEG error: ";
+    QTest::newRow("JPEG cut short")
+        << "donate.jpg" << Good.left(Good.size() / 2) << "JPEG error: Premature end of JPEG file";
+    QTest::newRow("text under a JPEG name")
+        << "donate.jpeg" << QByteArray("not a picture\n") << "JPEG error: ";
     QTest::newRow("extension of no registered format")
         << "donate.png" << Good << "for which no picture format is registered";
 }
@@ -564,7 +576,8 @@ void TAboutFormTest::incompleteVersionStringsAtStartUp() {
     });
     SetErrorDisplay(Previous);
     QCOMPARE(Code, 0);
-    QCOMPARE(Shown, QStringList{QStringLiteral("Brelmont Date Calculator: List index out of bounds (9)")});
+    QCOMPARE(Shown,
+             QStringList{QStringLiteral("Brelmont Date Calculator: List index out of bounds (9)")});
     QVERIFY(!MainVisibleAtError);
     QVERIFY(RanNormally);
     QVERIFY(!Main);  // closing the main window destroyed it
@@ -579,22 +592,40 @@ void TAboutFormTest::accessKeyRendering_data() {
     QTest::addColumn<QString>("Plain");
     QTest::addColumn<QString>("Underlined");
 
-    QTest::newRow("plain text as it is") << "Info" << "Info" << "";
-    QTest::newRow("ampersand marks the next character") << "&About" << "About" << "A";
-    QTest::newRow("marker inside the text") << "Save &as" << "Save as" << "a";
-    QTest::newRow("doubled ampersand shows one") << "Tom && Jerry" << "Tom & Jerry" << "";
-    QTest::newRow("tripled: one shown, then a marker") << "a&&&b" << "a&b" << "b";
-    QTest::newRow("lone final ampersand shown") << "Rock &" << "Rock &" << "";
-    QTest::newRow("markup characters shown as typed")
-        << "<b>x</b> \"q\" 'y'" << "<b>x</b> \"q\" 'y'" << "";
+    QTest::newRow("plain text as it is") << "Info"
+                                         << "Info"
+                                         << "";
+    QTest::newRow("ampersand marks the next character") << "&About"
+                                                        << "About"
+                                                        << "A";
+    QTest::newRow("marker inside the text") << "Save &as"
+                                            << "Save as"
+                                            << "a";
+    QTest::newRow("doubled ampersand shows one") << "Tom && Jerry"
+                                                 << "Tom & Jerry"
+                                                 << "";
+    QTest::newRow("tripled: one shown, then a marker") << "a&&&b"
+                                                       << "a&b"
+                                                       << "b";
+    QTest::newRow("lone final ampersand shown") << "Rock &"
+                                                << "Rock &"
+                                                << "";
+    QTest::newRow("markup characters shown as typed") << "<b>x</b> \"q\" 'y'"
+                                                      << "<b>x</b> \"q\" 'y'"
+                                                      << "";
     QTest::newRow("carriage returns start new lines")
         << QStringLiteral("one") + CR + QStringLiteral("two") + CR + CR + QStringLiteral("four")
-        << "one\ntwo\n\nfour" << "";
+        << "one\ntwo\n\nfour"
+        << "";
     QTest::newRow("CR LF is one line break")
-        << QStringLiteral("one") + CR + QStringLiteral("\ntwo") << "one\ntwo" << "";
-    QTest::newRow("runs of spaces kept") << "a   b  " << "a   b  " << "";
+        << QStringLiteral("one") + CR + QStringLiteral("\ntwo") << "one\ntwo"
+        << "";
+    QTest::newRow("runs of spaces kept") << "a   b  "
+                                         << "a   b  "
+                                         << "";
     QTest::newRow("marker before a line break marks nothing")
-        << QStringLiteral("end&") + CR + QStringLiteral("next") << "end\nnext" << "";
+        << QStringLiteral("end&") + CR + QStringLiteral("next") << "end\nnext"
+        << "";
     QTest::newRow("character outside the basic plane underlined whole")
         << QStringLiteral("&\U0001F600x") << QStringLiteral("\U0001F600x")
         << QStringLiteral("\U0001F600");
@@ -699,8 +730,10 @@ void TAboutFormTest::aboutButtonShowsTheWindow() {
         QTRY_VERIFY_WITH_TIMEOUT(Done, 5000);
         QVERIFY(Modal);
         QVERIFY(ArrowWhileUp);
-        QVERIFY2(qAbs(CentreOffset.x()) <= 1 && qAbs(CentreOffset.y()) <= 1,
-                 qPrintable(QStringLiteral("off centre by %1,%2").arg(CentreOffset.x()).arg(CentreOffset.y())));
+        QVERIFY2(
+            qAbs(CentreOffset.x()) <= 1 && qAbs(CentreOffset.y()) <= 1,
+            qPrintable(
+                QStringLiteral("off centre by %1,%2").arg(CentreOffset.x()).arg(CentreOffset.y())));
         QCOMPARE(Caption, QStringLiteral("About Fixture Product"));
         QTRY_VERIFY(!About.isVisible());
         QCOMPARE(QApplication::overrideCursor(), nullptr); // the default arrow again
