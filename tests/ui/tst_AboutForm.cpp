@@ -182,15 +182,6 @@ void TAboutFormTest::captionAndTextFromVersionStrings_data() {
     QTest::newRow("ten keys in an ELF file")
         << VersionFixture("complete_elf64.so") << "About Fixture Product" << Complete
         << CompleteShown << "";
-    QTest::newRow("ten keys in a 32-bit Windows file")
-        << VersionFixture("complete_pe32.dll") << "About Fixture Product" << Complete
-        << CompleteShown << "";
-    QTest::newRow("an eleventh key, Release, changes nothing")
-        << VersionFixture("release_pe64.dll") << "About Fixture Product" << Complete
-        << CompleteShown << "";
-    QTest::newRow("keys in other letter cases")
-        << VersionFixture("mixed_case_pe64.dll") << "About Fixture Product" << Complete
-        << CompleteShown << "";
     // Product name "Marks && Co", trademark line "See the &Licence", empty
     // Comments.
     QTest::newRow("empty comments and access-key markers")
@@ -263,10 +254,6 @@ void TAboutFormTest::incompleteVersionStrings_data() {
                                   << "List index out of bounds (7)"
                                   << "frmAbout"
                                   << "Info";
-    QTest::newRow("strings under another code page")
-        << VersionFixture("other_codepage_pe64.dll") << "List index out of bounds (7)"
-        << "frmAbout"
-        << "Info";
     // Nine entries: every value after the copyright line moves up one place,
     // so position 7 holds the product version and position 9 is missing.
     QTest::newRow("copyright missing shifts later entries up")
