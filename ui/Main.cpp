@@ -83,7 +83,7 @@ TfrmMainForm::TfrmMainForm(QWidget* Parent)
     ui->mmoDiffString->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                                Qt::TextSelectableByKeyboard);
     ui->mmoDiffString->setFocusPolicy(Qt::StrongFocus);
-    ui->mmoDiffString->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    ui->mmoDiffString->setWordWrapMode(QTextOption::WordWrap);
     ui->mmoDiffString->installEventFilter(this);
 
     connect(ui->dtpStartDt, &TDatePicker::Change, this,

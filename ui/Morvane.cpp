@@ -2,21 +2,10 @@
 // object and runs the program (title, windows, event loop).
 #include "Application.h"
 #include "LocaleSettings.h"
-#include "Main.h"
-
-namespace {
-
-// Creates the program's windows, the main window first; it is the one
-// returned.
-QWidget* CreateWindows() {
-    frmMainForm = new TfrmMainForm();
-    return frmMainForm;
-}
-
-} // namespace
+#include "ProgramWindows.h"
 
 int main(int argc, char* argv[]) {
     LoadLocaleSettings(QLocale::system());
     TApplication Application(argc, argv);
-    return RunStartUp(CreateWindows);
+    return RunStartUp(CreateProgramWindows);
 }
