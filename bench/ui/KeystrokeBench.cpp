@@ -38,9 +38,9 @@ void BM_AmountKeystroke(benchmark::State& State, bool Paint) {
         if (Paint)
             QCoreApplication::processEvents();
     }
-    State.counters["per_keystroke"] = benchmark::Counter(
-        static_cast<double>(State.iterations()) * 2,
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    State.counters["per_keystroke"] =
+        benchmark::Counter(static_cast<double>(State.iterations()) * 2,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     // 31 January 2004 + 13 months, clamped: 29 February 2005 does not exist.
     if (NewDate->text() != QString::fromStdString(LongDateText(MakeDate(2005, 2, 28))))
         State.SkipWithError("txtNewDate was not updated");

@@ -18,8 +18,8 @@
 namespace {
 
 struct TRun {
-    double Ms;     // fork to the "painted" line
-    long PeakKiB;  // the child's peak resident set
+    double Ms;    // fork to the "painted" line
+    long PeakKiB; // the child's peak resident set
 };
 
 // Runs Program once; false when it did not report its first paint.
@@ -46,8 +46,7 @@ bool RunOnce(const char* Program, TRun& Out) {
     for (ssize_t N; (N = read(Pipe[0], Buffer, sizeof Buffer)) > 0;) {
         Seen.append(Buffer, static_cast<std::size_t>(N));
         if (!Painted && Seen.find("painted\n") != std::string::npos) {
-            Ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
-                                                           Start)
+            Ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - Start)
                      .count();
             Painted = true;
         }
@@ -94,7 +93,7 @@ int main(int argc, char* argv[]) {
     std::printf("| peak resident memory | %.1f MiB | %.1f MiB | %.2fx |\n", MemM / 1024.0,
                 MemB / 1024.0, double(MemM) / double(MemB));
     const bool Within = TimeM <= 1.5 * TimeB && MemM <= 1.25 * MemB;
-    std::printf("%s\n", Within ? "within 1.5x time and 1.25x memory"
-                               : "OUTSIDE 1.5x time or 1.25x memory");
+    std::printf("%s\n",
+                Within ? "within 1.5x time and 1.25x memory" : "OUTSIDE 1.5x time or 1.25x memory");
     return Within ? 0 : 2;
 }

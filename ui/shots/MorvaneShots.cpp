@@ -23,15 +23,14 @@ bool Save(QWidget* Window, const QString& Path) {
     QTest::qWait(300); // let the window be drawn on the screen
     QPixmap Picture;
     if (QGuiApplication::platformName() == QStringLiteral("xcb"))
-        Picture = Window->screen()->grabWindow(0, Window->frameGeometry().x(),
-                                               Window->frameGeometry().y(),
-                                               Window->frameGeometry().width(),
-                                               Window->frameGeometry().height());
+        Picture = Window->screen()->grabWindow(
+            0, Window->frameGeometry().x(), Window->frameGeometry().y(),
+            Window->frameGeometry().width(), Window->frameGeometry().height());
     else
         Picture = Window->grab();
     const bool Ok = Picture.save(Path);
-    QTextStream(stdout) << (Ok ? "wrote " : "could not write ") << Path << " ("
-                        << Picture.width() << "x" << Picture.height() << ")\n";
+    QTextStream(stdout) << (Ok ? "wrote " : "could not write ") << Path << " (" << Picture.width()
+                        << "x" << Picture.height() << ")\n";
     return Ok;
 }
 
