@@ -8,8 +8,8 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <cxxabi.h>
 #include <cstdlib>
+#include <cxxabi.h>
 #include <memory>
 #include <typeinfo>
 

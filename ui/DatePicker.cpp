@@ -4,12 +4,14 @@
 
 #include <QCalendarWidget>
 
-#include <algorithm>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <algorithm>
 
-TDateTime DayNumberOf(QDate Date) { return MakeDate(Date.year(), Date.month(), Date.day()); }
+TDateTime DayNumberOf(QDate Date) {
+    return MakeDate(Date.year(), Date.month(), Date.day());
+}
 
 QDate DateOfDayNumber(TDateTime D) {
     const TDateParts P = SplitDate(D);
@@ -38,7 +40,9 @@ TDatePicker::TDatePicker(QWidget* Parent) : QDateEdit(Parent) {
     });
 }
 
-TDateTime TDatePicker::Date() const { return DayNumberOf(date()); }
+TDateTime TDatePicker::Date() const {
+    return DayNumberOf(date());
+}
 
 void TDatePicker::SetDate(TDateTime D) {
     FSettingDate = true;
@@ -166,8 +170,8 @@ void TDatePicker::TypeIntoField(Section Field, QChar Typed) {
 
 void TDatePicker::keyPressEvent(QKeyEvent* Event) {
     const QString Text = Event->text();
-    const bool Plain = !(Event->modifiers() & (Qt::ControlModifier | Qt::AltModifier |
-                                               Qt::MetaModifier));
+    const bool Plain =
+        !(Event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (Plain && Text.size() == 1 && Text.front().isLetterOrNumber()) {
         const Section Field = currentSection();
         if (Field != FTypedField) {

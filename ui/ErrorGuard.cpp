@@ -50,9 +50,13 @@ void ShowMessageBox(const QString& Caption, const QString& Text) noexcept {
     }
 }
 
-QString ApplicationTitle() { return Title(); }
+QString ApplicationTitle() {
+    return Title();
+}
 
-void SetApplicationTitle(const QString& NewTitle) { Title() = NewTitle; }
+void SetApplicationTitle(const QString& NewTitle) {
+    Title() = NewTitle;
+}
 
 QString WithFullStop(const QString& Message) {
     if (!Message.isEmpty() && Message.back().unicode() > u'.')
@@ -66,7 +70,9 @@ int AddCaptureCanceller(std::function<void()> Cancel) {
     return NextId;
 }
 
-void RemoveCaptureCanceller(int Id) { Cancellers().erase(Id); }
+void RemoveCaptureCanceller(int Id) {
+    Cancellers().erase(Id);
+}
 
 void CancelMouseCapture() {
     if (QWidget* Grabber = QWidget::mouseGrabber())

@@ -83,7 +83,7 @@ TfrmMainForm::TfrmMainForm(QWidget* Parent)
     ui->mmoDiffString->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                                Qt::TextSelectableByKeyboard);
     ui->mmoDiffString->setFocusPolicy(Qt::StrongFocus);
-    ui->mmoDiffString->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    ui->mmoDiffString->setWordWrapMode(QTextOption::WordWrap);
     ui->mmoDiffString->installEventFilter(this);
 
     connect(ui->dtpStartDt, &TDatePicker::Change, this,
@@ -114,7 +114,9 @@ TfrmMainForm::~TfrmMainForm() {
         frmMainForm = nullptr;
 }
 
-void TfrmMainForm::SetAboutWindow(QDialog* About) { FAbout = About; }
+void TfrmMainForm::SetAboutWindow(QDialog* About) {
+    FAbout = About;
+}
 
 void TfrmMainForm::FormCreate() {
     setWindowTitle(ApplicationTitle());
@@ -135,8 +137,8 @@ void TfrmMainForm::CalcDiff() {
     const TDateTime S = ui->dtpStartDt->Date();
     const TDateTime E = ui->dtpEndDt->Date();
     for (std::size_t K = 0; K < FResultEdits.size(); ++K)
-        FResultEdits[K]->setText(QString::fromStdString(
-            IntToText(DateUnitsBetween(static_cast<TDateKind>(K), S, E))));
+        FResultEdits[K]->setText(
+            QString::fromStdString(IntToText(DateUnitsBetween(static_cast<TDateKind>(K), S, E))));
     ui->mmoDiffString->setPlainText(QString::fromStdString(DiffPhrase(S, E)));
 }
 
@@ -154,7 +156,9 @@ void TfrmMainForm::dtpStartDtChange() {
     CalcNew();
 }
 
-void TfrmMainForm::dtpEndDtChange() { CalcDiff(); }
+void TfrmMainForm::dtpEndDtChange() {
+    CalcDiff();
+}
 
 void TfrmMainForm::cmbCalcChange() {
     const bool Difference = ui->cmbCalc->currentIndex() == 0;
@@ -162,7 +166,9 @@ void TfrmMainForm::cmbCalcChange() {
     ui->grpNew->setVisible(!Difference);
 }
 
-void TfrmMainForm::txtNoDaysChange() { CalcNew(); }
+void TfrmMainForm::txtNoDaysChange() {
+    CalcNew();
+}
 
 void TfrmMainForm::txtNoDaysKeyPress(QLineEdit* /*Sender*/, QChar& Key) {
     const bool Accepted = Key == QChar(8) || Key == u'-' || (Key >= u'0' && Key <= u'9');
@@ -177,7 +183,9 @@ void TfrmMainForm::cmdResetClick() {
         E->setText(QStringLiteral("0"));
 }
 
-void TfrmMainForm::cmdCloseClick() { close(); }
+void TfrmMainForm::cmdCloseClick() {
+    close();
+}
 
 void TfrmMainForm::cmdAboutClick() {
     QApplication::setOverrideCursor(Qt::WaitCursor);

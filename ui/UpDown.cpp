@@ -34,7 +34,9 @@ TUpDown::TUpDown(QWidget* Parent)
     FCancellerId = AddCaptureCanceller([this] { CancelHold(); });
 }
 
-TUpDown::~TUpDown() { RemoveCaptureCanceller(FCancellerId); }
+TUpDown::~TUpDown() {
+    RemoveCaptureCanceller(FCancellerId);
+}
 
 void TUpDown::SetAssociate(QLineEdit* Edit) {
     if (FAssociate)
@@ -53,7 +55,9 @@ void TUpDown::AlignToAssociate() {
     setGeometry(E.x() + E.width(), E.y(), width(), E.height());
 }
 
-QSize TUpDown::sizeHint() const { return {12, 21}; }
+QSize TUpDown::sizeHint() const {
+    return {12, 21};
+}
 
 void TUpDown::Step(int Delta) {
     if (!FAssociate)

@@ -7,3 +7,9 @@ target_sources(morvane_ui PRIVATE
 )
 target_link_libraries(morvane_ui PUBLIC morvane_pictures morvane_version)
 morvane_embed_version_resource(morvane "${MORVANE_VERSION_RC}")
+
+# A picture of the About window for the documentation (scripts/screenshots.sh),
+# reading the program's version strings from its own file.
+add_executable(morvane_about_shot ${CMAKE_CURRENT_LIST_DIR}/shots/AboutShot.cpp)
+target_link_libraries(morvane_about_shot PRIVATE morvane_ui)
+morvane_embed_version_resource(morvane_about_shot "${MORVANE_VERSION_RC}")

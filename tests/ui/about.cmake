@@ -22,9 +22,3 @@ add_dependencies(tst_about version_fixtures about_fixture_marks morvane)
 morvane_embed_version_resource(tst_about "${MORVANE_VERSION_RC}")
 add_test(NAME ui_about COMMAND tst_about)
 set_tests_properties(ui_about PROPERTIES ENVIRONMENT "${MORVANE_TEST_ENV}")
-
-# Not a test: renders the About window, as the program builds it, to a PNG
-# (scripts/screenshot-about.sh runs it under Xvfb).
-add_executable(about_screenshot ${CMAKE_CURRENT_LIST_DIR}/AboutScreenshot.cpp)
-target_link_libraries(about_screenshot PRIVATE morvane_ui)
-morvane_embed_version_resource(about_screenshot "${MORVANE_VERSION_RC}")

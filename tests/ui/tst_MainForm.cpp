@@ -30,7 +30,7 @@ struct TKeyStroke {
 using TKeyStrokes = QList<TKeyStroke>;
 
 TKeyStroke Typed(char C) {
-    const int Key = C >= '0' && C <= '9' ? Qt::Key_0 + (C - '0')
+    const int Key = C >= '0' && C <= '9'   ? Qt::Key_0 + (C - '0')
                     : C >= 'a' && C <= 'z' ? Qt::Key_A + (C - 'a')
                     : C == '-'             ? Qt::Key_Minus
                     : C == '+'             ? Qt::Key_Plus
@@ -136,8 +136,8 @@ private slots:
         QCOMPARE(Control<QComboBox>("cmbCalc")->currentIndex(), 0);
         QVERIFY(Control<QGroupBox>("grpDiff")->isVisible());
         QVERIFY(!Control<QGroupBox>("grpNew")->isVisible());
-        for (const char* N : {"txtDays", "txtWeekdays", "txtWeeks", "txtFortnights", "txtMonths",
-                              "txtYears"})
+        for (const char* N :
+             {"txtDays", "txtWeekdays", "txtWeeks", "txtFortnights", "txtMonths", "txtYears"})
             QCOMPARE(Edit(N)->text(), QStringLiteral("0"));
         QVERIFY(Control<QPlainTextEdit>("mmoDiffString")->toPlainText().isEmpty());
         QCOMPARE(QApplication::focusWidget(), StartPicker());
@@ -150,15 +150,20 @@ private slots:
         QTest::addColumn<TDateTime>("End");
         QTest::addColumn<QStringList>("Counts"); // days, weekdays, weeks, fortnights, months, years
         QTest::addColumn<QString>("Phrase");
-        QTest::newRow("one day later, a Saturday") << Day(2004, 1, 2) << Day(2004, 1, 3)
-            << QStringList{"1", "0", "0", "0", "0", "0"} << "1 day";
-        QTest::newRow("one day later, a Friday") << Day(2004, 1, 1) << Day(2004, 1, 2)
-            << QStringList{"1", "1", "0", "0", "0", "0"} << "1 day";
-        QTest::newRow("one day earlier from a weekday") << Day(2004, 1, 2) << Day(2004, 1, 1)
-            << QStringList{"-1", "-1", "0", "0", "0", "0"} << "1 day ago";
-        QTest::newRow("one day earlier from a Sunday") << Day(2004, 1, 4) << Day(2004, 1, 3)
-            << QStringList{"-1", "0", "0", "0", "0", "0"} << "1 day ago";
-        QTest::newRow("years, months, weeks and a day") << Day(2002, 1, 15) << Day(2004, 3, 30)
+        QTest::newRow("one day later, a Saturday")
+            << Day(2004, 1, 2) << Day(2004, 1, 3) << QStringList{"1", "0", "0", "0", "0", "0"}
+            << "1 day";
+        QTest::newRow("one day later, a Friday")
+            << Day(2004, 1, 1) << Day(2004, 1, 2) << QStringList{"1", "1", "0", "0", "0", "0"}
+            << "1 day";
+        QTest::newRow("one day earlier from a weekday")
+            << Day(2004, 1, 2) << Day(2004, 1, 1) << QStringList{"-1", "-1", "0", "0", "0", "0"}
+            << "1 day ago";
+        QTest::newRow("one day earlier from a Sunday")
+            << Day(2004, 1, 4) << Day(2004, 1, 3) << QStringList{"-1", "0", "0", "0", "0", "0"}
+            << "1 day ago";
+        QTest::newRow("years, months, weeks and a day")
+            << Day(2002, 1, 15) << Day(2004, 3, 30)
             << QStringList{"805", "575", "115", "57", "26", "2"}
             << "2 years, 2 months, 2 weeks and 1 day";
         QTest::newRow("an end date before the start counts below zero")
@@ -174,9 +179,9 @@ private slots:
         QFETCH(QString, Phrase);
         StartPicker()->SetDate(Start);
         StepPickerTo(EndPicker(), End);
-        const QStringList Shown{Edit("txtDays")->text(),       Edit("txtWeekdays")->text(),
-                                Edit("txtWeeks")->text(),      Edit("txtFortnights")->text(),
-                                Edit("txtMonths")->text(),     Edit("txtYears")->text()};
+        const QStringList Shown{Edit("txtDays")->text(),   Edit("txtWeekdays")->text(),
+                                Edit("txtWeeks")->text(),  Edit("txtFortnights")->text(),
+                                Edit("txtMonths")->text(), Edit("txtYears")->text()};
         QCOMPARE(Shown, Counts);
         QCOMPARE(Control<QPlainTextEdit>("mmoDiffString")->toPlainText(), Phrase);
         QVERIFY(Errors->Entries.isEmpty());
@@ -229,16 +234,16 @@ private slots:
         QTest::addColumn<QStringList>("Amounts"); // typed in order Years first .. Days last
         QTest::addColumn<QString>("Paste");       // pasted into Days after typing, if any
         QTest::addColumn<QString>("LastError");
-        QTest::newRow("days beyond year 9999")
-            << QStringList{"3000000", "", "", "", "", ""} << QString()
-            << "Invalid argument to date encode.";
+        QTest::newRow("days beyond year 9999") << QStringList{"3000000", "", "", "", "", ""}
+                                               << QString() << "Invalid argument to date encode.";
         QTest::newRow("date error comes before a bad later amount")
             << QStringList{"", "", "", "", "99999", "-"} << QString()
             << "Invalid argument to date encode.";
         QTest::newRow("a misplaced minus") << QStringList{"5-", "", "", "", "", ""} << QString()
                                            << "'5-' is not a valid integer value.";
-        QTest::newRow("beyond 32 bits") << QStringList{"2147483648", "", "", "", "", ""}
-                                        << QString() << "'2147483648' is not a valid integer value.";
+        QTest::newRow("beyond 32 bits")
+            << QStringList{"2147483648", "", "", "", "", ""} << QString()
+            << "'2147483648' is not a valid integer value.";
         QTest::newRow("digit grouping pasted past the key filter")
             << QStringList{"", "", "", "", "", ""} << "1,000"
             << "'1,000' is not a valid integer value.";
@@ -314,8 +319,8 @@ private slots:
             << "123" << TKeyStrokes{SelectToStart, Ctrl('x')} << "123";
         QTest::newRow("ctrl+v pastes nothing")
             << "123" << TKeyStrokes{SelectToStart, Ctrl('v')} << "123";
-        QTest::newRow("ctrl+z undoes nothing") << "12" << TKeyStrokes{Typed('3'), Ctrl('z')}
-                                               << "123";
+        QTest::newRow("ctrl+z undoes nothing")
+            << "12" << TKeyStrokes{Typed('3'), Ctrl('z')} << "123";
         QTest::newRow("shift+insert pastes unfiltered")
             << "123" << TKeyStrokes{SelectToStart, ShiftInsert} << "4x";
     }
@@ -452,8 +457,8 @@ private slots:
         RetypeText(Amount(0), QStringLiteral("1"));
         StepPickerTo(StartPicker(), Day(2004, 2, 28));
         QCOMPARE(Edit("txtNewDate")->text(), LongDate(2004, 2, 29));
-        QCOMPARE(Edit("txtDays")->text(), QString::number(-DateUnitsBetween(
-                                              dkDays, EndPicker()->Date(), Day(2004, 2, 28))));
+        QCOMPARE(Edit("txtDays")->text(),
+                 QString::number(-DateUnitsBetween(dkDays, EndPicker()->Date(), Day(2004, 2, 28))));
         // A bad amount shows its error on every start-date change, after the
         // difference results have been written.
         RetypeText(Amount(0), QStringLiteral("x1"));
@@ -520,8 +525,8 @@ private slots:
             ChooseMode(1);
         QMap<QString, std::shared_ptr<QSignalSpy>> Clicks;
         for (const char* B : {"cmdClose", "cmdAbout", "cmdReset"})
-            Clicks[B] = std::make_shared<QSignalSpy>(Control<QPushButton>(B),
-                                                     &QPushButton::clicked);
+            Clicks[B] =
+                std::make_shared<QSignalSpy>(Control<QPushButton>(B), &QPushButton::clicked);
         QWidget* Target = Form->findChild<QWidget*>(FocusOn);
         Target->setFocus(Qt::TabFocusReason);
         QTest::keyClick(Target, Qt::Key_Return);
@@ -594,9 +599,9 @@ private slots:
     }
 
     void tabOrderFollowsTheLayout() {
-        const QStringList Expected{"dtpStartDt", "cmbCalc",  "dtpEndDt",  "txtDays",
-                                   "txtWeekdays", "txtWeeks", "txtFortnights", "txtMonths",
-                                   "txtYears",   "mmoDiffString", "cmdClose", "cmdAbout",
+        const QStringList Expected{"dtpStartDt",  "cmbCalc",       "dtpEndDt",      "txtDays",
+                                   "txtWeekdays", "txtWeeks",      "txtFortnights", "txtMonths",
+                                   "txtYears",    "mmoDiffString", "cmdClose",      "cmdAbout",
                                    "dtpStartDt"};
         StartPicker()->setFocus(Qt::OtherFocusReason);
         QStringList Seen{QApplication::focusWidget()->objectName()};
@@ -638,8 +643,7 @@ private slots:
         for (const char* N : {"dtpStartDt", "dtpEndDt", "cmbCalc", "txtNoDays", "txtNoYears",
                               "cmdClose", "cmdAbout", "cmdReset"})
             QCOMPARE(Form->findChild<QWidget*>(N)->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(Control<TUpDown>("UpDown3")->UpButton()->cursor().shape(),
-                 Qt::PointingHandCursor);
+        QCOMPARE(Control<TUpDown>("UpDown3")->UpButton()->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(Control<QPushButton>("cmdClose")->isDefault());
     }
 

@@ -30,13 +30,15 @@ private slots:
             << R"(Exception \(anonymous namespace\)::TDescriptionError in module tst_startup at )"
                R"(0x[0-9a-f]+\.\nStream read error\.)";
         QTest::newRow("message ending in a full stop is left alone")
-            << "Bad resource." << R"(Exception .*TDescriptionError in module tst_startup at )"
-                                  R"(0x[0-9a-f]+\.\nBad resource\.)";
+            << "Bad resource."
+            << R"(Exception .*TDescriptionError in module tst_startup at )"
+               R"(0x[0-9a-f]+\.\nBad resource\.)";
         QTest::newRow("message ending in a bracket still gets one")
             << "List index out of bounds (7)"
             << R"(Exception .* at 0x[0-9a-f]+\.\nList index out of bounds \(7\)\.)";
         QTest::newRow("empty message, no full stop")
-            << "" << R"(Exception .*TDescriptionError in module tst_startup at 0x[0-9a-f]+\.\n)";
+            << ""
+            << R"(Exception .*TDescriptionError in module tst_startup at 0x[0-9a-f]+\.\n)";
     }
 
     // An error that escapes start-up outside the windows' creation handlers
@@ -45,9 +47,8 @@ private slots:
         QFETCH(QString, Message);
         QFETCH(QString, Pattern);
         TErrorRecorder Errors;
-        const int Code = RunStartUp([&]() -> QWidget* {
-            throw TDescriptionError(Message.toStdString());
-        });
+        const int Code =
+            RunStartUp([&]() -> QWidget* { throw TDescriptionError(Message.toStdString()); });
         QCOMPARE(Code, 1);
         QCOMPARE(Errors.Entries.size(), 1);
         QCOMPARE(Errors.Entries[0].Caption, QStringLiteral("Application Error"));
@@ -69,8 +70,7 @@ private slots:
         QCOMPARE(Code, 1);
         QCOMPARE(Errors.Entries.size(), 1);
         QVERIFY(Errors.Entries[0].Text.startsWith(QStringLiteral("Exception TConvertError in ")));
-        QVERIFY(Errors.Entries[0].Text.endsWith(
-            QStringLiteral("\nList index out of bounds (3).")));
+        QVERIFY(Errors.Entries[0].Text.endsWith(QStringLiteral("\nList index out of bounds (3).")));
         QVERIFY(Made.isNull() || !Made->isVisible());
         delete Made.data();
     }

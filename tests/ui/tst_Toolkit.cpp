@@ -44,16 +44,22 @@ private slots:
         QTest::addColumn<QString>("Shown");
         QTest::newRow("ends in a letter") << "Invalid argument to date encode"
                                           << "Invalid argument to date encode.";
-        QTest::newRow("ends in a digit") << "Error 42" << "Error 42.";
+        QTest::newRow("ends in a digit") << "Error 42"
+                                         << "Error 42.";
         QTest::newRow("ends in a closing bracket") << "List index out of bounds (7)"
                                                    << "List index out of bounds (7)";
-        QTest::newRow("ends in a full stop") << "Done." << "Done.";
-        QTest::newRow("ends in an apostrophe, below the full stop") << "'x'" << "'x'";
-        QTest::newRow("ends in a space") << "Trailing " << "Trailing ";
-        QTest::newRow("ends in a slash, just above the full stop") << "a/" << "a/.";
-        QTest::newRow("ends in a non-ASCII letter") << QString::fromUtf8("Fehler ä")
-                                                    << QString::fromUtf8("Fehler ä.");
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("ends in a full stop") << "Done."
+                                             << "Done.";
+        QTest::newRow("ends in an apostrophe, below the full stop") << "'x'"
+                                                                    << "'x'";
+        QTest::newRow("ends in a space") << "Trailing "
+                                         << "Trailing ";
+        QTest::newRow("ends in a slash, just above the full stop") << "a/"
+                                                                   << "a/.";
+        QTest::newRow("ends in a non-ASCII letter")
+            << QString::fromUtf8("Fehler ä") << QString::fromUtf8("Fehler ä.");
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void fullStopRule() {
@@ -87,7 +93,7 @@ private slots:
         });
         QCOMPARE(Steps, (QStringList{"before", "after", "end"}));
         QCOMPARE(Errors.Texts(), (QStringList{"'' is not a valid integer value.",
-                                             "'' is not a valid integer value."}));
+                                              "'' is not a valid integer value."}));
     }
 
     // No error crosses the event loop: the application guards every event.
@@ -99,7 +105,7 @@ private slots:
         QCoreApplication::postEvent(&Receiver, new QEvent(QEvent::User));
         QCoreApplication::processEvents();
         QCOMPARE(Errors.Texts(), (QStringList{"Raised while handling an event.",
-                                             "Raised while handling an event."}));
+                                              "Raised while handling an event."}));
     }
 
     void unknownErrorIsShownToo() {
@@ -111,14 +117,18 @@ private slots:
     void qtPatternTranslation_data() {
         QTest::addColumn<QString>("QtPattern");
         QTest::addColumn<QString>("DatePattern");
-        QTest::newRow("English (US)") << "dddd, MMMM d, yyyy" << "dddd, mmmm d, yyyy";
+        QTest::newRow("English (US)") << "dddd, MMMM d, yyyy"
+                                      << "dddd, mmmm d, yyyy";
         QTest::newRow("German, full stop after the day") << "dddd, d. MMMM yyyy"
                                                          << "dddd, d. mmmm yyyy";
         QTest::newRow("quoted word with pattern letters") << "d 'de' MMMM 'de' yyyy"
                                                           << "d \"d\"e mmmm \"d\"e yyyy";
-        QTest::newRow("two-digit year and doubled quote") << "d MMM ''yy" << "d mmm \"'\"yy";
-        QTest::newRow("a literal slash is not the separator") << "d/M/yyyy" << "d\"/\"m\"/\"yyyy";
-        QTest::newRow("letters outside d, m and y are copied") << "'Le' d" << "Le d";
+        QTest::newRow("two-digit year and doubled quote") << "d MMM ''yy"
+                                                          << "d mmm \"'\"yy";
+        QTest::newRow("a literal slash is not the separator") << "d/M/yyyy"
+                                                              << "d\"/\"m\"/\"yyyy";
+        QTest::newRow("letters outside d, m and y are copied") << "'Le' d"
+                                                               << "Le d";
     }
 
     void qtPatternTranslation() {
@@ -131,11 +141,18 @@ private slots:
         QTest::addColumn<QString>("DatePattern");
         QTest::addColumn<QString>("Separator");
         QTest::addColumn<QString>("QtFormat");
-        QTest::newRow("the fallback pattern") << "mmmm d, yyyy" << "/" << "MMMM d, yyyy";
-        QTest::newRow("separator from the settings") << "d/m/yy" << "." << "d.M.yy";
-        QTest::newRow("upper-case letters") << "DDDD D MMMM YYYY" << "/" << "dddd d MMMM yyyy";
-        QTest::newRow("quoted text keeps its letters")
-            << "dddd \"the\" d 'of' mmmm" << "/" << "dddd' the 'd' of 'MMMM";
+        QTest::newRow("the fallback pattern") << "mmmm d, yyyy"
+                                              << "/"
+                                              << "MMMM d, yyyy";
+        QTest::newRow("separator from the settings") << "d/m/yy"
+                                                     << "."
+                                                     << "d.M.yy";
+        QTest::newRow("upper-case letters") << "DDDD D MMMM YYYY"
+                                            << "/"
+                                            << "dddd d MMMM yyyy";
+        QTest::newRow("quoted text keeps its letters") << "dddd \"the\" d 'of' mmmm"
+                                                       << "/"
+                                                       << "dddd' the 'd' of 'MMMM";
     }
 
     void displayFormatTranslation() {
@@ -166,8 +183,8 @@ private slots:
         TDatePicker Picker;
         Picker.setLocale(L);
         Picker.ApplyLongDateFormat();
-        for (const QDate D : {QDate(2004, 2, 29), QDate(1999, 12, 5), QDate(100, 1, 1),
-                              QDate(9999, 9, 30)}) {
+        for (const QDate D :
+             {QDate(2004, 2, 29), QDate(1999, 12, 5), QDate(100, 1, 1), QDate(9999, 9, 30)}) {
             const QString Expected = L.toString(D, QLocale::LongFormat);
             QCOMPARE(QString::fromStdString(LongDateText(DayNumberOf(D))), Expected);
             Picker.SetDate(DayNumberOf(D));
@@ -182,9 +199,12 @@ private slots:
     void dateSeparator_data() {
         QTest::addColumn<QString>("Locale");
         QTest::addColumn<QString>("Separator");
-        QTest::newRow("English (US)") << "en_US" << "/";
-        QTest::newRow("German") << "de_DE" << ".";
-        QTest::newRow("Dutch") << "nl_NL" << "-";
+        QTest::newRow("English (US)") << "en_US"
+                                      << "/";
+        QTest::newRow("German") << "de_DE"
+                                << ".";
+        QTest::newRow("Dutch") << "nl_NL"
+                               << "-";
     }
 
     void dateSeparator() {

@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
     RegisterJpegFormat();
     QApplication App(argc, argv);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: about_screenshot <out.png>\n");
+        std::fprintf(stderr, "usage: morvane_about_shot <out.png>\n");
         return 2;
     }
     SetApplicationTitle(QString::fromUtf8(MorvaneTitle));
