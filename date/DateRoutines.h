@@ -6,6 +6,38 @@
 // The hub of all arithmetic is one serial day count: a TDateTime's whole part
 // is the day number counted from 30 December 1899 (day 0). Everything else is
 // converted to it, worked on as integers, and converted back.
+//
+// Case study: what happens at the awkward ends of the calendar
+// ------------------------------------------------------------
+// * Month ends. 31 January + 1 month could mean 28/29 February, 2 or 3 March,
+//   or an error. We clamp: the day becomes the last day of the target month,
+//   so 31 January 2004 + 1 month = 29 February 2004, 31 January 2003 + 1
+//   month = 28 February 2003, 31 March + 1 month = 30 April. A clamp is not
+//   undone later: 31 August + 1 month = 30 September, + 1 more = 30 October.
+// * 29 February. Adding years keeps month and day, except that 29 February
+//   becomes 28 February in a common year: 29 February 2004 + 1 year = 28
+//   February 2005, + 4 years = 29 February 2008; + 12 months gives 28 February
+//   2005 as well. Counting whole months, a month is complete only once the
+//   earlier date's day of the month is reached: from 29 February 2004, 28
+//   February 2005 is 11 months and 1 March 2005 is 12.
+// * Weekends. Weekday steps never land on a Saturday or Sunday: Friday + 1 =
+//   Monday, Saturday + 1 = Monday, Sunday - 1 = Friday. An amount of 0 (or a
+//   fraction below 1) leaves the date alone, even on a weekend. Weekday counts
+//   never count the earlier date and count the later one when it is a weekday.
+// * Below year 1 and above 9999. Only years 1 to 9999 can be built (MakeDate
+//   raises "Invalid argument to date encode" otherwise). Days, weekdays, weeks
+//   and fortnights are plain day arithmetic and may leave that range without
+//   an error; a month or year step then raises, even a step of 0, because the
+//   date has to be rebuilt. SplitDate still answers: years above 9999 come back
+//   in full, and every day on or before 31 December of year 0 splits into
+//   {0, 0, 0}, which no routine can rebuild. LongDateText writes such a date
+//   with its numbers (0 for year, month and day below year 1) and leaves the
+//   month name empty.
+// * Out-of-range numbers. Values beyond what the types hold saturate instead
+//   of wrapping: WholePart of a value beyond the 64-bit range gives the
+//   nearest 64-bit limit (NaN gives 0), day counts beyond the 32-bit range
+//   give the nearest 32-bit limit, and a day number beyond the double range
+//   becomes an infinity.
 #pragma once
 
 #include <array>
@@ -87,11 +119,12 @@ int WeekdayOf(TDateTime D);
 // True when Year is divisible by 4 and either not by 100 or by 400.
 bool YearIsLeap(std::int64_t Year);
 
-// Returns 28 to 31: the length of Month (1 to 12) in Year.
+// Returns 28 to 31: the length of Month (1 to 12) in Year; 0 for any other
+// month number, so that no day of it is valid.
 int MonthLength(std::int64_t Year, int Month);
 
-// The integer part of x, towards zero, as a 64-bit integer. x must lie within
-// the 64-bit range.
+// The integer part of x, towards zero, as a 64-bit integer. Beyond the 64-bit
+// range the result saturates at INT64_MIN or INT64_MAX; NaN gives 0.
 std::int64_t WholePart(long double x);
 
 // x minus its integer part; it has the sign of x.
@@ -105,12 +138,14 @@ TDateTime CurrentDateTime();
 // number), mmm, mmmm (short and long month name), y or yy (two-digit year),
 // yyy or more (four-digit year), "/" (date separator), text in single or
 // double quotes copied as it stands; letters in either case; any other
-// character copied. Names and separator come from DateFormatSettings().
-// Raises nothing.
+// character copied. Five or more d stand for the whole long date pattern
+// (inside it, five or more d are the long weekday name). Names and separator
+// come from DateFormatSettings(). A date before year 1 is written with zero
+// numbers and an empty month name. Raises nothing.
 std::string FormatDateText(const std::string& Pattern, TDateTime D);
 
 // Returns D in the user's long date format (the "dddddd" format code):
-// FormatDateText(DateFormatSettings().LongDatePattern, D).
+// FormatDateText(DateFormatSettings().LongDatePattern, D). Raises nothing.
 std::string LongDateText(TDateTime D);
 
 // Decimal text of N, with a leading "-" when negative, no digit grouping.

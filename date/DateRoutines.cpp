@@ -1,0 +1,292 @@
+// Moving a date by an amount of one unit, counting the units between two
+// dates, and the phrase that describes a difference.
+#include "DateRoutines.h"
+
+#include <cfloat>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+namespace {
+
+constexpr std::int64_t kInt64Max = std::numeric_limits<std::int64_t>::max();
+constexpr std::int64_t kInt64Min = std::numeric_limits<std::int64_t>::min();
+
+[[noreturn]] void RaiseEncodeError() {
+    throw TConvertError("Invalid argument to date encode");
+}
+
+// A long double day value as a TDateTime. Values beyond the double range
+// become an infinity (a narrowing conversion out of range would be undefined).
+TDateTime ToDateTime(long double x) {
+    if (x > DBL_MAX) {
+        return std::numeric_limits<double>::infinity();
+    }
+    if (x < -DBL_MAX) {
+        return -std::numeric_limits<double>::infinity();
+    }
+    return static_cast<TDateTime>(x);
+}
+
+// A - B, saturated at the 64-bit limits (the whole parts of far-out dates may
+// be those limits themselves).
+std::int64_t DayDifference(std::int64_t A, std::int64_t B) {
+    std::int64_t Result = 0;
+    if (__builtin_sub_overflow(A, B, &Result)) {
+        return A > B ? kInt64Max : kInt64Min;
+    }
+    return Result;
+}
+
+// A count as a 32-bit integer, saturated at the 32-bit limits rather than
+// wrapped (a wrapped count could even change its sign).
+std::int32_t ToCount(std::int64_t N) {
+    if (N > std::numeric_limits<std::int32_t>::max()) {
+        return std::numeric_limits<std::int32_t>::max();
+    }
+    if (N < std::numeric_limits<std::int32_t>::min()) {
+        return std::numeric_limits<std::int32_t>::min();
+    }
+    return static_cast<std::int32_t>(N);
+}
+
+// Days to move from a day of weekday G (1 = Sunday ... 7 = Saturday) to the
+// Steps-th Monday-to-Friday day after it (Forward) or before it, one step at
+// a time: a step moves one day, then past a Saturday and a Sunday (forwards)
+// or past a Sunday and a Saturday (backwards). Steps is 1 to 5, so this costs
+// at most five turns.
+std::int64_t DaysForWeekdaySteps(int G, std::uint64_t Steps, bool Forward) {
+    std::int64_t Days = 0;
+    for (std::uint64_t i = 0; i < Steps; ++i) {
+        if (Forward) {
+            G = G % 7 + 1;
+            ++Days;
+            if (G == 7) { // Saturday
+                G = 1;
+                ++Days;
+            }
+            if (G == 1) { // Sunday
+                G = 2;
+                ++Days;
+            }
+        } else {
+            G = G == 1 ? 7 : G - 1;
+            --Days;
+            if (G == 1) { // Sunday
+                G = 7;
+                --Days;
+            }
+            if (G == 7) { // Saturday
+                G = 6;
+                --Days;
+            }
+        }
+    }
+    return Days;
+}
+
+// ADate moved by N Monday-to-Friday days, in constant time. Five steps from a
+// Monday-to-Friday day always move exactly one week. So the first R steps
+// (1 <= R <= 5, R = |N| - 5 Q) are taken one by one, which leaves a weekday
+// even when ADate is a Saturday or Sunday, and the remaining 5 Q steps are Q
+// whole weeks.
+TDateTime AddWeekdays(TDateTime ADate, std::int64_t N) {
+    if (N == 0) {
+        return ADate;
+    }
+    const bool Forward = N > 0;
+    // |N| in unsigned arithmetic, so that N = INT64_MIN has a magnitude too.
+    const std::uint64_t Magnitude =
+        Forward ? static_cast<std::uint64_t>(N) : 0 - static_cast<std::uint64_t>(N);
+    const std::uint64_t Weeks = (Magnitude - 1) / 5;  // [0, 2^63 / 5]
+    const std::uint64_t FirstSteps = Magnitude - 5 * Weeks; // [1, 5]
+    const std::int64_t FirstDays = DaysForWeekdaySteps(WeekdayOf(ADate), FirstSteps, Forward);
+    // 7 x Weeks < 2^64 is exact in a long double (64-bit mantissa).
+    const long double WeekDays = 7.0L * static_cast<long double>(Weeks);
+    return ToDateTime(static_cast<long double>(ADate) + static_cast<long double>(FirstDays) +
+                      (Forward ? WeekDays : -WeekDays));
+}
+
+// Year + Add when it lies within 1 to 9999; raises otherwise. Year is a split
+// year (0 to some 2.5 x 10^16), so neither bound below can overflow, and the
+// sum is only formed once it is known to be in range.
+std::int64_t AddYearsChecked(std::int64_t Year, std::int64_t Add) {
+    if (Add > 9999 - Year || Add < 1 - Year) {
+        RaiseEncodeError();
+    }
+    return Year + Add;
+}
+
+} // namespace
+
+TDateTime AddMonthsClamped(TDateTime ADate, long double Amount) {
+    const TDateParts P = SplitDate(ADate);
+    const std::int64_t Whole = WholePart(Amount);
+    // C = Whole + Month. Month is 0 to 12, so only a Whole within 12 of
+    // INT64_MAX overflows, and that many months leave any year far behind.
+    if (Whole > kInt64Max - 12) {
+        RaiseEncodeError();
+    }
+    const std::int64_t C = Whole + P.Month;
+    std::int64_t YearAdd = 0;
+    int Month = 0;
+    if (C > 12) {
+        YearAdd = (C - 1) / 12;
+        Month = static_cast<int>(C % 12);
+        if (Month == 0) {
+            Month = 12;
+        }
+    } else if (C >= 1) {
+        Month = static_cast<int>(C);
+    } else {
+        // |C| mod 12 written as -(C rem 12), which needs no |C| (C may be
+        // INT64_MIN). C = 0 is December of the year before, C = -12 December
+        // two years before.
+        YearAdd = C / 12 - 1;
+        Month = 12 + static_cast<int>(C % 12);
+    }
+    const std::int64_t Year = AddYearsChecked(P.Year, YearAdd);
+
+    int Day = P.Day;
+    if (Month == 2) {
+        const int Last = YearIsLeap(Year) ? 29 : 28;
+        if (Day > Last) {
+            Day = Last;
+        }
+    } else if ((Month == 4 || Month == 6 || Month == 9 || Month == 11) && Day == 31) {
+        Day = 30;
+    }
+    const TDateTime R = MakeDate(Year, Month, Day);
+    return ToDateTime(FractionPart(ADate) + (FractionPart(Amount) * 30 + R));
+}
+
+TDateTime AddDateUnits(TDateKind Kind, TDateTime ADate, long double Amount) {
+    switch (Kind) {
+    case dkDays:
+        return ToDateTime(ADate + Amount);
+    case dkWeekdays:
+        return AddWeekdays(ADate, WholePart(Amount));
+    case dkWeeks:
+        return ToDateTime(ADate + Amount * 7);
+    case dkFortnights:
+        return ToDateTime(ADate + Amount * 2 * 7);
+    case dkMonths:
+        return AddMonthsClamped(ADate, Amount);
+    case dkYears: {
+        const TDateParts P = SplitDate(ADate);
+        const std::int64_t Year = AddYearsChecked(P.Year, WholePart(Amount));
+        int Day = P.Day;
+        if (P.Month == 2 && Day == 29 && !YearIsLeap(Year)) {
+            Day = 28;
+        }
+        const TDateTime R = MakeDate(Year, P.Month, Day);
+        return ToDateTime(FractionPart(Amount) * 365.25L + R + FractionPart(ADate));
+    }
+    }
+    return ADate; // not reached: every kind is handled above
+}
+
+std::int32_t WholeMonthsBetween(TDateTime StartDate, TDateTime EndDate) {
+    const bool Swapped = StartDate > EndDate;
+    const TDateParts E = SplitDate(Swapped ? EndDate : StartDate);
+    const TDateParts L = SplitDate(Swapped ? StartDate : EndDate);
+    // Years are below 2^55, so 12 x their difference fits in 64 bits.
+    std::int64_t M = 12 * (L.Year - E.Year) + (L.Month - E.Month);
+    if (L.Day < E.Day) {
+        --M;
+    }
+    return ToCount(Swapped ? -M : M);
+}
+
+std::int32_t WeekdaysBetween(TDateTime StartDate, TDateTime EndDate) {
+    const bool Swapped = StartDate > EndDate;
+    const TDateTime Early = Swapped ? EndDate : StartDate;
+    const TDateTime Late = Swapped ? StartDate : EndDate;
+    // Whole weeks hold five weekdays each; at most 2^63 / 7 weeks, so 5 x W
+    // fits in 64 bits.
+    const std::int64_t W = DayDifference(WholePart(Late), WholePart(Early)) / 7;
+    std::int64_t Count = 5 * W;
+    // The days left over: from the weekday after Early's up to Late's,
+    // wrapping into the following week (8 is the Sunday after Saturday 7).
+    const int G = WeekdayOf(Early);
+    int N = WeekdayOf(Late);
+    if (G > N) {
+        N += 7;
+    }
+    for (int I = G + 1; I <= N; ++I) {
+        if (I != 7 && I != 8) {
+            ++Count;
+        }
+    }
+    return ToCount(Swapped ? -Count : Count);
+}
+
+std::int32_t DateUnitsBetween(TDateKind Kind, TDateTime StartDate, TDateTime EndDate) {
+    switch (Kind) {
+    case dkDays:
+        return ToCount(DayDifference(WholePart(EndDate), WholePart(StartDate)));
+    case dkWeekdays:
+        return WeekdaysBetween(StartDate, EndDate);
+    case dkWeeks:
+        return ToCount(DayDifference(WholePart(EndDate), WholePart(StartDate)) / 7);
+    case dkFortnights:
+        return ToCount(DayDifference(WholePart(EndDate), WholePart(StartDate)) / 14);
+    case dkMonths:
+        return WholeMonthsBetween(StartDate, EndDate);
+    case dkYears:
+        return WholeMonthsBetween(StartDate, EndDate) / 12;
+    }
+    return 0; // not reached: every kind is handled above
+}
+
+namespace {
+
+// Appends ", " (when Phrase already holds a part), Count and the unit name,
+// with an "s" for more than one.
+void AppendPart(std::string& Phrase, std::int64_t Count, const char* Unit) {
+    if (Count <= 0) {
+        return;
+    }
+    if (!Phrase.empty()) {
+        Phrase += ", ";
+    }
+    Phrase += IntToText(ToCount(Count));
+    Phrase += Unit;
+    if (Count > 1) {
+        Phrase += "s";
+    }
+}
+
+} // namespace
+
+std::string DiffPhrase(TDateTime StartDate, TDateTime EndDate) {
+    const bool Ago = StartDate > EndDate;
+    TDateTime Early = Ago ? EndDate : StartDate;
+    const TDateTime Late = Ago ? StartDate : EndDate;
+
+    // Peel off whole years, then whole months, then whole weeks; the rest are
+    // days. Each unit is the largest whole number of it that still fits.
+    const std::int32_t Years = WholeMonthsBetween(Early, Late) / 12;
+    Early = AddDateUnits(dkYears, Early, Years);
+    const std::int32_t Months = WholeMonthsBetween(Early, Late);
+    Early = AddDateUnits(dkMonths, Early, Months);
+    const std::int64_t Weeks = DayDifference(WholePart(Late), WholePart(Early)) / 7;
+    Early = AddDateUnits(dkWeeks, Early, static_cast<long double>(Weeks));
+    const std::int64_t Days = DayDifference(WholePart(Late), WholePart(Early));
+
+    std::string Phrase;
+    AppendPart(Phrase, Years, " year");
+    AppendPart(Phrase, Months, " month");
+    AppendPart(Phrase, Weeks, " week");
+    AppendPart(Phrase, Days, " day");
+
+    // The last separator reads " and ": "2 years, 2 months and 1 day".
+    const std::size_t LastComma = Phrase.rfind(", ");
+    if (LastComma != std::string::npos) {
+        Phrase.replace(LastComma, 2, " and ");
+    }
+    if (Ago) {
+        Phrase += " ago";
+    }
+    return Phrase;
+}

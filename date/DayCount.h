@@ -1,0 +1,102 @@
+// The serial day count and its conversion to and from the Gregorian calendar.
+// Internal to the date core; DateRoutines.h is the public face.
+//
+// The conversions are Euclidean affine functions in the manner of Neri and
+// Schneider ("Euclidean affine functions and their application to calendar
+// algorithms", 2022). They work on a "computational" count of days since
+// 1 March of year 0, in which each year starts on 1 March, so that the leap
+// day is the last day of its year and month lengths follow one straight-line
+// pattern from March to the following February.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace morvane::daycount {
+
+// Day 0 (30 December 1899) is day 693899 of the computational count.
+inline constexpr std::int64_t kShift = 693899;
+
+// Largest computational day the 32-bit conversion takes: 4 * N + 3 must fit
+// in 32 bits.
+inline constexpr std::uint32_t kMaxFastShifted = (1u << 30) - 1;
+
+// Days in 400 Gregorian years; the calendar repeats with this period.
+inline constexpr std::uint32_t kDaysPer400Years = 146097;
+
+struct Civil {
+    std::uint32_t Year;  // [0, 1073741823 / 365]
+    std::uint32_t Month; // [1, 12]
+    std::uint32_t Day;   // [1, 31]
+};
+
+// Returns the civil date of computational day N (0 is 1 March of year 0).
+// Precondition: N <= kMaxFastShifted.
+inline Civil CivilFromShifted(std::uint32_t N) {
+    // Century.
+    const std::uint32_t N1 = 4 * N + 3;
+    const std::uint32_t C = N1 / kDaysPer400Years;                // [0, 29392]
+    const std::uint32_t NC = N1 % kDaysPer400Years / 4;           // day of century, [0, 36524]
+    // Year.
+    const std::uint32_t N2 = 4 * NC + 3;
+    const std::uint64_t P2 = std::uint64_t{2939745} * N2;         // 2939745 / 2^32 ~ 4 / 1461
+    const std::uint32_t Z = static_cast<std::uint32_t>(P2 >> 32); // year of century, [0, 99]
+    const std::uint32_t NY = static_cast<std::uint32_t>(P2) / 2939745 / 4; // day of year, [0, 365]
+    const std::uint32_t Y = 100 * C + Z;
+    // Month.
+    const std::uint32_t N3 = 2141 * NY + 197913;
+    const std::uint32_t M = N3 >> 16;                // [3, 14], March = 3
+    const std::uint32_t D = (N3 & 0xFFFF) / 2141;    // [0, 30]
+    // January and February belong to the next civil year.
+    const std::uint32_t J = NY >= 306 ? 1 : 0;
+    return {Y + J, J ? M - 12 : M, D + 1};
+}
+
+// Returns the computational day of a valid civil date.
+// Precondition: 1 <= Year <= 9999, Month in [1, 12], Day in [1, 31].
+inline std::uint32_t ShiftedFromCivil(std::uint32_t Year, std::uint32_t Month,
+                                      std::uint32_t Day) {
+    // Year that starts on 1 March.
+    const std::uint32_t J = Month <= 2 ? 1 : 0;
+    const std::uint32_t Y = Year - J;                 // [0, 9999]
+    const std::uint32_t M = J ? Month + 12 : Month;   // [3, 14]
+    const std::uint32_t C = Y / 100;
+    // Days before 1 March of year Y: 365 Y + Y/4 - Y/100 + Y/400.
+    const std::uint32_t YearDays = 1461 * Y / 4 - C + C / 4;
+    // Days from 1 March to the first of month M.
+    const std::uint32_t MonthDays = (979 * M - 2919) / 32;
+    return YearDays + MonthDays + Day - 1;
+}
+
+// Returns the day number of date value D: D rounded to the nearest
+// millisecond, then its whole part taken towards zero. A value beyond the
+// 64-bit range saturates at the nearest 64-bit limit; NaN gives day 0.
+inline std::int64_t DayNumberOf(double D) {
+    constexpr double kMsPerDay = 86400000.0;
+    if (std::fabs(D) < 0x1p52) {
+        // Below 2^52 a double can carry a fraction; the subtraction is exact.
+        const auto Whole = static_cast<std::int64_t>(D);
+        const double Fraction = D - static_cast<double>(Whole);
+        if (Fraction == 0.0) {
+            return Whole;
+        }
+        // A fraction within half a millisecond of the next day rounds up to it.
+        if (std::round(std::fabs(Fraction) * kMsPerDay) >= kMsPerDay) {
+            return Fraction > 0 ? Whole + 1 : Whole - 1;
+        }
+        return Whole;
+    }
+    if (std::fabs(D) < 0x1p63) {
+        return static_cast<std::int64_t>(D); // already whole
+    }
+    if (D > 0) {
+        return std::numeric_limits<std::int64_t>::max();
+    }
+    if (D < 0) {
+        return std::numeric_limits<std::int64_t>::min();
+    }
+    return 0; // NaN
+}
+
+} // namespace morvane::daycount

@@ -1,0 +1,91 @@
+#include "Application.h"
+
+#include "ErrorGuard.h"
+#include "FormScaling.h"
+#include "LocaleSettings.h"
+
+#include <QFileInfo>
+#include <QPointer>
+#include <QWidget>
+
+#include <cstdlib>
+#include <cxxabi.h>
+#include <memory>
+#include <typeinfo>
+
+TApplication::TApplication(int& Argc, char** Argv) : QApplication(Argc, Argv) {
+    setQuitOnLastWindowClosed(true);
+}
+
+bool TApplication::notify(QObject* Receiver, QEvent* Event) {
+    try {
+        return QApplication::notify(Receiver, Event);
+    } catch (...) {
+        ShowCurrentError();
+        return false;
+    }
+}
+
+bool TApplication::event(QEvent* Event) {
+    // The date core's settings are reloaded before the event reaches the
+    // windows, so the pickers rebuild their format from the new pattern.
+    if (Event->type() == QEvent::LocaleChange)
+        LoadLocaleSettings();
+    return QApplication::event(Event);
+}
+
+namespace {
+
+QString TypeName(const std::type_info* Type) {
+    if (!Type)
+        return QStringLiteral("Exception");
+    int Status = 0;
+    std::unique_ptr<char, decltype(&std::free)> Name(
+        abi::__cxa_demangle(Type->name(), nullptr, nullptr, &Status), &std::free);
+    return QString::fromUtf8(Status == 0 && Name ? Name.get() : Type->name());
+}
+
+} // namespace
+
+QString LastResortText() {
+    QString Message;
+    const void* Address = nullptr;
+    const std::type_info* Type = abi::__cxa_current_exception_type();
+    try {
+        throw;
+    } catch (const std::exception& E) {
+        Message = QString::fromUtf8(E.what());
+        // A C++ error keeps no code address; the error object's address
+        // stands in for it.
+        Address = &E;
+    } catch (...) {
+    }
+    const QString Module = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    const QString FullStop =
+        !Message.isEmpty() && !Message.endsWith(u'.') ? QStringLiteral(".") : QString();
+    return QStringLiteral("Exception %1 in module %2 at %3.\n%4%5")
+        .arg(TypeName(Type), Module, QString::asprintf("%p", Address), Message, FullStop);
+}
+
+int RunStartUp(const TWindowFactory& CreateWindows) {
+    try {
+        SetApplicationTitle(QString::fromUtf8(MorvaneTitle));
+        QPointer<QWidget> Main = CreateWindows();
+        if (!Main)
+            return 0;
+        // Closing the main window by any route ends the program, whatever
+        // other windows (shown or hidden) are left.
+        QObject::connect(Main, &QObject::destroyed, qApp, &QCoreApplication::quit);
+        CentreWindow(Main);
+        Main->show();
+        CentreWindow(Main); // again, now that the frame around it is known
+        const int Code = QApplication::exec();
+        delete Main.data();
+        return Code;
+    } catch (...) {
+        const QString Text = LastResortText();
+        CancelMouseCapture();
+        ShowMessageBox(QStringLiteral("Application Error"), Text);
+        return 1;
+    }
+}

@@ -1,0 +1,42 @@
+// The application object and the program's start-up.
+#pragma once
+
+#include <QApplication>
+
+#include <functional>
+
+// The application: the toolkit's application object with an error guard
+// around the dispatch of every event, so that no error crosses the event
+// loop, and the date settings reloaded when the user's locale changes.
+class TApplication : public QApplication {
+    Q_OBJECT
+
+public:
+    TApplication(int& Argc, char** Argv);
+
+    bool notify(QObject* Receiver, QEvent* Event) override;
+
+protected:
+    bool event(QEvent* Event) override;
+};
+
+// The program's title.
+inline constexpr const char* MorvaneTitle = "Brelmont Date Calculator";
+
+// Creates the program's windows (the main window first) and returns the main
+// window, not yet shown. Errors raised by the windows' creation handlers are
+// shown by their own guards; an error it lets out escapes start-up.
+using TWindowFactory = std::function<QWidget*()>;
+
+// Runs the program inside an existing application object, in this order:
+// sets the application title, creates the windows through CreateWindows,
+// shows the main window centred on the desktop and runs the event loop until
+// the main window is closed (closing it by any route ends the program).
+// Returns 0 after a normal run. An error escaping start-up is shown in the
+// last-resort "Application Error" box and 1 is returned.
+int RunStartUp(const TWindowFactory& CreateWindows);
+
+// The text of the last-resort box for the error being handled (call only in
+// a catch block): "Exception <type> in module <executable> at <address>.\n"
+// followed by the message and a full stop when it doesn't already end in ".".
+QString LastResortText();

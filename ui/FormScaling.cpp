@@ -1,0 +1,116 @@
+#include "FormScaling.h"
+
+#include <QAbstractButton>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double DesignTextHeight = 13.0;
+
+// The controls laid out by a window description: the window's own children
+// and, one level down, the children of its group boxes.
+QList<QWidget*> DesignedControls(const QWidget* Form) {
+    QList<QWidget*> Result;
+    for (QWidget* W : Form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (W->isWindow())
+            continue;
+        Result += W;
+        if (qobject_cast<QGroupBox*>(W))
+            Result += W->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    }
+    return Result;
+}
+
+// Caption as shown: "&" marks the access key and is not drawn, "&&" is one "&".
+QString VisibleText(const QString& Caption) {
+    QString T;
+    for (qsizetype I = 0; I < Caption.size(); ++I) {
+        if (Caption[I] == u'&' && I + 1 < Caption.size())
+            ++I;
+        T += Caption[I];
+    }
+    return T;
+}
+
+// The width a button needs to show its caption without clipping.
+int ButtonTextWidth(const QAbstractButton* B) {
+    QStyleOptionButton Opt;
+    Opt.initFrom(B);
+    Opt.text = B->text();
+    const QSize Text = B->fontMetrics().size(Qt::TextShowMnemonic, B->text());
+    return B->style()->sizeFromContents(QStyle::CT_PushButton, &Opt, Text, B).width();
+}
+
+} // namespace
+
+QFont FormFont() {
+    QFont F;
+    const QStringList Families = QFontDatabase::families();
+    if (Families.contains(QStringLiteral("Tahoma")))
+        F.setFamily(QStringLiteral("Tahoma"));
+    else if (Families.contains(QStringLiteral("DejaVu Sans")))
+        F.setFamily(QStringLiteral("DejaVu Sans"));
+    else
+        F.setStyleHint(QFont::SansSerif);
+    F.setPointSize(8);
+    return F;
+}
+
+double FormScale(const QWidget* Form) {
+    double Scale = std::max(1.0, QFontMetrics(Form->font()).height() / DesignTextHeight);
+    for (const QWidget* W : DesignedControls(Form)) {
+        int Needed = 0;
+        if (const auto* L = qobject_cast<const QLabel*>(W))
+            Needed = L->fontMetrics().horizontalAdvance(VisibleText(L->text()));
+        else if (const auto* B = qobject_cast<const QAbstractButton*>(W); B && !B->text().isEmpty())
+            Needed = ButtonTextWidth(B);
+        if (Needed > 0 && W->width() > 0)
+            Scale = std::max(Scale, double(Needed) / W->width());
+    }
+    return Scale;
+}
+
+void ScaleFormGeometry(QWidget* Form, double Scale) {
+    auto S = [Scale](int V) { return static_cast<int>(std::lround(V * Scale)); };
+    for (QWidget* W : DesignedControls(Form)) {
+        const QRect G = W->geometry();
+        const int Left = S(G.x());
+        const int Top = S(G.y());
+        W->setGeometry(Left, Top, S(G.x() + G.width()) - Left, S(G.y() + G.height()) - Top);
+    }
+    Form->setFixedSize(S(Form->width()), S(Form->height()));
+}
+
+void CentreWindow(QWidget* Window, const QWidget* Over) {
+    QRect Area;
+    if (Over) {
+        Area = Over->frameGeometry();
+    } else {
+        QScreen* Screen = Window->screen() ? Window->screen() : QGuiApplication::primaryScreen();
+        if (!Screen)
+            return;
+        Area = Screen->availableGeometry();
+    }
+    QSize Size = Window->frameGeometry().size();
+    if (Over && Size == Window->geometry().size()) {
+        // Never shown, so its frame is unknown: assume Over's. (A window
+        // shown before and hidden again keeps its frame in frameGeometry.)
+        const QRect Inner = Over->geometry();
+        const QRect Outer = Over->frameGeometry();
+        Size += QSize(Outer.width() - Inner.width(), Outer.height() - Inner.height());
+    }
+    const int Left = std::max(0, Area.x() + (Area.width() - Size.width()) / 2);
+    const int Top = std::max(0, Area.y() + (Area.height() - Size.height()) / 2);
+    Window->move(Left, Top);
+}

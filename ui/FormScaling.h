@@ -1,0 +1,34 @@
+// The windows' font and the scaling of their designed geometry.
+//
+// The window descriptions are laid out in pixels for Tahoma 8 point, whose
+// text is 13 pixels high. Where Tahoma is missing another sans-serif font is
+// used, and every position and size of the description is scaled by one
+// factor, measured from the font at run time, so that no caption, label or
+// field text is clipped.
+#pragma once
+
+#include <QFont>
+
+class QWidget;
+
+// Tahoma 8 point where installed, else DejaVu Sans 8 point, else the
+// toolkit's default sans-serif face at 8 point.
+QFont FormFont();
+
+// The factor by which Form's designed geometry must grow so that its texts
+// fit at Form's font: at least 1, at least the font's text height over 13
+// pixels, and at least the largest ratio of a label's or button's text width
+// to the width designed for it. Form's children must still have their
+// designed geometry.
+double FormScale(const QWidget* Form);
+
+// Multiplies the geometry of Form and of every control laid out in it
+// (direct children, and the children of its group boxes) by Scale. Each edge
+// is scaled and rounded on its own, so controls that touch in the design
+// still touch. Fixes Form's size to the scaled client size.
+void ScaleFormGeometry(QWidget* Form, double Scale);
+
+// Places Window centred on the available area of its screen; a left or top
+// edge that would come out negative is set to 0. Over, when given, centres
+// it over that window instead.
+void CentreWindow(QWidget* Window, const QWidget* Over = nullptr);

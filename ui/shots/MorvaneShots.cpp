@@ -1,0 +1,96 @@
+// Renders both panels of the main window, with fixed dates and a few amounts
+// typed in, to PNG files: morvane_shots <folder>. Run under a real X server
+// (scripts/screenshots.sh starts Xvfb) the pictures are read back from the
+// screen; on any other platform they are rendered by the widgets.
+#include "Application.h"
+#include "DatePicker.h"
+#include "ErrorGuard.h"
+#include "FormScaling.h"
+#include "LocaleSettings.h"
+#include "Main.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTest>
+#include <QTextStream>
+
+namespace {
+
+bool Save(QWidget* Window, const QString& Path) {
+    QTest::qWait(300); // let the window be drawn on the screen
+    QPixmap Picture;
+    if (QGuiApplication::platformName() == QStringLiteral("xcb"))
+        Picture = Window->screen()->grabWindow(
+            0, Window->frameGeometry().x(), Window->frameGeometry().y(),
+            Window->frameGeometry().width(), Window->frameGeometry().height());
+    else
+        Picture = Window->grab();
+    const bool Ok = Picture.save(Path);
+    QTextStream(stdout) << (Ok ? "wrote " : "could not write ") << Path << " (" << Picture.width()
+                        << "x" << Picture.height() << ")\n";
+    return Ok;
+}
+
+void Retype(QLineEdit* Edit, const QString& Text) {
+    QTest::keyClick(Edit, Qt::Key_Home);
+    QTest::keyClick(Edit, Qt::Key_End, Qt::ShiftModifier);
+    QTest::keyClicks(Edit, Text);
+}
+
+// Moves Picker onto Date with a keystroke in its day field, so that the
+// window recomputes as it does for a user.
+void StepTo(TDatePicker* Picker, QDate Date) {
+    Picker->SetDate(DayNumberOf(Date.addDays(-1)));
+    Picker->setFocus();
+    QTest::keyClick(Picker, Qt::Key_Home);
+    for (int I = 0; I < 4 && Picker->currentSection() != QDateTimeEdit::DaySection; ++I)
+        QTest::keyClick(Picker, Qt::Key_Tab);
+    QTest::keyClick(Picker, Qt::Key_Up);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    LoadLocaleSettings(QLocale::system());
+    TApplication Application(argc, argv);
+    const QString Folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    QDir().mkpath(Folder);
+    SetApplicationTitle(QString::fromUtf8(MorvaneTitle));
+    // No box may stop the run: an error here is a fault in the pictures.
+    int Errors = 0;
+    SetErrorDisplay([&Errors](const QString&, const QString& Text) {
+        ++Errors;
+        QTextStream(stderr) << "error: " << Text << "\n";
+    });
+
+    TfrmMainForm Window;
+    CentreWindow(&Window);
+    Window.show();
+    Window.activateWindow();
+    if (!QTest::qWaitForWindowExposed(&Window) || !QTest::qWaitForWindowActive(&Window))
+        return 1;
+    auto* Start = Window.findChild<TDatePicker*>(QStringLiteral("dtpStartDt"));
+    auto* End = Window.findChild<TDatePicker*>(QStringLiteral("dtpEndDt"));
+    auto* Calc = Window.findChild<QComboBox*>(QStringLiteral("cmbCalc"));
+
+    StepTo(Start, QDate(2004, 1, 31));
+    StepTo(End, QDate(2026, 9, 16));
+    Start->setFocus();
+    bool Ok = Save(&Window, Folder + QStringLiteral("/main-difference.png"));
+
+    Calc->setFocus();
+    QTest::keyClick(Calc, Qt::Key_Down);
+    Retype(Window.findChild<QLineEdit*>(QStringLiteral("txtNoDays")), QStringLiteral("10"));
+    auto* Weekdays = Window.findChild<QLineEdit*>(QStringLiteral("txtNoWeekdays"));
+    Retype(Weekdays, QStringLiteral("3"));
+    QTest::keyClick(Weekdays, Qt::Key_Home);
+    QTest::keyClicks(Weekdays, QStringLiteral("-")); // "-3" without a lone "-" on the way
+    Retype(Window.findChild<QLineEdit*>(QStringLiteral("txtNoFortnights")), QStringLiteral("2"));
+    Retype(Window.findChild<QLineEdit*>(QStringLiteral("txtNoMonths")), QStringLiteral("1"));
+    Retype(Window.findChild<QLineEdit*>(QStringLiteral("txtNoYears")), QStringLiteral("5"));
+    Ok = Save(&Window, Folder + QStringLiteral("/main-new-date.png")) && Ok;
+    return Ok && Errors == 0 ? 0 : 1;
+}
