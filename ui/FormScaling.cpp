@@ -102,7 +102,11 @@ void CentreWindow(QWidget* Window, const QWidget* Over) {
             return;
         Area = Screen->availableGeometry();
     }
-    const QSize Size = Window->frameGeometry().size();
+    QSize Size = Window->frameGeometry().size();
+    // A window never shown has no frame yet: expect the frame of the window
+    // it is centred over, so that it comes up centred the first time too.
+    if (Over && !Window->windowHandle())
+        Size += Over->frameGeometry().size() - Over->geometry().size();
     const int Left = std::max(0, Area.x() + (Area.width() - Size.width()) / 2);
     const int Top = std::max(0, Area.y() + (Area.height() - Size.height()) / 2);
     Window->move(Left, Top);

@@ -46,7 +46,7 @@ const std::vector<std::string> ProgramStrings = {
     MORVANE_VERSION_TEXT,
     "Morvane",
     "Copyright \u00a9 2026 Brelmont",
-    "Free software under the MIT licence: see the LICENSE file that comes with the program",
+    "Free software under the MIT licence: see the LICENSE file",
     "morvane",
     "Brelmont Date Calculator",
     MORVANE_VERSION_TEXT,

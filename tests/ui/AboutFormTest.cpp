@@ -1,0 +1,725 @@
+// The About window: its caption and text from version strings (the
+// program's own and fixture files), what it keeps when they are incomplete,
+// one reading for every showing, the keys and buttons that close it, the two
+// addresses it opens, its pictures, the access-key rendering of its label,
+// and the version information the built program carries.
+
+#include "AboutForm.h"
+#include "Application.h"
+#include "ErrorGuard.h"
+#include "GetFileVerInfo.h"
+#include "JpegImage.h"
+#include "Main.h"
+#include "PictureFormats.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTimer>
+#include <QUrl>
+#include <QUrlQuery>
+#include <QWindow>
+
+#include <functional>
+
+namespace {
+
+QString VersionFixture(const char* Name) {
+    return QStringLiteral(VERSION_FIXTURE_DIR "/") + QString::fromLatin1(Name);
+}
+
+QString AboutFixture(const char* Name) {
+    return QStringLiteral(ABOUT_FIXTURE_DIR "/") + QString::fromLatin1(Name);
+}
+
+TAboutSources ReadingFrom(const QString& VersionFile) {
+    TAboutSources Sources;
+    Sources.VersionFile = VersionFile;
+    return Sources;
+}
+
+// Records what the error display is asked to show while it lives.
+struct TErrorRecorder {
+    QStringList Captions;
+    QStringList Texts;
+    TErrorDisplay Previous;
+
+    TErrorRecorder() {
+        Previous = SetErrorDisplay([this](const QString& Caption, const QString& Text) {
+            Captions += Caption;
+            Texts += Text;
+        });
+    }
+    ~TErrorRecorder() { SetErrorDisplay(Previous); }
+};
+
+// The text a label shows and the characters it underlines, as laid out by
+// Qt's rich-text engine from Html.
+struct TShownText {
+    QString Plain;
+    QString Underlined;
+};
+
+TShownText Shown(const QString& Html) {
+    QTextDocument Doc;
+    Doc.setHtml(Html);
+    TShownText Result;
+    Result.Plain = Doc.toPlainText();
+    for (QTextBlock B = Doc.begin(); B != Doc.end(); B = B.next())
+        for (auto F = B.begin(); !F.atEnd(); ++F)
+            if (F.fragment().charFormat().fontUnderline())
+                Result.Underlined += F.fragment().text();
+    return Result;
+}
+
+QLabel* Label(TfrmAbout& About, const char* Name) {
+    return About.findChild<QLabel*>(QString::fromLatin1(Name));
+}
+
+QPushButton* OkButton(TfrmAbout& About) { return About.findChild<QPushButton*>("cmdOK"); }
+
+// Shows Window modally; While runs once the modal loop is going and must
+// end it. Returns false when the window was still up after 5 seconds (it is
+// then closed so that the test can go on).
+bool ExecWhile(QDialog& Window, const std::function<void()>& While) {
+    bool TimedOut = false;
+    QTimer::singleShot(0, &Window, While);
+    QTimer Guard;
+    Guard.setSingleShot(true);
+    QObject::connect(&Guard, &QTimer::timeout, &Window, [&] {
+        TimedOut = true;
+        Window.done(QDialog::Rejected);
+    });
+    Guard.start(5000);
+    Window.exec();
+    return !TimedOut;
+}
+
+// Receives the addresses the program asks the desktop to open.
+class TUrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> Urls;
+public slots:
+    void Record(const QUrl& Url) { Urls += Url; }
+};
+
+const QChar CR(13);
+
+} // namespace
+
+class TAboutFormTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+
+    void captionAndTextFromVersionStrings_data();
+    void captionAndTextFromVersionStrings();
+    void programsOwnVersionStrings();
+    void incompleteVersionStrings_data();
+    void incompleteVersionStrings();
+    void oneReadingForSeveralShowings();
+    void closing_data();
+    void closing();
+    void addressesOpened_data();
+    void addressesOpened();
+    void donationAddressKeepsItsEscapes();
+    void picturesAtTheirSizes();
+    void brokenPictureRefused_data();
+    void brokenPictureRefused();
+    void brokenPictureEndsStartUp();
+    void accessKeyRendering_data();
+    void accessKeyRendering();
+    void windowFrameAndControls();
+    void aboutButtonShowsTheWindow();
+    void builtProgramCarriesItsVersionStrings_data();
+    void builtProgramCarriesItsVersionStrings();
+
+private:
+    TUrlRecorder FOpened;
+};
+
+void TAboutFormTest::initTestCase() {
+    RegisterJpegFormat();
+    SetApplicationTitle(QString::fromUtf8(MorvaneTitle));
+    // No browser is ever started: every web address is recorded instead.
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &FOpened, "Record");
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &FOpened, "Record");
+}
+
+void TAboutFormTest::cleanupTestCase() {
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+}
+
+void TAboutFormTest::init() { FOpened.Urls.clear(); }
+
+// ---------------------------------------------------------------------------
+// Caption and text
+
+void TAboutFormTest::captionAndTextFromVersionStrings_data() {
+    QTest::addColumn<QString>("File");
+    QTest::addColumn<QString>("Caption");
+    QTest::addColumn<QString>("Info");
+    QTest::addColumn<QString>("ShownInfo");
+    QTest::addColumn<QString>("Underlined");
+
+    const QString Complete = QStringLiteral("Fixture Product v2.5.0.17") + CR +
+                             QStringLiteral("Copyright \u00a9 2026 Fixture Works") + CR +
+                             QStringLiteral("Written for the tests") + CR + CR +
+                             QStringLiteral("See LICENSE");
+    const QString CompleteShown = QString(Complete).replace(CR, u'\n');
+    QTest::newRow("ten keys in an ELF file") << VersionFixture("complete_elf64.so")
+                                             << "About Fixture Product" << Complete
+                                             << CompleteShown << "";
+    QTest::newRow("ten keys in a 32-bit Windows file")
+        << VersionFixture("complete_pe32.dll") << "About Fixture Product" << Complete
+        << CompleteShown << "";
+    QTest::newRow("an eleventh key, Release, changes nothing")
+        << VersionFixture("release_pe64.dll") << "About Fixture Product" << Complete
+        << CompleteShown << "";
+    QTest::newRow("keys in other letter cases") << VersionFixture("mixed_case_pe64.dll")
+                                                << "About Fixture Product" << Complete
+                                                << CompleteShown << "";
+    // Product name "Marks && Co", trademark line "See the &Licence", empty
+    // Comments.
+    QTest::newRow("empty comments and access-key markers")
+        << AboutFixture("about_marks.so") << "About Marks && Co"
+        << QStringLiteral("Marks && Co v3.1") + CR + QStringLiteral("Copyright 2026 Marks && Co") +
+               CR + QStringLiteral("(unknown)") + CR + CR + QStringLiteral("See the &Licence")
+        << "Marks & Co v3.1\nCopyright 2026 Marks & Co\n(unknown)\n\nSee the Licence"
+        << "L";
+}
+
+void TAboutFormTest::captionAndTextFromVersionStrings() {
+    QFETCH(QString, File);
+    QFETCH(QString, Caption);
+    QFETCH(QString, Info);
+    QFETCH(QString, ShownInfo);
+    QFETCH(QString, Underlined);
+
+    TErrorRecorder Errors;
+    TfrmAbout About(nullptr, ReadingFrom(File));
+    QCOMPARE(Errors.Texts, QStringList());
+    QCOMPARE(About.windowTitle(), Caption);
+    QCOMPARE(About.InfoCaption(), Info);
+    const TShownText Text = Shown(Label(About, "lblInfo")->text());
+    QCOMPARE(Text.Plain, ShownInfo);
+    QCOMPARE(Text.Underlined, Underlined);
+    QVERIFY(!About.isVisible());
+}
+
+void TAboutFormTest::programsOwnVersionStrings() {
+    // This test program carries the program's version information and the
+    // window reads the running executable by default.
+    TErrorRecorder Errors;
+    TfrmAbout About;
+    QCOMPARE(Errors.Texts, QStringList());
+    QCOMPARE(About.windowTitle(), QStringLiteral("About Brelmont Date Calculator"));
+    const QStringList Lines = About.InfoCaption().split(CR);
+    QCOMPARE(Lines.size(), 5);
+    QCOMPARE(Lines[0], QStringLiteral("Brelmont Date Calculator v" MORVANE_VERSION_TEXT));
+    QVERIFY(Lines[1].startsWith(QStringLiteral("Copyright")));
+    QVERIFY(!Lines[2].isEmpty() && Lines[2] != QStringLiteral("(unknown)"));
+    QCOMPARE(Lines[3], QString());
+    QVERIFY(!Lines[4].isEmpty() && Lines[4] != QStringLiteral("(unknown)"));
+
+    // Every line fits the label at the window's font: nothing is clipped.
+    const QLabel* Info = Label(About, "lblInfo");
+    const QFontMetrics Metrics(Info->font());
+    for (const QString& Line : Lines)
+        QVERIFY2(Metrics.horizontalAdvance(Line) <= Info->width(),
+                 qPrintable(QStringLiteral("%1 px wide in a label of %2 px: %3")
+                                .arg(Metrics.horizontalAdvance(Line))
+                                .arg(Info->width())
+                                .arg(Line)));
+    QVERIFY(Info->sizeHint().height() <= Info->height());
+}
+
+// ---------------------------------------------------------------------------
+// Incomplete version strings
+
+void TAboutFormTest::incompleteVersionStrings_data() {
+    QTest::addColumn<QString>("File");
+    QTest::addColumn<QString>("Error");
+    QTest::addColumn<QString>("Caption");
+    QTest::addColumn<QString>("Info");
+
+    QTest::newRow("no version information") << VersionFixture("none_elf64.so")
+                                            << "List index out of bounds (7)" << "frmAbout"
+                                            << "Info";
+    QTest::newRow("file missing") << VersionFixture("no_such_file.so")
+                                  << "List index out of bounds (7)" << "frmAbout" << "Info";
+    QTest::newRow("strings under another code page")
+        << VersionFixture("other_codepage_pe64.dll") << "List index out of bounds (7)"
+        << "frmAbout" << "Info";
+    // Nine entries: every value after the copyright line moves up one place,
+    // so position 7 holds the product version and position 9 is missing.
+    QTest::newRow("copyright missing shifts later entries up")
+        << VersionFixture("no_copyright_pe64.dll") << "List index out of bounds (9)"
+        << "About 2.5" << QStringLiteral("2.5 v2.5.0.17") + CR + QStringLiteral("See LICENSE") + CR;
+}
+
+void TAboutFormTest::incompleteVersionStrings() {
+    QFETCH(QString, File);
+    QFETCH(QString, Error);
+    QFETCH(QString, Caption);
+    QFETCH(QString, Info);
+
+    TErrorRecorder Errors;
+    TfrmAbout About(nullptr, ReadingFrom(File));
+    // Shown once, by the ordinary error box, without an added full stop.
+    QCOMPARE(Errors.Texts, QStringList{Error});
+    QCOMPARE(Errors.Captions, QStringList{QString::fromUtf8(MorvaneTitle)});
+    QCOMPARE(About.windowTitle(), Caption);
+    QCOMPARE(About.InfoCaption(), Info);
+
+    // The window still works.
+    QVERIFY(ExecWhile(About, [&] { QTest::keyClick(&About, Qt::Key_Escape); }));
+    QCOMPARE(Errors.Texts.size(), 1);
+}
+
+void TAboutFormTest::oneReadingForSeveralShowings() {
+    QTemporaryDir Dir;
+    QVERIFY(Dir.isValid());
+    const QString File = Dir.filePath(QStringLiteral("program.so"));
+    QVERIFY(QFile::copy(VersionFixture("complete_elf64.so"), File));
+
+    TErrorRecorder Errors;
+    TfrmAbout About(nullptr, ReadingFrom(File));
+    const QString Caption = About.windowTitle();
+    const QString Info = About.InfoCaption();
+    QCOMPARE(Caption, QStringLiteral("About Fixture Product"));
+
+    // Should the window read its file again, it would now find no version
+    // information at all.
+    QVERIFY(QFile::remove(File));
+    QVERIFY(QFile::copy(VersionFixture("none_elf64.so"), File));
+
+    for (int Showing = 1; Showing <= 3; ++Showing) {
+        QString SeenCaption, SeenInfo;
+        QVERIFY(ExecWhile(About, [&] {
+            SeenCaption = About.windowTitle();
+            SeenInfo = About.InfoCaption();
+            QTest::keyClick(&About, Qt::Key_Escape);
+        }));
+        QCOMPARE(SeenCaption, Caption);
+        QCOMPARE(SeenInfo, Info);
+    }
+    QCOMPARE(Errors.Texts, QStringList());
+}
+
+// ---------------------------------------------------------------------------
+// Closing
+
+enum class TCloseBy { Escape, Enter, KeypadEnter, OkClick, CloseBox };
+
+void TAboutFormTest::closing_data() {
+    QTest::addColumn<int>("By");
+    QTest::newRow("Esc") << int(TCloseBy::Escape);
+    QTest::newRow("Enter") << int(TCloseBy::Enter);
+    QTest::newRow("Enter on the keypad") << int(TCloseBy::KeypadEnter);
+    QTest::newRow("OK clicked") << int(TCloseBy::OkClick);
+    QTest::newRow("close box") << int(TCloseBy::CloseBox);
+}
+
+void TAboutFormTest::closing() {
+    QFETCH(int, By);
+
+    TfrmAbout About(nullptr, ReadingFrom(VersionFixture("complete_elf64.so")));
+    bool WasVisible = false;
+    bool WasModal = false;
+    QWidget* Focus = nullptr;
+    const bool Closed = ExecWhile(About, [&] {
+        WasVisible = About.isVisible();
+        QVERIFY(QTest::qWaitForWindowActive(&About));
+        WasModal = QApplication::activeModalWidget() == &About;
+        Focus = QApplication::focusWidget();
+        // Keys go where the keyboard sends them: to the control with the
+        // focus, or the window when there is none.
+        QWidget* Target = Focus ? Focus : &About;
+        switch (TCloseBy(By)) {
+        case TCloseBy::Escape:
+            QTest::keyClick(Target, Qt::Key_Escape);
+            break;
+        case TCloseBy::Enter:
+            QTest::keyClick(Target, Qt::Key_Return);
+            break;
+        case TCloseBy::KeypadEnter:
+            QTest::keyClick(Target, Qt::Key_Enter, Qt::KeypadModifier);
+            break;
+        case TCloseBy::OkClick:
+            QTest::mouseClick(OkButton(About), Qt::LeftButton);
+            break;
+        case TCloseBy::CloseBox: {
+            // What the window system sends when its close box is pressed.
+            QCloseEvent Close;
+            QApplication::sendEvent(About.windowHandle(), &Close);
+            break;
+        }
+        }
+    });
+    QVERIFY(WasVisible);
+    QVERIFY(WasModal);
+    QCOMPARE(Focus, OkButton(About));
+    QVERIFY2(Closed, "the window was still up");
+    QVERIFY(!About.isVisible());
+}
+
+// ---------------------------------------------------------------------------
+// Addresses
+
+void TAboutFormTest::addressesOpened_data() {
+    QTest::addColumn<QString>("Control");
+    QTest::addColumn<QString>("Address");
+
+    QTest::newRow("home-page link") << "lblHomePage" << "https://www.brelmont.com.au/";
+    // As the browser receives it: "%2d" is an escaped "-", which addresses
+    // carry unescaped; every other value keeps its escapes.
+    QTest::newRow("donation button")
+        << "imgPayPal"
+        << "https://www.paypal.com/cgi-bin/webscr?cmd=_xclick&business=donations%40brelmont.com.au"
+           "&item_name=Software%20donation&no_shipping=1&cn=Optional%20comments&tax=0"
+           "&currency_code=AUD&bn=PP-DonationsBF&charset=UTF-8";
+}
+
+void TAboutFormTest::addressesOpened() {
+    QFETCH(QString, Control);
+    QFETCH(QString, Address);
+
+    TErrorRecorder Errors;
+    TfrmAbout About(nullptr, ReadingFrom(VersionFixture("complete_elf64.so")));
+    QLabel* Link = Label(About, qPrintable(Control));
+    QVERIFY(Link);
+
+    bool StillOpen = false;
+    QList<QUrl> AfterPress;
+    QVERIFY(ExecWhile(About, [&] {
+        // A press alone opens nothing; the click completes on release.
+        QTest::mousePress(Link, Qt::LeftButton, {}, QPoint(5, 5));
+        AfterPress = FOpened.Urls;
+        QTest::mouseRelease(Link, Qt::LeftButton, {}, QPoint(5, 5));
+        StillOpen = About.isVisible();
+        QTest::keyClick(&About, Qt::Key_Escape);
+    }));
+    QCOMPARE(AfterPress, QList<QUrl>());
+    QCOMPARE(FOpened.Urls.size(), 1);
+    QCOMPARE(FOpened.Urls[0].toString(QUrl::FullyEncoded), Address);
+    QVERIFY(StillOpen);
+    QCOMPARE(Errors.Texts, QStringList());
+}
+
+void TAboutFormTest::donationAddressKeepsItsEscapes() {
+    const QUrl Url = WebAddress(DonationAddress);
+    QVERIFY(Url.isValid());
+    QCOMPARE(Url.scheme(), QStringLiteral("https"));
+    QCOMPARE(Url.host(), QStringLiteral("www.paypal.com"));
+    QCOMPARE(Url.path(), QStringLiteral("/cgi-bin/webscr"));
+    // Only the escapes of unreserved characters are normalised away.
+    QCOMPARE(Url.toString(QUrl::FullyEncoded),
+             QString::fromLatin1(DonationAddress).replace(QStringLiteral("%2d"), QStringLiteral("-")));
+
+    // The query fields in their order, as PayPal decodes them.
+    const QList<QPair<QString, QString>> Expected = {
+        {"cmd", "_xclick"},
+        {"business", "donations@brelmont.com.au"},
+        {"item_name", "Software donation"},
+        {"no_shipping", "1"},
+        {"cn", "Optional comments"},
+        {"tax", "0"},
+        {"currency_code", "AUD"},
+        {"bn", "PP-DonationsBF"},
+        {"charset", "UTF-8"},
+    };
+    QCOMPARE(QUrlQuery(Url).queryItems(QUrl::FullyDecoded), Expected);
+    QCOMPARE(WebAddress(HomePageAddress).toString(QUrl::FullyEncoded),
+             QString::fromLatin1(HomePageAddress));
+}
+
+// ---------------------------------------------------------------------------
+// Pictures
+
+void TAboutFormTest::picturesAtTheirSizes() {
+    TfrmAbout About(nullptr, ReadingFrom(VersionFixture("complete_elf64.so")));
+    const QLabel* Logo = Label(About, "imgBrelmont");
+    const QLabel* Donate = Label(About, "imgPayPal");
+
+    const QPixmap LogoPixmap = Logo->pixmap();
+    QCOMPARE(LogoPixmap.size(), QSize(136, 40));
+    QVERIFY(Logo->hasScaledContents()); // stretched to its control
+    QCOMPARE(LogoPixmap.toImage().convertToFormat(QImage::Format_RGB888),
+             LoadPicture(QString::fromLatin1(LogoPicturePath)).convertToFormat(QImage::Format_RGB888));
+
+    const QPixmap DonatePixmap = Donate->pixmap();
+    QCOMPARE(DonatePixmap.size(), QSize(62, 31));
+    QCOMPARE(Donate->size(), QSize(62, 31)); // sized to the picture
+    QVERIFY(!Donate->hasScaledContents());
+    QCOMPARE(DonatePixmap.toImage().convertToFormat(QImage::Format_RGB888),
+             LoadPicture(QString::fromLatin1(DonatePicturePath)).convertToFormat(QImage::Format_RGB888));
+
+    // Both pictures lie inside the window, the logo above the upper bevel
+    // line and the button above the lower one.
+    const QRect Client = About.rect();
+    QVERIFY(Client.contains(Logo->geometry()));
+    QVERIFY(Client.contains(Donate->geometry()));
+    QVERIFY(Logo->geometry().bottom() < About.findChild<QWidget*>("Bevel2")->geometry().top());
+    QVERIFY(Donate->geometry().bottom() < About.findChild<QWidget*>("Bevel1")->geometry().top());
+}
+
+void TAboutFormTest::brokenPictureRefused_data() {
+    QTest::addColumn<QString>("Name");
+    QTest::addColumn<QByteArray>("Bytes");
+    QTest::addColumn<QString>("Message");
+
+    QFile Stored(QString::fromLatin1(DonatePicturePath));
+    QVERIFY(Stored.open(QIODevice::ReadOnly));
+    const QByteArray Good = Stored.readAll();
+
+    QTest::newRow("JPEG cut short") << "donate.jpg" << Good.left(Good.size() / 2)
+                                    << "JPEG error: Premature end of JPEG file";
+    QTest::newRow("text under a JPEG name") << "donate.jpeg" << QByteArray("not a picture\n")
+                                            << "JPEG error: ";
+    QTest::newRow("extension of no registered format")
+        << "donate.png" << Good << "for which no picture format is registered";
+}
+
+void TAboutFormTest::brokenPictureRefused() {
+    QFETCH(QString, Name);
+    QFETCH(QByteArray, Bytes);
+    QFETCH(QString, Message);
+
+    QTemporaryDir Dir;
+    QVERIFY(Dir.isValid());
+    QFile Broken(Dir.filePath(Name));
+    QVERIFY(Broken.open(QIODevice::WriteOnly));
+    Broken.write(Bytes);
+    Broken.close();
+
+    TAboutSources Sources = ReadingFrom(VersionFixture("complete_elf64.so"));
+    Sources.DonatePicture = Broken.fileName();
+    QString Raised;
+    try {
+        TfrmAbout About(nullptr, Sources);
+    } catch (const std::exception& E) {
+        Raised = QString::fromUtf8(E.what());
+    }
+    QVERIFY2(Raised.contains(Message), qPrintable(Raised));
+}
+
+void TAboutFormTest::brokenPictureEndsStartUp() {
+    // A picture that can't be decoded fails the building of the window; the
+    // error escapes start-up to the last-resort box and the program ends
+    // with exit code 1.
+    QTemporaryDir Dir;
+    QVERIFY(Dir.isValid());
+    QFile Broken(Dir.filePath(QStringLiteral("logo.jpg")));
+    QVERIFY(Broken.open(QIODevice::WriteOnly));
+    Broken.write("\xFF\xD8\xFF");
+    Broken.close();
+
+    TErrorRecorder Errors;
+    QPointer<TfrmMainForm> Main;
+    const int Code = RunStartUp([&]() -> QWidget* {
+        Main = new TfrmMainForm();
+        TAboutSources Sources = ReadingFrom(VersionFixture("complete_elf64.so"));
+        Sources.LogoPicture = Broken.fileName();
+        new TfrmAbout(Main, Sources);
+        return Main;
+    });
+    delete Main.data();
+    QCOMPARE(Code, 1);
+    QCOMPARE(Errors.Captions, QStringList{QStringLiteral("Application Error")});
+    QVERIFY2(Errors.Texts.value(0).contains(QStringLiteral("JPEG error")),
+             qPrintable(Errors.Texts.value(0)));
+}
+
+// ---------------------------------------------------------------------------
+// The label's access keys
+
+void TAboutFormTest::accessKeyRendering_data() {
+    QTest::addColumn<QString>("Caption");
+    QTest::addColumn<QString>("Plain");
+    QTest::addColumn<QString>("Underlined");
+
+    QTest::newRow("plain text as it is") << "Info" << "Info" << "";
+    QTest::newRow("ampersand marks the next character") << "&About" << "About" << "A";
+    QTest::newRow("marker inside the text") << "Save &as" << "Save as" << "a";
+    QTest::newRow("doubled ampersand shows one") << "Tom && Jerry" << "Tom & Jerry" << "";
+    QTest::newRow("tripled: one shown, then a marker") << "a&&&b" << "a&b" << "b";
+    QTest::newRow("lone final ampersand shown") << "Rock &" << "Rock &" << "";
+    QTest::newRow("markup characters shown as typed")
+        << "<b>x</b> \"q\" 'y'" << "<b>x</b> \"q\" 'y'" << "";
+    QTest::newRow("carriage returns start new lines")
+        << QStringLiteral("one") + CR + QStringLiteral("two") + CR + CR + QStringLiteral("four")
+        << "one\ntwo\n\nfour" << "";
+    QTest::newRow("CR LF is one line break")
+        << QStringLiteral("one") + CR + QStringLiteral("\ntwo") << "one\ntwo" << "";
+    QTest::newRow("runs of spaces kept") << "a   b  " << "a   b  " << "";
+    QTest::newRow("marker before a line break marks nothing")
+        << QStringLiteral("end&") + CR + QStringLiteral("next") << "end\nnext" << "";
+    QTest::newRow("character outside the basic plane underlined whole")
+        << QStringLiteral("&\U0001F600x") << QStringLiteral("\U0001F600x")
+        << QStringLiteral("\U0001F600");
+}
+
+void TAboutFormTest::accessKeyRendering() {
+    QFETCH(QString, Caption);
+    QFETCH(QString, Plain);
+    QFETCH(QString, Underlined);
+
+    const TShownText Text = Shown(AccessKeyRichText(Caption));
+    QCOMPARE(Text.Plain, Plain);
+    QCOMPARE(Text.Underlined, Underlined);
+}
+
+// ---------------------------------------------------------------------------
+// The window itself
+
+void TAboutFormTest::windowFrameAndControls() {
+    TfrmAbout About(nullptr, ReadingFrom(VersionFixture("complete_elf64.so")));
+    const Qt::WindowFlags Flags = About.windowFlags();
+    QVERIFY(Flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!Flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!Flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(!Flags.testFlag(Qt::WindowContextHelpButtonHint));
+    QCOMPARE(About.minimumSize(), About.maximumSize()); // fixed size
+    QVERIFY(About.width() >= 377 && About.height() >= 230);
+
+    QPushButton* OK = OkButton(About);
+    QVERIFY(OK->isDefault());
+    QCOMPARE(OK->text(), QStringLiteral("OK"));
+    QCOMPARE(OK->cursor().shape(), Qt::PointingHandCursor);
+    // First in the tab order, and the only control Tab stops at.
+    QList<QWidget*> TabStops;
+    for (QWidget* W = About.nextInFocusChain(); W != &About; W = W->nextInFocusChain())
+        if (W->focusPolicy() & Qt::TabFocus)
+            TabStops += W;
+    QCOMPARE(TabStops, QList<QWidget*>{OK});
+
+    const QLabel* Donate = Label(About, "imgPayPal");
+    QCOMPARE(Donate->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(Donate->toolTip(),
+             QStringLiteral("If you would like to contribute and help ensure further development "
+                            "of this product, please make a donation via PayPal"));
+
+    const QLabel* Home = Label(About, "lblHomePage");
+    QCOMPARE(Home->text(), QStringLiteral("Go to Brelmont home page..."));
+    QCOMPARE(Home->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(Home->toolTip(), QString());
+    QVERIFY(Home->font().underline());
+    QCOMPARE(Home->font().family(), About.font().family());
+    QCOMPARE(Home->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    // The link's text fits its control.
+    QVERIFY(QFontMetrics(Home->font()).horizontalAdvance(Home->text()) <= Home->width());
+
+    // The label's text centred vertically, left-aligned, never wrapped.
+    const QLabel* Info = Label(About, "lblInfo");
+    QCOMPARE(Info->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
+    QVERIFY(!Info->wordWrap());
+}
+
+void TAboutFormTest::aboutButtonShowsTheWindow() {
+    TErrorRecorder Errors;
+    TfrmMainForm Main;
+    TfrmAbout About(&Main, ReadingFrom(VersionFixture("complete_elf64.so")));
+    Main.SetAboutWindow(&About);
+    Main.move(150, 120);
+    Main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Main));
+
+    Main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&Main));
+
+    for (int Showing = 1; Showing <= 2; ++Showing) {
+        bool Done = false;
+        bool Modal = false;
+        bool ArrowWhileUp = false;
+        QPoint CentreOffset;
+        QString Caption;
+        // Watches for the window to come up, looks at it, and closes it.
+        QTimer Watch;
+        connect(&Watch, &QTimer::timeout, &About, [&] {
+            if (!About.isVisible())
+                return;
+            Watch.stop();
+            Modal = QApplication::activeModalWidget() == &About;
+            // The modal show puts the arrow back while the window is up.
+            ArrowWhileUp = QApplication::overrideCursor() == nullptr;
+            CentreOffset = About.frameGeometry().center() - Main.frameGeometry().center();
+            Caption = About.windowTitle();
+            QTest::keyClick(&About, Qt::Key_Escape);
+            Done = true;
+        });
+        Watch.start(10);
+        if (Showing == 1) {
+            // Alt+A presses the About button (a shortcut clicks the button
+            // a moment later).
+            QTest::keyClick(&Main, Qt::Key_A, Qt::AltModifier);
+        } else {
+            QTest::mouseClick(Main.findChild<QPushButton*>("cmdAbout"), Qt::LeftButton);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(Done, 5000);
+        QVERIFY(Modal);
+        QVERIFY(ArrowWhileUp);
+        QVERIFY2(qAbs(CentreOffset.x()) <= 1 && qAbs(CentreOffset.y()) <= 1,
+                 qPrintable(QStringLiteral("off centre by %1,%2").arg(CentreOffset.x()).arg(CentreOffset.y())));
+        QCOMPARE(Caption, QStringLiteral("About Fixture Product"));
+        QTRY_VERIFY(!About.isVisible());
+        QCOMPARE(QApplication::overrideCursor(), nullptr); // the default arrow again
+        QVERIFY(Main.isVisible());
+    }
+    QCOMPARE(Errors.Texts, QStringList());
+}
+
+// ---------------------------------------------------------------------------
+// The built program's own version information
+
+void TAboutFormTest::builtProgramCarriesItsVersionStrings_data() {
+    QTest::addColumn<int>("Position");
+    QTest::addColumn<QString>("Value");
+    QTest::addColumn<bool>("Exact"); // else: the value must start with Value
+
+    QTest::newRow("CompanyName") << 0 << "Brelmont" << true;
+    QTest::newRow("FileDescription") << 1 << "Date Calculator" << true;
+    QTest::newRow("FileVersion") << 2 << MORVANE_VERSION_TEXT << true;
+    QTest::newRow("InternalName") << 3 << "Morvane" << true;
+    QTest::newRow("LegalCopyright") << 4 << "Copyright \u00a9 " << false;
+    QTest::newRow("LegalTrademarks") << 5 << "" << false;
+    QTest::newRow("OriginalFilename") << 6 << "morvane" << true;
+    QTest::newRow("ProductName") << 7 << "Brelmont Date Calculator" << true;
+    QTest::newRow("ProductVersion") << 8 << MORVANE_VERSION_TEXT << true;
+    QTest::newRow("Comments") << 9 << "" << false;
+}
+
+void TAboutFormTest::builtProgramCarriesItsVersionStrings() {
+    QFETCH(int, Position);
+    QFETCH(QString, Value);
+    QFETCH(bool, Exact);
+
+    TStringList Strings;
+    ReadVersionStrings(MORVANE_EXECUTABLE, Strings);
+    QCOMPARE(Strings.Count(), 10); // the ten standard keys, no Release
+    const QString Read = QString::fromStdString(Strings[Position]);
+    QVERIFY(!Read.isEmpty() && Read != QStringLiteral("(unknown)"));
+    if (Exact)
+        QCOMPARE(Read, Value);
+    else
+        QVERIFY2(Read.startsWith(Value), qPrintable(Read));
+    if (Position == 5) // points the user to the licence text
+        QVERIFY2(Read.contains(QStringLiteral("LICENSE")), qPrintable(Read));
+}
+
+QTEST_MAIN(TAboutFormTest)
+
+#include "AboutFormTest.moc"

@@ -1,0 +1,30 @@
+# Tests of the About window, and of the version information the program
+# carries. The window reads the version fixtures of tests/version and one
+# fixture of its own; the test executable carries the program's version
+# information, so a window reading "its own file" sees the program's values.
+find_package(Qt6 REQUIRED COMPONENTS Test Widgets)
+
+set(about_fixture_dir ${CMAKE_CURRENT_BINARY_DIR}/fixtures)
+add_library(about_fixture_marks SHARED ${PROJECT_SOURCE_DIR}/tests/version/fixtures/stub.c)
+set_target_properties(about_fixture_marks PROPERTIES
+  OUTPUT_NAME about_marks PREFIX "" SUFFIX ".so" LIBRARY_OUTPUT_DIRECTORY ${about_fixture_dir})
+morvane_embed_version_resource(about_fixture_marks ${CMAKE_CURRENT_LIST_DIR}/fixtures/about_marks.rc)
+
+add_executable(about_tests ${CMAKE_CURRENT_LIST_DIR}/AboutFormTest.cpp)
+set_target_properties(about_tests PROPERTIES AUTOMOC ON)
+target_link_libraries(about_tests PRIVATE morvane_ui Qt6::Test)
+target_compile_definitions(about_tests PRIVATE
+  VERSION_FIXTURE_DIR="${PROJECT_BINARY_DIR}/tests/version/fixtures"
+  ABOUT_FIXTURE_DIR="${about_fixture_dir}"
+  MORVANE_EXECUTABLE="$<TARGET_FILE:morvane>"
+  MORVANE_VERSION_TEXT="${PROJECT_VERSION}")
+add_dependencies(about_tests version_fixtures about_fixture_marks morvane)
+morvane_embed_version_resource(about_tests "${MORVANE_VERSION_RC}")
+add_test(NAME about_tests COMMAND about_tests)
+set_tests_properties(about_tests PROPERTIES ENVIRONMENT "${MORVANE_TEST_ENV}")
+
+# Not a test: renders the About window, as the program builds it, to a PNG
+# (scripts/screenshot-about.sh runs it under Xvfb).
+add_executable(about_screenshot ${CMAKE_CURRENT_LIST_DIR}/AboutScreenshot.cpp)
+target_link_libraries(about_screenshot PRIVATE morvane_ui)
+morvane_embed_version_resource(about_screenshot "${MORVANE_VERSION_RC}")

@@ -1,0 +1,161 @@
+#include "AboutForm.h"
+
+#include "ErrorGuard.h"
+#include "FormScaling.h"
+#include "GetFileVerInfo.h"
+#include "StringList.h"
+#include "ui_AboutForm.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+#include <QUrl>
+
+TfrmAbout* frmAbout = nullptr;
+
+QUrl WebAddress(const char* Address) {
+    return QUrl::fromEncoded(QByteArray(Address), QUrl::TolerantMode);
+}
+
+namespace {
+
+bool IsLineBreak(QChar C) { return C == u'\r' || C == u'\n'; }
+
+// Appends the line break starting at Caption[I] and returns the index of its
+// last character (CR LF counts as one break).
+qsizetype AppendLineBreak(const QString& Caption, qsizetype I, QString& Html) {
+    Html += QStringLiteral("<br>");
+    if (Caption[I] == u'\r' && I + 1 < Caption.size() && Caption[I + 1] == u'\n')
+        ++I;
+    return I;
+}
+
+// The number of UTF-16 units (1 or 2) of the character starting at Caption[I].
+qsizetype CharacterLength(const QString& Caption, qsizetype I) {
+    return Caption[I].isHighSurrogate() && I + 1 < Caption.size() && Caption[I + 1].isLowSurrogate()
+               ? 2
+               : 1;
+}
+
+} // namespace
+
+QString AccessKeyRichText(const QString& Caption) {
+    QString Html;
+    for (qsizetype I = 0; I < Caption.size(); ++I) {
+        const QChar C = Caption[I];
+        if (IsLineBreak(C)) {
+            I = AppendLineBreak(Caption, I, Html);
+        } else if (C == u'&' && I + 1 < Caption.size()) {
+            const QChar Next = Caption[++I];
+            if (Next == u'&') {
+                Html += QStringLiteral("&amp;");
+            } else if (IsLineBreak(Next)) {
+                I = AppendLineBreak(Caption, I, Html);
+            } else {
+                const qsizetype Length = CharacterLength(Caption, I);
+                Html += QStringLiteral("<u>") + Caption.mid(I, Length).toHtmlEscaped() +
+                        QStringLiteral("</u>");
+                I += Length - 1;
+            }
+        } else {
+            const qsizetype Length = CharacterLength(Caption, I);
+            Html += Caption.mid(I, Length).toHtmlEscaped();
+            I += Length - 1;
+        }
+    }
+    // "pre" keeps runs of spaces as typed; there is no word wrap anyway.
+    return QStringLiteral("<p style=\"white-space:pre\">") + Html + QStringLiteral("</p>");
+}
+
+TfrmAbout::TfrmAbout(QWidget* Parent, TAboutSources Sources)
+    : QDialog(Parent), ui(std::make_unique<Ui::TfrmAbout>()), FSources(std::move(Sources)) {
+    setFont(FormFont());
+    ui->setupUi(this);
+    // A dialog frame: caption and close box only, fixed size.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    QPalette Face = palette();
+    Face.setColor(QPalette::Window, Face.color(QPalette::Button));
+    setPalette(Face);
+    setAutoFillBackground(true);
+
+    // The pictures belong to the window's description: one that can't be
+    // decoded fails the building of the window.
+    const QPixmap Logo = QPixmap::fromImage(LoadPicture(FSources.LogoPicture));
+    const QPixmap Donate = QPixmap::fromImage(LoadPicture(FSources.DonatePicture));
+    ui->imgBrelmont->setPixmap(Logo); // stretched to the control
+    ui->imgPayPal->setPixmap(Donate);
+
+    ScaleFormGeometry(this, FormScale(this));
+    // The donation button keeps the picture's own size wherever it sits.
+    ui->imgPayPal->resize(Donate.deviceIndependentSize().toSize());
+
+    ui->lblInfo->setTextFormat(Qt::RichText);
+    SetInfoCaption(ui->lblInfo->text());
+
+    connect(ui->cmdOK, &QPushButton::clicked, this, GuardedHandler(this, &TfrmAbout::cmdOKClick));
+    ui->lblHomePage->installEventFilter(this);
+    ui->imgPayPal->installEventFilter(this);
+    ui->cmdOK->setFocus();
+
+    CentreWindow(this);
+    Guarded([this] { FormCreate(); });
+}
+
+TfrmAbout::~TfrmAbout() {
+    if (frmAbout == this)
+        frmAbout = nullptr;
+}
+
+void TfrmAbout::SetInfoCaption(const QString& Caption) {
+    FInfoCaption = Caption;
+    ui->lblInfo->setText(AccessKeyRichText(Caption));
+}
+
+void TfrmAbout::FormCreate() {
+    TStringList Strings; // released on every way out of here
+    const QString File = FSources.VersionFile.isEmpty() ? QCoreApplication::applicationFilePath()
+                                                        : FSources.VersionFile;
+    ReadVersionStrings(QFile::encodeName(File).toStdString(), Strings);
+
+    // Entries are read one at a time, in this order, so that a short list
+    // fails at the first position it lacks, with what came before kept.
+    const auto Entry = [&Strings](int Index) { return QString::fromStdString(Strings[Index]); };
+    const QChar CR(13);
+    setWindowTitle(QStringLiteral("About ") + Entry(7));
+    const QString Product = Entry(7);
+    const QString FileVersion = Entry(2);
+    SetInfoCaption(Product + QStringLiteral(" v") + FileVersion + CR);
+    SetInfoCaption(FInfoCaption + Entry(4) + CR);
+    SetInfoCaption(FInfoCaption + Entry(9) + CR + CR);
+    SetInfoCaption(FInfoCaption + Entry(5));
+}
+
+void TfrmAbout::cmdOKClick() { accept(); }
+
+void TfrmAbout::lblHomePageClick() { QDesktopServices::openUrl(WebAddress(HomePageAddress)); }
+
+void TfrmAbout::imgPayPalClick() { QDesktopServices::openUrl(WebAddress(DonationAddress)); }
+
+bool TfrmAbout::eventFilter(QObject* Watched, QEvent* Event) {
+    const bool Link = Watched == ui->lblHomePage || Watched == ui->imgPayPal;
+    if (Link && Event->type() == QEvent::MouseButtonRelease) {
+        // The press grabbed the mouse for the same control; a release over
+        // it completes the click.
+        const auto* Mouse = static_cast<QMouseEvent*>(Event);
+        const auto* Control = static_cast<QWidget*>(Watched);
+        if (Mouse->button() == Qt::LeftButton &&
+            Control->rect().contains(Mouse->position().toPoint())) {
+            if (Watched == ui->lblHomePage)
+                Guarded([this] { lblHomePageClick(); });
+            else
+                Guarded([this] { imgPayPalClick(); });
+            return true;
+        }
+    }
+    return QDialog::eventFilter(Watched, Event);
+}
