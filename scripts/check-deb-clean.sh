@@ -21,6 +21,10 @@
 #      part of the package), and start it on Qt's offscreen platform: it
 #      passes when it is still running its event loop after $RUN_SECONDS
 #      seconds (default 5).
+#   5. If this machine has Xvfb: start one here and run the program in the
+#      chroot on the X11 platform that desktops use (the chroot shares the
+#      X server's abstract socket), taking a screenshot of its window into
+#      $SHOT (default /var/tmp/deb-clean-xcb.png) with ImageMagick's import.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -38,6 +42,7 @@ verinfo=${VERINFO:-build/version/morvane-verinfo}
 base=${CLEAN_BASE:-/var/tmp/deb-clean.base}
 root=${CLEAN_ROOT:-/var/tmp/deb-clean}
 run_seconds=${RUN_SECONDS:-5}
+shot=${SHOT:-/var/tmp/deb-clean-xcb.png}
 for dir in "$base" "$root"; do
   if [[ $dir != /*/* ]]; then
     echo "check-deb-clean: refusing to use $dir as the clean root" >&2
@@ -71,7 +76,9 @@ if mountpoint -q "$root/proc"; then umount "$root/proc"; fi
 rm -rf "$root"
 cp -a "$base" "$root"
 mounted_proc=0
+xvfb_pid=
 cleanup() {
+  if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
   if ((mounted_proc)); then umount "$root/proc" || true; fi
 }
 trap cleanup EXIT
@@ -132,5 +139,33 @@ if ((status == 124)); then
   echo "PASS: morvane started and was still running after ${run_seconds}s"
 else
   echo "FAIL: morvane ended with status $status within ${run_seconds}s" >&2
+  exit 1
+fi
+
+if ! command -v Xvfb >/dev/null; then
+  echo "(no Xvfb here: the X11 run is left out)"
+  exit 0
+fi
+echo "== start on X11: QT_QPA_PLATFORM=xcb morvane under Xvfb (${run_seconds}s) =="
+display=:97
+while [[ -e /tmp/.X${display#:}-lock ]]; do display=:$((${display#:} + 1)); done
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
+xvfb_pid=$!
+sleep 1
+set +e
+in_root env QT_QPA_PLATFORM=xcb DISPLAY="$display" XDG_RUNTIME_DIR=/tmp/runtime-root \
+  timeout "$run_seconds" /usr/bin/morvane &
+app_pid=$!
+sleep $((run_seconds > 2 ? run_seconds - 2 : 1))
+if command -v import >/dev/null; then
+  import -display "$display" -window root "$shot" && echo "screenshot: $shot"
+fi
+wait "$app_pid"
+status=$?
+set -e
+if ((status == 124)); then
+  echo "PASS: morvane started on X11 and was still running after ${run_seconds}s"
+else
+  echo "FAIL: morvane on X11 ended with status $status within ${run_seconds}s" >&2
   exit 1
 fi
