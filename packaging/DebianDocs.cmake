@@ -1,11 +1,14 @@
 # Run by cpack while it stages the package (CPACK_INSTALL_SCRIPTS): the
 # staging folder is $ENV{DESTDIR}, the package's prefix
-# CPACK_PACKAGING_INSTALL_PREFIX. Writes the copyright file every Debian
-# package carries, <prefix>/share/doc/<package>/copyright, in the
-# machine-readable format, the licence text taken from LICENSE.
+# CPACK_PACKAGING_INSTALL_PREFIX. Writes the two files every Debian package
+# carries in <prefix>/share/doc/<package>/:
+#   copyright     - machine-readable format, the licence text from LICENSE;
+#   changelog.gz  - the package's changelog in Debian's format (a native
+#                   package: one entry for the version being packaged, dated
+#                   by SOURCE_DATE_EPOCH when set).
 if("$ENV{DESTDIR}" STREQUAL "")
   # Never write into the running system.
-  message(FATAL_ERROR "DebianCopyright.cmake runs only inside cpack's staging (DESTDIR unset)")
+  message(FATAL_ERROR "DebianDocs.cmake runs only inside cpack's staging (DESTDIR unset)")
 endif()
 set(doc "$ENV{DESTDIR}${CPACK_PACKAGING_INSTALL_PREFIX}/share/doc/${CPACK_PACKAGE_NAME}")
 
@@ -34,3 +37,17 @@ Copyright: ${holder}
 License: MIT
  ${licence}
 ")
+
+string(TIMESTAMP stamp "%a, %d %b %Y %H:%M:%S +0000" UTC)
+file(WRITE "${doc}/changelog"
+"${CPACK_PACKAGE_NAME} (${CPACK_PACKAGE_VERSION}) stable; urgency=medium
+
+  * Release ${CPACK_PACKAGE_VERSION}.
+
+ -- ${CPACK_DEBIAN_PACKAGE_MAINTAINER}  ${stamp}
+")
+# -n keeps the name and time stamp out of the header: same input, same bytes.
+execute_process(COMMAND gzip -9nf "${doc}/changelog" RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "gzip ${doc}/changelog failed (${rc})")
+endif()
