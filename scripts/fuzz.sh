@@ -21,6 +21,8 @@ clangxx=$(tool clang++)
 rc=$(tool llvm-rc)
 lld_link=$(tool lld-link)
 
+# Seeds are remade on every run; corpus/ keeps what earlier runs found.
+rm -rf "$out/seeds"
 mkdir -p "$out/seeds" "$out/corpus" "$out/work"
 
 echo "== building the fuzzer =="

@@ -22,7 +22,9 @@ QUrl WebAddress(const char* Address) {
 
 namespace {
 
-bool IsLineBreak(QChar C) { return C == u'\r' || C == u'\n'; }
+bool IsLineBreak(QChar C) {
+    return C == u'\r' || C == u'\n';
+}
 
 // Appends the line break starting at Caption[I] and returns the index of its
 // last character (CR LF counts as one break).
@@ -135,11 +137,17 @@ void TfrmAbout::FormCreate() {
     SetInfoCaption(FInfoCaption + Entry(5));
 }
 
-void TfrmAbout::cmdOKClick() { accept(); }
+void TfrmAbout::cmdOKClick() {
+    accept();
+}
 
-void TfrmAbout::lblHomePageClick() { QDesktopServices::openUrl(WebAddress(HomePageAddress)); }
+void TfrmAbout::lblHomePageClick() {
+    QDesktopServices::openUrl(WebAddress(HomePageAddress));
+}
 
-void TfrmAbout::imgPayPalClick() { QDesktopServices::openUrl(WebAddress(DonationAddress)); }
+void TfrmAbout::imgPayPalClick() {
+    QDesktopServices::openUrl(WebAddress(DonationAddress));
+}
 
 bool TfrmAbout::eventFilter(QObject* Watched, QEvent* Event) {
     const bool Link = Watched == ui->lblHomePage || Watched == ui->imgPayPal;

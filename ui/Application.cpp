@@ -78,6 +78,7 @@ int RunStartUp(const TWindowFactory& CreateWindows) {
         QObject::connect(Main, &QObject::destroyed, qApp, &QCoreApplication::quit);
         CentreWindow(Main);
         Main->show();
+        CentreWindow(Main); // again, now that the frame around it is known
         const int Code = QApplication::exec();
         delete Main.data();
         return Code;

@@ -3,7 +3,10 @@
 #include "LocaleSettings.h"
 
 #include <QCalendarWidget>
+
+#include <algorithm>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 TDateTime DayNumberOf(QDate Date) { return MakeDate(Date.year(), Date.month(), Date.day()); }
@@ -41,6 +44,151 @@ void TDatePicker::SetDate(TDateTime D) {
     FSettingDate = true;
     setDate(DateOfDayNumber(D));
     FSettingDate = false;
+}
+
+// The toolkit's own stepping resolves the day against the weekday field and
+// can jump to another week (Up on the 31st gave the 25th); this one moves
+// exactly the field under the caret.
+void TDatePicker::stepBy(int Steps) {
+    const QDate D = date();
+    const Section Field = currentSection();
+    QDate Next;
+    switch (Field) {
+    case DaySection:
+        Next = QDate(D.year(), D.month(), std::clamp(D.day() + Steps, 1, D.daysInMonth()));
+        break;
+    case MonthSection:
+        Next = D.addMonths(Steps);
+        break;
+    case YearSection:
+        Next = D.addYears(Steps);
+        break;
+    default:
+        Next = D.addDays(Steps);
+        break;
+    }
+    MoveTo(Next, Field);
+}
+
+void TDatePicker::MoveTo(QDate Next, Section Field) {
+    if (!Next.isValid())
+        return;
+    Next = std::clamp(Next, MinDate(), MaxDate());
+    if (Next == date())
+        return;
+    setDate(Next);
+    setSelectedSection(Field);
+}
+
+namespace {
+
+// The first of Count names (numbered from 1) that starts with Prefix, or 0.
+template <class NameOf> int FindByPrefix(const QString& Prefix, int Count, NameOf Name) {
+    for (int I = 1; I <= Count; ++I)
+        if (Name(I).startsWith(Prefix, Qt::CaseInsensitive))
+            return I;
+    return 0;
+}
+
+QDate WithMonth(QDate D, int Month) {
+    const QDate First(D.year(), Month, 1);
+    return {D.year(), Month, std::min(D.day(), First.daysInMonth())};
+}
+
+} // namespace
+
+// The toolkit's own typing checks the day against the weekday shown and so
+// refuses most days typed into a long date with a weekday in it; typing is
+// handled here instead, field by field, the weekday following the date.
+void TDatePicker::TypeIntoField(Section Field, QChar Typed) {
+    const QDate D = date();
+    const bool IsDigit = Typed.isDigit();
+    // A value typed digit by digit: the digits so far, or the new digit
+    // alone once the number would exceed Max or MaxDigits.
+    auto TypedNumber = [&](int Max, qsizetype MaxDigits) {
+        FTyped += Typed;
+        if (FTyped.size() > MaxDigits || FTyped.toInt() > Max)
+            FTyped = Typed;
+        return FTyped.toInt();
+    };
+    switch (Field) {
+    case DaySection:
+        if (IsDigit) {
+            const int Day = TypedNumber(D.daysInMonth(), 2);
+            if (Day >= 1)
+                MoveTo({D.year(), D.month(), Day}, Field);
+        }
+        break;
+    case MonthSection:
+        if (IsDigit && sectionText(MonthSection).front().isDigit()) {
+            const int Month = TypedNumber(12, 2);
+            if (Month >= 1)
+                MoveTo(WithMonth(D, Month), Field);
+        } else if (Typed.isLetter()) {
+            const QLocale L = locale();
+            auto Name = [&L](int M) { return L.monthName(M, QLocale::LongFormat); };
+            FTyped += Typed;
+            int Month = FindByPrefix(FTyped, 12, Name);
+            if (Month == 0) {
+                FTyped = Typed;
+                Month = FindByPrefix(FTyped, 12, Name);
+            }
+            if (Month > 0)
+                MoveTo(WithMonth(D, Month), Field);
+        }
+        break;
+    case YearSection:
+        if (IsDigit) {
+            const bool TwoDigits = sectionText(YearSection).size() <= 2;
+            const int Year = TypedNumber(9999, TwoDigits ? 2 : 4);
+            const int Full = TwoDigits ? D.year() - D.year() % 100 + Year : Year;
+            // Fewer digits than a year in range: wait for the next one.
+            if (Full >= MinDate().year() && Full <= MaxDate().year())
+                MoveTo(D.addYears(Full - D.year()), Field);
+        }
+        break;
+    default:
+        if (Typed.isLetter()) {
+            const QLocale L = locale();
+            auto Name = [&L](int W) { return L.dayName(W, QLocale::LongFormat); };
+            FTyped += Typed;
+            int Weekday = FindByPrefix(FTyped, 7, Name);
+            if (Weekday == 0) {
+                FTyped = Typed;
+                Weekday = FindByPrefix(FTyped, 7, Name);
+            }
+            if (Weekday > 0)
+                MoveTo(D.addDays(Weekday - D.dayOfWeek()), Field);
+        }
+        break;
+    }
+}
+
+void TDatePicker::keyPressEvent(QKeyEvent* Event) {
+    const QString Text = Event->text();
+    const bool Plain = !(Event->modifiers() & (Qt::ControlModifier | Qt::AltModifier |
+                                               Qt::MetaModifier));
+    if (Plain && Text.size() == 1 && Text.front().isLetterOrNumber()) {
+        const Section Field = currentSection();
+        if (Field != FTypedField) {
+            FTyped.clear();
+            FTypedField = Field;
+        }
+        TypeIntoField(Field, Text.front());
+        Event->accept();
+        return;
+    }
+    FTyped.clear();
+    QDateEdit::keyPressEvent(Event);
+}
+
+void TDatePicker::focusOutEvent(QFocusEvent* Event) {
+    FTyped.clear();
+    QDateEdit::focusOutEvent(Event);
+}
+
+QAbstractSpinBox::StepEnabled TDatePicker::stepEnabled() const {
+    return StepUpEnabled | StepDownEnabled;
 }
 
 void TDatePicker::ApplyLongDateFormat() {

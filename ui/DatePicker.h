@@ -32,14 +32,34 @@ public:
     // (DateFormatSettings()); called again when the user's locale changes.
     void ApplyLongDateFormat();
 
+    // Steps the field with the caret by Steps: the day within its month
+    // (no wrap-around at the month's ends), the month (its day clamped to
+    // the month's end), the year (29 February becomes 28 February in a
+    // common year) or, in the weekday field, the date by one day per step;
+    // always within MinDate()..MaxDate(). A change raises one Change.
+    void stepBy(int Steps) override;
+
 signals:
     void Change();
 
 protected:
     void changeEvent(QEvent* Event) override;
+    void focusOutEvent(QFocusEvent* Event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
+    StepEnabled stepEnabled() const override;
 
 private:
+    // Typing into the field with the caret: digits into the day, a numeric
+    // month and the year; letters choose a month or weekday by the start
+    // of its name. Anything else typed is discarded.
+    void TypeIntoField(Section Field, QChar Typed);
+    // Shows Next (clamped to the range) keeping Field selected; one Change
+    // when the date differs.
+    void MoveTo(QDate Next, Section Field);
+
     bool FSettingDate = false;
+    Section FTypedField = NoSection;
+    QString FTyped; // what has been typed into FTypedField so far
 };
 
 // Conversions between a QDate and a whole day number.

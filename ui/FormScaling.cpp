@@ -103,10 +103,13 @@ void CentreWindow(QWidget* Window, const QWidget* Over) {
         Area = Screen->availableGeometry();
     }
     QSize Size = Window->frameGeometry().size();
-    // A window never shown has no frame yet: expect the frame of the window
-    // it is centred over, so that it comes up centred the first time too.
-    if (Over && !Window->windowHandle())
-        Size += Over->frameGeometry().size() - Over->geometry().size();
+    if (Over && Size == Window->geometry().size()) {
+        // Never shown, so its frame is unknown: assume Over's. (A window
+        // shown before and hidden again keeps its frame in frameGeometry.)
+        const QRect Inner = Over->geometry();
+        const QRect Outer = Over->frameGeometry();
+        Size += QSize(Outer.width() - Inner.width(), Outer.height() - Inner.height());
+    }
     const int Left = std::max(0, Area.x() + (Area.width() - Size.width()) / 2);
     const int Top = std::max(0, Area.y() + (Area.height() - Size.height()) / 2);
     Window->move(Left, Top);

@@ -13,9 +13,9 @@
 // finds the standard LegalTrademarks. "Release" is not a standard key and is
 // usually absent.
 inline constexpr std::array<const char*, 11> VersionKeys = {
-    "CompanyName",     "FileDescription",  "FileVersion", "InternalName",
-    "LegalCopyright",  "LegalTradeMarks",  "OriginalFilename", "ProductName",
-    "ProductVersion",  "Comments",         "Release",
+    "CompanyName",    "FileDescription", "FileVersion",      "InternalName",
+    "LegalCopyright", "LegalTradeMarks", "OriginalFilename", "ProductName",
+    "ProductVersion", "Comments",        "Release",
 };
 
 // Appends to List the values stored in FileName's version information under

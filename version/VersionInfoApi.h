@@ -26,7 +26,11 @@
 #pragma once
 
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
+#include <winver.h>
 
 using VerDword = DWORD;
 using VerUint = UINT;

@@ -11,7 +11,9 @@ namespace {
 
 constexpr unsigned char BufferTag[4] = {'F', 'E', '2', 'X'};
 
-constexpr std::uint64_t Align4(std::uint64_t X) { return (X + 3) & ~std::uint64_t(3); }
+constexpr std::uint64_t Align4(std::uint64_t X) {
+    return (X + 3) & ~std::uint64_t(3);
+}
 
 // Reads little- or big-endian integers from a ByteSource. A read outside the
 // source yields 0 and clears Ok; callers test Ok before acting on what they
@@ -75,7 +77,8 @@ public:
             if (!Rd.Ok) {
                 return std::nullopt;
             }
-            if (Rva < VirtualAddress || std::uint64_t(Rva) >= std::uint64_t(VirtualAddress) + RawSize) {
+            if (Rva < VirtualAddress ||
+                std::uint64_t(Rva) >= std::uint64_t(VirtualAddress) + RawSize) {
                 continue;
             }
             const std::uint64_t Delta = Rva - VirtualAddress;
@@ -116,8 +119,8 @@ public:
         if (!Inside(DirOff, 16, Lim) || !Src.ReadAt(Root + DirOff, Header, 16)) {
             return std::nullopt;
         }
-        const std::uint64_t Count =
-            std::uint64_t(Header[12] | Header[13] << 8) + std::uint64_t(Header[14] | Header[15] << 8);
+        const std::uint64_t Count = std::uint64_t(Header[12] | Header[13] << 8) +
+                                    std::uint64_t(Header[14] | Header[15] << 8);
         if (!Inside(DirOff + 16, 8 * Count, Lim)) {
             return std::nullopt;
         }
@@ -188,7 +191,8 @@ struct Node {
 // Returns the node at Start inside [Start, ParentEnd) of block B, or nullopt
 // when the header does not fit, wLength is shorter than the header, or the
 // key's NUL is not reached before the node ends.
-std::optional<Node> ParseNode(const unsigned char* B, std::uint32_t Start, std::uint32_t ParentEnd) {
+std::optional<Node> ParseNode(const unsigned char* B, std::uint32_t Start,
+                              std::uint32_t ParentEnd) {
     if (Start > ParentEnd || ParentEnd - Start < 6) {
         return std::nullopt;
     }
@@ -242,7 +246,8 @@ std::vector<std::uint16_t> Utf8ToUtf16(const char* Text, std::size_t Size) {
             }
             Cp = Cp << 6 | (S[I + J] & 0x3Fu);
         }
-        if (J <= Extra || (Extra > 0 && (Cp < Min || Cp > 0x10FFFF || (Cp >= 0xD800 && Cp < 0xE000)))) {
+        if (J <= Extra ||
+            (Extra > 0 && (Cp < Min || Cp > 0x10FFFF || (Cp >= 0xD800 && Cp < 0xE000)))) {
             Cp = 0xFFFD;
         }
         I += J;
@@ -383,7 +388,8 @@ std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) 
     if (!Root) {
         return std::nullopt;
     }
-    const PeResourceTree Tree(Source, Root->Offset, std::min<std::uint64_t>(ResourceSize, Root->Available));
+    const PeResourceTree Tree(Source, Root->Offset,
+                              std::min<std::uint64_t>(ResourceSize, Root->Available));
 
     // Three levels, no recursion: type 16 -> name 1 -> language. The two
     // subdirectories may not be the root or each other, so a directory that
@@ -441,7 +447,10 @@ std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) 
 
 std::optional<ResourceLocation> FindElfVersionResource(const ByteSource& Source) {
     unsigned char Ident[16];
-    if (!Source.ReadAt(0, Ident, sizeof Ident) || std::memcmp(Ident, "\x7f" "ELF", 4) != 0) {
+    if (!Source.ReadAt(0, Ident, sizeof Ident) || std::memcmp(Ident,
+                                                              "\x7f"
+                                                              "ELF",
+                                                              4) != 0) {
         return std::nullopt;
     }
     const bool Is64 = Ident[4] == 2;

@@ -31,14 +31,17 @@ int main(int argc, char* argv[]) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 
     QPixmap Shot;
+    const char* Source = "the display server";
     if (QScreen* Screen = About.screen())
         Shot = Screen->grabWindow(About.winId());
-    if (Shot.isNull() || Shot.size() != About.size())
+    if (Shot.isNull() || Shot.size() != About.size()) {
         Shot = About.grab(); // no pixels from the display server: paint it
+        Source = "the window's own painting";
+    }
     if (!Shot.save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
     }
-    std::printf("%s: %dx%d\n", argv[1], Shot.width(), Shot.height());
+    std::printf("%s: %dx%d, from %s\n", argv[1], Shot.width(), Shot.height(), Source);
     return 0;
 }

@@ -10,18 +10,18 @@ set_target_properties(about_fixture_marks PROPERTIES
   OUTPUT_NAME about_marks PREFIX "" SUFFIX ".so" LIBRARY_OUTPUT_DIRECTORY ${about_fixture_dir})
 morvane_embed_version_resource(about_fixture_marks ${CMAKE_CURRENT_LIST_DIR}/fixtures/about_marks.rc)
 
-add_executable(about_tests ${CMAKE_CURRENT_LIST_DIR}/AboutFormTest.cpp)
-set_target_properties(about_tests PROPERTIES AUTOMOC ON)
-target_link_libraries(about_tests PRIVATE morvane_ui Qt6::Test)
-target_compile_definitions(about_tests PRIVATE
+add_executable(tst_about ${CMAKE_CURRENT_LIST_DIR}/tst_AboutForm.cpp ${CMAKE_CURRENT_LIST_DIR}/TestSupport.h)
+set_target_properties(tst_about PROPERTIES AUTOMOC ON)
+target_link_libraries(tst_about PRIVATE morvane_ui Qt6::Test)
+target_compile_definitions(tst_about PRIVATE
   VERSION_FIXTURE_DIR="${PROJECT_BINARY_DIR}/tests/version/fixtures"
   ABOUT_FIXTURE_DIR="${about_fixture_dir}"
   MORVANE_EXECUTABLE="$<TARGET_FILE:morvane>"
   MORVANE_VERSION_TEXT="${PROJECT_VERSION}")
-add_dependencies(about_tests version_fixtures about_fixture_marks morvane)
-morvane_embed_version_resource(about_tests "${MORVANE_VERSION_RC}")
-add_test(NAME about_tests COMMAND about_tests)
-set_tests_properties(about_tests PROPERTIES ENVIRONMENT "${MORVANE_TEST_ENV}")
+add_dependencies(tst_about version_fixtures about_fixture_marks morvane)
+morvane_embed_version_resource(tst_about "${MORVANE_VERSION_RC}")
+add_test(NAME ui_about COMMAND tst_about)
+set_tests_properties(ui_about PROPERTIES ENVIRONMENT "${MORVANE_TEST_ENV}")
 
 # Not a test: renders the About window, as the program builds it, to a PNG
 # (scripts/screenshot-about.sh runs it under Xvfb).

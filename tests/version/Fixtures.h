@@ -9,7 +9,9 @@
 
 namespace fixtures {
 
-inline std::string Path(const std::string& Name) { return std::string(MORVANE_FIXTURE_DIR "/") + Name; }
+inline std::string Path(const std::string& Name) {
+    return std::string(MORVANE_FIXTURE_DIR "/") + Name;
+}
 
 inline std::vector<unsigned char> ReadBytes(const std::string& FileName) {
     std::ifstream In(FileName, std::ios::binary);

@@ -44,7 +44,8 @@ std::vector<std::optional<std::string>> ReadKeys(const Bytes& Buffer) {
         const std::string Path = std::string("StringFileInfo\\040904E4\\") + VersionKeys[I];
         void* Value = nullptr;
         unsigned Len = 0;
-        if (verinfo::QueryVersionValue(const_cast<unsigned char*>(Buffer.data()), Path.c_str(), &Value, &Len)) {
+        if (verinfo::QueryVersionValue(const_cast<unsigned char*>(Buffer.data()), Path.c_str(),
+                                       &Value, &Len)) {
             Out[I] = static_cast<const char*>(Value);
         }
     }
@@ -63,7 +64,8 @@ std::vector<std::optional<std::string>> ReadFileKeys(const Bytes& File) {
 }
 
 std::vector<std::optional<std::string>> ReadBlockKeys(const Bytes& Block) {
-    const std::uint16_t Root = Block.size() >= 2 ? static_cast<std::uint16_t>(Block[0] | Block[1] << 8) : 0;
+    const std::uint16_t Root =
+        Block.size() >= 2 ? static_cast<std::uint16_t>(Block[0] | Block[1] << 8) : 0;
     Bytes Buffer(std::max<std::uint32_t>(verinfo::VersionBufferSize(Block.size(), Root), 2));
     verinfo::PrepareVersionBuffer(Block, Buffer.data(), static_cast<std::uint32_t>(Buffer.size()));
     return ReadKeys(Buffer);
@@ -72,9 +74,11 @@ std::vector<std::optional<std::string>> ReadBlockKeys(const Bytes& Block) {
 void ExpectFound(const std::vector<std::optional<std::string>>& Keys, const Found& Expected) {
     for (int I = 0; I < static_cast<int>(Keys.size()); ++I) {
         const bool Wanted = std::find(Expected.begin(), Expected.end(), I) != Expected.end();
-        EXPECT_EQ(Keys[static_cast<std::size_t>(I)].has_value(), Wanted) << VersionKeys[static_cast<std::size_t>(I)];
+        EXPECT_EQ(Keys[static_cast<std::size_t>(I)].has_value(), Wanted)
+            << VersionKeys[static_cast<std::size_t>(I)];
         if (Wanted && Keys[static_cast<std::size_t>(I)]) {
-            EXPECT_EQ(*Keys[static_cast<std::size_t>(I)], fixtures::Complete[static_cast<std::size_t>(I)]);
+            EXPECT_EQ(*Keys[static_cast<std::size_t>(I)],
+                      fixtures::Complete[static_cast<std::size_t>(I)]);
         }
     }
 }
@@ -124,7 +128,8 @@ ElfLayout LayOutElf(const Bytes& B) {
     L.Names = Get(B, NamesHeader + 24, 8);
     for (std::size_t I = 0; I < L.Count; ++I) {
         const std::size_t H = L.SectionTable + I * L.EntrySize;
-        if (std::strcmp(reinterpret_cast<const char*>(&B.at(L.Names + Get(B, H, 4))), ".vsinfo") == 0) {
+        if (std::strcmp(reinterpret_cast<const char*>(&B.at(L.Names + Get(B, H, 4))), ".vsinfo") ==
+            0) {
             L.VersionHeader = H;
         }
     }
@@ -141,8 +146,8 @@ struct PatchRow {
 } // namespace
 
 TEST(HostileInput, TruncatedFilesYieldAllOrNothing) {
-    for (const char* Name : {"complete_pe64.dll", "complete_pe32.dll", "complete_elf64.so", "complete_elf32.o",
-                             "complete_elf64be.o"}) {
+    for (const char* Name : {"complete_pe64.dll", "complete_pe32.dll", "complete_elf64.so",
+                             "complete_elf32.o", "complete_elf64be.o"}) {
         SCOPED_TRACE(Name);
         const Bytes File = fixtures::ReadBytes(fixtures::Path(Name));
         ASSERT_GT(File.size(), 256u);
@@ -150,9 +155,11 @@ TEST(HostileInput, TruncatedFilesYieldAllOrNothing) {
         std::size_t Runs = 0;
         std::size_t Complete = 0;
         for (std::size_t Length = 0; Length < File.size(); ++Length, ++Runs) {
-            const Bytes Cut(File.begin(), File.begin() + static_cast<long>(Length)); // exact size for ASan
+            const Bytes Cut(File.begin(),
+                            File.begin() + static_cast<long>(Length)); // exact size for ASan
             const auto Keys = ReadFileKeys(Cut);
-            const bool Any = std::any_of(Keys.begin(), Keys.end(), [](const auto& K) { return K.has_value(); });
+            const bool Any =
+                std::any_of(Keys.begin(), Keys.end(), [](const auto& K) { return K.has_value(); });
             if (Any) {
                 ++Complete;
                 ExpectFound(Keys, All);
@@ -175,7 +182,8 @@ TEST(HostileInput, TruncatedBlocksYieldPrefixesOfTheTrueValues) {
         const auto Keys = ReadBlockKeys(Cut);
         for (std::size_t I = 0; I < 10; ++I) {
             if (Keys[I]) {
-                EXPECT_EQ(fixtures::Complete[I].rfind(*Keys[I], 0), 0u) << "length " << Length << ": " << *Keys[I];
+                EXPECT_EQ(fixtures::Complete[I].rfind(*Keys[I], 0), 0u)
+                    << "length " << Length << ": " << *Keys[I];
             }
         }
     }
@@ -188,20 +196,34 @@ TEST(HostileInput, PatchedPeFiles) {
     const PatchRow Rows[] = {
         {"unpatched", [](Bytes&) {}, All},
         {"PE header offset past the end", [](Bytes& B) { Set(B, 0x3C, 4, 0xFFFFFFF0); }, None},
-        {"PE header offset at the last bytes", [](Bytes& B) { Set(B, 0x3C, 4, B.size() - 2); }, None},
+        {"PE header offset at the last bytes", [](Bytes& B) { Set(B, 0x3C, 4, B.size() - 2); },
+         None},
         {"unknown optional header magic", [&](Bytes& B) { Set(B, L.Optional, 2, 0x30B); }, None},
         {"65535 sections", [&](Bytes& B) { Set(B, L.Optional - 18, 2, 0xFFFF); }, All},
-        {"resource directory size 4 GiB", [&](Bytes& B) { Set(B, L.ResourceDirEntry + 4, 4, 0xFFFFFFFF); }, All},
-        {"resource RVA in no section", [&](Bytes& B) { Set(B, L.ResourceDirEntry, 4, 0x7FFFFFF0); }, None},
-        {"resource section data past the end", [&](Bytes& B) { Set(B, L.RsrcSection + 20, 4, 0xFFFFFE00); }, None},
-        {"resource section size 4 GiB", [&](Bytes& B) { Set(B, L.RsrcSection + 16, 4, 0xFFFFFFFF); }, All},
-        {"root directory claims 65535 entries", [&](Bytes& B) { Set(B, L.Root + 14, 2, 0xFFFF); }, None},
-        {"type directory points back at the root", [&](Bytes& B) { Set(B, L.TypeEntry + 4, 4, 0x80000000); }, None},
-        {"name directory points at itself", [&](Bytes& B) { Set(B, L.NameEntry + 4, 4, 0x80000000 | L.NamesDir); }, None},
-        {"name directory past the section", [&](Bytes& B) { Set(B, L.TypeEntry + 4, 4, 0xFFFFFFF0); }, None},
-        {"language entry is a directory", [&](Bytes& B) { Set(B, L.LangEntry + 4, 4, 0x80000000 | L.LangsDir); }, None},
-        {"data entry past the section", [&](Bytes& B) { Set(B, L.LangEntry + 4, 4, 0x7FFFFFF0); }, None},
-        {"data size past the file", [&](Bytes& B) { Set(B, L.DataEntry + 4, 4, 0x7FFFFFFF); }, None},
+        {"resource directory size 4 GiB",
+         [&](Bytes& B) { Set(B, L.ResourceDirEntry + 4, 4, 0xFFFFFFFF); }, All},
+        {"resource directory size ends inside the tree",
+         [&](Bytes& B) { Set(B, L.ResourceDirEntry + 4, 4, 24); }, None},
+        {"resource RVA in no section", [&](Bytes& B) { Set(B, L.ResourceDirEntry, 4, 0x7FFFFFF0); },
+         None},
+        {"resource section data past the end",
+         [&](Bytes& B) { Set(B, L.RsrcSection + 20, 4, 0xFFFFFE00); }, None},
+        {"resource section size 4 GiB",
+         [&](Bytes& B) { Set(B, L.RsrcSection + 16, 4, 0xFFFFFFFF); }, All},
+        {"root directory claims 65535 entries", [&](Bytes& B) { Set(B, L.Root + 14, 2, 0xFFFF); },
+         None},
+        {"type directory points back at the root",
+         [&](Bytes& B) { Set(B, L.TypeEntry + 4, 4, 0x80000000); }, None},
+        {"name directory points at itself",
+         [&](Bytes& B) { Set(B, L.NameEntry + 4, 4, 0x80000000 | L.NamesDir); }, None},
+        {"name directory past the section",
+         [&](Bytes& B) { Set(B, L.TypeEntry + 4, 4, 0xFFFFFFF0); }, None},
+        {"language entry is a directory",
+         [&](Bytes& B) { Set(B, L.LangEntry + 4, 4, 0x80000000 | L.LangsDir); }, None},
+        {"data entry past the section", [&](Bytes& B) { Set(B, L.LangEntry + 4, 4, 0x7FFFFFF0); },
+         None},
+        {"data size past the file", [&](Bytes& B) { Set(B, L.DataEntry + 4, 4, 0x7FFFFFFF); },
+         None},
         {"data RVA in no section", [&](Bytes& B) { Set(B, L.DataEntry, 4, 0xFFFFFF00); }, None},
         {"data size 0", [&](Bytes& B) { Set(B, L.DataEntry + 4, 4, 0); }, None},
     };
@@ -220,15 +242,29 @@ TEST(HostileInput, PatchedElfFiles) {
     const PatchRow Rows[] = {
         {"unpatched", [](Bytes&) {}, All},
         {"section table past the end", [](Bytes& B) { Set(B, 0x28, 8, B.size() + 8); }, None},
-        {"section table offset near 2^64", [](Bytes& B) { Set(B, 0x28, 8, ~std::uint64_t(15)); }, None},
+        {"section table offset near 2^64", [](Bytes& B) { Set(B, 0x28, 8, ~std::uint64_t(15)); },
+         None},
         {"section entries too small", [](Bytes& B) { Set(B, 0x3A, 2, 16); }, None},
         {"65535 sections", [](Bytes& B) { Set(B, 0x3C, 2, 0xFFFF); }, None},
-        {"extended section count 2^62", [&](Bytes& B) { Set(B, 0x3C, 2, 0); Set(B, L.SectionTable + 32, 8, std::uint64_t(1) << 62); }, None},
+        {"extended section count 2^62",
+         [&](Bytes& B) {
+             Set(B, 0x3C, 2, 0);
+             Set(B, L.SectionTable + 32, 8, std::uint64_t(1) << 62);
+         },
+         None},
         {"name table index out of range", [&](Bytes& B) { Set(B, 0x3E, 2, L.Count); }, None},
-        {"version section offset past the end", [&](Bytes& B) { Set(B, V + 24, 8, std::uint64_t(1) << 63); }, None},
-        {"version section size past the end", [&](Bytes& B) { Set(B, V + 32, 8, std::uint64_t(1) << 40); }, None},
-        {"version section offset plus size wraps", [&](Bytes& B) { Set(B, V + 24, 8, 16); Set(B, V + 32, 8, ~std::uint64_t(7)); }, None},
-        {"version section name outside the name table", [&](Bytes& B) { Set(B, V, 4, 0xFFFFFFFF); }, None},
+        {"version section offset past the end",
+         [&](Bytes& B) { Set(B, V + 24, 8, std::uint64_t(1) << 63); }, None},
+        {"version section size past the end",
+         [&](Bytes& B) { Set(B, V + 32, 8, std::uint64_t(1) << 40); }, None},
+        {"version section offset plus size wraps",
+         [&](Bytes& B) {
+             Set(B, V + 24, 8, 16);
+             Set(B, V + 32, 8, ~std::uint64_t(7));
+         },
+         None},
+        {"version section name outside the name table", [&](Bytes& B) { Set(B, V, 4, 0xFFFFFFFF); },
+         None},
         {"version section without contents", [&](Bytes& B) { Set(B, V + 4, 4, 8); }, None},
         {"unknown class", [](Bytes& B) { B[4] = 3; }, None},
         {"unknown byte order", [](Bytes& B) { B[5] = 0; }, None},
@@ -268,10 +304,14 @@ TEST(HostileInput, PatchedVersionBlocks) {
         {"string table length 0", [&](Bytes& B) { Set(B, Table, 2, 0); }, None},
         {"string table length past its parent", [&](Bytes& B) { Set(B, Table, 2, 0xFFF0); }, All},
         {"string length 0", [&](Bytes& B) { Set(B, Company, 2, 0); }, BeforeCompanyName},
-        {"string shorter than its header", [&](Bytes& B) { Set(B, Company, 2, 5); }, BeforeCompanyName},
-        {"string ends inside its key", [&](Bytes& B) { Set(B, Company, 2, 12); }, BeforeCompanyName},
-        {"string length past the table", [&](Bytes& B) { Set(B, Company, 2, 0xFFFF); }, ThroughCompanyName},
-        {"a key that no longer matches", [&](Bytes& B) { Set(B, Company + 6, 2, 'K'); }, AllButCompanyName},
+        {"string shorter than its header", [&](Bytes& B) { Set(B, Company, 2, 5); },
+         BeforeCompanyName},
+        {"string ends inside its key", [&](Bytes& B) { Set(B, Company, 2, 12); },
+         BeforeCompanyName},
+        {"string length past the table", [&](Bytes& B) { Set(B, Company, 2, 0xFFFF); },
+         ThroughCompanyName},
+        {"a key that no longer matches", [&](Bytes& B) { Set(B, Company + 6, 2, 'K'); },
+         AllButCompanyName},
     };
     for (const PatchRow& R : Rows) {
         SCOPED_TRACE(R.Name);

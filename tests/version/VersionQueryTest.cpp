@@ -44,8 +44,10 @@ struct Answer {
 
 // Prepares Block as GetFileVersionInfoA would and queries Path.
 std::optional<Answer> Query(const Bytes& Block, const char* Path, bool Binary = false) {
-    std::vector<unsigned char> Buffer(verinfo::VersionBufferSize(Block.size(), Block[0] | Block[1] << 8));
-    if (!verinfo::PrepareVersionBuffer(Block, Buffer.data(), static_cast<std::uint32_t>(Buffer.size()))) {
+    std::vector<unsigned char> Buffer(
+        verinfo::VersionBufferSize(Block.size(), Block[0] | Block[1] << 8));
+    if (!verinfo::PrepareVersionBuffer(Block, Buffer.data(),
+                                       static_cast<std::uint32_t>(Buffer.size()))) {
         return std::nullopt;
     }
     void* Value = nullptr;
@@ -74,9 +76,11 @@ TEST(VerQueryValue, ResolvesPathsWholeAndWithoutRegardToCase) {
     const Row Rows[] = {
         {"full path", "\\StringFileInfo\\040904E4\\CompanyName", "Fixture Works"},
         {"no leading backslash", "StringFileInfo\\040904E4\\CompanyName", "Fixture Works"},
-        {"doubled and trailing backslashes", "\\\\StringFileInfo\\\\040904E4\\CompanyName\\", "Fixture Works"},
+        {"doubled and trailing backslashes", "\\\\StringFileInfo\\\\040904E4\\CompanyName\\",
+         "Fixture Works"},
         {"lower-case path", "\\stringfileinfo\\040904e4\\companyname", "Fixture Works"},
-        {"LegalTradeMarks meets LegalTrademarks", "\\StringFileInfo\\040904E4\\LegalTradeMarks", "See LICENSE"},
+        {"LegalTradeMarks meets LegalTrademarks", "\\StringFileInfo\\040904E4\\LegalTradeMarks",
+         "See LICENSE"},
         {"intermediate block reads empty", "\\StringFileInfo\\040904E4", ""},
         {"a key's prefix", "\\StringFileInfo\\040904E4\\CompanyNam", std::nullopt},
         {"a longer key", "\\StringFileInfo\\040904E4\\CompanyNameX", std::nullopt},
@@ -128,12 +132,15 @@ TEST(VerQueryValue, ReadsTextUpToItsNulOrTheNodeEnd) {
     };
     const Row Rows[] = {
         {"as llvm-rc writes it", [](Bytes&, std::size_t) {}, "Fixture Works", 14},
-        {"value length in bytes", [](Bytes& B, std::size_t N) { Put16(B, N + 2, 28); }, "Fixture Works", 14},
-        {"value length past the node", [](Bytes& B, std::size_t N) { Put16(B, N + 2, 0xFFFF); }, "Fixture Works", 14},
+        {"value length in bytes", [](Bytes& B, std::size_t N) { Put16(B, N + 2, 28); },
+         "Fixture Works", 14},
+        {"value length past the node", [](Bytes& B, std::size_t N) { Put16(B, N + 2, 0xFFFF); },
+         "Fixture Works", 14},
         {"value length 0: no data", [](Bytes& B, std::size_t N) { Put16(B, N + 2, 0); }, "", 0},
         {"a lone NUL", [](Bytes& B, std::size_t N) { Put16(B, N + 32, 0); }, "", 1},
         {"no NUL before the node end",
-         [](Bytes& B, std::size_t N) { Put16(B, N + (B[N] | B[N + 1] << 8) - 2, 'X'); }, "Fixture WorksX", 14},
+         [](Bytes& B, std::size_t N) { Put16(B, N + (B[N] | B[N + 1] << 8) - 2, 'X'); },
+         "Fixture WorksX", 14},
     };
     for (const Row& R : Rows) {
         SCOPED_TRACE(R.Name);
@@ -155,7 +162,8 @@ TEST(VerQueryValue, AFailedQueryLeavesTheValuePointerAlone) {
     char Marker = 0;
     void* Value = &Marker;
     VerUint Len = 5;
-    EXPECT_FALSE(VerQueryValueA(Buffer.data(), "\\StringFileInfo\\040904E4\\Nothing", &Value, &Len));
+    EXPECT_FALSE(
+        VerQueryValueA(Buffer.data(), "\\StringFileInfo\\040904E4\\Nothing", &Value, &Len));
     EXPECT_EQ(Value, &Marker);
     EXPECT_EQ(Len, 0u);
     EXPECT_FALSE(VerQueryValueA(nullptr, "\\", &Value, &Len));
@@ -177,7 +185,8 @@ TEST(GetFileVersionInfo, NeedsTheSizeItWasGiven) {
 
     std::vector<char> Exact(Size, 'x');
     ASSERT_TRUE(GetFileVersionInfoA(File.c_str(), 0, Size, Exact.data()));
-    ASSERT_TRUE(VerQueryValueA(Exact.data(), "\\StringFileInfo\\040904E4\\ProductName", &Value, &Len));
+    ASSERT_TRUE(
+        VerQueryValueA(Exact.data(), "\\StringFileInfo\\040904E4\\ProductName", &Value, &Len));
     EXPECT_STREQ(static_cast<const char*>(Value), "Fixture Product");
 }
 

@@ -26,8 +26,8 @@ namespace {
 using Bytes = std::vector<unsigned char>;
 
 std::uint32_t Le32(const Bytes& B, std::size_t Off) {
-    return std::uint32_t(B[Off]) | std::uint32_t(B[Off + 1]) << 8 | std::uint32_t(B[Off + 2]) << 16 |
-           std::uint32_t(B[Off + 3]) << 24;
+    return std::uint32_t(B[Off]) | std::uint32_t(B[Off + 1]) << 8 |
+           std::uint32_t(B[Off + 2]) << 16 | std::uint32_t(B[Off + 3]) << 24;
 }
 
 std::uint16_t Le16(const Bytes& B, std::size_t Off) {

@@ -1,0 +1,740 @@
+// The main window driven as a user drives it: keys typed into the real
+// controls, spin buttons clicked, date fields edited from the keyboard and a
+// day clicked in the drop-down calendar. Error boxes are recorded instead of
+// shown.
+#include "DatePicker.h"
+#include "Main.h"
+#include "TestSupport.h"
+#include "UpDown.h"
+
+#include <QCalendarWidget>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
+#include <QTableView>
+#include <QToolButton>
+
+namespace {
+
+struct TKeyStroke {
+    int Key;
+    Qt::KeyboardModifiers Modifiers;
+    QString Text; // what the platform reports the key types
+};
+using TKeyStrokes = QList<TKeyStroke>;
+
+TKeyStroke Typed(char C) {
+    const int Key = C >= '0' && C <= '9' ? Qt::Key_0 + (C - '0')
+                    : C >= 'a' && C <= 'z' ? Qt::Key_A + (C - 'a')
+                    : C == '-'             ? Qt::Key_Minus
+                    : C == '+'             ? Qt::Key_Plus
+                    : C == ' '             ? Qt::Key_Space
+                                           : Qt::Key_unknown;
+    return {Key, Qt::NoModifier, QString(QChar(C))};
+}
+
+TKeyStrokes TypedText(const char* Text) {
+    TKeyStrokes K;
+    for (const char* P = Text; *P; ++P)
+        K += Typed(*P);
+    return K;
+}
+
+// Ctrl+letter as the platform delivers it: with its control character.
+TKeyStroke Ctrl(char Letter) {
+    return {Qt::Key_A + (Letter - 'a'), Qt::ControlModifier, QString(QChar(Letter - 'a' + 1))};
+}
+
+const TKeyStroke Backspace{Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b")};
+const TKeyStroke Left{Qt::Key_Left, Qt::NoModifier, QString()};
+const TKeyStroke ShiftInsert{Qt::Key_Insert, Qt::ShiftModifier, QString()};
+const TKeyStroke SelectToStart{Qt::Key_Home, Qt::ShiftModifier, QString()};
+
+void Press(QWidget* W, const TKeyStroke& K) {
+    QTest::sendKeyEvent(QTest::Click, W, static_cast<Qt::Key>(K.Key), K.Text, K.Modifiers);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(TKeyStrokes)
+
+class TestMainForm : public QObject {
+    Q_OBJECT
+
+    QPointer<TfrmMainForm> Form;
+    std::unique_ptr<TErrorRecorder> Errors;
+
+    template <class T> T* Control(const char* Name) const {
+        T* C = Form->findChild<T*>(QString::fromLatin1(Name));
+        if (!C)
+            qFatal("no control %s", Name);
+        return C;
+    }
+    TDatePicker* StartPicker() const { return Control<TDatePicker>("dtpStartDt"); }
+    TDatePicker* EndPicker() const { return Control<TDatePicker>("dtpEndDt"); }
+    QLineEdit* Edit(const char* Name) const { return Control<QLineEdit>(Name); }
+    QStringList AmountNames() const {
+        return {"txtNoDays",       "txtNoWeekdays", "txtNoWeeks",
+                "txtNoFortnights", "txtNoMonths",   "txtNoYears"};
+    }
+    QLineEdit* Amount(int K) const {
+        return Control<QLineEdit>(AmountNames()[K].toLatin1().constData());
+    }
+
+    // Changes Picker to Date with one keystroke in its day field, the way a
+    // user steps a date: the picker is put one day off within the month
+    // first (from the program, which raises nothing), then Home, Tab to the
+    // day field, and Up or Down moves it onto Date.
+    void StepPickerTo(TDatePicker* Picker, TDateTime Date) {
+        const QDate Target = DateOfDayNumber(Date);
+        const bool FromBelow = Target.day() > 1;
+        Picker->SetDate(Date + (FromBelow ? -1 : 1));
+        Picker->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(Picker, Qt::Key_Home);
+        for (int I = 0; I < 4 && Picker->currentSection() != QDateTimeEdit::DaySection; ++I)
+            QTest::keyClick(Picker, Qt::Key_Tab); // field by field
+        QCOMPARE(Picker->currentSection(), QDateTimeEdit::DaySection);
+        QTest::keyClick(Picker, FromBelow ? Qt::Key_Up : Qt::Key_Down);
+        QCOMPARE(Picker->date(), Target);
+    }
+
+    // Picks the mode in cmbCalc with the keyboard.
+    void ChooseMode(int Index) {
+        QComboBox* Calc = Control<QComboBox>("cmbCalc");
+        Calc->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(Calc, Index == 0 ? Qt::Key_Up : Qt::Key_Down);
+        QCOMPARE(Calc->currentIndex(), Index);
+    }
+
+    static QString LongDate(int Y, int M, int D) {
+        return QString::fromStdString(LongDateText(MakeDate(Y, M, D)));
+    }
+
+private slots:
+    void init() {
+        Errors = std::make_unique<TErrorRecorder>();
+        Form = new TfrmMainForm();
+        Form->show();
+        QVERIFY(QTest::qWaitForWindowActive(Form));
+    }
+
+    void cleanup() {
+        delete Form.data();
+        Errors.reset();
+    }
+
+    void startsWithTodayAndEqualDates() {
+        const TDateTime Today = std::floor(CurrentDateTime());
+        QCOMPARE(StartPicker()->Date(), Today);
+        QCOMPARE(EndPicker()->Date(), Today);
+        QCOMPARE(Control<QComboBox>("cmbCalc")->currentIndex(), 0);
+        QVERIFY(Control<QGroupBox>("grpDiff")->isVisible());
+        QVERIFY(!Control<QGroupBox>("grpNew")->isVisible());
+        for (const char* N : {"txtDays", "txtWeekdays", "txtWeeks", "txtFortnights", "txtMonths",
+                              "txtYears"})
+            QCOMPARE(Edit(N)->text(), QStringLiteral("0"));
+        QVERIFY(Control<QPlainTextEdit>("mmoDiffString")->toPlainText().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), StartPicker());
+        QCOMPARE(Form->windowTitle(), ApplicationTitle());
+        QVERIFY(Errors->Entries.isEmpty());
+    }
+
+    void differencePanel_data() {
+        QTest::addColumn<TDateTime>("Start");
+        QTest::addColumn<TDateTime>("End");
+        QTest::addColumn<QStringList>("Counts"); // days, weekdays, weeks, fortnights, months, years
+        QTest::addColumn<QString>("Phrase");
+        QTest::newRow("one day later, a Saturday") << Day(2004, 1, 2) << Day(2004, 1, 3)
+            << QStringList{"1", "0", "0", "0", "0", "0"} << "1 day";
+        QTest::newRow("one day later, a Friday") << Day(2004, 1, 1) << Day(2004, 1, 2)
+            << QStringList{"1", "1", "0", "0", "0", "0"} << "1 day";
+        QTest::newRow("one day earlier from a weekday") << Day(2004, 1, 2) << Day(2004, 1, 1)
+            << QStringList{"-1", "-1", "0", "0", "0", "0"} << "1 day ago";
+        QTest::newRow("one day earlier from a Sunday") << Day(2004, 1, 4) << Day(2004, 1, 3)
+            << QStringList{"-1", "0", "0", "0", "0", "0"} << "1 day ago";
+        QTest::newRow("years, months, weeks and a day") << Day(2002, 1, 15) << Day(2004, 3, 30)
+            << QStringList{"805", "575", "115", "57", "26", "2"}
+            << "2 years, 2 months, 2 weeks and 1 day";
+        QTest::newRow("an end date before the start counts below zero")
+            << Day(2004, 3, 30) << Day(2002, 1, 15)
+            << QStringList{"-805", "-575", "-115", "-57", "-26", "-2"}
+            << "2 years, 2 months, 2 weeks and 1 day ago";
+    }
+
+    void differencePanel() {
+        QFETCH(TDateTime, Start);
+        QFETCH(TDateTime, End);
+        QFETCH(QStringList, Counts);
+        QFETCH(QString, Phrase);
+        StartPicker()->SetDate(Start);
+        StepPickerTo(EndPicker(), End);
+        const QStringList Shown{Edit("txtDays")->text(),       Edit("txtWeekdays")->text(),
+                                Edit("txtWeeks")->text(),      Edit("txtFortnights")->text(),
+                                Edit("txtMonths")->text(),     Edit("txtYears")->text()};
+        QCOMPARE(Shown, Counts);
+        QCOMPARE(Control<QPlainTextEdit>("mmoDiffString")->toPlainText(), Phrase);
+        QVERIFY(Errors->Entries.isEmpty());
+    }
+
+    void newDatePanel_data() {
+        QTest::addColumn<TDateTime>("Start");
+        QTest::addColumn<QStringList>("Amounts"); // typed in order Days .. Years
+        QTest::addColumn<QString>("NewDate");
+        QTest::newRow("a month from 31 January clamps to 29 February")
+            << Day(2004, 1, 31) << QStringList{"", "", "", "", "1", ""} << LongDate(2004, 2, 29);
+        QTest::newRow("days apply before months")
+            << Day(2004, 1, 30) << QStringList{"1", "", "", "", "1", ""} << LongDate(2004, 2, 29);
+        QTest::newRow("all six at 1 land on a Saturday")
+            << Day(2004, 1, 1) << QStringList{"1", "1", "1", "1", "1", "1"}
+            << LongDate(2005, 2, 26);
+        QTest::newRow("a weekday from Friday is Monday")
+            << Day(2004, 1, 2) << QStringList{"", "1", "", "", "", ""} << LongDate(2004, 1, 5);
+        QTest::newRow("negative days go back over a month end")
+            << Day(2004, 3, 1) << QStringList{"-1", "", "", "", "", ""} << LongDate(2004, 2, 29);
+        QTest::newRow("a year from 29 February is 28 February")
+            << Day(2004, 2, 29) << QStringList{"", "", "", "", "", "1"} << LongDate(2005, 2, 28);
+        QTest::newRow("fortnights and weeks backwards")
+            << Day(2004, 1, 31) << QStringList{"", "", "-1", "-2", "", ""}
+            << LongDate(2003, 12, 27);
+    }
+
+    void newDatePanel() {
+        QFETCH(TDateTime, Start);
+        QFETCH(QStringList, Amounts);
+        QFETCH(QString, NewDate);
+        ChooseMode(1);
+        QVERIFY(Control<QGroupBox>("grpNew")->isVisible());
+        QVERIFY(!Control<QGroupBox>("grpDiff")->isVisible());
+        StepPickerTo(StartPicker(), Start);
+        for (int K = 0; K < 6; ++K)
+            if (!Amounts[K].isEmpty())
+                RetypeText(Amount(K), Amounts[K]);
+        QCOMPARE(Edit("txtNewDate")->text(), NewDate);
+        // Typing "-" alone is not yet a number: that keystroke shows the
+        // error, the next digit makes the text valid again.
+        QStringList Expected;
+        for (const QString& A : Amounts)
+            if (A.startsWith(u'-'))
+                Expected += QStringLiteral("'-' is not a valid integer value.");
+        QCOMPARE(Errors->Texts(), Expected);
+    }
+
+    void newDateErrors_data() {
+        QTest::addColumn<QStringList>("Amounts"); // typed in order Years first .. Days last
+        QTest::addColumn<QString>("Paste");       // pasted into Days after typing, if any
+        QTest::addColumn<QString>("LastError");
+        QTest::newRow("days beyond year 9999")
+            << QStringList{"3000000", "", "", "", "", ""} << QString()
+            << "Invalid argument to date encode.";
+        QTest::newRow("date error comes before a bad later amount")
+            << QStringList{"", "", "", "", "99999", "-"} << QString()
+            << "Invalid argument to date encode.";
+        QTest::newRow("a misplaced minus") << QStringList{"5-", "", "", "", "", ""} << QString()
+                                           << "'5-' is not a valid integer value.";
+        QTest::newRow("beyond 32 bits") << QStringList{"2147483648", "", "", "", "", ""}
+                                        << QString() << "'2147483648' is not a valid integer value.";
+        QTest::newRow("digit grouping pasted past the key filter")
+            << QStringList{"", "", "", "", "", ""} << "1,000"
+            << "'1,000' is not a valid integer value.";
+    }
+
+    // A bad amount leaves the new date as it was and shows the error; the
+    // window goes on working afterwards.
+    void newDateErrors() {
+        QFETCH(QStringList, Amounts);
+        QFETCH(QString, Paste);
+        QFETCH(QString, LastError);
+        ChooseMode(1);
+        StepPickerTo(StartPicker(), Day(2004, 1, 1));
+        QCOMPARE(Edit("txtNewDate")->text(), LongDate(2004, 1, 1));
+        // Years first, so a bad Years text is in place before Months runs.
+        // The last keystroke (or the paste) is the one that goes wrong; the
+        // ones before it may have moved the date.
+        QLineEdit* Last = nullptr;
+        for (int K = 5; K >= 0; --K) {
+            if (Amounts[K].isEmpty())
+                continue;
+            RetypeText(Amount(K), Amounts[K].size() > 1 ? Amounts[K].chopped(1) : Amounts[K]);
+            Last = Amount(K);
+        }
+        const QString Before = Edit("txtNewDate")->text();
+        Errors->Entries.clear();
+        if (!Paste.isEmpty()) {
+            QApplication::clipboard()->setText(Paste);
+            QLineEdit* Days = Amount(0);
+            QTest::keyClick(Days, Qt::Key_Home);
+            QTest::keyClick(Days, Qt::Key_End, Qt::ShiftModifier);
+            Press(Days, ShiftInsert);
+            QCOMPARE(Days->text(), Paste);
+        } else {
+            const QString Full = Amounts[AmountNames().indexOf(Last->objectName())];
+            if (Full.size() > 1)
+                QTest::keyClicks(Last, Full.right(1));
+            QCOMPARE(Last->text(), Full);
+        }
+        QCOMPARE(Errors->Texts(), QStringList{LastError});
+        QCOMPARE(Errors->Entries.last().Caption, ApplicationTitle());
+        QCOMPARE(Edit("txtNewDate")->text(), Before);
+
+        // Still working: Reset (which may show errors of its own on the way),
+        // then a valid amount moves the date again without an error.
+        QTest::mouseClick(Control<QPushButton>("cmdReset"), Qt::LeftButton);
+        Errors->Entries.clear();
+        RetypeText(Amount(0), QStringLiteral("2"));
+        QCOMPARE(Edit("txtNewDate")->text(), LongDate(2004, 1, 3));
+        QVERIFY(Errors->Entries.isEmpty());
+    }
+
+    void emptiedDaysShowsTwoApostrophes() {
+        ChooseMode(1);
+        RetypeText(Amount(0), QString());
+        QCOMPARE(Amount(0)->text(), QString());
+        QCOMPARE(Errors->Texts(), QStringList{"'' is not a valid integer value."});
+    }
+
+    void keyFilter_data() {
+        QTest::addColumn<QString>("Initial");
+        QTest::addColumn<TKeyStrokes>("Keys");
+        QTest::addColumn<QString>("Expected");
+        QTest::newRow("digits and minus are typed") << "" << TypedText("-12") << "-12";
+        QTest::newRow("a letter is discarded") << "7" << TypedText("a") << "7";
+        QTest::newRow("a space is discarded") << "7" << TypedText(" ") << "7";
+        QTest::newRow("a plus is discarded") << "7" << TypedText("+") << "7";
+        QTest::newRow("minus after a digit is typed") << "5" << TypedText("-") << "5-";
+        QTest::newRow("backspace deletes") << "123" << TKeyStrokes{Backspace} << "12";
+        QTest::newRow("arrow keys move the caret")
+            << "12" << TKeyStrokes{Left, Typed('9')} << "192";
+        QTest::newRow("ctrl+x cuts nothing")
+            << "123" << TKeyStrokes{SelectToStart, Ctrl('x')} << "123";
+        QTest::newRow("ctrl+v pastes nothing")
+            << "123" << TKeyStrokes{SelectToStart, Ctrl('v')} << "123";
+        QTest::newRow("ctrl+z undoes nothing") << "12" << TKeyStrokes{Typed('3'), Ctrl('z')}
+                                               << "123";
+        QTest::newRow("shift+insert pastes unfiltered")
+            << "123" << TKeyStrokes{SelectToStart, ShiftInsert} << "4x";
+    }
+
+    void keyFilter() {
+        QFETCH(QString, Initial);
+        QFETCH(TKeyStrokes, Keys);
+        QFETCH(QString, Expected);
+        ChooseMode(1);
+        QApplication::clipboard()->setText(QStringLiteral("4x"));
+        QLineEdit* Days = Amount(0);
+        Days->setText(Initial);
+        Days->setFocus(Qt::MouseFocusReason);
+        Days->end(false);
+        for (const TKeyStroke& K : Keys)
+            Press(Days, K);
+        QCOMPARE(Days->text(), Expected);
+        // Ctrl+C on a selection copies nothing either.
+        QApplication::clipboard()->setText(QStringLiteral("kept"));
+        Days->selectAll();
+        Press(Days, Ctrl('c'));
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("kept"));
+    }
+
+    void reset_data() {
+        QTest::addColumn<QStringList>("Amounts"); // set before Reset, Days .. Years
+        QTest::addColumn<int>("ChangeEvents");
+        QTest::addColumn<QStringList>("ErrorsShown");
+        QTest::newRow("all at 0 runs nothing")
+            << QStringList{"0", "0", "0", "0", "0", "0"} << 0 << QStringList{};
+        QTest::newRow("only Years changed runs once")
+            << QStringList{"0", "0", "0", "0", "0", "3"} << 1 << QStringList{};
+        QTest::newRow("several changed, one event each")
+            << QStringList{"5", "0", "-2", "0", "7", "1"} << 4 << QStringList{};
+        QTest::newRow("a bad Years text shows an error per earlier reset")
+            << QStringList{"1", "0", "0", "0", "2", "x"} << 3
+            << QStringList{"'x' is not a valid integer value.",
+                           "'x' is not a valid integer value."};
+    }
+
+    // Each edit that changes raises its own change event, guarded on its
+    // own: an error inside Reset is shown and Reset goes on with the rest.
+    void reset() {
+        QFETCH(QStringList, Amounts);
+        QFETCH(int, ChangeEvents);
+        QFETCH(QStringList, ErrorsShown);
+        ChooseMode(1);
+        StepPickerTo(StartPicker(), Day(2004, 1, 31));
+        for (int K = 0; K < 6; ++K)
+            Amount(K)->setText(Amounts[K]);
+        Errors->Entries.clear();
+        QLineEdit* NewDate = Edit("txtNewDate");
+        NewDate->setText(QStringLiteral("(before Reset)"));
+        QList<std::shared_ptr<QSignalSpy>> Spies;
+        for (int K = 0; K < 6; ++K)
+            Spies += std::make_shared<QSignalSpy>(Amount(K), &QLineEdit::textChanged);
+
+        QTest::mouseClick(Control<QPushButton>("cmdReset"), Qt::LeftButton);
+
+        int Events = 0;
+        for (int K = 0; K < 6; ++K) {
+            QCOMPARE(Amount(K)->text(), QStringLiteral("0"));
+            Events += static_cast<int>(Spies[K]->count());
+        }
+        QCOMPARE(Events, ChangeEvents);
+        QCOMPARE(Errors->Texts(), ErrorsShown);
+        QCOMPARE(NewDate->text(),
+                 ChangeEvents == 0 ? QStringLiteral("(before Reset)") : LongDate(2004, 1, 31));
+    }
+
+    void spinButtons() {
+        ChooseMode(1);
+        StepPickerTo(StartPicker(), Day(2004, 1, 31));
+        auto* Months = Control<TUpDown>("UpDown5");
+        QLineEdit* MonthsEdit = Amount(4);
+        QCOMPARE(Months->geometry().left(), MonthsEdit->geometry().right() + 1);
+        QTest::mouseClick(Months->UpButton(), Qt::LeftButton);
+        QCOMPARE(MonthsEdit->text(), QStringLiteral("1"));
+        QCOMPARE(Edit("txtNewDate")->text(), LongDate(2004, 2, 29));
+        QTest::mouseClick(Months->DownButton(), Qt::LeftButton);
+        QTest::mouseClick(Months->DownButton(), Qt::LeftButton);
+        QCOMPARE(MonthsEdit->text(), QStringLiteral("-1"));
+        QCOMPARE(Edit("txtNewDate")->text(), LongDate(2003, 12, 31));
+        // The arrow keys in the edit step as well.
+        MonthsEdit->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(MonthsEdit, Qt::Key_Up);
+        QTest::keyClick(MonthsEdit, Qt::Key_Up);
+        QCOMPARE(MonthsEdit->text(), QStringLiteral("1"));
+        // Text it can't read: the spin goes on from where it was.
+        RetypeText(MonthsEdit, QStringLiteral("-"));
+        QTest::mouseClick(Months->UpButton(), Qt::LeftButton);
+        QCOMPARE(MonthsEdit->text(), QStringLiteral("2"));
+        // No wrap-around at the top of the range.
+        RetypeText(MonthsEdit, QStringLiteral("32767"));
+        QTest::mouseClick(Months->UpButton(), Qt::LeftButton);
+        QCOMPARE(MonthsEdit->text(), QStringLiteral("32767"));
+    }
+
+    // A spin button held down behind an error box must let go, or it would
+    // go on stepping (and raising) while the box has the mouse.
+    void errorReleasesHeldSpinButton() {
+        ChooseMode(1);
+        StepPickerTo(StartPicker(), Day(2004, 1, 31));
+        RetypeText(Amount(0), QString()); // Days emptied: every CalcNew fails
+        Errors->Entries.clear();
+        auto* Years = Control<TUpDown>("UpDown6");
+        QTest::mousePress(Years->UpButton(), Qt::LeftButton);
+        QCOMPARE(Amount(5)->text(), QStringLiteral("1"));
+        QCOMPARE(Errors->Texts(), QStringList{"'' is not a valid integer value."});
+        QVERIFY(!Years->UpButton()->isDown());
+        QTest::qWait(TUpDown::RepeatDelayMs + 3 * TUpDown::RepeatIntervalMs);
+        QCOMPARE(Amount(5)->text(), QStringLiteral("1"));
+        QCOMPARE(Errors->Entries.size(), 1);
+        QTest::mouseRelease(Years->UpButton(), Qt::LeftButton);
+    }
+
+    void heldSpinButtonRepeatsEvenly() {
+        ChooseMode(1);
+        auto* Days = Control<TUpDown>("UpDown1");
+        QTest::mousePress(Days->UpButton(), Qt::LeftButton);
+        QTest::qWait(TUpDown::RepeatDelayMs + 10 * TUpDown::RepeatIntervalMs + 50);
+        QTest::mouseRelease(Days->UpButton(), Qt::LeftButton);
+        const int Steps = Amount(0)->text().toInt();
+        // One step on the press, then one per interval: about 12, never the
+        // dozens an accelerating repeat would reach.
+        QVERIFY2(Steps >= 6 && Steps <= 13, qPrintable(Amount(0)->text()));
+        const QString After = Amount(0)->text();
+        QTest::qWait(3 * TUpDown::RepeatIntervalMs);
+        QCOMPARE(Amount(0)->text(), After);
+    }
+
+    void startDateChangeRecomputesBothPanels() {
+        ChooseMode(1);
+        RetypeText(Amount(0), QStringLiteral("1"));
+        StepPickerTo(StartPicker(), Day(2004, 2, 28));
+        QCOMPARE(Edit("txtNewDate")->text(), LongDate(2004, 2, 29));
+        QCOMPARE(Edit("txtDays")->text(), QString::number(-DateUnitsBetween(
+                                              dkDays, EndPicker()->Date(), Day(2004, 2, 28))));
+        // A bad amount shows its error on every start-date change, after the
+        // difference results have been written.
+        RetypeText(Amount(0), QStringLiteral("x1"));
+        QCOMPARE(Amount(0)->text(), QStringLiteral("1")); // the letter was filtered
+        RetypeText(Amount(0), QStringLiteral("-"));
+        Errors->Entries.clear();
+        EndPicker()->SetDate(Day(2004, 3, 1));
+        StepPickerTo(StartPicker(), Day(2004, 2, 29));
+        QCOMPARE(Errors->Texts(), QStringList{"'-' is not a valid integer value."});
+        QCOMPARE(Edit("txtDays")->text(), QStringLiteral("1"));
+    }
+
+    void calendarPopupDayClick() {
+        TDatePicker* End = EndPicker();
+        StartPicker()->SetDate(Day(2004, 1, 2));
+        End->SetDate(Day(2004, 1, 2));
+        QSignalSpy Changes(End, &TDatePicker::Change);
+        // A click on the drop-down arrow at the picker's right end.
+        QTest::mouseClick(End, Qt::LeftButton, {}, QPoint(End->width() - 5, End->height() / 2));
+        QCalendarWidget* Calendar = End->calendarWidget();
+        QVERIFY(QTest::qWaitForWindowExposed(Calendar->window()));
+        // Dropped down under the picker, against its left edge (give or take
+        // the platform's window frame, which it adds when placing a window).
+        const int Frame = Form->geometry().x() - Form->frameGeometry().x();
+        QVERIFY(std::abs(Calendar->window()->geometry().left() -
+                         End->mapToGlobal(QPoint(0, 0)).x()) <= Frame);
+        QVERIFY(Calendar->window()->geometry().top() >= End->mapToGlobal(QPoint(0, 0)).y());
+        auto* View = Calendar->findChild<QTableView*>();
+        QVERIFY(View);
+        QModelIndex Day15;
+        for (int R = 0; R < View->model()->rowCount() && !Day15.isValid(); ++R)
+            for (int C = 0; C < View->model()->columnCount(); ++C) {
+                const QModelIndex I = View->model()->index(R, C);
+                if (I.data().toString() == QStringLiteral("15"))
+                    Day15 = I;
+            }
+        QVERIFY(Day15.isValid());
+        QTest::mouseClick(View->viewport(), Qt::LeftButton, {}, View->visualRect(Day15).center());
+        QTRY_VERIFY(!Calendar->window()->isVisible());
+        QCOMPARE(End->date(), QDate(2004, 1, 15));
+        QCOMPARE(Changes.count(), 1);
+        QCOMPARE(Edit("txtDays")->text(), QStringLiteral("13"));
+        QCOMPARE(Edit("txtWeekdays")->text(), QStringLiteral("9"));
+    }
+
+    void enterKey_data() {
+        QTest::addColumn<QString>("FocusOn");
+        QTest::addColumn<int>("Mode");
+        QTest::addColumn<QString>("Pressed"); // the button Enter presses, or none
+        QTest::newRow("from an amount edit presses Close") << "txtNoDays" << 1 << "cmdClose";
+        QTest::newRow("from a result field presses Close") << "txtWeeks" << 0 << "cmdClose";
+        QTest::newRow("from the date picker presses Close") << "dtpStartDt" << 0 << "cmdClose";
+        QTest::newRow("from the mode list presses Close") << "cmbCalc" << 0 << "cmdClose";
+        QTest::newRow("on About presses About") << "cmdAbout" << 0 << "cmdAbout";
+        QTest::newRow("on Reset presses Reset") << "cmdReset" << 1 << "cmdReset";
+        QTest::newRow("the phrase box keeps Enter") << "mmoDiffString" << 0 << "";
+    }
+
+    void enterKey() {
+        QFETCH(QString, FocusOn);
+        QFETCH(int, Mode);
+        QFETCH(QString, Pressed);
+        if (Mode == 1)
+            ChooseMode(1);
+        QMap<QString, std::shared_ptr<QSignalSpy>> Clicks;
+        for (const char* B : {"cmdClose", "cmdAbout", "cmdReset"})
+            Clicks[B] = std::make_shared<QSignalSpy>(Control<QPushButton>(B),
+                                                     &QPushButton::clicked);
+        QWidget* Target = Form->findChild<QWidget*>(FocusOn);
+        Target->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(Target, Qt::Key_Return);
+        for (auto I = Clicks.cbegin(); I != Clicks.cend(); ++I)
+            QCOMPARE(I.value()->count(), I.key() == Pressed ? 1 : 0);
+        if (Pressed == QStringLiteral("cmdClose"))
+            QTRY_VERIFY(Form.isNull()); // closed and destroyed
+        else
+            QVERIFY(Form->isVisible());
+    }
+
+    void enterClosesDroppedListOnly() {
+        QComboBox* Calc = Control<QComboBox>("cmbCalc");
+        QSignalSpy Close(Control<QPushButton>("cmdClose"), &QPushButton::clicked);
+        Calc->showPopup();
+        QVERIFY(QTest::qWaitForWindowExposed(Calc->view()->window()));
+        QTest::keyClick(Calc->view(), Qt::Key_Down);
+        QTest::keyClick(Calc->view(), Qt::Key_Return);
+        QTRY_VERIFY(!Calc->view()->window()->isVisible());
+        QCOMPARE(Close.count(), 0);
+        QVERIFY(Form->isVisible());
+        QCOMPARE(Calc->currentIndex(), 1);
+        QVERIFY(Control<QGroupBox>("grpNew")->isVisible());
+    }
+
+    void escapeDoesNothing() {
+        QWidget* Target = Amount(0);
+        ChooseMode(1);
+        Target->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(Target, Qt::Key_Escape);
+        QTest::qWait(20);
+        QVERIFY(!Form.isNull() && Form->isVisible());
+    }
+
+    void accessKeys() {
+        QSignalSpy About(Control<QPushButton>("cmdAbout"), &QPushButton::clicked);
+        QSignalSpy Reset(Control<QPushButton>("cmdReset"), &QPushButton::clicked);
+        StartPicker()->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(StartPicker(), Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE(About.count(), 1); // an access key animates its click
+        // Alt+R belongs to a hidden panel: nothing.
+        QTest::keyClick(StartPicker(), Qt::Key_R, Qt::AltModifier);
+        QTest::qWait(200);
+        QCOMPARE(Reset.count(), 0);
+        ChooseMode(1);
+        RetypeText(Amount(2), QStringLiteral("4"));
+        QTest::keyClick(Amount(2), Qt::Key_R, Qt::AltModifier);
+        QTRY_COMPARE(Reset.count(), 1);
+        QCOMPARE(Amount(2)->text(), QStringLiteral("0"));
+        // With a push button focused the plain letter works too.
+        Control<QPushButton>("cmdClose")->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(Control<QPushButton>("cmdClose"), Qt::Key_A);
+        QCOMPARE(About.count(), 2);
+    }
+
+    void tabSelectsAllClickPlacesCaret() {
+        ChooseMode(1);
+        QLineEdit* Days = Amount(0);
+        QLineEdit* Weekdays = Amount(1);
+        Days->setText(QStringLiteral("123"));
+        Weekdays->setText(QStringLiteral("45"));
+        Days->setFocus(Qt::OtherFocusReason);
+        Days->deselect();
+        QTest::keyClick(Days, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Weekdays);
+        QCOMPARE(Weekdays->selectedText(), QStringLiteral("45"));
+        QTest::mouseClick(Days, Qt::LeftButton, {}, QPoint(4, Days->height() / 2));
+        QCOMPARE(QApplication::focusWidget(), Days);
+        QVERIFY(Days->selectedText().isEmpty());
+    }
+
+    void tabOrderFollowsTheLayout() {
+        const QStringList Expected{"dtpStartDt", "cmbCalc",  "dtpEndDt",  "txtDays",
+                                   "txtWeekdays", "txtWeeks", "txtFortnights", "txtMonths",
+                                   "txtYears",   "mmoDiffString", "cmdClose", "cmdAbout",
+                                   "dtpStartDt"};
+        StartPicker()->setFocus(Qt::OtherFocusReason);
+        QStringList Seen{QApplication::focusWidget()->objectName()};
+        for (int I = 1; I < Expected.size(); ++I) {
+            QWidget* W = QApplication::focusWidget();
+            // The picker moves between its own fields first; Tab from its last
+            // field leaves it.
+            if (auto* P = qobject_cast<QDateTimeEdit*>(W))
+                P->setCurrentSectionIndex(P->sectionCount() - 1);
+            QTest::keyClick(W, Qt::Key_Tab);
+            Seen += QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(Seen, Expected);
+    }
+
+    void readOnlyResultsAreSelectableNotEditable() {
+        StepPickerTo(EndPicker(), std::floor(CurrentDateTime()) + 10);
+        QLineEdit* Days = Edit("txtDays");
+        QCOMPARE(Days->text(), QStringLiteral("10"));
+        Days->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), Days);
+        QCOMPARE(Days->selectedText(), QStringLiteral("10"));
+        QTest::keyClicks(Days, QStringLiteral("99"));
+        QCOMPARE(Days->text(), QStringLiteral("10"));
+        QTest::keySequence(Days, QKeySequence::Copy);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("10"));
+        QCOMPARE(Days->palette().color(QPalette::Base), Days->palette().color(QPalette::Button));
+        auto* Phrase = Control<QPlainTextEdit>("mmoDiffString");
+        QVERIFY(Phrase->isReadOnly());
+        QVERIFY(Phrase->focusPolicy() & Qt::TabFocus);
+        QCOMPARE(Phrase->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    }
+
+    void windowFrameAndCursors() {
+        const Qt::WindowFlags F = Form->windowFlags();
+        QVERIFY(F & Qt::WindowMinimizeButtonHint);
+        QVERIFY(!(F & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(Form->minimumSize(), Form->maximumSize());
+        for (const char* N : {"dtpStartDt", "dtpEndDt", "cmbCalc", "txtNoDays", "txtNoYears",
+                              "cmdClose", "cmdAbout", "cmdReset"})
+            QCOMPARE(Form->findChild<QWidget*>(N)->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(Control<TUpDown>("UpDown3")->UpButton()->cursor().shape(),
+                 Qt::PointingHandCursor);
+        QVERIFY(Control<QPushButton>("cmdClose")->isDefault());
+    }
+
+    void aboutButtonWithoutWindow() {
+        // No About window plugged in yet: the click passes without a modal
+        // show and leaves the application cursor as it was.
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QTest::mouseClick(Control<QPushButton>("cmdAbout"), Qt::LeftButton);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(Errors->Entries.isEmpty());
+    }
+
+    void aboutButtonShowsPluggedWindowModally() {
+        QDialog About;
+        About.resize(200, 100);
+        Form->SetAboutWindow(&About);
+        Qt::CursorShape DuringShow = Qt::BitmapCursor;
+        QTimer::singleShot(0, &About, [&] {
+            DuringShow = QApplication::overrideCursor() ? QApplication::overrideCursor()->shape()
+                                                        : Qt::ArrowCursor;
+            QVERIFY(About.isModal());
+            About.accept();
+        });
+        QTest::mouseClick(Control<QPushButton>("cmdAbout"), Qt::LeftButton);
+        QCOMPARE(DuringShow, Qt::ArrowCursor);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        const QRect Main = Form->frameGeometry();
+        QVERIFY(std::abs(About.frameGeometry().center().x() - Main.center().x()) <= 1);
+        QVERIFY(std::abs(About.frameGeometry().center().y() - Main.center().y()) <= 1);
+    }
+
+    // Every caption, label and field text fits its box at the font in use.
+    void textsFitTheirBoxes() {
+        ChooseMode(1);
+        for (QLabel* L : Form->findChildren<QLabel*>()) {
+            QVERIFY2(L->fontMetrics().horizontalAdvance(L->text()) <= L->width(),
+                     qPrintable(L->objectName()));
+            QVERIFY2(L->fontMetrics().height() <= L->height(), qPrintable(L->objectName()));
+        }
+        for (QPushButton* B : Form->findChildren<QPushButton*>()) {
+            QStyleOptionButton Opt;
+            Opt.initFrom(B);
+            const QSize Text = B->fontMetrics().size(Qt::TextShowMnemonic, B->text());
+            const QSize Need = B->style()->sizeFromContents(QStyle::CT_PushButton, &Opt, Text, B);
+            QVERIFY2(Need.width() <= B->width() && Need.height() <= B->height(),
+                     qPrintable(B->objectName()));
+        }
+        // The longest texts the fields show: every month and weekday name in
+        // the long date format, and amounts and counts to six characters.
+        QString LongestDate;
+        int LongestWidth = 0;
+        const QFontMetrics FM(Form->font());
+        for (TDateTime D = Day(2000, 1, 1); D < Day(2001, 1, 1); D += 1) {
+            const QString T = QString::fromStdString(LongDateText(D));
+            if (FM.horizontalAdvance(T) > LongestWidth) {
+                LongestWidth = FM.horizontalAdvance(T);
+                LongestDate = T;
+            }
+        }
+        auto TextRoom = [](QLineEdit* E) {
+            QStyleOptionFrame Opt;
+            Opt.initFrom(E);
+            Opt.lineWidth = E->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &Opt, E);
+            const QRect R = E->style()->subElementRect(QStyle::SE_LineEditContents, &Opt, E);
+            const QMargins M = E->textMargins();
+            return R.width() - M.left() - M.right() - 4; // the edit's own side margins
+        };
+        for (TDatePicker* P : {StartPicker(), EndPicker()}) {
+            auto* Field = P->findChild<QLineEdit*>();
+            QVERIFY2(FM.horizontalAdvance(LongestDate) <= TextRoom(Field),
+                     qPrintable(P->objectName() + ": " + LongestDate));
+        }
+        QVERIFY2(FM.horizontalAdvance(LongestDate) <= TextRoom(Edit("txtNewDate")),
+                 qPrintable(LongestDate));
+        for (QLineEdit* E : Form->findChildren<QLineEdit*>()) {
+            if (E->parentWidget()->inherits("QDateTimeEdit") || E->objectName() == "txtNewDate")
+                continue;
+            QVERIFY2(FM.horizontalAdvance(QStringLiteral("-32768")) <= TextRoom(E),
+                     qPrintable(E->objectName()));
+        }
+        QComboBox* Calc = Control<QComboBox>("cmbCalc");
+        QStyleOptionComboBox Opt;
+        Opt.initFrom(Calc);
+        const QRect Field = Calc->style()->subControlRect(QStyle::CC_ComboBox, &Opt,
+                                                          QStyle::SC_ComboBoxEditField, Calc);
+        for (int I = 0; I < Calc->count(); ++I)
+            QVERIFY2(FM.horizontalAdvance(Calc->itemText(I)) <= Field.width(),
+                     qPrintable(Calc->itemText(I)));
+        // A long phrase wraps onto the two lines the box shows.
+        auto* Phrase = Control<QPlainTextEdit>("mmoDiffString");
+        Phrase->setPlainText(QStringLiteral("9899 years, 11 months, 3 weeks and 6 days ago"));
+        Phrase->ensurePolished();
+        QVERIFY(2 * FM.lineSpacing() <= Phrase->viewport()->height());
+    }
+};
+
+MORVANE_TEST_MAIN(TestMainForm)
+#include "tst_MainForm.moc"

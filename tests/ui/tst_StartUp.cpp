@@ -1,0 +1,134 @@
+// The program's start-up: the order of its steps, how the main window ends
+// the program, and the last-resort box with exit code 1 when an error escapes
+// start-up.
+#include "Main.h"
+#include "TestSupport.h"
+
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+class TDescriptionError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+} // namespace
+
+class TestStartUp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void errorEscapingStartUp_data() {
+        QTest::addColumn<QString>("Message");
+        QTest::addColumn<QString>("Pattern");
+        QTest::newRow("message ending in a letter gets a full stop")
+            << "Stream read error"
+            << R"(Exception \(anonymous namespace\)::TDescriptionError in module tst_startup at )"
+               R"(0x[0-9a-f]+\.\nStream read error\.)";
+        QTest::newRow("message ending in a full stop is left alone")
+            << "Bad resource." << R"(Exception .*TDescriptionError in module tst_startup at )"
+                                  R"(0x[0-9a-f]+\.\nBad resource\.)";
+        QTest::newRow("message ending in a bracket still gets one")
+            << "List index out of bounds (7)"
+            << R"(Exception .* at 0x[0-9a-f]+\.\nList index out of bounds \(7\)\.)";
+        QTest::newRow("empty message, no full stop")
+            << "" << R"(Exception .*TDescriptionError in module tst_startup at 0x[0-9a-f]+\.\n)";
+    }
+
+    // An error that escapes start-up outside the windows' creation handlers
+    // is shown in the last-resort box and the program ends with code 1.
+    void errorEscapingStartUp() {
+        QFETCH(QString, Message);
+        QFETCH(QString, Pattern);
+        TErrorRecorder Errors;
+        const int Code = RunStartUp([&]() -> QWidget* {
+            throw TDescriptionError(Message.toStdString());
+        });
+        QCOMPARE(Code, 1);
+        QCOMPARE(Errors.Entries.size(), 1);
+        QCOMPARE(Errors.Entries[0].Caption, QStringLiteral("Application Error"));
+        const QRegularExpression Expected(QRegularExpression::anchoredPattern(Pattern));
+        QVERIFY2(Expected.match(Errors.Entries[0].Text).hasMatch(),
+                 qPrintable(Errors.Entries[0].Text));
+    }
+
+    // The main window is built before the error: the window the factory had
+    // made is not left on screen.
+    void errorAfterMainWindowWasMade() {
+        TErrorRecorder Errors;
+        QPointer<TfrmMainForm> Made;
+        const int Code = RunStartUp([&]() -> QWidget* {
+            Made = new TfrmMainForm();
+            frmMainForm = Made;
+            throw TConvertError("List index out of bounds (3)");
+        });
+        QCOMPARE(Code, 1);
+        QCOMPARE(Errors.Entries.size(), 1);
+        QVERIFY(Errors.Entries[0].Text.startsWith(QStringLiteral("Exception TConvertError in ")));
+        QVERIFY(Errors.Entries[0].Text.endsWith(
+            QStringLiteral("\nList index out of bounds (3).")));
+        QVERIFY(Made.isNull() || !Made->isVisible());
+        delete Made.data();
+    }
+
+    void everyCloseRouteEndsTheProgram_data() {
+        QTest::addColumn<QString>("Route");
+        QTest::newRow("Close button") << "click";
+        QTest::newRow("Enter reaching the default button") << "enter";
+        QTest::newRow("title bar close box or Alt+F4") << "close";
+    }
+
+    // The program starts titled and centred with the start picker focused;
+    // every way of closing the main window ends the event loop with code 0,
+    // even with a hidden second window still alive.
+    void everyCloseRouteEndsTheProgram() {
+        QFETCH(QString, Route);
+        TErrorRecorder Errors;
+        QPointer<QDialog> Hidden;
+        QString Title;
+        QPoint Centre, ScreenCentre;
+        bool StartFocused = false;
+        const int Code = RunStartUp([&]() -> QWidget* {
+            frmMainForm = new TfrmMainForm();
+            Hidden = new QDialog(); // stands for the About window, created hidden
+            frmMainForm->SetAboutWindow(Hidden);
+            QTimer::singleShot(0, frmMainForm, [&] {
+                TfrmMainForm* Main = frmMainForm;
+                if (!QTest::qWaitForWindowActive(Main))
+                    return;
+                Title = Main->windowTitle();
+                Centre = Main->frameGeometry().center();
+                ScreenCentre = Main->screen()->availableGeometry().center();
+                StartFocused = QApplication::focusWidget() &&
+                               QApplication::focusWidget()->objectName() == "dtpStartDt";
+                if (Route == "click")
+                    QTest::mouseClick(Main->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
+                else if (Route == "enter")
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                else
+                    Main->close();
+            });
+            return frmMainForm;
+        });
+        QCOMPARE(Code, 0);
+        QCOMPARE(Title, QStringLiteral("Brelmont Date Calculator"));
+        QCOMPARE(ApplicationTitle(), QStringLiteral("Brelmont Date Calculator"));
+        QVERIFY(StartFocused);
+        QVERIFY2((Centre - ScreenCentre).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("%1,%2 %3,%4")
+                                .arg(Centre.x())
+                                .arg(Centre.y())
+                                .arg(ScreenCentre.x())
+                                .arg(ScreenCentre.y())));
+        QVERIFY(frmMainForm == nullptr);
+        QVERIFY(Errors.Entries.isEmpty());
+        delete Hidden.data();
+    }
+};
+
+MORVANE_TEST_MAIN(TestStartUp)
+#include "tst_StartUp.moc"

@@ -1,0 +1,343 @@
+// The thin layer over Qt: the error guard and its text rule, the locale
+// settings and pattern translation, the date picker's change events and the
+// spin button's stepping.
+#include "DatePicker.h"
+#include "LocaleSettings.h"
+#include "TestSupport.h"
+#include "UpDown.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QToolButton>
+
+namespace {
+
+// Emits Fired when poked; lets a test raise a change event inside a handler.
+class TSignalSource : public QObject {
+    Q_OBJECT
+signals:
+    void Fired();
+};
+
+class TThrowingObject : public QObject {
+public:
+    bool event(QEvent* Event) override {
+        if (Event->type() == QEvent::User)
+            throw std::runtime_error("Raised while handling an event");
+        return QObject::event(Event);
+    }
+};
+
+} // namespace
+
+class TestToolkit : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() {
+        QLocale::setDefault(QLocale::system());
+        LoadLocaleSettings(QLocale::system());
+    }
+
+    void fullStopRule_data() {
+        QTest::addColumn<QString>("Message");
+        QTest::addColumn<QString>("Shown");
+        QTest::newRow("ends in a letter") << "Invalid argument to date encode"
+                                          << "Invalid argument to date encode.";
+        QTest::newRow("ends in a digit") << "Error 42" << "Error 42.";
+        QTest::newRow("ends in a closing bracket") << "List index out of bounds (7)"
+                                                   << "List index out of bounds (7)";
+        QTest::newRow("ends in a full stop") << "Done." << "Done.";
+        QTest::newRow("ends in an apostrophe, below the full stop") << "'x'" << "'x'";
+        QTest::newRow("ends in a space") << "Trailing " << "Trailing ";
+        QTest::newRow("ends in a slash, just above the full stop") << "a/" << "a/.";
+        QTest::newRow("ends in a non-ASCII letter") << QString::fromUtf8("Fehler ä")
+                                                    << QString::fromUtf8("Fehler ä.");
+        QTest::newRow("empty") << "" << "";
+    }
+
+    void fullStopRule() {
+        QFETCH(QString, Message);
+        QFETCH(QString, Shown);
+        QCOMPARE(WithFullStop(Message), Shown);
+        TErrorRecorder Errors;
+        SetApplicationTitle(QStringLiteral("Title"));
+        Guarded([&] { throw std::runtime_error(Message.toStdString()); });
+        QCOMPARE(Errors.Entries.size(), 1);
+        QCOMPARE(Errors.Entries[0].Caption, QStringLiteral("Title"));
+        QCOMPARE(Errors.Entries[0].Text, Shown);
+    }
+
+    // An error in a change event raised inside another handler is shown by
+    // the inner guard; the outer handler then goes on.
+    void guardsNest() {
+        TErrorRecorder Errors;
+        TSignalSource Source;
+        QObject Context;
+        QObject::connect(&Source, &TSignalSource::Fired, &Context, [] {
+            Guarded([] { throw TConvertError("'' is not a valid integer value"); });
+        });
+        QStringList Steps;
+        Guarded([&] {
+            Steps += QStringLiteral("before");
+            emit Source.Fired();
+            Steps += QStringLiteral("after");
+            emit Source.Fired();
+            Steps += QStringLiteral("end");
+        });
+        QCOMPARE(Steps, (QStringList{"before", "after", "end"}));
+        QCOMPARE(Errors.Texts(), (QStringList{"'' is not a valid integer value.",
+                                             "'' is not a valid integer value."}));
+    }
+
+    // No error crosses the event loop: the application guards every event.
+    void eventDispatchIsGuarded() {
+        TErrorRecorder Errors;
+        TThrowingObject Receiver;
+        QEvent Event(QEvent::User);
+        QCoreApplication::sendEvent(&Receiver, &Event);
+        QCoreApplication::postEvent(&Receiver, new QEvent(QEvent::User));
+        QCoreApplication::processEvents();
+        QCOMPARE(Errors.Texts(), (QStringList{"Raised while handling an event.",
+                                             "Raised while handling an event."}));
+    }
+
+    void unknownErrorIsShownToo() {
+        TErrorRecorder Errors;
+        Guarded([] { throw 42; });
+        QCOMPARE(Errors.Texts(), QStringList{"Unknown error."});
+    }
+
+    void qtPatternTranslation_data() {
+        QTest::addColumn<QString>("QtPattern");
+        QTest::addColumn<QString>("DatePattern");
+        QTest::newRow("English (US)") << "dddd, MMMM d, yyyy" << "dddd, mmmm d, yyyy";
+        QTest::newRow("German, full stop after the day") << "dddd, d. MMMM yyyy"
+                                                         << "dddd, d. mmmm yyyy";
+        QTest::newRow("quoted word with pattern letters") << "d 'de' MMMM 'de' yyyy"
+                                                          << "d \"d\"e mmmm \"d\"e yyyy";
+        QTest::newRow("two-digit year and doubled quote") << "d MMM ''yy" << "d mmm \"'\"yy";
+        QTest::newRow("a literal slash is not the separator") << "d/M/yyyy" << "d\"/\"m\"/\"yyyy";
+        QTest::newRow("letters outside d, m and y are copied") << "'Le' d" << "Le d";
+    }
+
+    void qtPatternTranslation() {
+        QFETCH(QString, QtPattern);
+        QFETCH(QString, DatePattern);
+        QCOMPARE(QString::fromStdString(QtPatternToDatePattern(QtPattern)), DatePattern);
+    }
+
+    void displayFormatTranslation_data() {
+        QTest::addColumn<QString>("DatePattern");
+        QTest::addColumn<QString>("Separator");
+        QTest::addColumn<QString>("QtFormat");
+        QTest::newRow("the fallback pattern") << "mmmm d, yyyy" << "/" << "MMMM d, yyyy";
+        QTest::newRow("separator from the settings") << "d/m/yy" << "." << "d.M.yy";
+        QTest::newRow("upper-case letters") << "DDDD D MMMM YYYY" << "/" << "dddd d MMMM yyyy";
+        QTest::newRow("quoted text keeps its letters")
+            << "dddd \"the\" d 'of' mmmm" << "/" << "dddd' the 'd' of 'MMMM";
+    }
+
+    void displayFormatTranslation() {
+        QFETCH(QString, DatePattern);
+        QFETCH(QString, Separator);
+        QFETCH(QString, QtFormat);
+        QCOMPARE(DatePatternToQtFormat(DatePattern.toStdString(), Separator.toStdString()),
+                 QtFormat);
+    }
+
+    // The long date text written by the date core from the loaded settings
+    // reads exactly as the locale itself writes the date, and the picker
+    // shows the same text.
+    void localeLongDates_data() {
+        QTest::addColumn<QString>("Locale");
+        QTest::newRow("C") << "C";
+        QTest::newRow("English (US)") << "en_US";
+        QTest::newRow("German") << "de_DE";
+        QTest::newRow("Spanish, quoted words") << "es_ES";
+        QTest::newRow("French") << "fr_FR";
+        QTest::newRow("Portuguese (Brazil)") << "pt_BR";
+    }
+
+    void localeLongDates() {
+        QFETCH(QString, Locale);
+        const QLocale L(Locale);
+        LoadLocaleSettings(L);
+        TDatePicker Picker;
+        Picker.setLocale(L);
+        Picker.ApplyLongDateFormat();
+        for (const QDate D : {QDate(2004, 2, 29), QDate(1999, 12, 5), QDate(100, 1, 1),
+                              QDate(9999, 9, 30)}) {
+            const QString Expected = L.toString(D, QLocale::LongFormat);
+            QCOMPARE(QString::fromStdString(LongDateText(DayNumberOf(D))), Expected);
+            Picker.SetDate(DayNumberOf(D));
+            QCOMPARE(Picker.text(), Expected);
+        }
+        QCOMPARE(QString::fromStdString(DateFormatSettings().LongMonthNames[1]),
+                 L.monthName(2, QLocale::LongFormat));
+        QCOMPARE(QString::fromStdString(DateFormatSettings().ShortDayNames[0]),
+                 L.dayName(7, QLocale::ShortFormat));
+    }
+
+    void dateSeparator_data() {
+        QTest::addColumn<QString>("Locale");
+        QTest::addColumn<QString>("Separator");
+        QTest::newRow("English (US)") << "en_US" << "/";
+        QTest::newRow("German") << "de_DE" << ".";
+        QTest::newRow("Dutch") << "nl_NL" << "-";
+    }
+
+    void dateSeparator() {
+        QFETCH(QString, Locale);
+        QFETCH(QString, Separator);
+        QCOMPARE(DateSeparatorOf(QLocale(Locale)), Separator);
+    }
+
+    // A locale change while the program runs reloads the settings and the
+    // pickers' format, without raising a change event.
+    void localeChangeIsFollowed() {
+        TDatePicker Picker;
+        Picker.SetDate(MakeDate(2004, 2, 29));
+        QSignalSpy Changes(&Picker, &TDatePicker::Change);
+        QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+        QEvent Event(QEvent::LocaleChange);
+        QCoreApplication::sendEvent(qApp, &Event);
+        QCOMPARE(QString::fromStdString(LongDateText(MakeDate(2004, 2, 29))),
+                 QStringLiteral("Sonntag, 29. Februar 2004"));
+        QCOMPARE(Picker.text(), QStringLiteral("Sonntag, 29. Februar 2004"));
+        QCOMPARE(Picker.date(), QDate(2004, 2, 29));
+        QCOMPARE(Changes.count(), 0);
+    }
+
+    void pickerDayNumbers_data() {
+        QTest::addColumn<TDateTime>("Set");
+        QTest::addColumn<QDate>("Shown");
+        QTest::addColumn<TDateTime>("Read");
+        QTest::newRow("day 0") << 0.0 << QDate(1899, 12, 30) << 0.0;
+        QTest::newRow("day -1") << -1.0 << QDate(1899, 12, 29) << -1.0;
+        QTest::newRow("a time of day is dropped") << 38046.75 << QDate(2004, 2, 29) << 38046.0;
+        QTest::newRow("first day the picker takes")
+            << MakeDate(100, 1, 1) << QDate(100, 1, 1) << MakeDate(100, 1, 1);
+        QTest::newRow("before year 100 clamps to the first")
+            << MakeDate(99, 12, 31) << QDate(100, 1, 1) << MakeDate(100, 1, 1);
+        QTest::newRow("last day") << MakeDate(9999, 12, 31) << QDate(9999, 12, 31)
+                                  << MakeDate(9999, 12, 31);
+        QTest::newRow("after 9999 clamps to the last")
+            << MakeDate(9999, 12, 31) + 400 << QDate(9999, 12, 31) << MakeDate(9999, 12, 31);
+    }
+
+    void pickerDayNumbers() {
+        QFETCH(TDateTime, Set);
+        QFETCH(QDate, Shown);
+        QFETCH(TDateTime, Read);
+        TDatePicker Picker;
+        QSignalSpy Changes(&Picker, &TDatePicker::Change);
+        Picker.SetDate(Set);
+        QCOMPARE(Picker.date(), Shown);
+        QCOMPARE(Picker.Date(), Read);
+        QCOMPARE(Changes.count(), 0);
+    }
+
+    // One change event per change of the date made at the keyboard.
+    void pickerKeyboardEdits() {
+        TDatePicker Picker;
+        Picker.show();
+        QVERIFY(QTest::qWaitForWindowActive(&Picker));
+        Picker.SetDate(MakeDate(2004, 1, 30));
+        QSignalSpy Changes(&Picker, &TDatePicker::Change);
+        // Home, then Tab from field to field up to the day.
+        QTest::keyClick(&Picker, Qt::Key_Home);
+        while (Picker.currentSection() != QDateTimeEdit::DaySection)
+            QTest::keyClick(&Picker, Qt::Key_Tab);
+        QTest::keyClick(&Picker, Qt::Key_Up);
+        QCOMPARE(Picker.date(), QDate(2004, 1, 31));
+        QCOMPARE(Changes.count(), 1);
+        QTest::keyClick(&Picker, Qt::Key_Up); // no wrap past the month's end
+        QCOMPARE(Picker.date(), QDate(2004, 1, 31));
+        QCOMPARE(Changes.count(), 1);
+        while (Picker.currentSection() != QDateTimeEdit::YearSection)
+            QTest::keyClick(&Picker, Qt::Key_Tab);
+        QTest::keyClick(&Picker, Qt::Key_Down);
+        QCOMPARE(Picker.date(), QDate(2003, 1, 31));
+        QCOMPARE(Changes.count(), 2);
+        QTest::keyClick(&Picker, Qt::Key_Home);
+        while (Picker.currentSection() != QDateTimeEdit::MonthSection)
+            QTest::keyClick(&Picker, Qt::Key_Tab);
+        QTest::keyClick(&Picker, Qt::Key_Up); // the day clamps to the month's end
+        QCOMPARE(Picker.date(), QDate(2003, 2, 28));
+        QCOMPARE(Changes.count(), 3);
+        // Digits typed into the day field: "1" then "15", one change each.
+        QTest::keyClick(&Picker, Qt::Key_Home);
+        while (Picker.currentSection() != QDateTimeEdit::DaySection)
+            QTest::keyClick(&Picker, Qt::Key_Tab);
+        QTest::keyClicks(&Picker, QStringLiteral("15"));
+        QCOMPARE(Picker.date(), QDate(2003, 2, 15));
+        QCOMPARE(Changes.count(), 5);
+        QCOMPARE(Picker.text(), QStringLiteral("Saturday, 15 February 2003"));
+        // A year typed in full; fewer than three digits are not a year yet.
+        while (Picker.currentSection() != QDateTimeEdit::YearSection)
+            QTest::keyClick(&Picker, Qt::Key_Tab);
+        QTest::keyClicks(&Picker, QStringLiteral("2004"));
+        QCOMPARE(Picker.date(), QDate(2004, 2, 15));
+        QCOMPARE(Changes.count(), 7); // 200, then 2004
+        // A month chosen by the start of its name.
+        QTest::keyClick(&Picker, Qt::Key_Home);
+        while (Picker.currentSection() != QDateTimeEdit::MonthSection)
+            QTest::keyClick(&Picker, Qt::Key_Tab);
+        QTest::keyClicks(&Picker, QStringLiteral("ju"));
+        QCOMPARE(Picker.date(), QDate(2004, 6, 15));
+        QTest::keyClicks(&Picker, QStringLiteral("l"));
+        QCOMPARE(Picker.date(), QDate(2004, 7, 15));
+        // Typing into a field: letters are not text the picker takes.
+        const QString Before = Picker.text();
+        const int ChangesBefore = static_cast<int>(Changes.count());
+        QTest::keyClick(&Picker, Qt::Key_Home);
+        while (Picker.currentSection() != QDateTimeEdit::DaySection)
+            QTest::keyClick(&Picker, Qt::Key_Tab);
+        QTest::keyClicks(&Picker, QStringLiteral("xyz"));
+        QCOMPARE(Picker.text(), Before);
+        QCOMPARE(Changes.count(), ChangesBefore);
+    }
+
+    void upDownSteps_data() {
+        QTest::addColumn<QString>("Text");
+        QTest::addColumn<int>("LastPosition");
+        QTest::addColumn<int>("Delta");
+        QTest::addColumn<QString>("Expected");
+        QTest::addColumn<int>("Writes");
+        QTest::newRow("from the number shown") << "41" << 0 << 1 << "42" << 1;
+        QTest::newRow("negative numbers with a minus") << "0" << 0 << -1 << "-1" << 1;
+        QTest::newRow("no wrap at the top") << "32767" << 0 << 1 << "32767" << 0;
+        QTest::newRow("no wrap at the bottom") << "-32768" << 0 << -1 << "-32768" << 0;
+        QTest::newRow("unreadable text: from the last position") << "-" << 7 << 1 << "8" << 1;
+        QTest::newRow("empty text: from the last position") << "" << -3 << -1 << "-4" << 1;
+        QTest::newRow("a number beyond the range: from the last position")
+            << "99999" << 5 << 1 << "6" << 1;
+        QTest::newRow("grouped digits: from the last position") << "1,000" << 2 << -1 << "1" << 1;
+    }
+
+    void upDownSteps() {
+        QFETCH(QString, Text);
+        QFETCH(int, LastPosition);
+        QFETCH(int, Delta);
+        QFETCH(QString, Expected);
+        QFETCH(int, Writes);
+        QWidget Parent;
+        auto* Edit = new QLineEdit(&Parent);
+        Edit->setGeometry(10, 10, 49, 21);
+        auto* Spin = new TUpDown(&Parent);
+        Spin->resize(12, 30);
+        Spin->SetAssociate(Edit);
+        QCOMPARE(Spin->geometry(), QRect(59, 10, 12, 21)); // flush, same height
+        Edit->setText(QString::number(LastPosition));
+        Spin->Step(0);
+        Edit->setText(Text);
+        QSignalSpy Changes(Edit, &QLineEdit::textChanged);
+        Spin->Step(Delta);
+        QCOMPARE(Edit->text(), Expected);
+        QCOMPARE(Changes.count(), Writes);
+    }
+};
+
+MORVANE_TEST_MAIN(TestToolkit)
+#include "tst_Toolkit.moc"
