@@ -1,0 +1,171 @@
+#!/usr/bin/env bash
+# Installs the Debian package on a clean Debian 12 (bookworm) system and
+# starts the program there: proof that the package's Depends line brings in
+# everything the program needs. A manual check, run as root; not part of the
+# tests.
+#
+#   scripts/check-deb-clean.sh [path/to/morvane_<version>_<arch>.deb]
+#
+# Default package: the newest build/morvane_*.deb (scripts/package.sh makes
+# it). Steps:
+#   1. Once: debootstrap a minimal bookworm root into $CLEAN_BASE (default
+#      /var/tmp/deb-clean.base) from the same mirror this machine's apt uses
+#      (deb.debian.org unless set in $MIRROR), with bookworm-updates and
+#      bookworm-security enabled as here.
+#   2. Each run: copy it afresh to $CLEAN_ROOT (default /var/tmp/deb-clean),
+#      so every run starts from the same clean system.
+#   3. apt-get install -y ./morvane_*.deb in a chroot, with apt's defaults
+#      (Recommends included); report what it pulled in and how much.
+#   4. Check that every library of /usr/bin/morvane resolves (ldd), read its
+#      version strings with morvane-verinfo (copied in for the check, not
+#      part of the package), and start it on Qt's offscreen platform: it
+#      passes when it is still running its event loop after $RUN_SECONDS
+#      seconds (default 5).
+#   5. If this machine has Xvfb: start one here and run the program in the
+#      chroot on the X11 platform that desktops use (the chroot shares the
+#      X server's abstract socket), taking a screenshot of its window into
+#      $SHOT (default /var/tmp/deb-clean-xcb.png) with ImageMagick's import.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [[ $(id -u) -ne 0 ]]; then
+  echo "check-deb-clean: run as root (debootstrap and chroot need it)" >&2
+  exit 2
+fi
+
+deb=${1:-$(ls -t build/morvane_*.deb 2>/dev/null | head -n 1 || true)}
+if [[ -z $deb || ! -f $deb ]]; then
+  echo "check-deb-clean: no package; build one with scripts/package.sh" >&2
+  exit 2
+fi
+verinfo=${VERINFO:-build/version/morvane-verinfo}
+base=${CLEAN_BASE:-/var/tmp/deb-clean.base}
+root=${CLEAN_ROOT:-/var/tmp/deb-clean}
+run_seconds=${RUN_SECONDS:-5}
+shot=${SHOT:-/var/tmp/deb-clean-xcb.png}
+for dir in "$base" "$root"; do
+  if [[ $dir != /*/* ]]; then
+    echo "check-deb-clean: refusing to use $dir as the clean root" >&2
+    exit 2
+  fi
+done
+
+# The mirror this machine's apt uses for bookworm.
+if [[ -z ${MIRROR:-} ]]; then
+  MIRROR=$(grep -rhoE 'https?://[^ ]*/debian/?( |$)' /etc/apt/sources.list /etc/apt/sources.list.d/ 2>/dev/null \
+           | head -n 1 | tr -d ' ' || true)
+  MIRROR=${MIRROR:-http://deb.debian.org/debian}
+fi
+MIRROR=${MIRROR%/}
+security=${SECURITY_MIRROR:-${MIRROR%/debian}/debian-security}
+
+if [[ ! -f $base/etc/debian_version ]]; then
+  command -v debootstrap >/dev/null || apt-get install -y -qq debootstrap
+  echo "== debootstrap --variant=minbase bookworm $base $MIRROR =="
+  rm -rf "$base"
+  debootstrap --variant=minbase bookworm "$base" "$MIRROR"
+  cat >"$base/etc/apt/sources.list" <<SOURCES
+deb $MIRROR bookworm main
+deb $MIRROR bookworm-updates main
+deb $security bookworm-security main
+SOURCES
+fi
+
+echo "== fresh copy of the clean system in $root =="
+if mountpoint -q "$root/proc"; then umount "$root/proc"; fi
+rm -rf "$root"
+cp -a "$base" "$root"
+mounted_proc=0
+xvfb_pid=
+cleanup() {
+  if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  if ((mounted_proc)); then umount "$root/proc" || true; fi
+}
+trap cleanup EXIT
+if mount -t proc proc "$root/proc" 2>/dev/null; then mounted_proc=1; fi
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+
+in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@"; }
+
+pkg_file=$(basename "$deb")
+cp "$deb" "$root/tmp/$pkg_file"
+in_root apt-get update -qq
+before=$(in_root dpkg-query -W -f='${Package}\n' | sort)
+
+echo "== for comparison, without Recommends (answered no, nothing installed) =="
+{ in_root sh -c "cd /tmp && apt-get install --no-install-recommends --assume-no ./$pkg_file" || true; } \
+  | grep -E 'newly installed|^Need to get|^After this operation' || true
+
+echo "== apt-get install -y ./$pkg_file =="
+log=$(mktemp)
+DEBIAN_FRONTEND=noninteractive in_root sh -c "cd /tmp && DEBIAN_FRONTEND=noninteractive apt-get install -y ./$pkg_file" | tee "$log"
+after=$(in_root dpkg-query -W -f='${Package}\n' | sort)
+added=$(comm -13 <(echo "$before") <(echo "$after"))
+
+echo "== what the install pulled in =="
+grep -E 'newly installed|^Need to get|^After this operation' "$log" || true
+echo "packages before: $(echo "$before" | wc -l), after: $(echo "$after" | wc -l), added: $(echo "$added" | grep -c .)"
+echo "$added" | paste -sd " " | fold -s -w 100; echo
+rm -f "$log"
+
+echo "== the installed files =="
+in_root dpkg -L morvane | grep -vE '/$' | while read -r f; do [[ -d $root$f ]] || echo "$f"; done
+
+echo "== libraries of /usr/bin/morvane =="
+libs=$(in_root ldd /usr/bin/morvane)
+echo "$libs" | grep -E 'libQt6|libjpeg|libstdc|libc\.so'
+if grep -q 'not found' <<<"$libs"; then
+  echo "FAIL: unresolved libraries:" >&2
+  grep 'not found' <<<"$libs" >&2
+  exit 1
+fi
+
+if [[ -x $verinfo ]]; then
+  echo "== version strings of /usr/bin/morvane (morvane-verinfo) =="
+  cp "$verinfo" "$root/tmp/morvane-verinfo"
+  in_root /tmp/morvane-verinfo /usr/bin/morvane
+  rm -f "$root/tmp/morvane-verinfo"
+else
+  echo "(no $verinfo: version strings not read)"
+fi
+
+echo "== start: QT_QPA_PLATFORM=offscreen morvane (${run_seconds}s) =="
+set +e
+install -d -m 0700 "$root/tmp/runtime-root"
+in_root env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=/tmp/runtime-root timeout "$run_seconds" /usr/bin/morvane
+status=$?
+set -e
+if ((status == 124)); then
+  echo "PASS: morvane started and was still running after ${run_seconds}s"
+else
+  echo "FAIL: morvane ended with status $status within ${run_seconds}s" >&2
+  exit 1
+fi
+
+if ! command -v Xvfb >/dev/null; then
+  echo "(no Xvfb here: the X11 run is left out)"
+  exit 0
+fi
+echo "== start on X11: QT_QPA_PLATFORM=xcb morvane under Xvfb (${run_seconds}s) =="
+display=:97
+while [[ -e /tmp/.X${display#:}-lock ]]; do display=:$((${display#:} + 1)); done
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
+xvfb_pid=$!
+sleep 1
+set +e
+in_root env QT_QPA_PLATFORM=xcb DISPLAY="$display" XDG_RUNTIME_DIR=/tmp/runtime-root \
+  timeout "$run_seconds" /usr/bin/morvane &
+app_pid=$!
+sleep $((run_seconds > 2 ? run_seconds - 2 : 1))
+if command -v import >/dev/null; then
+  import -display "$display" -window root "$shot" && echo "screenshot: $shot"
+fi
+wait "$app_pid"
+status=$?
+set -e
+if ((status == 124)); then
+  echo "PASS: morvane started on X11 and was still running after ${run_seconds}s"
+else
+  echo "FAIL: morvane on X11 ended with status $status within ${run_seconds}s" >&2
+  exit 1
+fi

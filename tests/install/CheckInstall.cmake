@@ -1,0 +1,109 @@
+# cmake -DBUILD_DIR= -DPREFIX= -DVERINFO= -DVERSION_RC= -DREADELF=
+#       -DDESKTOP_FILE_VALIDATE= -P CheckInstall.cmake
+#
+# Installs BUILD_DIR into PREFIX (emptied first) with --strip, then checks:
+#   - each file the desktop expects is there, under the GNUInstallDirs paths;
+#   - bin/morvane was stripped (no .symtab) and still has its .vsinfo section;
+#   - the version strings read back from bin/morvane are the ones the version
+#     script VERSION_RC writes, in the reader's key order;
+#   - desktop-file-validate accepts the installed desktop entry.
+# Every problem found is listed; the script fails if there is any.
+cmake_minimum_required(VERSION 3.25)
+
+set(problems)
+macro(problem text)
+  list(APPEND problems "${text}")
+endmacro()
+
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(
+  COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}" --strip
+  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed (${rc}):\n${out}")
+endif()
+
+# The files, relative to the prefix.
+set(app com.brelmont.Morvane)
+set(expected
+  bin/morvane
+  share/applications/${app}.desktop
+  share/metainfo/${app}.metainfo.xml
+  share/icons/hicolor/scalable/apps/${app}.svg
+  share/doc/morvane/LICENSE)
+foreach(size 16 32 48 64 128 256)
+  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${app}.png)
+endforeach()
+foreach(f IN LISTS expected)
+  if(NOT EXISTS "${PREFIX}/${f}" OR IS_DIRECTORY "${PREFIX}/${f}")
+    problem("missing: ${f}")
+  endif()
+endforeach()
+
+set(exe "${PREFIX}/bin/morvane")
+if(EXISTS "${exe}")
+  # Stripped, and the version section kept.
+  execute_process(COMMAND "${READELF}" -S -W "${exe}"
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE sections ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    problem("readelf -S failed: ${err}")
+  else()
+    if(sections MATCHES "[ \t]\\.symtab[ \t]")
+      problem("bin/morvane still has its symbol table: --strip did not strip it")
+    endif()
+    if(NOT sections MATCHES "[ \t]\\.vsinfo[ \t]")
+      problem("bin/morvane has no .vsinfo section")
+    endif()
+  endif()
+
+  # The expected strings, from the version script: each VALUE "Key", "Text"
+  # of the string table, looked up in the order the reader uses. A key the
+  # script doesn't have yields nothing.
+  file(STRINGS "${VERSION_RC}" value_lines ENCODING UTF-8
+       REGEX "^[ \t]*VALUE[ \t]+\"[A-Za-z]+\"[ \t]*,[ \t]*\"")
+  set(reader_keys CompanyName FileDescription FileVersion InternalName LegalCopyright
+                  LegalTradeMarks OriginalFilename ProductName ProductVersion Comments Release)
+  set(want "")
+  foreach(key IN LISTS reader_keys)
+    string(TOLOWER "${key}" lkey)
+    foreach(line IN LISTS value_lines)
+      if(line MATCHES "^[ \t]*VALUE[ \t]+\"([A-Za-z]+)\"[ \t]*,[ \t]*\"(.*)\"[ \t]*$")
+        set(text "${CMAKE_MATCH_2}")
+        string(TOLOWER "${CMAKE_MATCH_1}" lname)
+        if(lname STREQUAL lkey)
+          if(text STREQUAL "")
+            set(text "(unknown)")
+          endif()
+          string(APPEND want "${text}\n")
+        endif()
+      endif()
+    endforeach()
+  endforeach()
+  if(want STREQUAL "")
+    problem("no version strings found in ${VERSION_RC}")
+  endif()
+
+  execute_process(COMMAND "${VERINFO}" "${exe}"
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE got ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    problem("morvane-verinfo bin/morvane failed (${rc}): ${err}")
+  elseif(NOT got STREQUAL want)
+    problem("version strings of bin/morvane:\n${got}expected:\n${want}")
+  endif()
+endif()
+
+set(desktop "${PREFIX}/share/applications/${app}.desktop")
+if(EXISTS "${desktop}")
+  execute_process(COMMAND "${DESKTOP_FILE_VALIDATE}" "${desktop}"
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(NOT rc EQUAL 0 OR NOT out STREQUAL "")
+    problem("desktop-file-validate (${rc}):\n${out}")
+  endif()
+endif()
+
+if(problems)
+  list(JOIN problems "\n" text)
+  message(FATAL_ERROR "${text}")
+endif()
+list(LENGTH expected n)
+message(STATUS "installed ${n} files into ${PREFIX}; version strings and desktop entry check out")
