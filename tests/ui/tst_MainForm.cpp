@@ -621,7 +621,8 @@ private slots:
     }
 
     void readOnlyResultsAreSelectableNotEditable() {
-        StepPickerTo(EndPicker(), std::floor(CurrentDateTime()) + 10);
+        StartPicker()->SetDate(Day(2004, 1, 5));
+        StepPickerTo(EndPicker(), Day(2004, 1, 15));
         QLineEdit* Days = Edit("txtDays");
         QCOMPARE(Days->text(), QStringLiteral("10"));
         Days->setFocus(Qt::TabFocusReason);
@@ -631,23 +632,11 @@ private slots:
         QCOMPARE(Days->text(), QStringLiteral("10"));
         QTest::keySequence(Days, QKeySequence::Copy);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("10"));
-        QCOMPARE(Days->palette().color(QPalette::Base), Days->palette().color(QPalette::Button));
         auto* Phrase = Control<QPlainTextEdit>("mmoDiffString");
-        QVERIFY(Phrase->isReadOnly());
-        QVERIFY(Phrase->focusPolicy() & Qt::TabFocus);
-        QCOMPARE(Phrase->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    }
-
-    void windowFrameAndCursors() {
-        const Qt::WindowFlags F = Form->windowFlags();
-        QVERIFY(F & Qt::WindowMinimizeButtonHint);
-        QVERIFY(!(F & Qt::WindowMaximizeButtonHint));
-        QCOMPARE(Form->minimumSize(), Form->maximumSize());
-        for (const char* N : {"dtpStartDt", "dtpEndDt", "cmbCalc", "txtNoDays", "txtNoYears",
-                              "cmdClose", "cmdAbout", "cmdReset"})
-            QCOMPARE(Form->findChild<QWidget*>(N)->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(Control<TUpDown>("UpDown3")->UpButton()->cursor().shape(), Qt::PointingHandCursor);
-        QVERIFY(Control<QPushButton>("cmdClose")->isDefault());
+        Phrase->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), Phrase);
+        QTest::keyClicks(Phrase, QStringLiteral("typed"));
+        QCOMPARE(Phrase->toPlainText(), QStringLiteral("1 week and 3 days"));
     }
 
     void aboutButtonWithoutWindow() {
