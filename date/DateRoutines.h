@@ -103,25 +103,25 @@ TDateFormatSettings& DateFormatSettings();
 // Returns the day number of Year-Month-Day in the proleptic Gregorian calendar.
 // Valid: 1 <= Year <= 9999, 1 <= Month <= 12, 1 <= Day <= MonthLength(Year, Month).
 // Raises TConvertError("Invalid argument to date encode") for anything else.
-TDateTime MakeDate(std::int64_t Year, int Month, int Day);
+inline TDateTime MakeDate(std::int64_t Year, int Month, int Day);
 
 // Returns the Gregorian year, month and day of D. D is first rounded to the
 // nearest millisecond; the day is its whole part, taken towards zero. Works in
 // 64-bit for any day number a double can hold as a whole number; years above
 // 9999 come back in full. Every day on or before 31 December of year 0
 // (day number -693594 or less) splits into {0, 0, 0}. Never raises.
-TDateParts SplitDate(TDateTime D);
+inline TDateParts SplitDate(TDateTime D);
 
 // Returns 1 (Sunday) to 7 (Saturday) for the day of D, for every day number,
 // also before year 1. Day 0 is a Saturday. Never raises.
-int WeekdayOf(TDateTime D);
+inline int WeekdayOf(TDateTime D);
 
 // True when Year is divisible by 4 and either not by 100 or by 400.
-bool YearIsLeap(std::int64_t Year);
+inline bool YearIsLeap(std::int64_t Year);
 
 // Returns 28 to 31: the length of Month (1 to 12) in Year; 0 for any other
 // month number, so that no day of it is valid.
-int MonthLength(std::int64_t Year, int Month);
+inline int MonthLength(std::int64_t Year, int Month);
 
 // The integer part of x, towards zero, as a 64-bit integer. Beyond the 64-bit
 // range the result saturates at INT64_MIN or INT64_MAX; NaN gives 0.
@@ -202,3 +202,6 @@ std::int32_t WeekdaysBetween(TDateTime StartDate, TDateTime EndDate);
 // "2 years, 2 months, 2 weeks and 1 day", with " ago" appended when EndDate is
 // before StartDate; empty text for the same day.
 std::string DiffPhrase(TDateTime StartDate, TDateTime EndDate);
+
+// Definitions of the inline calendar primitives above.
+#include "DateCalendarInline.h"
