@@ -18,9 +18,9 @@ inline constexpr std::int64_t kLastDayOfYear0 = -693594;
 inline constexpr std::uint32_t kShiftOfYear1 = 306;
 static_assert(kLastDayOfYear0 + 1 + kShift == kShiftOfYear1);
 
-// Month lengths of a leap year, January first.
-inline constexpr std::uint8_t kLeapMonthLength[12] = {31, 29, 31, 30, 31, 30,
-                                                      31, 31, 30, 31, 30, 31};
+// Month lengths of a common year, January first.
+inline constexpr std::uint8_t kCommonMonthLength[12] = {31, 28, 31, 30, 31, 30,
+                                                        31, 31, 30, 31, 30, 31};
 
 // Weekday (1 = Sunday) for each truncated remainder of the day number by 7,
 // from -6 to 6: ((R mod 7) + 6) mod 7 + 1.
@@ -55,20 +55,21 @@ inline int MonthLength(std::int64_t Year, int Month) {
 inline TDateTime MakeDate(std::int64_t Year, int Month, int Day) {
     using namespace morvane::daycount;
     // Unsigned comparisons fold each lower and upper bound into one test.
-    // The day is held against the month's length in a leap year, and only
-    // 29 February asks whether the year is one: no branch depends on the
-    // month or the year, which shuffled dates would often mispredict.
+    // The day is held against the month's length in a common year, and only
+    // 29 February asks whether the year is a leap year: no branch depends on
+    // the month or the year, which shuffled dates would often mispredict.
     const std::uint64_t Year0 = static_cast<std::uint64_t>(Year) - 1;  // valid: [0, 9998]
     const std::uint32_t Month0 = static_cast<std::uint32_t>(Month) - 1; // valid: [0, 11]
     const std::uint32_t Day0 = static_cast<std::uint32_t>(Day) - 1;     // valid: [0, length - 1]
     if ((Year0 > 9998) | (Month0 > 11)) [[unlikely]] {
         RaiseEncodeError();
     }
-    if (Day0 >= kLeapMonthLength[Month0]) [[unlikely]] {
-        RaiseEncodeError();
-    }
-    if (((Month0 << 5) | Day0) == ((1 << 5) | 28) && !YearIsLeap(Year)) [[unlikely]] {
-        RaiseEncodeError(); // 29 February of a common year
+    if (Day0 >= kCommonMonthLength[Month0]) [[unlikely]] {
+        // Past the month's end in a common year: only 29 February of a leap
+        // year passes.
+        if (Month0 != 1 || Day0 != 28 || !YearIsLeap(Year)) {
+            RaiseEncodeError();
+        }
     }
     const auto Y = static_cast<std::uint32_t>(Year);
     const std::uint32_t Shifted = ShiftedFromCivil(Y, Month0 + 1, Day0 + 1);
