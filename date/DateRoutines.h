@@ -213,7 +213,8 @@ std::int32_t WeekdaysBetween(TDateTime StartDate, TDateTime EndDate);
 // AddDateUnits, and the days that remain are counted; twelve months left
 // after the years step stay "12 months" (29 February 2004 to 28 February 2006
 // is "1 year and 12 months"). Raises TConvertError("Invalid argument to date
-// encode") when the earlier date lies outside the years 1 to 9999.
+// encode") when the earlier date, or a years or months step from it, lies
+// outside the years 1 to 9999.
 std::string DiffPhrase(TDateTime StartDate, TDateTime EndDate);
 
 // Definitions of the inline calendar primitives above.
