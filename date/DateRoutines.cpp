@@ -3,6 +3,7 @@
 #include "DateRoutines.h"
 
 #include <cfloat>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -26,6 +27,49 @@ TDateTime ToDateTime(long double x) {
         return -std::numeric_limits<double>::infinity();
     }
     return static_cast<TDateTime>(x);
+}
+
+// WholePart and FractionPart for the doubles of date values and for amounts
+// that a double holds exactly (all the program passes). They give the same
+// results as the long double routines, through the SSE conversions instead
+// of the x87 unit, whose truncation needs a slow switch of rounding mode.
+std::int64_t WholeDays(double x) {
+    if (std::fabs(x) < 0x1p63) {
+        return static_cast<std::int64_t>(x);
+    }
+    return WholePart(x); // saturates; NaN gives 0
+}
+
+long double FractionOfDate(double x) {
+    if (std::fabs(x) < 0x1p52) {
+        return x - static_cast<double>(static_cast<std::int64_t>(x)); // exact
+    }
+    return FractionPart(x); // whole, infinite or NaN
+}
+
+// True, with the value in D, when Amount is below 2^52 and a double holds it.
+bool AmountAsDouble(long double Amount, double& D) {
+    if (!(std::fabs(Amount) < 0x1p52L)) {
+        return false;
+    }
+    D = static_cast<double>(Amount);
+    return static_cast<long double>(D) == Amount;
+}
+
+std::int64_t WholeAmount(long double Amount) {
+    double D = 0;
+    if (AmountAsDouble(Amount, D)) {
+        return static_cast<std::int64_t>(D);
+    }
+    return WholePart(Amount);
+}
+
+long double FractionOfAmount(long double Amount) {
+    double D = 0;
+    if (AmountAsDouble(Amount, D)) {
+        return D - static_cast<double>(static_cast<std::int64_t>(D)); // exact
+    }
+    return FractionPart(Amount);
 }
 
 // A - B, saturated at the 64-bit limits (the whole parts of far-out dates may
@@ -53,11 +97,11 @@ std::int32_t ToCount(std::int64_t N) {
 // Days to move from a day of weekday G (1 = Sunday ... 7 = Saturday) to the
 // Steps-th Monday-to-Friday day after it (Forward) or before it, one step at
 // a time: a step moves one day, then past a Saturday and a Sunday (forwards)
-// or past a Sunday and a Saturday (backwards). Steps is 1 to 5, so this costs
-// at most five turns.
-std::int64_t DaysForWeekdaySteps(int G, std::uint64_t Steps, bool Forward) {
-    std::int64_t Days = 0;
-    for (std::uint64_t i = 0; i < Steps; ++i) {
+// or past a Sunday and a Saturday (backwards). Only used at compile time, to
+// fill the table below.
+constexpr int DaysForWeekdaySteps(int G, int Steps, bool Forward) {
+    int Days = 0;
+    for (int i = 0; i < Steps; ++i) {
         if (Forward) {
             G = G % 7 + 1;
             ++Days;
@@ -85,11 +129,59 @@ std::int64_t DaysForWeekdaySteps(int G, std::uint64_t Steps, bool Forward) {
     return Days;
 }
 
+// kWeekdayStepDays[Forward][G - 1][Steps - 1]: the days that 1 to 5 weekday
+// steps move from weekday G. A table rather than a loop: on mixed start days
+// the loop's branches would often mispredict.
+struct WeekdayStepTable {
+    std::int8_t Days[2][7][5];
+};
+
+constexpr WeekdayStepTable MakeWeekdayStepTable() {
+    WeekdayStepTable T{};
+    for (int Forward = 0; Forward < 2; ++Forward) {
+        for (int G = 1; G <= 7; ++G) {
+            for (int Steps = 1; Steps <= 5; ++Steps) {
+                T.Days[Forward][G - 1][Steps - 1] =
+                    static_cast<std::int8_t>(DaysForWeekdaySteps(G, Steps, Forward == 1));
+            }
+        }
+    }
+    return T;
+}
+
+constexpr WeekdayStepTable kWeekdayStepDays = MakeWeekdayStepTable();
+
+// kWeekdaysAfter[G - 1][N - 1]: Monday-to-Friday days after weekday G up to
+// and including weekday N, within one week (N before G wraps into the next
+// week): the days G + 1 to N, or to N + 7, less Saturday 7 and Sunday 8.
+struct WeekdaysAfterTable {
+    std::int8_t Count[7][7];
+};
+
+constexpr WeekdaysAfterTable MakeWeekdaysAfterTable() {
+    WeekdaysAfterTable T{};
+    for (int G = 1; G <= 7; ++G) {
+        for (int N = 1; N <= 7; ++N) {
+            const int Last = G > N ? N + 7 : N;
+            int Count = 0;
+            for (int I = G + 1; I <= Last; ++I) {
+                if (I != 7 && I != 8) {
+                    ++Count;
+                }
+            }
+            T.Count[G - 1][N - 1] = static_cast<std::int8_t>(Count);
+        }
+    }
+    return T;
+}
+
+constexpr WeekdaysAfterTable kWeekdaysAfter = MakeWeekdaysAfterTable();
+
 // ADate moved by N Monday-to-Friday days, in constant time. Five steps from a
 // Monday-to-Friday day always move exactly one week. So the first R steps
-// (1 <= R <= 5, R = |N| - 5 Q) are taken one by one, which leaves a weekday
-// even when ADate is a Saturday or Sunday, and the remaining 5 Q steps are Q
-// whole weeks.
+// (1 <= R <= 5, R = |N| - 5 Q) are taken from the table, which leaves a
+// weekday even when ADate is a Saturday or Sunday, and the remaining 5 Q steps
+// are Q whole weeks.
 TDateTime AddWeekdays(TDateTime ADate, std::int64_t N) {
     if (N == 0) {
         return ADate;
@@ -100,7 +192,8 @@ TDateTime AddWeekdays(TDateTime ADate, std::int64_t N) {
         Forward ? static_cast<std::uint64_t>(N) : 0 - static_cast<std::uint64_t>(N);
     const std::uint64_t Weeks = (Magnitude - 1) / 5;  // [0, 2^63 / 5]
     const std::uint64_t FirstSteps = Magnitude - 5 * Weeks; // [1, 5]
-    const std::int64_t FirstDays = DaysForWeekdaySteps(WeekdayOf(ADate), FirstSteps, Forward);
+    const std::int64_t FirstDays =
+        kWeekdayStepDays.Days[Forward ? 1 : 0][WeekdayOf(ADate) - 1][FirstSteps - 1];
     // 7 x Weeks < 2^64 is exact in a long double (64-bit mantissa).
     const long double WeekDays = 7.0L * static_cast<long double>(Weeks);
     return ToDateTime(static_cast<long double>(ADate) + static_cast<long double>(FirstDays) +
@@ -121,7 +214,7 @@ std::int64_t AddYearsChecked(std::int64_t Year, std::int64_t Add) {
 
 TDateTime AddMonthsClamped(TDateTime ADate, long double Amount) {
     const TDateParts P = SplitDate(ADate);
-    const std::int64_t Whole = WholePart(Amount);
+    const std::int64_t Whole = WholeAmount(Amount);
     // C = Whole + Month. Month is 0 to 12, so only a Whole within 12 of
     // INT64_MAX overflows, and that many months leave any year far behind.
     if (Whole > kInt64Max - 12) {
@@ -157,7 +250,7 @@ TDateTime AddMonthsClamped(TDateTime ADate, long double Amount) {
         Day = 30;
     }
     const TDateTime R = MakeDate(Year, Month, Day);
-    return ToDateTime(FractionPart(ADate) + (FractionPart(Amount) * 30 + R));
+    return ToDateTime(FractionOfDate(ADate) + (FractionOfAmount(Amount) * 30 + R));
 }
 
 TDateTime AddDateUnits(TDateKind Kind, TDateTime ADate, long double Amount) {
@@ -165,7 +258,7 @@ TDateTime AddDateUnits(TDateKind Kind, TDateTime ADate, long double Amount) {
     case dkDays:
         return ToDateTime(ADate + Amount);
     case dkWeekdays:
-        return AddWeekdays(ADate, WholePart(Amount));
+        return AddWeekdays(ADate, WholeAmount(Amount));
     case dkWeeks:
         return ToDateTime(ADate + Amount * 7);
     case dkFortnights:
@@ -174,13 +267,13 @@ TDateTime AddDateUnits(TDateKind Kind, TDateTime ADate, long double Amount) {
         return AddMonthsClamped(ADate, Amount);
     case dkYears: {
         const TDateParts P = SplitDate(ADate);
-        const std::int64_t Year = AddYearsChecked(P.Year, WholePart(Amount));
+        const std::int64_t Year = AddYearsChecked(P.Year, WholeAmount(Amount));
         int Day = P.Day;
         if (P.Month == 2 && Day == 29 && !YearIsLeap(Year)) {
             Day = 28;
         }
         const TDateTime R = MakeDate(Year, P.Month, Day);
-        return ToDateTime(FractionPart(Amount) * 365.25L + R + FractionPart(ADate));
+        return ToDateTime(FractionOfAmount(Amount) * 365.25L + R + FractionOfDate(ADate));
     }
     }
     return ADate; // not reached: every kind is handled above
@@ -204,33 +297,24 @@ std::int32_t WeekdaysBetween(TDateTime StartDate, TDateTime EndDate) {
     const TDateTime Late = Swapped ? StartDate : EndDate;
     // Whole weeks hold five weekdays each; at most 2^63 / 7 weeks, so 5 x W
     // fits in 64 bits.
-    const std::int64_t W = DayDifference(WholePart(Late), WholePart(Early)) / 7;
+    const std::int64_t W = DayDifference(WholeDays(Late), WholeDays(Early)) / 7;
     std::int64_t Count = 5 * W;
     // The days left over: from the weekday after Early's up to Late's,
-    // wrapping into the following week (8 is the Sunday after Saturday 7).
-    const int G = WeekdayOf(Early);
-    int N = WeekdayOf(Late);
-    if (G > N) {
-        N += 7;
-    }
-    for (int I = G + 1; I <= N; ++I) {
-        if (I != 7 && I != 8) {
-            ++Count;
-        }
-    }
+    // wrapping into the following week.
+    Count += kWeekdaysAfter.Count[WeekdayOf(Early) - 1][WeekdayOf(Late) - 1];
     return ToCount(Swapped ? -Count : Count);
 }
 
 std::int32_t DateUnitsBetween(TDateKind Kind, TDateTime StartDate, TDateTime EndDate) {
     switch (Kind) {
     case dkDays:
-        return ToCount(DayDifference(WholePart(EndDate), WholePart(StartDate)));
+        return ToCount(DayDifference(WholeDays(EndDate), WholeDays(StartDate)));
     case dkWeekdays:
         return WeekdaysBetween(StartDate, EndDate);
     case dkWeeks:
-        return ToCount(DayDifference(WholePart(EndDate), WholePart(StartDate)) / 7);
+        return ToCount(DayDifference(WholeDays(EndDate), WholeDays(StartDate)) / 7);
     case dkFortnights:
-        return ToCount(DayDifference(WholePart(EndDate), WholePart(StartDate)) / 14);
+        return ToCount(DayDifference(WholeDays(EndDate), WholeDays(StartDate)) / 14);
     case dkMonths:
         return WholeMonthsBetween(StartDate, EndDate);
     case dkYears:
@@ -270,9 +354,9 @@ std::string DiffPhrase(TDateTime StartDate, TDateTime EndDate) {
     Early = AddDateUnits(dkYears, Early, Years);
     const std::int32_t Months = WholeMonthsBetween(Early, Late);
     Early = AddDateUnits(dkMonths, Early, Months);
-    const std::int64_t Weeks = DayDifference(WholePart(Late), WholePart(Early)) / 7;
+    const std::int64_t Weeks = DayDifference(WholeDays(Late), WholeDays(Early)) / 7;
     Early = AddDateUnits(dkWeeks, Early, static_cast<long double>(Weeks));
-    const std::int64_t Days = DayDifference(WholePart(Late), WholePart(Early));
+    const std::int64_t Days = DayDifference(WholeDays(Late), WholeDays(Early));
 
     std::string Phrase;
     AppendPart(Phrase, Years, " year");

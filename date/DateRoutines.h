@@ -103,25 +103,26 @@ TDateFormatSettings& DateFormatSettings();
 // Returns the day number of Year-Month-Day in the proleptic Gregorian calendar.
 // Valid: 1 <= Year <= 9999, 1 <= Month <= 12, 1 <= Day <= MonthLength(Year, Month).
 // Raises TConvertError("Invalid argument to date encode") for anything else.
-TDateTime MakeDate(std::int64_t Year, int Month, int Day);
+inline TDateTime MakeDate(std::int64_t Year, int Month, int Day);
 
 // Returns the Gregorian year, month and day of D. D is first rounded to the
 // nearest millisecond; the day is its whole part, taken towards zero. Works in
 // 64-bit for any day number a double can hold as a whole number; years above
 // 9999 come back in full. Every day on or before 31 December of year 0
-// (day number -693594 or less) splits into {0, 0, 0}. Never raises.
-TDateParts SplitDate(TDateTime D);
+// (day number -693594 or less) splits into {0, 0, 0}. A value beyond the
+// 64-bit range counts as the nearest 64-bit day; NaN as day 0. Never raises.
+inline TDateParts SplitDate(TDateTime D);
 
 // Returns 1 (Sunday) to 7 (Saturday) for the day of D, for every day number,
 // also before year 1. Day 0 is a Saturday. Never raises.
-int WeekdayOf(TDateTime D);
+inline int WeekdayOf(TDateTime D);
 
 // True when Year is divisible by 4 and either not by 100 or by 400.
-bool YearIsLeap(std::int64_t Year);
+inline bool YearIsLeap(std::int64_t Year);
 
 // Returns 28 to 31: the length of Month (1 to 12) in Year; 0 for any other
 // month number, so that no day of it is valid.
-int MonthLength(std::int64_t Year, int Month);
+inline int MonthLength(std::int64_t Year, int Month);
 
 // The integer part of x, towards zero, as a 64-bit integer. Beyond the 64-bit
 // range the result saturates at INT64_MIN or INT64_MAX; NaN gives 0.
@@ -163,26 +164,33 @@ std::int32_t TextToInt(const std::string& S);
 
 // Returns ADate moved by Amount units of Kind (Amount may be negative or 0).
 // Days, weeks and fortnights add Amount, Amount x 7 and Amount x 14 days and
-// never raise. Weekdays step over Saturdays and Sundays: the result is the
-// N-th Monday-to-Friday day after ADate (N = WholePart(Amount) > 0) or the
-// |N|-th before it (N < 0); N = 0 leaves ADate as it is, even on a weekend.
+// never raise; a result beyond the double range is an infinity. Weekdays step
+// over Saturdays and Sundays: the result is the N-th Monday-to-Friday day
+// after ADate (N = WholePart(Amount) > 0) or the |N|-th before it (N < 0);
+// N = 0 leaves ADate as it is, even on a weekend; any N takes constant time.
 // Months go through AddMonthsClamped. Years keep month and day, except that
 // 29 February becomes 28 February in a common year; a fractional year adds
 // its fraction x 365.25 days. The time of day of ADate is carried over.
-// Months and years raise TConvertError("Invalid argument to date encode")
-// when the result, or ADate itself, lies outside the years 1 to 9999.
+// Months and years split ADate, add in full integer width and rebuild the
+// date; they raise TConvertError("Invalid argument to date encode") when the
+// new year lies outside 1 to 9999, or ADate lies before year 1 (it splits
+// into zeros), even for an amount of 0. Amounts beyond the 64-bit range count
+// as the nearest 64-bit limit.
 TDateTime AddDateUnits(TDateKind Kind, TDateTime ADate, long double Amount);
 
 // Returns ADate moved by WholePart(Amount) calendar months, its day clamped
 // to the end of the target month (31 January + 1 month = 28 or 29 February),
 // plus FractionPart(Amount) x 30 days. Raises TConvertError("Invalid argument
-// to date encode") when ADate or the target lies outside the years 1 to 9999.
+// to date encode") when the target year lies outside 1 to 9999 or ADate lies
+// before year 1.
 TDateTime AddMonthsClamped(TDateTime ADate, long double Amount);
 
 // ---------------------------------------------------------------------------
 // Date differences. Every count is signed: >= 0 when EndDate is after
 // StartDate, <= 0 when it is before; whole units only, divisions truncate
-// towards zero (-9 days are -1 week and 0 fortnights).
+// towards zero (-9 days are -1 week and 0 fortnights). The full values decide
+// which date is earlier; the whole days are counted. Counts beyond the 32-bit
+// range saturate at the nearest 32-bit limit. None of these raises.
 
 // The count of whole units of Kind from StartDate to EndDate.
 std::int32_t DateUnitsBetween(TDateKind Kind, TDateTime StartDate, TDateTime EndDate);
@@ -200,5 +208,14 @@ std::int32_t WeekdaysBetween(TDateTime StartDate, TDateTime EndDate);
 
 // The distance from StartDate to EndDate in words, such as
 // "2 years, 2 months, 2 weeks and 1 day", with " ago" appended when EndDate is
-// before StartDate; empty text for the same day.
+// before StartDate; empty text for the same day (whatever the times of day).
+// Whole years, then months, then weeks are peeled off the earlier date with
+// AddDateUnits, and the days that remain are counted; twelve months left
+// after the years step stay "12 months" (29 February 2004 to 28 February 2006
+// is "1 year and 12 months"). Raises TConvertError("Invalid argument to date
+// encode") when the earlier date, or a years or months step from it, lies
+// outside the years 1 to 9999.
 std::string DiffPhrase(TDateTime StartDate, TDateTime EndDate);
+
+// Definitions of the inline calendar primitives above.
+#include "DateCalendarInline.h"

@@ -106,6 +106,8 @@ INSTANTIATE_TEST_SUITE_P(
                     MakeDateRow{"DayOneIs31December1899", 1899, 12, 31, 1},
                     MakeDateRow{"FirstOf1900IsDayTwo", 1900, 1, 1, 2},
                     MakeDateRow{"LeapDayOf2000IsAccepted", 2000, 2, 29, 36585},
+                    MakeDateRow{"LeapDayOf2004IsAccepted", 2004, 2, 29, 38046},
+                    MakeDateRow{"LeapDayOfYear4", 4, 2, 29, -692439},
                     MakeDateRow{"FirstDayOfYear1", 1, 1, 1, -693593},
                     MakeDateRow{"LastDayOfYear9999", 9999, 12, 31, 2958465}),
     RowName{});
@@ -136,7 +138,11 @@ INSTANTIATE_TEST_SUITE_P(
                     InvalidTripleRow{"Day0", 2004, 1, 0},
                     InvalidTripleRow{"Day32OfJanuary", 2004, 1, 32},
                     InvalidTripleRow{"Day31OfApril", 2004, 4, 31},
-                    InvalidTripleRow{"Day30OfFebruaryInLeapYear", 2004, 2, 30}),
+                    InvalidTripleRow{"Day30OfFebruaryInLeapYear", 2004, 2, 30},
+                    InvalidTripleRow{"NegativeDay", 2004, 1, -1},
+                    InvalidTripleRow{"MostNegativeMonth", 2004, std::numeric_limits<int>::min(), 1},
+                    InvalidTripleRow{"MostNegativeYear", std::numeric_limits<std::int64_t>::min(), 1, 1},
+                    InvalidTripleRow{"LeapDayOfYear1CommonYear", 1, 2, 29}),
     RowName{});
 
 struct SplitRow {

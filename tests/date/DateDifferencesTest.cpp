@@ -145,6 +145,15 @@ TEST(DateUnitsBetween, TimeOfDayDecidesOrderButNotCounts) {
     EXPECT_EQ(DiffPhrase(Evening, Morning + 1), "1 day");
 }
 
+// The years step rebuilds the earlier date, so it has to lie in the years 1
+// to 9999; a later date beyond them is only counted.
+TEST(DiffPhrase, EarlierDateOutsideYears1To9999Raises) {
+    EXPECT_CONVERT_ERROR(DiffPhrase(Ymd(1, 1, 1) - 1, Ymd(2004, 1, 1)), kEncodeError);
+    EXPECT_CONVERT_ERROR(DiffPhrase(Ymd(9999, 12, 31) + 400, Ymd(9999, 12, 31) + 1),
+                         kEncodeError);
+    EXPECT_EQ(DiffPhrase(Ymd(9999, 12, 31) + 1, Ymd(9999, 12, 31)), "1 day ago");
+}
+
 struct PhraseRow {
     const char* Name;
     Ymd3 Start, End;

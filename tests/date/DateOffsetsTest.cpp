@@ -8,6 +8,8 @@
 
 namespace {
 
+// The rows of MonthEnds, LeapDays and Weekdays replay the case study at the
+// top of DateRoutines.h, so that its examples cannot drift from the code.
 struct OffsetRow {
     const char* Name;
     int Year, Month, Day;

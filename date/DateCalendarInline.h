@@ -1,0 +1,99 @@
+// Inline definitions of the calendar primitives that sit on hot paths:
+// MakeDate, SplitDate, WeekdayOf, YearIsLeap and MonthLength. Their contracts
+// are in DateRoutines.h, which includes this file at its end; the rare cases
+// (errors, fractions, days before year 1 or millions of years on) are out of
+// line in DateCalendar.cpp.
+#pragma once
+
+#include "DayCount.h"
+
+#include <cstdint>
+
+namespace morvane::daycount {
+
+// Every date on or before 31 December of year 0 has a day number at or below
+// this one.
+inline constexpr std::int64_t kLastDayOfYear0 = -693594;
+// 1 January of year 1 in the computational count (306 days after 1 March 0).
+inline constexpr std::uint32_t kShiftOfYear1 = 306;
+static_assert(kLastDayOfYear0 + 1 + kShift == kShiftOfYear1);
+
+// Month lengths of a common year, January first.
+inline constexpr std::uint8_t kCommonMonthLength[12] = {31, 28, 31, 30, 31, 30,
+                                                        31, 31, 30, 31, 30, 31};
+
+// Weekday (1 = Sunday) for each truncated remainder of the day number by 7,
+// from -6 to 6: ((R mod 7) + 6) mod 7 + 1.
+inline constexpr std::uint8_t kWeekdayOfRemainder[13] = {1, 2, 3, 4, 5, 6, 7, 1, 2, 3, 4, 5, 6};
+
+// Raises TConvertError("Invalid argument to date encode").
+[[noreturn]] void RaiseEncodeError();
+
+// SplitDate of a day before year 1 or beyond the 32-bit conversion.
+TDateParts SplitOutsideFastRange(std::int64_t Day);
+
+} // namespace morvane::daycount
+
+inline bool YearIsLeap(std::int64_t Year) {
+    // Divisible by 4, and not by 100 unless by 400; since 100 = 4 x 25 and
+    // 400 = 16 x 25, that is: divisible by 4, and not by 25 unless by 16.
+    // The bit tests work for negative years too (two's complement).
+    return (Year & 3) == 0 && (Year % 25 != 0 || (Year & 15) == 0);
+}
+
+inline int MonthLength(std::int64_t Year, int Month) {
+    if (Month == 2) {
+        return YearIsLeap(Year) ? 29 : 28;
+    }
+    if (Month < 1 || Month > 12) {
+        return 0;
+    }
+    // 31 for January, March, May, July, August, October, December.
+    return 30 + ((Month + (Month >> 3)) & 1);
+}
+
+inline TDateTime MakeDate(std::int64_t Year, int Month, int Day) {
+    using namespace morvane::daycount;
+    // Unsigned comparisons fold each lower and upper bound into one test.
+    // The day is held against the month's length in a common year, and only
+    // 29 February asks whether the year is a leap year: no branch depends on
+    // the month or the year, which shuffled dates would often mispredict.
+    const std::uint64_t Year0 = static_cast<std::uint64_t>(Year) - 1;  // valid: [0, 9998]
+    const std::uint32_t Month0 = static_cast<std::uint32_t>(Month) - 1; // valid: [0, 11]
+    const std::uint32_t Day0 = static_cast<std::uint32_t>(Day) - 1;     // valid: [0, length - 1]
+    if ((Year0 > 9998) | (Month0 > 11)) [[unlikely]] {
+        RaiseEncodeError();
+    }
+    if (Day0 >= kCommonMonthLength[Month0]) [[unlikely]] {
+        // Past the month's end in a common year: only 29 February of a leap
+        // year passes.
+        if (Month0 != 1 || Day0 != 28 || !YearIsLeap(Year)) {
+            RaiseEncodeError();
+        }
+    }
+    const auto Y = static_cast<std::uint32_t>(Year);
+    const std::uint32_t Shifted = ShiftedFromCivil(Y, Month0 + 1, Day0 + 1);
+    return static_cast<TDateTime>(static_cast<std::int32_t>(Shifted - kShift));
+}
+
+inline TDateParts SplitDate(TDateTime D) {
+    using namespace morvane::daycount;
+    const std::int64_t Day = DayNumberOf(D);
+    // One unsigned comparison tells the common days, from 1 January of year 1
+    // to some 2.9 million years on, from those before year 1 and far after.
+    const std::uint64_t FromYear1 = static_cast<std::uint64_t>(Day) - (kLastDayOfYear0 + 1);
+    if (FromYear1 <= kMaxFastShifted - kShiftOfYear1) [[likely]] {
+        const Civil C = CivilFromShifted(static_cast<std::uint32_t>(FromYear1 + kShiftOfYear1));
+        return {C.Year, static_cast<int>(C.Month), static_cast<int>(C.Day)};
+    }
+    return SplitOutsideFastRange(Day);
+}
+
+inline int WeekdayOf(TDateTime D) {
+    using namespace morvane::daycount;
+    // Day 0 is a Saturday (7): the weekday is (day mod 7 + 6) mod 7 + 1, with
+    // the remainder floored so that days before year 1 work the same way. The
+    // truncated remainder, -6 to 6, picks the weekday from a table: no branch
+    // on the sign, which mixed dates before and after 1899 would mispredict.
+    return kWeekdayOfRemainder[DayNumberOf(D) % 7 + 6];
+}
