@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up the machine, then builds and runs every test twice: once in a normal
 # build (build/) and once under AddressSanitizer + UndefinedBehaviorSanitizer
-# (build-asan/), which halts on the first report.
+# (build-asan/), which halts on the first report. In between, the
+# version-information reader is fuzzed for a minute.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,6 +16,9 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
+echo "== fuzzing the version-information reader (60 s) =="
+bash scripts/fuzz.sh 60
+
 echo "== sanitizer build (ASan + UBSan) =="
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMORVANE_SANITIZE=ON \
   -DMORVANE_BUILD_BENCH=OFF
@@ -22,6 +26,3 @@ cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1 \
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE no-sanitize
-
-echo "== fuzzing the version-information reader (60 s) =="
-bash scripts/fuzz.sh 60
