@@ -101,6 +101,19 @@ QDate WithMonth(QDate D, int Month) {
     return {D.year(), Month, std::min(D.day(), First.daysInMonth())};
 }
 
+// Keys that edit the text of the field rather than the date it shows.
+bool IsTextEditingKey(QKeyEvent* Event) {
+    if (Event->key() == Qt::Key_Backspace || Event->key() == Qt::Key_Delete)
+        return true;
+    for (const auto Edit : {QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Undo,
+                            QKeySequence::Redo, QKeySequence::DeleteStartOfWord,
+                            QKeySequence::DeleteEndOfWord, QKeySequence::DeleteEndOfLine,
+                            QKeySequence::DeleteCompleteLine})
+        if (Event->matches(Edit))
+            return true;
+    return false;
+}
+
 } // namespace
 
 // The toolkit's own typing checks the day against the weekday shown and so
@@ -185,6 +198,13 @@ void TDatePicker::keyPressEvent(QKeyEvent* Event) {
         return;
     }
     FTyped.clear();
+    // The picker takes no free text: keys that would delete, cut, paste or
+    // undo characters would leave a field blank (", 12 December 2026") while
+    // the date stays as it was, so they do nothing here.
+    if (IsTextEditingKey(Event)) {
+        Event->accept();
+        return;
+    }
     const bool AltDown = Event->key() == Qt::Key_Down && (Event->modifiers() & Qt::AltModifier);
     if (Event->key() == Qt::Key_F4 || AltDown) {
         DropDown();

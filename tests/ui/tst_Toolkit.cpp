@@ -8,6 +8,8 @@
 
 #include <QCalendarWidget>
 #include <QLineEdit>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QToolButton>
 
@@ -318,6 +320,40 @@ private slots:
         QTest::keyClicks(&Picker, QStringLiteral("xyz"));
         QCOMPARE(Picker.text(), Before);
         QCOMPARE(Changes.count(), ChangesBefore);
+    }
+
+    // No free text: keys that would delete, cut, paste or undo characters
+    // leave the field and the date as they are, in every field.
+    void pickerRefusesTextEditing_data() {
+        QTest::addColumn<int>("Key");
+        QTest::addColumn<int>("Modifiers");
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << int(Qt::NoModifier);
+        QTest::newRow("Delete") << int(Qt::Key_Delete) << int(Qt::NoModifier);
+        QTest::newRow("Ctrl+Backspace") << int(Qt::Key_Backspace) << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+X") << int(Qt::Key_X) << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier);
+        QTest::newRow("Shift+Insert") << int(Qt::Key_Insert) << int(Qt::ShiftModifier);
+        QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << int(Qt::ControlModifier);
+    }
+    void pickerRefusesTextEditing() {
+        QFETCH(int, Key);
+        QFETCH(int, Modifiers);
+        QGuiApplication::clipboard()->setText(QStringLiteral("31"));
+        TDatePicker Picker;
+        Picker.show();
+        QVERIFY(QTest::qWaitForWindowActive(&Picker));
+        Picker.SetDate(MakeDate(2026, 12, 12));
+        const QString Shown = Picker.text();
+        QSignalSpy Changes(&Picker, &TDatePicker::Change);
+        QTest::keyClick(&Picker, Qt::Key_Home);
+        for (int Field = 0; Field < Picker.sectionCount(); ++Field) {
+            QTest::keyClick(&Picker, Qt::Key(Key), Qt::KeyboardModifiers(Modifiers));
+            QTest::keyClick(&Picker, Qt::Key(Key), Qt::KeyboardModifiers(Modifiers));
+            QCOMPARE(Picker.text(), Shown);
+            QTest::keyClick(&Picker, Qt::Key_Tab);
+        }
+        QCOMPARE(Picker.date(), QDate(2026, 12, 12));
+        QCOMPARE(Changes.count(), 0);
     }
 
     // The calendar opens from the keyboard too; moving its selection
