@@ -285,7 +285,9 @@ std::string DiffPhrase(TDateTime StartDate, TDateTime EndDate) {
     if (LastComma != std::string::npos) {
         Phrase.replace(LastComma, 2, " and ");
     }
-    if (Ago) {
+    // The same day reads as empty text, also when the start has a later time
+    // of day than the end (" ago" alone would describe no distance at all).
+    if (Ago && !Phrase.empty()) {
         Phrase += " ago";
     }
     return Phrase;

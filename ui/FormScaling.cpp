@@ -1,14 +1,18 @@
 #include "FormScaling.h"
 
 #include <QAbstractButton>
+#include <QDateTimeEdit>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionSpinBox>
 #include <QWidget>
 
 #include <algorithm>
@@ -52,6 +56,41 @@ int ButtonTextWidth(const QAbstractButton* B) {
     return B->style()->sizeFromContents(QStyle::CT_PushButton, &Opt, Text, B).width();
 }
 
+// Horizontal room a line edit takes beyond its text: its frame, its side
+// margins and the caret.
+int LineEditExtra(const QWidget* W) {
+    return 2 * W->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, W) + 2 * 2 + 1;
+}
+
+// The width a date field needs to show its longest date (every month and
+// weekday name of its format) beside its drop-down button.
+int DateFieldWidth(const QDateTimeEdit* D) {
+    const QLocale L = D->locale();
+    const QString Format = D->displayFormat();
+    int Longest = 0;
+    for (QDate Day(2000, 1, 1); Day.year() == 2000; Day = Day.addDays(1))
+        Longest = std::max(Longest, D->fontMetrics().horizontalAdvance(L.toString(Day, Format)));
+    QRect Field;
+    if (D->calendarPopup()) {
+        QStyleOptionComboBox Opt;
+        Opt.initFrom(D);
+        Opt.editable = true;
+        Opt.frame = true;
+        Field =
+            D->style()->subControlRect(QStyle::CC_ComboBox, &Opt, QStyle::SC_ComboBoxEditField, D);
+    } else {
+        QStyleOptionSpinBox Opt;
+        Opt.initFrom(D);
+        Opt.frame = true;
+        Field =
+            D->style()->subControlRect(QStyle::CC_SpinBox, &Opt, QStyle::SC_SpinBoxEditField, D);
+    }
+    return Longest + (D->width() - Field.width()) + 2 * 2 + 1;
+}
+
+// The widest amount or count an edit shows in practice.
+constexpr const char* WidestNumber = "-32768";
+
 } // namespace
 
 QFont FormFont() {
@@ -75,6 +114,11 @@ double FormScale(const QWidget* Form) {
             Needed = L->fontMetrics().horizontalAdvance(VisibleText(L->text()));
         else if (const auto* B = qobject_cast<const QAbstractButton*>(W); B && !B->text().isEmpty())
             Needed = ButtonTextWidth(B);
+        else if (const auto* D = qobject_cast<const QDateTimeEdit*>(W))
+            Needed = DateFieldWidth(D);
+        else if (const auto* E = qobject_cast<const QLineEdit*>(W))
+            Needed = E->fontMetrics().horizontalAdvance(QString::fromLatin1(WidestNumber)) +
+                     LineEditExtra(E);
         if (Needed > 0 && W->width() > 0)
             Scale = std::max(Scale, double(Needed) / W->width());
     }

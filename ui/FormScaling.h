@@ -17,9 +17,10 @@ QFont FormFont();
 
 // The factor by which Form's designed geometry must grow so that its texts
 // fit at Form's font: at least 1, at least the font's text height over 13
-// pixels, and at least the largest ratio of a label's or button's text width
-// to the width designed for it. Form's children must still have their
-// designed geometry.
+// pixels, and at least the largest ratio of the width a control needs to the
+// width designed for it: a label's or button's caption, a date field's
+// longest date in its format and locale, an edit's widest amount ("-32768").
+// Form's children must still have their designed geometry.
 double FormScale(const QWidget* Form);
 
 // Multiplies the geometry of Form and of every control laid out in it
