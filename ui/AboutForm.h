@@ -13,6 +13,7 @@
 #include <memory>
 
 class QUrl;
+class TPictureSet;
 
 namespace Ui {
 class TfrmAbout;
@@ -81,13 +82,20 @@ public:
     void imgPayPalClick();
 
 protected:
+    bool event(QEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
+    void showEvent(QShowEvent* Event) override;
 
 private:
     void SetInfoCaption(const QString& Caption);
+    // Gives each picture control the stored resolution that draws sharpest
+    // at its size on the window's screen (TPictureSet::SharpestFor).
+    void ShowSharpestPictures();
 
     std::unique_ptr<Ui::TfrmAbout> ui;
     TAboutSources FSources;
+    std::unique_ptr<TPictureSet> FLogo;
+    std::unique_ptr<TPictureSet> FDonate;
     QString FInfoCaption;
 };
 
