@@ -58,10 +58,12 @@ class TfrmAbout : public QDialog {
 
 public:
     // Builds the window, hidden, from its description: decodes the two
-    // pictures (an error there is raised out of the constructor, as any
-    // error in reading a window's description: EPictureError, EJpegError),
-    // scales it to the font in use like the main window and runs FormCreate
-    // once inside its own error guard.
+    // pictures, each with its double-size version where one is stored (an
+    // error there is raised out of the constructor, as any error in reading
+    // a window's description: EPictureError, EJpegError), scales it to the
+    // font in use like the main window, shows each picture from the version
+    // that draws sharpest on the window's screen, and runs FormCreate once
+    // inside its own error guard.
     explicit TfrmAbout(QWidget* Parent = nullptr, TAboutSources Sources = {});
     ~TfrmAbout() override;
 
