@@ -7,6 +7,8 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QStyleOptionComboBox>
 #include <algorithm>
 
 TDateTime DayNumberOf(QDate Date) {
@@ -183,7 +185,29 @@ void TDatePicker::keyPressEvent(QKeyEvent* Event) {
         return;
     }
     FTyped.clear();
+    const bool AltDown = Event->key() == Qt::Key_Down && (Event->modifiers() & Qt::AltModifier);
+    if (Event->key() == Qt::Key_F4 || AltDown) {
+        DropDown();
+        Event->accept();
+        return;
+    }
     QDateEdit::keyPressEvent(Event);
+}
+
+void TDatePicker::DropDown() {
+    // The toolkit opens the calendar only for a press on the arrow; the
+    // keyboard gets the same press.
+    QStyleOptionComboBox Opt;
+    Opt.initFrom(this);
+    Opt.editable = true;
+    Opt.frame = true;
+    Opt.subControls = QStyle::SC_All;
+    const QRect Arrow =
+        style()->subControlRect(QStyle::CC_ComboBox, &Opt, QStyle::SC_ComboBoxArrow, this);
+    const QPointF At = Arrow.center();
+    QMouseEvent Press(QEvent::MouseButtonPress, At, mapToGlobal(At), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QDateEdit::mousePressEvent(&Press);
 }
 
 void TDatePicker::focusOutEvent(QFocusEvent* Event) {

@@ -1,6 +1,7 @@
 // A date picker: a calendar date without a time of day, shown in the user's
 // long date format and edited field by field with the keyboard (no free
-// text), with a drop-down month calendar aligned to its left edge.
+// text), with a drop-down month calendar aligned to its left edge (opened
+// with the arrow, F4 or Alt+Down).
 //
 // Change(): raised exactly once for every change of the date by the user,
 // from the keyboard or from the calendar (also while it is dropped down).
@@ -49,6 +50,8 @@ protected:
     StepEnabled stepEnabled() const override;
 
 private:
+    // Opens the drop-down calendar (F4 or Alt+Down).
+    void DropDown();
     // Typing into the field with the caret: digits into the day, a numeric
     // month and the year; letters choose a month or weekday by the start
     // of its name. Anything else typed is discarded.

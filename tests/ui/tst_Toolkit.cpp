@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "UpDown.h"
 
+#include <QCalendarWidget>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QToolButton>
@@ -317,6 +318,34 @@ private slots:
         QTest::keyClicks(&Picker, QStringLiteral("xyz"));
         QCOMPARE(Picker.text(), Before);
         QCOMPARE(Changes.count(), ChangesBefore);
+    }
+
+    // The calendar opens from the keyboard too; moving its selection
+    // changes the date (one event per day moved) while it is dropped down.
+    void pickerCalendarFromKeyboard() {
+        TDatePicker Picker;
+        Picker.show();
+        QVERIFY(QTest::qWaitForWindowActive(&Picker));
+        Picker.SetDate(MakeDate(2004, 2, 27));
+        QSignalSpy Changes(&Picker, &TDatePicker::Change);
+        QTest::keyClick(&Picker, Qt::Key_F4);
+        QWidget* Popup = Picker.calendarWidget()->window();
+        QTRY_VERIFY(Popup->isVisible());
+        QWidget* View = Picker.calendarWidget()->focusWidget();
+        QVERIFY(View);
+        QTest::keyClick(View, Qt::Key_Right);
+        QTest::keyClick(View, Qt::Key_Right);
+        QCOMPARE(Picker.date(), QDate(2004, 2, 29));
+        QCOMPARE(Changes.count(), 2);
+        QTest::keyClick(View, Qt::Key_Return);
+        QTRY_VERIFY(!Popup->isVisible());
+        QCOMPARE(Picker.date(), QDate(2004, 2, 29));
+        QCOMPARE(Changes.count(), 2);
+        QTest::keyClick(&Picker, Qt::Key_Down, Qt::AltModifier);
+        QTRY_VERIFY(Popup->isVisible());
+        QTest::keyClick(View, Qt::Key_Escape);
+        QTRY_VERIFY(!Popup->isVisible());
+        QCOMPARE(Changes.count(), 2);
     }
 
     void upDownSteps_data() {
