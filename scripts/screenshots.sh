@@ -1,14 +1,29 @@
 #!/usr/bin/env bash
 # Renders both panels of the main window, with fixed dates and a few amounts
 # filled in, under a virtual X display (Xvfb, 96 dpi) to docs/main-difference.png
-# and docs/main-new-date.png, and the About window to docs/about.png.
+# and docs/main-new-date.png, and the About window to docs/about.png; then the
+# same at twice the pixel density (QT_SCALE_FACTOR=2 on a display twice the
+# size) to docs/main-difference@2x.png, docs/main-new-date@2x.png and
+# docs/about@2x.png.
+#   scripts/screenshots.sh          both densities
+#   scripts/screenshots.sh --2x     only the double-density pictures
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+normal=1
+if [[ ${1:-} == --2x ]]; then normal=0; fi
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 cmake --build build -j 2 --target morvane_shots morvane_about_shot
 mkdir -p docs
-LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb \
+export LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
+if ((normal)); then
   xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" build/ui/morvane_shots docs
-LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" build/ui/morvane_about_shot docs/about.png
+fi
+# Qt's own scaling, so fonts, controls and pictures are drawn for two device
+# pixels to the pixel rather than enlarged afterwards.
+QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2048x1536x24 -dpi 96" \
+  build/ui/morvane_shots docs @2x
+QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2048x1536x24 -dpi 96" \
+  build/ui/morvane_about_shot docs/about@2x.png

@@ -1,8 +1,10 @@
 #include "AboutForm.h"
 
+#include "Accessibility.h"
 #include "ErrorGuard.h"
 #include "FormScaling.h"
 #include "GetFileVerInfo.h"
+#include "PictureSet.h"
 #include "StringList.h"
 #include "ui_AboutForm.h"
 
@@ -13,6 +15,8 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QUrl>
+
+#include <cmath>
 
 TfrmAbout* frmAbout = nullptr;
 
@@ -86,15 +90,19 @@ TfrmAbout::TfrmAbout(QWidget* Parent, TAboutSources Sources)
     setAutoFillBackground(true);
 
     // The pictures belong to the window's description: one that can't be
-    // decoded fails the building of the window.
-    const QPixmap Logo = QPixmap::fromImage(LoadPicture(FSources.LogoPicture));
-    const QPixmap Donate = QPixmap::fromImage(LoadPicture(FSources.DonatePicture));
-    ui->imgBrelmont->setPixmap(Logo); // stretched to the control
-    ui->imgPayPal->setPixmap(Donate);
+    // decoded fails the building of the window. Each is kept at its stored
+    // resolutions, for the screen the window is shown on.
+    FLogo = std::make_unique<TPictureSet>(FSources.LogoPicture);
+    FDonate = std::make_unique<TPictureSet>(FSources.DonatePicture);
 
     ScaleFormGeometry(this, FormScale(this));
-    // The donation button keeps the picture's own size wherever it sits.
-    ui->imgPayPal->resize(Donate.deviceIndependentSize().toSize());
+    // The donation button keeps the picture's own size wherever it sits; the
+    // logo is stretched to its control.
+    ui->imgPayPal->resize(FDonate->Size());
+    ShowSharpestPictures();
+    // Screen readers: the link and the donation button say what they do.
+    SetAccessibleRole(ui->lblHomePage, QAccessible::Link);
+    SetAccessibleRole(ui->imgPayPal, QAccessible::Button);
 
     ui->lblInfo->setTextFormat(Qt::RichText);
     SetInfoCaption(ui->lblInfo->text());
@@ -111,6 +119,29 @@ TfrmAbout::TfrmAbout(QWidget* Parent, TAboutSources Sources)
 TfrmAbout::~TfrmAbout() {
     if (frmAbout == this)
         frmAbout = nullptr;
+}
+
+void TfrmAbout::ShowSharpestPictures() {
+    // The device pixels each control covers on the window's screen.
+    const qreal Ratio = devicePixelRatio();
+    const auto DevicePixels = [Ratio](QSize Size) {
+        return QSize(static_cast<int>(std::lround(Size.width() * Ratio)),
+                     static_cast<int>(std::lround(Size.height() * Ratio)));
+    };
+    ui->imgBrelmont->setPixmap(FLogo->SharpestFor(DevicePixels(ui->imgBrelmont->size())));
+    ui->imgPayPal->setPixmap(FDonate->SharpestFor(DevicePixels(ui->imgPayPal->size())));
+}
+
+void TfrmAbout::showEvent(QShowEvent* Event) {
+    // The window may come up on another screen than the one it was built for.
+    ShowSharpestPictures();
+    QDialog::showEvent(Event);
+}
+
+bool TfrmAbout::event(QEvent* Event) {
+    if (Event->type() == QEvent::ScreenChangeInternal)
+        ShowSharpestPictures(); // moved to a screen of another pixel density
+    return QDialog::event(Event);
 }
 
 void TfrmAbout::SetInfoCaption(const QString& Caption) {

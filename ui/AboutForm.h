@@ -13,6 +13,7 @@
 #include <memory>
 
 class QUrl;
+class TPictureSet;
 
 namespace Ui {
 class TfrmAbout;
@@ -57,10 +58,12 @@ class TfrmAbout : public QDialog {
 
 public:
     // Builds the window, hidden, from its description: decodes the two
-    // pictures (an error there is raised out of the constructor, as any
-    // error in reading a window's description: EPictureError, EJpegError),
-    // scales it to the font in use like the main window and runs FormCreate
-    // once inside its own error guard.
+    // pictures, each with its double-size version where one is stored (an
+    // error there is raised out of the constructor, as any error in reading
+    // a window's description: EPictureError, EJpegError), scales it to the
+    // font in use like the main window, shows each picture from the version
+    // that draws sharpest on the window's screen, and runs FormCreate once
+    // inside its own error guard.
     explicit TfrmAbout(QWidget* Parent = nullptr, TAboutSources Sources = {});
     ~TfrmAbout() override;
 
@@ -81,13 +84,20 @@ public:
     void imgPayPalClick();
 
 protected:
+    bool event(QEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
+    void showEvent(QShowEvent* Event) override;
 
 private:
     void SetInfoCaption(const QString& Caption);
+    // Gives each picture control the stored resolution that draws sharpest
+    // at its size on the window's screen (TPictureSet::SharpestFor).
+    void ShowSharpestPictures();
 
     std::unique_ptr<Ui::TfrmAbout> ui;
     TAboutSources FSources;
+    std::unique_ptr<TPictureSet> FLogo;
+    std::unique_ptr<TPictureSet> FDonate;
     QString FInfoCaption;
 };
 

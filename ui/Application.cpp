@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "ApplicationIcon.h"
 #include "ErrorGuard.h"
 #include "FormScaling.h"
 #include "LocaleSettings.h"
@@ -15,6 +16,7 @@
 
 TApplication::TApplication(int& Argc, char** Argv) : QApplication(Argc, Argv) {
     setQuitOnLastWindowClosed(true);
+    setWindowIcon(ApplicationIcon()); // every window's title-bar icon
 }
 
 bool TApplication::notify(QObject* Receiver, QEvent* Event) {

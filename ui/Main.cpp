@@ -1,5 +1,6 @@
 #include "Main.h"
 
+#include "Accessibility.h"
 #include "DateRoutines.h"
 #include "ErrorGuard.h"
 #include "FormScaling.h"
@@ -75,6 +76,11 @@ TfrmMainForm::TfrmMainForm(QWidget* Parent)
                                            ui->UpDown4, ui->UpDown5, ui->UpDown6};
     for (std::size_t I = 0; I < Spins.size(); ++I)
         Spins[I]->SetAssociate(FAmountEdits[I]);
+    // Screen readers name each field after its label, and each spin button
+    // after its edit.
+    NameFieldsAfterLabels(this);
+    for (TUpDown* Spin : Spins)
+        NameSpinButtons(Spin);
 
     for (QLineEdit* E : FResultEdits)
         PaintButtonFace(E);

@@ -4,6 +4,7 @@
 // window as a user would.
 #include "AboutForm.h"
 #include "Application.h"
+#include "ApplicationIcon.h"
 #include "ErrorGuard.h"
 #include "PictureFormats.h"
 
@@ -17,6 +18,7 @@
 int main(int argc, char* argv[]) {
     RegisterJpegFormat();
     QApplication App(argc, argv);
+    App.setWindowIcon(ApplicationIcon()); // as the program's application object does
     if (argc != 2) {
         std::fprintf(stderr, "usage: morvane_about_shot <out.png>\n");
         return 2;
@@ -34,7 +36,7 @@ int main(int argc, char* argv[]) {
     const char* Source = "the display server";
     if (QScreen* Screen = About.screen())
         Shot = Screen->grabWindow(About.winId());
-    if (Shot.isNull() || Shot.size() != About.size()) {
+    if (Shot.isNull() || Shot.deviceIndependentSize().toSize() != About.size()) {
         Shot = About.grab(); // no pixels from the display server: paint it
         Source = "the window's own painting";
     }

@@ -1,7 +1,9 @@
 // Renders both panels of the main window, with fixed dates and a few amounts
-// typed in, to PNG files: morvane_shots <folder>. Run under a real X server
-// (scripts/screenshots.sh starts Xvfb) the pictures are read back from the
-// screen; on any other platform they are rendered by the widgets.
+// typed in, to PNG files: morvane_shots <folder> [<suffix>], the suffix put
+// before ".png" (scripts/screenshots.sh adds "@2x" for a run at twice the
+// pixel density). Run under a real X server (scripts/screenshots.sh starts
+// Xvfb) the pictures are read back from the screen; on any other platform
+// they are rendered by the widgets.
 #include "Application.h"
 #include "DatePicker.h"
 #include "ErrorGuard.h"
@@ -57,6 +59,7 @@ int main(int argc, char* argv[]) {
     LoadLocaleSettings(QLocale::system());
     TApplication Application(argc, argv);
     const QString Folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    const QString Suffix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     QDir().mkpath(Folder);
     SetApplicationTitle(QString::fromUtf8(MorvaneTitle));
     // No box may stop the run: an error here is a fault in the pictures.
@@ -79,7 +82,8 @@ int main(int argc, char* argv[]) {
     StepTo(Start, QDate(2004, 1, 31));
     StepTo(End, QDate(2026, 9, 16));
     Start->setFocus();
-    bool Ok = Save(&Window, Folder + QStringLiteral("/main-difference.png"));
+    bool Ok = Save(&Window,
+                   Folder + QStringLiteral("/main-difference") + Suffix + QStringLiteral(".png"));
 
     Calc->setFocus();
     QTest::keyClick(Calc, Qt::Key_Down);
@@ -91,6 +95,8 @@ int main(int argc, char* argv[]) {
     Retype(Window.findChild<QLineEdit*>(QStringLiteral("txtNoFortnights")), QStringLiteral("2"));
     Retype(Window.findChild<QLineEdit*>(QStringLiteral("txtNoMonths")), QStringLiteral("1"));
     Retype(Window.findChild<QLineEdit*>(QStringLiteral("txtNoYears")), QStringLiteral("5"));
-    Ok = Save(&Window, Folder + QStringLiteral("/main-new-date.png")) && Ok;
+    Ok = Save(&Window,
+              Folder + QStringLiteral("/main-new-date") + Suffix + QStringLiteral(".png")) &&
+         Ok;
     return Ok && Errors == 0 ? 0 : 1;
 }

@@ -1,0 +1,529 @@
+// The windows as the desktop and assistive technology see them: the
+// application icon on every window, the accessible name of every field (from
+// its label), of the spin buttons and of the About window's link and
+// pictures, results read back through the accessibility interface after they
+// change, and the choice between a picture's stored resolutions.
+#include "AboutForm.h"
+#include "Accessibility.h"
+#include "ApplicationIcon.h"
+#include "DatePicker.h"
+#include "Main.h"
+#include "PictureFormats.h"
+#include "PictureSet.h"
+#include "TestSupport.h"
+#include "UpDown.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QUrl>
+
+namespace {
+
+// The pixels of an image or pixmap in one format, whatever resolution it
+// declares, for comparing pictures pixel by pixel.
+inline QImage Pixels(QImage Image) {
+    Image = Image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    Image.setDevicePixelRatio(1);
+    return Image;
+}
+
+QAccessibleInterface* Accessible(QObject* Object) {
+    QAccessibleInterface* I = QAccessible::queryAccessibleInterface(Object);
+    if (!I)
+        qFatal("no accessible interface for %s", qPrintable(Object->objectName()));
+    return I;
+}
+
+QString AccessibleName(QObject* Object) {
+    return Accessible(Object)->text(QAccessible::Name);
+}
+
+// The whole text a control holds, as assistive technology reads it.
+QString AccessibleText(QObject* Object) {
+    QAccessibleInterface* I = Accessible(Object);
+    if (QAccessibleTextInterface* Text = I->textInterface())
+        return Text->text(0, Text->characterCount());
+    return I->text(QAccessible::Value);
+}
+
+template <class T> T* Control(QWidget* Form, const QString& Name) {
+    T* C = Form->findChild<T*>(Name);
+    if (!C)
+        qFatal("no control %s", qPrintable(Name));
+    return C;
+}
+
+// Receives the addresses the program asks the desktop to open.
+class TUrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> Urls;
+public slots:
+    void Record(const QUrl& Url) { Urls += Url; }
+};
+
+// Records the text changes sent to assistive technology while it lives.
+class TTextChangeRecorder {
+public:
+    TTextChangeRecorder() : FPrevious(QAccessible::installUpdateHandler(&Record)) {
+        Current = this;
+    }
+    ~TTextChangeRecorder() {
+        QAccessible::installUpdateHandler(FPrevious);
+        Current = nullptr;
+    }
+    TTextChangeRecorder(const TTextChangeRecorder&) = delete;
+    TTextChangeRecorder& operator=(const TTextChangeRecorder&) = delete;
+
+    QList<QObject*> Changed;
+
+private:
+    static void Record(QAccessibleEvent* Event) {
+        const QAccessible::Event T = Event->type();
+        if (Current && (T == QAccessible::TextUpdated || T == QAccessible::TextInserted ||
+                        T == QAccessible::TextRemoved))
+            Current->Changed += Event->object();
+    }
+    static inline TTextChangeRecorder* Current = nullptr;
+    QAccessible::UpdateHandler FPrevious;
+};
+
+} // namespace
+
+class TDesktopIntegrationTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void windowsShowTheApplicationIcon();
+
+    void fieldNamedAfterItsLabel_data();
+    void fieldNamedAfterItsLabel();
+    void buttonNamedAfterItsCaption_data();
+    void buttonNamedAfterItsCaption();
+    void spinButtonsNamedAfterTheirEdit_data();
+    void spinButtonsNamedAfterTheirEdit();
+    void captionBecomesName_data();
+    void captionBecomesName();
+    void labelTextNamesItsBuddy();
+
+    void resultsReadThroughTheInterfaceAfterAChange();
+    void resultChangesReachAssistiveTechnology();
+
+    void aboutControlsNamedAndTyped_data();
+    void aboutControlsNamedAndTyped();
+    void pressActionOpensTheAddress_data();
+    void pressActionOpensTheAddress();
+
+    void scaledPicturePath_data();
+    void scaledPicturePath();
+    void sharpestStoredPicture_data();
+    void sharpestStoredPicture();
+    void pictureWithoutDoubleSize();
+    void doubleSizePictureOfTheWrongSize();
+
+private:
+    std::unique_ptr<TfrmMainForm> Main;
+    TUrlRecorder FOpened;
+};
+
+void TDesktopIntegrationTest::initTestCase() {
+    RegisterJpegFormat();
+    Main = std::make_unique<TfrmMainForm>();
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &FOpened, "Record");
+}
+
+void TDesktopIntegrationTest::cleanupTestCase() {
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    Main.reset();
+}
+
+// ---------------------------------------------------------------------------
+// Window icon
+
+void TDesktopIntegrationTest::windowsShowTheApplicationIcon() {
+    const QIcon Icon = QApplication::windowIcon();
+    QVERIFY(!Icon.isNull());
+    for (int Size : ApplicationIconSizes()) {
+        QVERIFY2(Icon.availableSizes().contains(QSize(Size, Size)),
+                 qPrintable(QStringLiteral("no %1 px icon").arg(Size)));
+        // Each size is its own drawing, not another size scaled: the 16 px
+        // one is the simplified drawing, the others the scalable icon's.
+        const QImage Stored(QStringLiteral(":/icons/morvane-%1.png").arg(Size));
+        QCOMPARE(Stored.size(), QSize(Size, Size));
+        QCOMPARE(Pixels(Icon.pixmap(Size, Size).toImage()), Pixels(Stored));
+    }
+
+    TErrorRecorder Errors; // the test has no version information to read
+    TfrmAbout About(Main.get());
+    QCOMPARE(Main->windowIcon().cacheKey(), Icon.cacheKey());
+    QCOMPARE(About.windowIcon().cacheKey(), Icon.cacheKey());
+}
+
+// ---------------------------------------------------------------------------
+// Accessible names of the main window
+
+void TDesktopIntegrationTest::fieldNamedAfterItsLabel_data() {
+    QTest::addColumn<QString>("Field");
+    QTest::addColumn<QString>("Label");
+    QTest::addColumn<QString>("Name");
+
+    QTest::newRow("start date picker") << "dtpStartDt"
+                                       << "Label1"
+                                       << "Start Date";
+    QTest::newRow("choice of calculation") << "cmbCalc"
+                                           << "Label2"
+                                           << "Calculate";
+    QTest::newRow("end date picker") << "dtpEndDt"
+                                     << "Label3"
+                                     << "End Date";
+    QTest::newRow("days between") << "txtDays"
+                                  << "Label4"
+                                  << "Days";
+    QTest::newRow("weekdays between") << "txtWeekdays"
+                                      << "Label5"
+                                      << "Weekdays";
+    QTest::newRow("weeks between") << "txtWeeks"
+                                   << "Label6"
+                                   << "Weeks";
+    QTest::newRow("fortnights between") << "txtFortnights"
+                                        << "Label7"
+                                        << "Fortnights";
+    QTest::newRow("months between") << "txtMonths"
+                                    << "Label8"
+                                    << "Months";
+    QTest::newRow("years between") << "txtYears"
+                                   << "Label9"
+                                   << "Years";
+    // "Or" says nothing out of its place: the phrase box carries a name of
+    // its own and keeps its label as the label.
+    QTest::newRow("difference phrase, named for what it holds") << "mmoDiffString"
+                                                                << "Label10"
+                                                                << "Difference in words";
+    QTest::newRow("days to add") << "txtNoDays"
+                                 << "Label11"
+                                 << "Days";
+    QTest::newRow("weekdays to add") << "txtNoWeekdays"
+                                     << "Label12"
+                                     << "Weekdays";
+    QTest::newRow("weeks to add") << "txtNoWeeks"
+                                  << "Label13"
+                                  << "Weeks";
+    QTest::newRow("fortnights to add") << "txtNoFortnights"
+                                       << "Label14"
+                                       << "Fortnights";
+    QTest::newRow("months to add") << "txtNoMonths"
+                                   << "Label15"
+                                   << "Months";
+    QTest::newRow("years to add") << "txtNoYears"
+                                  << "Label16"
+                                  << "Years";
+    QTest::newRow("new date") << "txtNewDate"
+                              << "Label17"
+                              << "New Date";
+}
+
+void TDesktopIntegrationTest::fieldNamedAfterItsLabel() {
+    QFETCH(QString, Field);
+    QFETCH(QString, Label);
+    QFETCH(QString, Name);
+    QWidget* F = Control<QWidget>(Main.get(), Field);
+    QLabel* L = Control<QLabel>(Main.get(), Label);
+
+    QCOMPARE(F->accessibleName(), Name);
+#ifdef Q_OS_UNIX
+    // Qt names a drop-down list by its chosen item on these desktops, where
+    // screen readers announce the label through the relation below.
+    if (qobject_cast<QComboBox*>(F))
+        QCOMPARE(AccessibleName(F), qobject_cast<QComboBox*>(F)->currentText());
+    else
+#endif
+        QCOMPARE(AccessibleName(F), Name);
+    // The label is announced as the field's label too.
+    const auto Labels = Accessible(F)->relations(QAccessible::Label);
+    QCOMPARE(Labels.size(), 1);
+    QCOMPARE(Labels.front().first->object(), L);
+    // The label's own text is left as it is shown.
+    QVERIFY(L->text().endsWith(u':'));
+}
+
+void TDesktopIntegrationTest::buttonNamedAfterItsCaption_data() {
+    QTest::addColumn<QString>("Button");
+    QTest::addColumn<QString>("Name");
+    QTest::newRow("close") << "cmdClose"
+                           << "Close";
+    QTest::newRow("about, access key marker dropped") << "cmdAbout"
+                                                      << "About";
+    QTest::newRow("reset, access key marker dropped") << "cmdReset"
+                                                      << "Reset";
+}
+
+void TDesktopIntegrationTest::buttonNamedAfterItsCaption() {
+    QFETCH(QString, Button);
+    QFETCH(QString, Name);
+    QCOMPARE(AccessibleName(Control<QWidget>(Main.get(), Button)), Name);
+}
+
+void TDesktopIntegrationTest::spinButtonsNamedAfterTheirEdit_data() {
+    QTest::addColumn<QString>("Spin");
+    QTest::addColumn<QString>("Amount");
+    QTest::newRow("days") << "UpDown1"
+                          << "Days";
+    QTest::newRow("weekdays") << "UpDown2"
+                              << "Weekdays";
+    QTest::newRow("weeks") << "UpDown3"
+                           << "Weeks";
+    QTest::newRow("fortnights") << "UpDown4"
+                                << "Fortnights";
+    QTest::newRow("months") << "UpDown5"
+                            << "Months";
+    QTest::newRow("years") << "UpDown6"
+                           << "Years";
+}
+
+void TDesktopIntegrationTest::spinButtonsNamedAfterTheirEdit() {
+    QFETCH(QString, Spin);
+    QFETCH(QString, Amount);
+    TUpDown* S = Control<TUpDown>(Main.get(), Spin);
+    QCOMPARE(AccessibleName(S), Amount + QStringLiteral(" up/down"));
+    QCOMPARE(AccessibleName(S->UpButton()), Amount + QStringLiteral(" up"));
+    QCOMPARE(AccessibleName(S->DownButton()), Amount + QStringLiteral(" down"));
+    QCOMPARE(Accessible(S->UpButton())->role(), QAccessible::Button);
+}
+
+void TDesktopIntegrationTest::captionBecomesName_data() {
+    QTest::addColumn<QString>("Caption");
+    QTest::addColumn<QString>("Name");
+    QTest::newRow("final colon dropped") << "Start Date:"
+                                         << "Start Date";
+    QTest::newRow("without a colon") << "Or"
+                                     << "Or";
+    QTest::newRow("access key marker dropped") << "&Days:"
+                                               << "Days";
+    QTest::newRow("doubled ampersand shows one") << "Fish && Chips:"
+                                                 << "Fish & Chips";
+    QTest::newRow("spaces around the colon") << " Weeks : "
+                                             << "Weeks";
+    QTest::newRow("only the last colon dropped") << "Ratio 1:2:"
+                                                 << "Ratio 1:2";
+    QTest::newRow("nothing but a colon") << ":"
+                                         << "";
+}
+
+void TDesktopIntegrationTest::captionBecomesName() {
+    QFETCH(QString, Caption);
+    QFETCH(QString, Name);
+    QCOMPARE(AccessibleNameOfCaption(Caption), Name);
+}
+
+// The name comes from whatever the label says when the window is built, and
+// a name given in the window description wins over it.
+void TDesktopIntegrationTest::labelTextNamesItsBuddy() {
+    QWidget Form;
+    auto* Field = new QLineEdit(&Form);
+    auto* Label = new QLabel(QStringLiteral("Due Date:"), &Form);
+    Label->setBuddy(Field);
+    auto* Named = new QLineEdit(&Form);
+    Named->setAccessibleName(QStringLiteral("Total"));
+    auto* Other = new QLabel(QStringLiteral("Sum:"), &Form);
+    Other->setBuddy(Named);
+    auto* Lone = new QLineEdit(&Form);
+
+    NameFieldsAfterLabels(&Form);
+    QCOMPARE(AccessibleName(Field), QStringLiteral("Due Date"));
+    QCOMPARE(AccessibleName(Named), QStringLiteral("Total"));
+    QCOMPARE(Lone->accessibleName(), QString());
+}
+
+// ---------------------------------------------------------------------------
+// Results read back after they change
+
+void TDesktopIntegrationTest::resultsReadThroughTheInterfaceAfterAChange() {
+    TErrorRecorder Errors;
+    auto* Start = Control<TDatePicker>(Main.get(), QStringLiteral("dtpStartDt"));
+    auto* End = Control<TDatePicker>(Main.get(), QStringLiteral("dtpEndDt"));
+    auto* Phrase = Control<QPlainTextEdit>(Main.get(), QStringLiteral("mmoDiffString"));
+    auto* NewDate = Control<QLineEdit>(Main.get(), QStringLiteral("txtNewDate"));
+    auto* Months = Control<QLineEdit>(Main.get(), QStringLiteral("txtNoMonths"));
+
+    // The interfaces exist before the change, as a screen reader's would.
+    QVERIFY(Accessible(Phrase)->textInterface());
+    const QString PhraseBefore = AccessibleText(Phrase);
+
+    Start->SetDate(Day(2004, 1, 31));
+    End->SetDate(Day(2006, 4, 2));
+    Main->dtpStartDtChange();
+    const QString Expected = QString::fromStdString(DiffPhrase(Day(2004, 1, 31), Day(2006, 4, 2)));
+    QVERIFY(Expected != PhraseBefore);
+    QCOMPARE(AccessibleText(Phrase), Expected);
+
+    Months->setText(QStringLiteral("1"));
+    QCOMPARE(AccessibleText(NewDate), QString::fromStdString(LongDateText(Day(2004, 2, 29))));
+    Months->setText(QStringLiteral("2"));
+    QCOMPARE(AccessibleText(NewDate), QString::fromStdString(LongDateText(Day(2004, 3, 31))));
+    Months->setText(QStringLiteral("0"));
+    QVERIFY(Errors.Entries.isEmpty());
+
+    // Both say what they show and that it follows the inputs.
+    QVERIFY(!Accessible(Phrase)->text(QAccessible::Description).isEmpty());
+    QVERIFY(!Accessible(NewDate)->text(QAccessible::Description).isEmpty());
+}
+
+// The fields announce their new text through the toolkit's own text-change
+// notices, which it sends only while assistive technology is listening (not
+// on the offscreen platform, nor without an accessibility bus).
+void TDesktopIntegrationTest::resultChangesReachAssistiveTechnology() {
+    // On a desktop the toolkit finds the accessibility bus shortly after
+    // start-up; the offscreen platform never has one.
+    if (QGuiApplication::platformName() != QStringLiteral("offscreen"))
+        (void)QTest::qWaitFor([] { return QAccessible::isActive(); }, 3000);
+    if (!QAccessible::isActive())
+        QSKIP("no assistive technology is listening on this platform");
+    TErrorRecorder Errors;
+    TTextChangeRecorder Changes;
+    auto* End = Control<TDatePicker>(Main.get(), QStringLiteral("dtpEndDt"));
+    End->SetDate(Day(2010, 5, 5));
+    Main->dtpEndDtChange();
+    QVERIFY(Changes.Changed.contains(Main->findChild<QObject*>(QStringLiteral("mmoDiffString"))));
+    Control<QLineEdit>(Main.get(), QStringLiteral("txtNoDays"))->setText(QStringLiteral("3"));
+    QVERIFY(Changes.Changed.contains(Main->findChild<QObject*>(QStringLiteral("txtNewDate"))));
+}
+
+// ---------------------------------------------------------------------------
+// The About window
+
+void TDesktopIntegrationTest::aboutControlsNamedAndTyped_data() {
+    QTest::addColumn<QString>("Control");
+    QTest::addColumn<QString>("Name");
+    QTest::addColumn<QAccessible::Role>("Role");
+    QTest::newRow("home-page link") << "lblHomePage"
+                                    << "Brelmont home page" << QAccessible::Link;
+    QTest::newRow("donation button picture") << "imgPayPal"
+                                             << "Donate via PayPal" << QAccessible::Button;
+    QTest::newRow("logo picture") << "imgBrelmont"
+                                  << "Brelmont logo" << QAccessible::Graphic;
+    QTest::newRow("OK button") << "cmdOK"
+                               << "OK" << QAccessible::Button;
+}
+
+void TDesktopIntegrationTest::aboutControlsNamedAndTyped() {
+    QFETCH(QString, Control);
+    QFETCH(QString, Name);
+    QFETCH(QAccessible::Role, Role);
+    TErrorRecorder Errors;
+    TfrmAbout About;
+    QWidget* C = ::Control<QWidget>(&About, Control);
+    QCOMPARE(AccessibleName(C), Name);
+    QCOMPARE(Accessible(C)->role(), Role);
+}
+
+void TDesktopIntegrationTest::pressActionOpensTheAddress_data() {
+    QTest::addColumn<QString>("Control");
+    QTest::addColumn<QString>("Address");
+    QTest::newRow("home-page link") << "lblHomePage" << QString::fromLatin1(HomePageAddress);
+    QTest::newRow("donation button") << "imgPayPal" << QString::fromLatin1(DonationAddress);
+}
+
+void TDesktopIntegrationTest::pressActionOpensTheAddress() {
+    QFETCH(QString, Control);
+    QFETCH(QString, Address);
+    TErrorRecorder Errors;
+    TfrmAbout About;
+    QAccessibleInterface* I = Accessible(::Control<QWidget>(&About, Control));
+    QAccessibleActionInterface* Actions = I->actionInterface();
+    QVERIFY(Actions);
+    QCOMPARE(Actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+
+    FOpened.Urls.clear();
+    Actions->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(FOpened.Urls, QList<QUrl>{WebAddress(Address.toLatin1().constData())});
+    // The donation picture's tooltip describes it.
+    if (Control == QStringLiteral("imgPayPal"))
+        QVERIFY(I->text(QAccessible::Description).contains(QStringLiteral("donation via PayPal")));
+}
+
+// ---------------------------------------------------------------------------
+// Stored resolutions of a picture
+
+void TDesktopIntegrationTest::scaledPicturePath_data() {
+    QTest::addColumn<QString>("Path");
+    QTest::addColumn<int>("Scale");
+    QTest::addColumn<QString>("Scaled");
+    QTest::newRow("resource picture at twice the size")
+        << ":/pictures/donate.jpg" << 2 << ":/pictures/donate@2x.jpg";
+    QTest::newRow("own size is the path itself") << "/a/logo.jpg" << 1 << "/a/logo.jpg";
+    QTest::newRow("dot in a folder name") << "/a.b/logo" << 2 << "/a.b/logo@2x";
+    QTest::newRow("only the last extension") << "pic.tar.jpg" << 3 << "pic.tar@3x.jpg";
+    QTest::newRow("name starting with a dot") << "/a/.jpg" << 2 << "/a/.jpg@2x";
+}
+
+void TDesktopIntegrationTest::scaledPicturePath() {
+    QFETCH(QString, Path);
+    QFETCH(int, Scale);
+    QFETCH(QString, Scaled);
+    QCOMPARE(ScaledPicturePath(Path, Scale), Scaled);
+}
+
+void TDesktopIntegrationTest::sharpestStoredPicture_data() {
+    QTest::addColumn<QSize>("DevicePixels");
+    QTest::addColumn<int>("Scale");
+    // The logo is stored at 136 x 40 and 272 x 80.
+    QTest::newRow("its own size at one pixel to the pixel") << QSize(136, 40) << 1;
+    QTest::newRow("smaller than its own size") << QSize(68, 20) << 1;
+    QTest::newRow("stretched wider by a larger font") << QSize(155, 46) << 2;
+    QTest::newRow("one pixel taller only") << QSize(136, 41) << 2;
+    QTest::newRow("two device pixels to the pixel") << QSize(272, 80) << 2;
+    QTest::newRow("beyond the largest stored") << QSize(400, 120) << 2;
+}
+
+void TDesktopIntegrationTest::sharpestStoredPicture() {
+    QFETCH(QSize, DevicePixels);
+    QFETCH(int, Scale);
+    const TPictureSet Logo(QString::fromLatin1(LogoPicturePath));
+    QCOMPARE(Logo.Size(), QSize(136, 40));
+    QCOMPARE(Logo.Scales(), (std::vector<int>{1, 2}));
+
+    const QPixmap P = Logo.SharpestFor(DevicePixels);
+    QCOMPARE(P.devicePixelRatio(), qreal(Scale));
+    QCOMPARE(P.size(), QSize(136, 40) * Scale);
+    QCOMPARE(P.deviceIndependentSize().toSize(), QSize(136, 40));
+    const QString Source = ScaledPicturePath(QString::fromLatin1(LogoPicturePath), Scale);
+    QCOMPARE(Pixels(P.toImage()), Pixels(LoadPicture(Source)));
+}
+
+void TDesktopIntegrationTest::pictureWithoutDoubleSize() {
+    QTemporaryDir Dir;
+    const QString Path = Dir.filePath(QStringLiteral("button.jpg"));
+    QVERIFY(QFile::copy(QString::fromLatin1(DonatePicturePath), Path));
+    const TPictureSet Button(Path);
+    QCOMPARE(Button.Scales(), std::vector<int>{1});
+    const QPixmap P = Button.SharpestFor(QSize(124, 62));
+    QCOMPARE(P.devicePixelRatio(), 1.0); // stretched by whoever shows it
+    QCOMPARE(P.size(), QSize(62, 31));
+}
+
+void TDesktopIntegrationTest::doubleSizePictureOfTheWrongSize() {
+    QTemporaryDir Dir;
+    const QString Path = Dir.filePath(QStringLiteral("button.jpg"));
+    QVERIFY(QFile::copy(QString::fromLatin1(DonatePicturePath), Path));
+    // The logo (272 x 80) is no double of the 62 x 31 button.
+    QVERIFY(QFile::copy(ScaledPicturePath(QString::fromLatin1(LogoPicturePath), 2),
+                        ScaledPicturePath(Path, 2)));
+    try {
+        TPictureSet Button(Path);
+        QFAIL("a mismatched double-size picture was accepted");
+    } catch (const EPictureError& E) {
+        QVERIFY2(QString::fromUtf8(E.what()).contains(QStringLiteral("not 124 x 62")), E.what());
+    }
+}
+
+MORVANE_TEST_MAIN(TDesktopIntegrationTest)
+#include "tst_DesktopIntegration.moc"

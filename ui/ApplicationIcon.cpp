@@ -1,0 +1,28 @@
+#include "ApplicationIcon.h"
+
+#include <QFile>
+
+// The icons are compiled into the window library; naming the resource here
+// pulls its object file into every program that asks for the icon.
+static void InitIconResources() {
+    static const bool Done = [] {
+        Q_INIT_RESOURCE(icons);
+        return true;
+    }();
+    (void)Done;
+}
+
+QList<int> ApplicationIconSizes() {
+    return {16, 32, 48, 64, 128, 256};
+}
+
+QIcon ApplicationIcon() {
+    InitIconResources();
+    QIcon Icon;
+    for (int Size : ApplicationIconSizes()) {
+        const QString Path = QStringLiteral(":/icons/morvane-%1.png").arg(Size);
+        if (QFile::exists(Path))
+            Icon.addFile(Path, QSize(Size, Size));
+    }
+    return Icon;
+}
