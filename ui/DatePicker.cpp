@@ -130,6 +130,18 @@ void TDatePicker::TypeIntoField(Section Field, QChar Typed) {
             FTyped = Typed;
         return FTyped.toInt();
     };
+    // The number (from 1) of the first of Count names that starts with the
+    // letters typed so far, or with the new letter alone once none does; 0
+    // when no name starts with it either.
+    auto TypedName = [&](int Count, auto Name) {
+        FTyped += Typed;
+        int Found = FindByPrefix(FTyped, Count, Name);
+        if (Found == 0) {
+            FTyped = Typed;
+            Found = FindByPrefix(FTyped, Count, Name);
+        }
+        return Found;
+    };
     switch (Field) {
     case DaySection:
         if (IsDigit) {
@@ -145,13 +157,8 @@ void TDatePicker::TypeIntoField(Section Field, QChar Typed) {
                 MoveTo(WithMonth(D, Month), Field);
         } else if (Typed.isLetter()) {
             const QLocale L = locale();
-            auto Name = [&L](int M) { return L.monthName(M, QLocale::LongFormat); };
-            FTyped += Typed;
-            int Month = FindByPrefix(FTyped, 12, Name);
-            if (Month == 0) {
-                FTyped = Typed;
-                Month = FindByPrefix(FTyped, 12, Name);
-            }
+            const int Month =
+                TypedName(12, [&L](int M) { return L.monthName(M, QLocale::LongFormat); });
             if (Month > 0)
                 MoveTo(WithMonth(D, Month), Field);
         }
@@ -169,13 +176,8 @@ void TDatePicker::TypeIntoField(Section Field, QChar Typed) {
     default:
         if (Typed.isLetter()) {
             const QLocale L = locale();
-            auto Name = [&L](int W) { return L.dayName(W, QLocale::LongFormat); };
-            FTyped += Typed;
-            int Weekday = FindByPrefix(FTyped, 7, Name);
-            if (Weekday == 0) {
-                FTyped = Typed;
-                Weekday = FindByPrefix(FTyped, 7, Name);
-            }
+            const int Weekday =
+                TypedName(7, [&L](int W) { return L.dayName(W, QLocale::LongFormat); });
             if (Weekday > 0)
                 MoveTo(D.addDays(Weekday - D.dayOfWeek()), Field);
         }
