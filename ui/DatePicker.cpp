@@ -57,7 +57,7 @@ void TDatePicker::SetDate(TDateTime D) {
 // exactly the field under the caret.
 void TDatePicker::stepBy(int Steps) {
     const QDate D = date();
-    const Section Field = currentSection();
+    const Section Field = CurrentField();
     QDate Next;
     switch (Field) {
     case DaySection:
@@ -73,17 +73,67 @@ void TDatePicker::stepBy(int Steps) {
         Next = D.addDays(Steps);
         break;
     }
-    MoveTo(Next, Field);
+    MoveTo(Next);
 }
 
-void TDatePicker::MoveTo(QDate Next, Section Field) {
+void TDatePicker::MoveTo(QDate Next) {
     if (!Next.isValid())
         return;
     Next = std::clamp(Next, MinDate(), MaxDate());
     if (Next == date())
         return;
+    const int Field = currentSectionIndex();
     setDate(Next);
-    setSelectedSection(Field);
+    SelectField(Field);
+}
+
+namespace {
+
+// The fields of a display format, in order, as their pattern letters ("dddd",
+// "d", "MMMM", "yyyy"). Quoted text is not a field.
+QStringList FormatFields(const QString& Format) {
+    static const QString FieldLetters = QStringLiteral("dMyhHmszapAPt");
+    QStringList Result;
+    for (qsizetype I = 0; I < Format.size();) {
+        const QChar C = Format[I];
+        if (C == u'\'') {
+            const qsizetype Close = Format.indexOf(u'\'', I + 1);
+            if (Close < 0)
+                break;
+            I = Close + 1;
+        } else if (FieldLetters.contains(C)) {
+            qsizetype End = I;
+            while (End < Format.size() && Format[End] == C)
+                ++End;
+            Result.append(Format.mid(I, End - I));
+            I = End;
+        } else {
+            ++I;
+        }
+    }
+    return Result;
+}
+
+} // namespace
+
+bool TDatePicker::InWeekdayField() const {
+    return FormatFields(displayFormat()).value(currentSectionIndex()).startsWith(u"ddd");
+}
+
+QDateTimeEdit::Section TDatePicker::CurrentField() const {
+    // The toolkit reports the weekday name as a day field.
+    return InWeekdayField() ? NoSection : currentSection();
+}
+
+void TDatePicker::SelectField(int Index) {
+    const QStringList Fields = FormatFields(displayFormat());
+    if (Fields.isEmpty())
+        return;
+    Index = std::clamp(Index, 0, static_cast<int>(Fields.size()) - 1);
+    setCurrentSectionIndex(Index); // the caret at the start of the field
+    const int Start = lineEdit()->cursorPosition();
+    const qsizetype Length = locale().toString(date(), Fields[Index]).size();
+    lineEdit()->setSelection(Start, static_cast<int>(Length));
 }
 
 namespace {
@@ -147,20 +197,20 @@ void TDatePicker::TypeIntoField(Section Field, QChar Typed) {
         if (IsDigit) {
             const int Day = TypedNumber(D.daysInMonth(), 2);
             if (Day >= 1)
-                MoveTo({D.year(), D.month(), Day}, Field);
+                MoveTo({D.year(), D.month(), Day});
         }
         break;
     case MonthSection:
         if (IsDigit && sectionText(MonthSection).front().isDigit()) {
             const int Month = TypedNumber(12, 2);
             if (Month >= 1)
-                MoveTo(WithMonth(D, Month), Field);
+                MoveTo(WithMonth(D, Month));
         } else if (Typed.isLetter()) {
             const QLocale L = locale();
             const int Month =
                 TypedName(12, [&L](int M) { return L.monthName(M, QLocale::LongFormat); });
             if (Month > 0)
-                MoveTo(WithMonth(D, Month), Field);
+                MoveTo(WithMonth(D, Month));
         }
         break;
     case YearSection:
@@ -170,7 +220,7 @@ void TDatePicker::TypeIntoField(Section Field, QChar Typed) {
             const int Full = TwoDigits ? D.year() - D.year() % 100 + Year : Year;
             // Fewer digits than a year in range: wait for the next one.
             if (Full >= MinDate().year() && Full <= MaxDate().year())
-                MoveTo(D.addYears(Full - D.year()), Field);
+                MoveTo(D.addYears(Full - D.year()));
         }
         break;
     default:
@@ -179,7 +229,7 @@ void TDatePicker::TypeIntoField(Section Field, QChar Typed) {
             const int Weekday =
                 TypedName(7, [&L](int W) { return L.dayName(W, QLocale::LongFormat); });
             if (Weekday > 0)
-                MoveTo(D.addDays(Weekday - D.dayOfWeek()), Field);
+                MoveTo(D.addDays(Weekday - D.dayOfWeek()));
         }
         break;
     }
@@ -190,12 +240,11 @@ void TDatePicker::keyPressEvent(QKeyEvent* Event) {
     const bool Plain =
         !(Event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (Plain && Text.size() == 1 && Text.front().isLetterOrNumber()) {
-        const Section Field = currentSection();
-        if (Field != FTypedField) {
+        if (currentSectionIndex() != FTypedField) {
             FTyped.clear();
-            FTypedField = Field;
+            FTypedField = currentSectionIndex();
         }
-        TypeIntoField(Field, Text.front());
+        TypeIntoField(CurrentField(), Text.front());
         Event->accept();
         return;
     }
@@ -206,6 +255,33 @@ void TDatePicker::keyPressEvent(QKeyEvent* Event) {
     if (IsTextEditingKey(Event)) {
         Event->accept();
         return;
+    }
+    // Left and Right move from field to field, Home and End to the first and
+    // last; Tab leaves the picker (see focusNextPrevChild).
+    if (!(Event->modifiers() & ~Qt::KeypadModifier)) {
+        const int Field = currentSectionIndex();
+        int To = -1;
+        switch (Event->key()) {
+        case Qt::Key_Left:
+            To = std::max(Field - 1, 0);
+            break;
+        case Qt::Key_Right:
+            To = std::min(Field + 1, sectionCount() - 1);
+            break;
+        case Qt::Key_Home:
+            To = 0;
+            break;
+        case Qt::Key_End:
+            To = sectionCount() - 1;
+            break;
+        default:
+            break;
+        }
+        if (To >= 0) {
+            SelectField(To);
+            Event->accept();
+            return;
+        }
     }
     const bool AltDown = Event->key() == Qt::Key_Down && (Event->modifiers() & Qt::AltModifier);
     if (Event->key() == Qt::Key_F4 || AltDown) {
@@ -230,6 +306,12 @@ void TDatePicker::DropDown() {
     QMouseEvent Press(QEvent::MouseButtonPress, At, mapToGlobal(At), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QDateEdit::mousePressEvent(&Press);
+}
+
+bool TDatePicker::focusNextPrevChild(bool Next) {
+    // The toolkit uses Tab to walk through the fields; here the picker is one
+    // tab stop, and Tab moves on to the next control.
+    return QWidget::focusNextPrevChild(Next);
 }
 
 void TDatePicker::focusOutEvent(QFocusEvent* Event) {

@@ -1,6 +1,7 @@
 // A date picker: a calendar date without a time of day, shown in the user's
-// long date format and edited field by field with the keyboard (no free
-// text), with a drop-down month calendar aligned to its left edge (opened
+// long date format and edited field by field with the keyboard (Left and
+// Right choose the field, Up and Down or typing change it; no free text;
+// the picker is one tab stop), with a drop-down month calendar aligned to its left edge (opened
 // with the arrow, F4 or Alt+Down).
 //
 // Change(): raised exactly once for every change of the date by the user,
@@ -40,11 +41,15 @@ public:
     // always within MinDate()..MaxDate(). A change raises one Change.
     void stepBy(int Steps) override;
 
+    // True while the caret is in the weekday-name field.
+    bool InWeekdayField() const;
+
 signals:
     void Change();
 
 protected:
     void changeEvent(QEvent* Event) override;
+    bool focusNextPrevChild(bool Next) override;
     void focusOutEvent(QFocusEvent* Event) override;
     void keyPressEvent(QKeyEvent* Event) override;
     StepEnabled stepEnabled() const override;
@@ -56,12 +61,16 @@ private:
     // month and the year; letters choose a month or weekday by the start
     // of its name. Anything else typed is discarded.
     void TypeIntoField(Section Field, QChar Typed);
-    // Shows Next (clamped to the range) keeping Field selected; one Change
-    // when the date differs.
-    void MoveTo(QDate Next, Section Field);
+    // Shows Next (clamped to the range) keeping the current field selected;
+    // one Change when the date differs.
+    void MoveTo(QDate Next);
+    // The kind of field with the caret; NoSection for the weekday name.
+    Section CurrentField() const;
+    // Selects the whole field at Index (0 = the first).
+    void SelectField(int Index);
 
     bool FSettingDate = false;
-    Section FTypedField = NoSection;
+    int FTypedField = -1; // index of the field being typed into
     QString FTyped; // what has been typed into FTypedField so far
 };
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Application.h"
+#include "DatePicker.h"
 #include "DateRoutines.h"
 #include "ErrorGuard.h"
 #include "LocaleSettings.h"
@@ -51,6 +52,21 @@ inline void RetypeText(QLineEdit* Edit, const QString& Text) {
         QTest::keyClick(Edit, Qt::Key_Backspace);
     else
         QTest::keyClicks(Edit, Text);
+}
+
+// Moves the caret of Picker to its field of kind Field with the keyboard, as
+// a user would: Home, then Right from field to field. NoSection stands for
+// the weekday name. Returns false when the picker has no such field.
+inline bool GoToField(TDatePicker* Picker, QDateTimeEdit::Section Field) {
+    QTest::keyClick(Picker, Qt::Key_Home);
+    for (int I = 0; I < Picker->sectionCount(); ++I) {
+        const bool Weekday = Picker->InWeekdayField();
+        if (Field == QDateTimeEdit::NoSection ? Weekday
+                                              : !Weekday && Picker->currentSection() == Field)
+            return true;
+        QTest::keyClick(Picker, Qt::Key_Right);
+    }
+    return false;
 }
 
 inline TDateTime Day(int Year, int Month, int DayOfMonth) {

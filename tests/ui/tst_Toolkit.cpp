@@ -269,44 +269,34 @@ private slots:
         Picker.SetDate(MakeDate(2004, 1, 30));
         QSignalSpy Changes(&Picker, &TDatePicker::Change);
         // Home, then Tab from field to field up to the day.
-        QTest::keyClick(&Picker, Qt::Key_Home);
-        while (Picker.currentSection() != QDateTimeEdit::DaySection)
-            QTest::keyClick(&Picker, Qt::Key_Tab);
+        QVERIFY(GoToField(&Picker, QDateTimeEdit::DaySection));
         QTest::keyClick(&Picker, Qt::Key_Up);
         QCOMPARE(Picker.date(), QDate(2004, 1, 31));
         QCOMPARE(Changes.count(), 1);
         QTest::keyClick(&Picker, Qt::Key_Up); // no wrap past the month's end
         QCOMPARE(Picker.date(), QDate(2004, 1, 31));
         QCOMPARE(Changes.count(), 1);
-        while (Picker.currentSection() != QDateTimeEdit::YearSection)
-            QTest::keyClick(&Picker, Qt::Key_Tab);
+        QVERIFY(GoToField(&Picker, QDateTimeEdit::YearSection));
         QTest::keyClick(&Picker, Qt::Key_Down);
         QCOMPARE(Picker.date(), QDate(2003, 1, 31));
         QCOMPARE(Changes.count(), 2);
-        QTest::keyClick(&Picker, Qt::Key_Home);
-        while (Picker.currentSection() != QDateTimeEdit::MonthSection)
-            QTest::keyClick(&Picker, Qt::Key_Tab);
+        QVERIFY(GoToField(&Picker, QDateTimeEdit::MonthSection));
         QTest::keyClick(&Picker, Qt::Key_Up); // the day clamps to the month's end
         QCOMPARE(Picker.date(), QDate(2003, 2, 28));
         QCOMPARE(Changes.count(), 3);
         // Digits typed into the day field: "1" then "15", one change each.
-        QTest::keyClick(&Picker, Qt::Key_Home);
-        while (Picker.currentSection() != QDateTimeEdit::DaySection)
-            QTest::keyClick(&Picker, Qt::Key_Tab);
+        QVERIFY(GoToField(&Picker, QDateTimeEdit::DaySection));
         QTest::keyClicks(&Picker, QStringLiteral("15"));
         QCOMPARE(Picker.date(), QDate(2003, 2, 15));
         QCOMPARE(Changes.count(), 5);
         QCOMPARE(Picker.text(), QStringLiteral("Saturday, 15 February 2003"));
         // A year typed in full; fewer than three digits are not a year yet.
-        while (Picker.currentSection() != QDateTimeEdit::YearSection)
-            QTest::keyClick(&Picker, Qt::Key_Tab);
+        QVERIFY(GoToField(&Picker, QDateTimeEdit::YearSection));
         QTest::keyClicks(&Picker, QStringLiteral("2004"));
         QCOMPARE(Picker.date(), QDate(2004, 2, 15));
         QCOMPARE(Changes.count(), 7); // 200, then 2004
         // A month chosen by the start of its name.
-        QTest::keyClick(&Picker, Qt::Key_Home);
-        while (Picker.currentSection() != QDateTimeEdit::MonthSection)
-            QTest::keyClick(&Picker, Qt::Key_Tab);
+        QVERIFY(GoToField(&Picker, QDateTimeEdit::MonthSection));
         QTest::keyClicks(&Picker, QStringLiteral("ju"));
         QCOMPARE(Picker.date(), QDate(2004, 6, 15));
         QTest::keyClicks(&Picker, QStringLiteral("l"));
@@ -314,12 +304,42 @@ private slots:
         // Typing into a field: letters are not text the picker takes.
         const QString Before = Picker.text();
         const int ChangesBefore = static_cast<int>(Changes.count());
-        QTest::keyClick(&Picker, Qt::Key_Home);
-        while (Picker.currentSection() != QDateTimeEdit::DaySection)
-            QTest::keyClick(&Picker, Qt::Key_Tab);
+        QVERIFY(GoToField(&Picker, QDateTimeEdit::DaySection));
         QTest::keyClicks(&Picker, QStringLiteral("xyz"));
         QCOMPARE(Picker.text(), Before);
         QCOMPARE(Changes.count(), ChangesBefore);
+    }
+
+    // The weekday name is a field of its own: Up and Down move the date by a
+    // day, letters choose a day of the same week, digits do nothing there.
+    void pickerWeekdayField() {
+        TDatePicker Picker;
+        Picker.show();
+        QVERIFY(QTest::qWaitForWindowActive(&Picker));
+        Picker.SetDate(MakeDate(2026, 12, 31)); // a Thursday
+        QSignalSpy Changes(&Picker, &TDatePicker::Change);
+        QVERIFY(GoToField(&Picker, QDateTimeEdit::NoSection));
+        QTest::keyClick(&Picker, Qt::Key_Up); // across the month's and year's end
+        QCOMPARE(Picker.date(), QDate(2027, 1, 1));
+        QVERIFY(Picker.InWeekdayField());
+        QTest::keyClick(&Picker, Qt::Key_Down);
+        QCOMPARE(Picker.date(), QDate(2026, 12, 31));
+        QCOMPARE(Changes.count(), 2);
+        QTest::keyClicks(&Picker, QStringLiteral("tu"));
+        QCOMPARE(Picker.date(), QDate(2026, 12, 29));
+        QTest::keyClick(&Picker, Qt::Key_1);
+        QCOMPARE(Picker.date(), QDate(2026, 12, 29));
+        QCOMPARE(Changes.count(), 3);
+        // Right moves on to the day of the month, where Up stays in the month.
+        QTest::keyClick(&Picker, Qt::Key_Right);
+        QVERIFY(!Picker.InWeekdayField());
+        QCOMPARE(Picker.currentSection(), QDateTimeEdit::DaySection);
+        QTest::keyClick(&Picker, Qt::Key_Up);
+        QTest::keyClick(&Picker, Qt::Key_Up);
+        QTest::keyClick(&Picker, Qt::Key_Up);
+        QCOMPARE(Picker.date(), QDate(2026, 12, 31));
+        QTest::keyClick(&Picker, Qt::Key_Left);
+        QVERIFY(Picker.InWeekdayField());
     }
 
     // No free text: keys that would delete, cut, paste or undo characters
@@ -350,7 +370,7 @@ private slots:
             QTest::keyClick(&Picker, Qt::Key(Key), Qt::KeyboardModifiers(Modifiers));
             QTest::keyClick(&Picker, Qt::Key(Key), Qt::KeyboardModifiers(Modifiers));
             QCOMPARE(Picker.text(), Shown);
-            QTest::keyClick(&Picker, Qt::Key_Tab);
+            QTest::keyClick(&Picker, Qt::Key_Right);
         }
         QCOMPARE(Picker.date(), QDate(2026, 12, 12));
         QCOMPARE(Changes.count(), 0);
