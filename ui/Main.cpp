@@ -9,8 +9,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QScopeGuard>
+
+#include <algorithm>
 
 TfrmMainForm* frmMainForm = nullptr;
 
@@ -100,6 +103,11 @@ TfrmMainForm::TfrmMainForm(QWidget* Parent)
     connect(ui->cmbCalc, &QComboBox::activated, this,
             GuardedHandler(this, &TfrmMainForm::cmbCalcChange));
     for (QLineEdit* E : FAmountEdits) {
+        // Only typed keys (and the edit's own paste) reach these edits:
+        // input-method text (dead keys, compose) and dropped text would pass
+        // the key filter by.
+        E->setAttribute(Qt::WA_InputMethodEnabled, false);
+        E->setAcceptDrops(false);
         E->installEventFilter(this);
         connect(E, &QLineEdit::textChanged, this,
                 GuardedHandler(this, &TfrmMainForm::txtNoDaysChange));
@@ -246,6 +254,28 @@ void TfrmMainForm::keyPressEvent(QKeyEvent* Event) {
 }
 
 bool TfrmMainForm::eventFilter(QObject* Watched, QEvent* Event) {
+    if (Event->type() == QEvent::InputMethod) {
+        // Text an input method commits (a dead key and a letter, say) goes
+        // through the same key filter as typed characters.
+        auto* Edit = qobject_cast<QLineEdit*>(Watched);
+        auto* Input = static_cast<QInputMethodEvent*>(Event);
+        if (Edit && std::ranges::find(FAmountEdits, Edit) != FAmountEdits.end() &&
+            !Input->commitString().isEmpty()) {
+            QString Kept;
+            for (QChar C : Input->commitString()) {
+                Guarded([&] { txtNoDaysKeyPress(Edit, C); });
+                if (!C.isNull())
+                    Kept += C;
+            }
+            if (Kept != Input->commitString()) {
+                QInputMethodEvent Filtered;
+                Filtered.setCommitString(Kept);
+                if (!Kept.isEmpty())
+                    QCoreApplication::sendEvent(Edit, &Filtered);
+                return true;
+            }
+        }
+    }
     if (Event->type() == QEvent::KeyPress) {
         auto* Key = static_cast<QKeyEvent*>(Event);
         if (Watched == ui->mmoDiffString && IsEnter(Key)) {
@@ -255,6 +285,12 @@ bool TfrmMainForm::eventFilter(QObject* Watched, QEvent* Event) {
         for (QLineEdit* E : FAmountEdits) {
             if (Watched != E)
                 continue;
+            // Alt or Meta with a character is not typing: access keys such as
+            // Alt+A are taken before the key reaches the edit, and anything
+            // else would put the character in unfiltered.
+            if ((Key->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) &&
+                !Key->text().isEmpty() && Key->text().front().isPrint())
+                return true;
             QChar Typed = TypedCharacter(Key);
             if (Typed.isNull())
                 break;

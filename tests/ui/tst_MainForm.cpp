@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -96,10 +97,7 @@ class TestMainForm : public QObject {
         const bool FromBelow = Target.day() > 1;
         Picker->SetDate(Date + (FromBelow ? -1 : 1));
         Picker->setFocus(Qt::OtherFocusReason);
-        QTest::keyClick(Picker, Qt::Key_Home);
-        for (int I = 0; I < 4 && Picker->currentSection() != QDateTimeEdit::DaySection; ++I)
-            QTest::keyClick(Picker, Qt::Key_Tab); // field by field
-        QCOMPARE(Picker->currentSection(), QDateTimeEdit::DaySection);
+        QVERIFY(GoToField(Picker, QDateTimeEdit::DaySection));
         QTest::keyClick(Picker, FromBelow ? Qt::Key_Up : Qt::Key_Down);
         QCOMPARE(Picker->date(), Target);
     }
@@ -323,6 +321,10 @@ private slots:
             << "123" << TKeyStrokes{SelectToStart, Ctrl('v')} << "123";
         QTest::newRow("ctrl+z undoes nothing")
             << "12" << TKeyStrokes{Typed('3'), Ctrl('z')} << "123";
+        QTest::newRow("alt with a letter types nothing")
+            << "7" << TKeyStrokes{{Qt::Key_X, Qt::AltModifier, QStringLiteral("x")}} << "7";
+        QTest::newRow("meta with a letter types nothing")
+            << "7" << TKeyStrokes{{Qt::Key_Q, Qt::MetaModifier, QStringLiteral("q")}} << "7";
         QTest::newRow("shift+insert pastes unfiltered")
             << "123" << TKeyStrokes{SelectToStart, ShiftInsert} << "4x";
     }
@@ -345,6 +347,31 @@ private slots:
         Days->selectAll();
         Press(Days, Ctrl('c'));
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("kept"));
+    }
+
+    // Text that arrives other than as typed keys: an input method's commit
+    // (a dead key then a letter) and a drop are not taken.
+    void noTextPastTheKeyFilter() {
+        ChooseMode(1);
+        QLineEdit* Days = Amount(0);
+        Days->setText(QStringLiteral("7"));
+        Days->setFocus(Qt::MouseFocusReason);
+        QInputMethodEvent Commit;
+        Commit.setCommitString(QStringLiteral("\u00e9"));
+        QApplication::sendEvent(Days, &Commit);
+        QCOMPARE(Days->text(), QStringLiteral("7"));
+        QVERIFY(!Days->testAttribute(Qt::WA_InputMethodEnabled));
+
+        QMimeData Dropped;
+        Dropped.setText(QStringLiteral("abc"));
+        const QPoint At(4, Days->height() / 2);
+        QDragEnterEvent Enter(At, Qt::CopyAction, &Dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Days, &Enter);
+        QVERIFY(!Enter.isAccepted());
+        QDropEvent Drop(QPointF(At), Qt::CopyAction, &Dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Days, &Drop);
+        QCOMPARE(Days->text(), QStringLiteral("7"));
+        QVERIFY(Errors->Entries.isEmpty());
     }
 
     void reset_data() {
@@ -606,18 +633,22 @@ private slots:
                                    "txtWeekdays", "txtWeeks",      "txtFortnights", "txtMonths",
                                    "txtYears",    "mmoDiffString", "cmdClose",      "cmdAbout",
                                    "dtpStartDt"};
+        // Each picker is one tab stop, whichever of its fields has the caret.
         StartPicker()->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(StartPicker(), Qt::Key_Right);
         QStringList Seen{QApplication::focusWidget()->objectName()};
         for (int I = 1; I < Expected.size(); ++I) {
-            QWidget* W = QApplication::focusWidget();
-            // The picker moves between its own fields first; Tab from its last
-            // field leaves it.
-            if (auto* P = qobject_cast<QDateTimeEdit*>(W))
-                P->setCurrentSectionIndex(P->sectionCount() - 1);
-            QTest::keyClick(W, Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             Seen += QApplication::focusWidget()->objectName();
         }
         QCOMPARE(Seen, Expected);
+        // Shift+Tab walks the same order back.
+        QStringList Back{QApplication::focusWidget()->objectName()};
+        for (int I = 1; I < Expected.size(); ++I) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            Back.prepend(QApplication::focusWidget()->objectName());
+        }
+        QCOMPARE(Back, Expected);
     }
 
     void readOnlyResultsAreSelectableNotEditable() {
