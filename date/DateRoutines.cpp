@@ -279,7 +279,11 @@ TDateTime AddDateUnits(TDateKind Kind, TDateTime ADate, long double Amount) {
     return ADate; // not reached: every kind is handled above
 }
 
-std::int32_t WholeMonthsBetween(TDateTime StartDate, TDateTime EndDate) {
+namespace {
+
+// Whole calendar months from StartDate to EndDate in 64 bits, before any
+// saturation, so that years can be counted from the full month count.
+std::int64_t MonthsBetween(TDateTime StartDate, TDateTime EndDate) {
     const bool Swapped = StartDate > EndDate;
     const TDateParts E = SplitDate(Swapped ? EndDate : StartDate);
     const TDateParts L = SplitDate(Swapped ? StartDate : EndDate);
@@ -288,7 +292,13 @@ std::int32_t WholeMonthsBetween(TDateTime StartDate, TDateTime EndDate) {
     if (L.Day < E.Day) {
         --M;
     }
-    return ToCount(Swapped ? -M : M);
+    return Swapped ? -M : M;
+}
+
+} // namespace
+
+std::int32_t WholeMonthsBetween(TDateTime StartDate, TDateTime EndDate) {
+    return ToCount(MonthsBetween(StartDate, EndDate));
 }
 
 std::int32_t WeekdaysBetween(TDateTime StartDate, TDateTime EndDate) {
@@ -318,7 +328,9 @@ std::int32_t DateUnitsBetween(TDateKind Kind, TDateTime StartDate, TDateTime End
     case dkMonths:
         return WholeMonthsBetween(StartDate, EndDate);
     case dkYears:
-        return WholeMonthsBetween(StartDate, EndDate) / 12;
+        // From the full month count: a years count that fits in 32 bits stays
+        // exact even where the months count saturates.
+        return ToCount(MonthsBetween(StartDate, EndDate) / 12);
     }
     return 0; // not reached: every kind is handled above
 }

@@ -132,6 +132,17 @@ TEST(DateUnitsBetween, CountsBeyond32BitsSaturate) {
     EXPECT_EQ(DateUnitsBetween(dkWeeks, -1e300, 1e300), 2147483647);
     EXPECT_EQ(DateUnitsBetween(dkWeekdays, 1e300, -1e300), -2147483647 - 1);
     EXPECT_EQ(DateUnitsBetween(dkMonths, 0, 1e12), 2147483647);
+    // 89,407,088,697 days after 1 January of year 1: 611,970 whole 400-year
+    // cycles of 146,097 days (244,788,000 years) and 107,607 days more, which
+    // from 1 January of year 1 reach 15 August of year 295. So the far date
+    // is 15 August 244,788,295: some 2.9 thousand million months, beyond 32
+    // bits, but 244,788,294 whole years, which fit.
+    const TDateTime Year1 = Ymd(1, 1, 1);
+    const TDateTime Far = Year1 + 89407088697.0;
+    EXPECT_EQ(SplitDate(Far), (TDateParts{244788295, 8, 15}));
+    EXPECT_EQ(DateUnitsBetween(dkMonths, Year1, Far), 2147483647);
+    EXPECT_EQ(DateUnitsBetween(dkYears, Year1, Far), 244788294);
+    EXPECT_EQ(DateUnitsBetween(dkYears, Far, Year1), -244788294);
 }
 
 // The full values decide which date is earlier; the whole parts are counted.
