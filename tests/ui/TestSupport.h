@@ -1,6 +1,7 @@
-// Shared by the window tests: a recorder that stands in for the error box,
-// typing helpers that act like a user at the keyboard, and a test main that
-// runs under the program's own application object.
+// Shared by the window tests (and the screenshot tool, which drives the
+// window the same way): a recorder that stands in for the error box, typing
+// helpers that act like a user at the keyboard, and a test main that runs
+// under the program's own application object.
 #pragma once
 
 #include "Application.h"
@@ -67,6 +68,21 @@ inline bool GoToField(TDatePicker* Picker, QDateTimeEdit::Section Field) {
         QTest::keyClick(Picker, Qt::Key_Right);
     }
     return false;
+}
+
+// Changes Picker to Date with one keystroke in its day field, the way a user
+// steps a date: the picker is put one day off within the month first (from
+// the program, which raises nothing), then the day field is chosen and Up or
+// Down moves it onto Date. Returns whether Picker ends on Date.
+inline bool StepPickerTo(TDatePicker* Picker, TDateTime Date) {
+    const QDate Target = DateOfDayNumber(Date);
+    const bool FromBelow = Target.day() > 1;
+    Picker->SetDate(Date + (FromBelow ? -1 : 1));
+    Picker->setFocus(Qt::OtherFocusReason);
+    if (!GoToField(Picker, QDateTimeEdit::DaySection))
+        return false;
+    QTest::keyClick(Picker, FromBelow ? Qt::Key_Up : Qt::Key_Down);
+    return Picker->date() == Target;
 }
 
 inline TDateTime Day(int Year, int Month, int DayOfMonth) {

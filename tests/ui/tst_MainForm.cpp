@@ -88,18 +88,8 @@ class TestMainForm : public QObject {
         return Control<QLineEdit>(AmountNames()[K].toLatin1().constData());
     }
 
-    // Changes Picker to Date with one keystroke in its day field, the way a
-    // user steps a date: the picker is put one day off within the month
-    // first (from the program, which raises nothing), then Home, Tab to the
-    // day field, and Up or Down moves it onto Date.
     void StepPickerTo(TDatePicker* Picker, TDateTime Date) {
-        const QDate Target = DateOfDayNumber(Date);
-        const bool FromBelow = Target.day() > 1;
-        Picker->SetDate(Date + (FromBelow ? -1 : 1));
-        Picker->setFocus(Qt::OtherFocusReason);
-        QVERIFY(GoToField(Picker, QDateTimeEdit::DaySection));
-        QTest::keyClick(Picker, FromBelow ? Qt::Key_Up : Qt::Key_Down);
-        QCOMPARE(Picker->date(), Target);
+        QVERIFY(::StepPickerTo(Picker, Date));
     }
 
     // Picks the mode in cmbCalc with the keyboard.

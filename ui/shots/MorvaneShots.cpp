@@ -10,6 +10,7 @@
 #include "FormScaling.h"
 #include "LocaleSettings.h"
 #include "Main.h"
+#include "TestSupport.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -34,23 +35,6 @@ bool Save(QWidget* Window, const QString& Path) {
     QTextStream(stdout) << (Ok ? "wrote " : "could not write ") << Path << " (" << Picture.width()
                         << "x" << Picture.height() << ")\n";
     return Ok;
-}
-
-void Retype(QLineEdit* Edit, const QString& Text) {
-    QTest::keyClick(Edit, Qt::Key_Home);
-    QTest::keyClick(Edit, Qt::Key_End, Qt::ShiftModifier);
-    QTest::keyClicks(Edit, Text);
-}
-
-// Moves Picker onto Date with a keystroke in its day field, so that the
-// window recomputes as it does for a user.
-void StepTo(TDatePicker* Picker, QDate Date) {
-    Picker->SetDate(DayNumberOf(Date.addDays(-1)));
-    Picker->setFocus();
-    QTest::keyClick(Picker, Qt::Key_Home);
-    for (int I = 0; I < 4 && Picker->currentSection() != QDateTimeEdit::DaySection; ++I)
-        QTest::keyClick(Picker, Qt::Key_Tab);
-    QTest::keyClick(Picker, Qt::Key_Up);
 }
 
 } // namespace
@@ -79,22 +63,22 @@ int main(int argc, char* argv[]) {
     auto* End = Window.findChild<TDatePicker*>(QStringLiteral("dtpEndDt"));
     auto* Calc = Window.findChild<QComboBox*>(QStringLiteral("cmbCalc"));
 
-    StepTo(Start, QDate(2004, 1, 31));
-    StepTo(End, QDate(2026, 9, 16));
+    if (!StepPickerTo(Start, MakeDate(2004, 1, 31)) || !StepPickerTo(End, MakeDate(2026, 9, 16)))
+        return 1;
     Start->setFocus();
     bool Ok = Save(&Window,
                    Folder + QStringLiteral("/main-difference") + Suffix + QStringLiteral(".png"));
 
     Calc->setFocus();
     QTest::keyClick(Calc, Qt::Key_Down);
-    Retype(Window.findChild<QLineEdit*>(QStringLiteral("txtNoDays")), QStringLiteral("10"));
+    RetypeText(Window.findChild<QLineEdit*>(QStringLiteral("txtNoDays")), QStringLiteral("10"));
     auto* Weekdays = Window.findChild<QLineEdit*>(QStringLiteral("txtNoWeekdays"));
-    Retype(Weekdays, QStringLiteral("3"));
+    RetypeText(Weekdays, QStringLiteral("3"));
     QTest::keyClick(Weekdays, Qt::Key_Home);
     QTest::keyClicks(Weekdays, QStringLiteral("-")); // "-3" without a lone "-" on the way
-    Retype(Window.findChild<QLineEdit*>(QStringLiteral("txtNoFortnights")), QStringLiteral("2"));
-    Retype(Window.findChild<QLineEdit*>(QStringLiteral("txtNoMonths")), QStringLiteral("1"));
-    Retype(Window.findChild<QLineEdit*>(QStringLiteral("txtNoYears")), QStringLiteral("5"));
+    RetypeText(Window.findChild<QLineEdit*>(QStringLiteral("txtNoFortnights")), QStringLiteral("2"));
+    RetypeText(Window.findChild<QLineEdit*>(QStringLiteral("txtNoMonths")), QStringLiteral("1"));
+    RetypeText(Window.findChild<QLineEdit*>(QStringLiteral("txtNoYears")), QStringLiteral("5"));
     Ok = Save(&Window,
               Folder + QStringLiteral("/main-new-date") + Suffix + QStringLiteral(".png")) &&
          Ok;
