@@ -84,10 +84,7 @@ TfrmAbout::TfrmAbout(QWidget* Parent, TAboutSources Sources)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    QPalette Face = palette();
-    Face.setColor(QPalette::Window, Face.color(QPalette::Button));
-    setPalette(Face);
-    setAutoFillBackground(true);
+    PaintFormFace(this);
 
     // The pictures belong to the window's description: one that can't be
     // decoded fails the building of the window. Each is kept at its stored

@@ -1,5 +1,6 @@
 #include "Accessibility.h"
 
+#include "FormScaling.h"
 #include "UpDown.h"
 
 #include <QAccessibleWidget>
@@ -62,16 +63,7 @@ QAccessibleInterface* RoleFactory(const QString& /*ClassName*/, QObject* Object)
 } // namespace
 
 QString AccessibleNameOfCaption(const QString& Caption) {
-    QString Name;
-    for (qsizetype I = 0; I < Caption.size(); ++I) {
-        if (Caption[I] == u'&') {
-            if (I + 1 < Caption.size() && Caption[I + 1] == u'&')
-                Name += Caption[++I]; // "&&" shows one "&"
-            continue;
-        }
-        Name += Caption[I];
-    }
-    Name = Name.trimmed();
+    QString Name = CaptionAsShown(Caption).trimmed();
     if (Name.endsWith(u':'))
         Name.chop(1);
     return Name.trimmed();

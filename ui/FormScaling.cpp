@@ -36,17 +36,6 @@ QList<QWidget*> DesignedControls(const QWidget* Form) {
     return Result;
 }
 
-// Caption as shown: "&" marks the access key and is not drawn, "&&" is one "&".
-QString VisibleText(const QString& Caption) {
-    QString T;
-    for (qsizetype I = 0; I < Caption.size(); ++I) {
-        if (Caption[I] == u'&' && I + 1 < Caption.size())
-            ++I;
-        T += Caption[I];
-    }
-    return T;
-}
-
 // The width a button needs to show its caption without clipping.
 int ButtonTextWidth(const QAbstractButton* B) {
     QStyleOptionButton Opt;
@@ -93,6 +82,23 @@ constexpr const char* WidestNumber = "-32768";
 
 } // namespace
 
+QString CaptionAsShown(const QString& Caption) {
+    QString T;
+    for (qsizetype I = 0; I < Caption.size(); ++I) {
+        if (Caption[I] == u'&' && I + 1 < Caption.size())
+            ++I;
+        T += Caption[I];
+    }
+    return T;
+}
+
+void PaintFormFace(QWidget* Form) {
+    QPalette Face = Form->palette();
+    Face.setColor(QPalette::Window, Face.color(QPalette::Button));
+    Form->setPalette(Face);
+    Form->setAutoFillBackground(true);
+}
+
 QFont FormFont() {
     QFont F;
     const QStringList Families = QFontDatabase::families();
@@ -111,7 +117,7 @@ double FormScale(const QWidget* Form) {
     for (const QWidget* W : DesignedControls(Form)) {
         int Needed = 0;
         if (const auto* L = qobject_cast<const QLabel*>(W))
-            Needed = L->fontMetrics().horizontalAdvance(VisibleText(L->text()));
+            Needed = L->fontMetrics().horizontalAdvance(CaptionAsShown(L->text()));
         else if (const auto* B = qobject_cast<const QAbstractButton*>(W); B && !B->text().isEmpty())
             Needed = ButtonTextWidth(B);
         else if (const auto* D = qobject_cast<const QDateTimeEdit*>(W))

@@ -15,6 +15,13 @@ class QWidget;
 // toolkit's default sans-serif face at 8 point.
 QFont FormFont();
 
+// A caption as it is drawn: "&" marks the next character as the access key
+// and is not shown, "&&" shows one "&".
+QString CaptionAsShown(const QString& Caption);
+
+// Gives Form the button-face background that the program's windows use.
+void PaintFormFace(QWidget* Form);
+
 // The factor by which Form's designed geometry must grow so that its texts
 // fit at Form's font: at least 1, at least the font's text height over 13
 // pixels, and at least the largest ratio of the width a control needs to the

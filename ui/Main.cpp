@@ -64,10 +64,7 @@ TfrmMainForm::TfrmMainForm(QWidget* Parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    QPalette Face = palette();
-    Face.setColor(QPalette::Window, Face.color(QPalette::Button));
-    setPalette(Face);
-    setAutoFillBackground(true);
+    PaintFormFace(this);
 
     ScaleFormGeometry(this, FormScale(this));
 
