@@ -2,6 +2,7 @@
 // dates, and the phrase that describes a difference.
 #include "DateRoutines.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -13,9 +14,7 @@ namespace {
 constexpr std::int64_t kInt64Max = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t kInt64Min = std::numeric_limits<std::int64_t>::min();
 
-[[noreturn]] void RaiseEncodeError() {
-    throw TConvertError("Invalid argument to date encode");
-}
+using morvane::daycount::RaiseEncodeError;
 
 // A long double day value as a TDateTime. Values beyond the double range
 // become an infinity (a narrowing conversion out of range would be undefined).
@@ -240,15 +239,9 @@ TDateTime AddMonthsClamped(TDateTime ADate, long double Amount) {
     }
     const std::int64_t Year = AddYearsChecked(P.Year, YearAdd);
 
-    int Day = P.Day;
-    if (Month == 2) {
-        const int Last = YearIsLeap(Year) ? 29 : 28;
-        if (Day > Last) {
-            Day = Last;
-        }
-    } else if ((Month == 4 || Month == 6 || Month == 9 || Month == 11) && Day == 31) {
-        Day = 30;
-    }
+    // The day clamped to the end of the target month: 31 becomes 30 in April,
+    // June, September and November, and 29 to 31 become February's last day.
+    const int Day = std::min(P.Day, MonthLength(Year, Month));
     const TDateTime R = MakeDate(Year, Month, Day);
     return ToDateTime(FractionOfDate(ADate) + (FractionOfAmount(Amount) * 30 + R));
 }
@@ -268,10 +261,9 @@ TDateTime AddDateUnits(TDateKind Kind, TDateTime ADate, long double Amount) {
     case dkYears: {
         const TDateParts P = SplitDate(ADate);
         const std::int64_t Year = AddYearsChecked(P.Year, WholeAmount(Amount));
-        int Day = P.Day;
-        if (P.Month == 2 && Day == 29 && !YearIsLeap(Year)) {
-            Day = 28;
-        }
+        // 29 February becomes 28 February in a common year; no other day
+        // can pass the end of its month.
+        const int Day = std::min(P.Day, MonthLength(Year, P.Month));
         const TDateTime R = MakeDate(Year, P.Month, Day);
         return ToDateTime(FractionOfAmount(Amount) * 365.25L + R + FractionOfDate(ADate));
     }
