@@ -46,6 +46,16 @@ private:
     bool Big;
 };
 
+// Little-endian integers from bytes already read and bounds-checked.
+std::uint16_t Le16(const unsigned char* P) {
+    return static_cast<std::uint16_t>(P[0] | P[1] << 8);
+}
+
+std::uint32_t Le32(const unsigned char* P) {
+    return std::uint32_t(P[0]) | std::uint32_t(P[1]) << 8 | std::uint32_t(P[2]) << 16 |
+           std::uint32_t(P[3]) << 24;
+}
+
 // True when [Off, Off + Count) lies inside [0, Size).
 constexpr bool Inside(std::uint64_t Off, std::uint64_t Count, std::uint64_t Size) {
     return Count <= Size && Off <= Size - Count;
@@ -119,8 +129,7 @@ public:
         if (!Inside(DirOff, 16, Lim) || !Src.ReadAt(Root + DirOff, Header, 16)) {
             return std::nullopt;
         }
-        const std::uint64_t Count = std::uint64_t(Header[12] | Header[13] << 8) +
-                                    std::uint64_t(Header[14] | Header[15] << 8);
+        const std::uint64_t Count = std::uint64_t{Le16(Header + 12)} + Le16(Header + 14);
         if (!Inside(DirOff + 16, 8 * Count, Lim)) {
             return std::nullopt;
         }
@@ -148,11 +157,6 @@ public:
     }
 
 private:
-    static std::uint32_t Le32(const unsigned char* P) {
-        return std::uint32_t(P[0]) | std::uint32_t(P[1]) << 8 | std::uint32_t(P[2]) << 16 |
-               std::uint32_t(P[3]) << 24;
-    }
-
     const ByteSource& Src;
     std::uint64_t Root;
     std::uint64_t Lim;
@@ -169,10 +173,6 @@ const DirEntry* FindId(const std::vector<DirEntry>& List, std::uint32_t Id) {
 
 // ---------------------------------------------------------------------------
 // The version block
-
-std::uint16_t Le16At(const unsigned char* B, std::uint32_t Off) {
-    return static_cast<std::uint16_t>(B[Off] | B[Off + 1] << 8);
-}
 
 // One node of a version block: wLength, wValueLength, wType, a NUL-terminated
 // UTF-16 key, the value and the children, each DWORD-aligned from the start
@@ -196,7 +196,7 @@ std::optional<Node> ParseNode(const unsigned char* B, std::uint32_t Start,
     if (Start > ParentEnd || ParentEnd - Start < 6) {
         return std::nullopt;
     }
-    const std::uint32_t Length = Le16At(B, Start);
+    const std::uint32_t Length = Le16(B + Start);
     if (Length < 6) {
         return std::nullopt;
     }
@@ -204,7 +204,7 @@ std::optional<Node> ParseNode(const unsigned char* B, std::uint32_t Start,
     N.End = std::min(Start + Length, ParentEnd);
     N.Key = Start + 6;
     std::uint32_t P = N.Key;
-    while (P + 2 <= N.End && Le16At(B, P) != 0) {
+    while (P + 2 <= N.End && Le16(B + P) != 0) {
         P += 2;
     }
     if (P + 2 > N.End) {
@@ -212,8 +212,8 @@ std::optional<Node> ParseNode(const unsigned char* B, std::uint32_t Start,
     }
     N.KeyUnits = (P - N.Key) / 2;
     N.Value = static_cast<std::uint32_t>(Align4(P + 2));
-    N.ValueLength = Le16At(B, Start + 2);
-    N.Type = Le16At(B, Start + 4);
+    N.ValueLength = Le16(B + Start + 2);
+    N.Type = Le16(B + Start + 4);
     N.Children =
         static_cast<std::uint32_t>(Align4(N.Value + N.ValueLength * (N.Type == 1 ? 2u : 1u)));
     N.Next = static_cast<std::uint32_t>(Start + Align4(Length));
@@ -271,7 +271,7 @@ bool KeyMatches(const unsigned char* B, const Node& N, const std::vector<std::ui
         return false;
     }
     for (std::uint32_t I = 0; I < N.KeyUnits; ++I) {
-        if (FoldAscii(Le16At(B, N.Key + 2 * I)) != FoldAscii(Part[I])) {
+        if (FoldAscii(Le16(B + N.Key + 2 * I)) != FoldAscii(Part[I])) {
             return false;
         }
     }
@@ -601,7 +601,7 @@ bool QueryVersionValue(void* Buffer, const char* SubBlock, void** Value, unsigne
         return Fail();
     }
     auto* B = static_cast<unsigned char*>(Buffer);
-    const std::uint32_t Length = Le16At(B, 0);
+    const std::uint32_t Length = Le16(B + 0);
     if (Length < 6) {
         return Fail();
     }
@@ -663,14 +663,14 @@ bool QueryVersionValue(void* Buffer, const char* SubBlock, void** Value, unsigne
     std::uint32_t Q = N.Value;
     if (N.ValueLength > 0) {
         while (Q + 2 <= N.End) {
-            std::uint32_t Cp = Le16At(B, Q);
+            std::uint32_t Cp = Le16(B + Q);
             Q += 2;
             if (Cp == 0) {
                 NulFound = true;
                 break;
             }
             if (Cp >= 0xD800 && Cp < 0xDC00 && Q + 2 <= N.End) {
-                const std::uint32_t Low = Le16At(B, Q);
+                const std::uint32_t Low = Le16(B + Q);
                 if (Low >= 0xDC00 && Low < 0xE000) {
                     Cp = 0x10000 + ((Cp - 0xD800) << 10) + (Low - 0xDC00);
                     Q += 2;
