@@ -27,10 +27,12 @@ function(morvane_compile_version_resource res_out rc_file)
         message(FATAL_ERROR "llvm-rc (or llvm-rc-14) is needed to compile ${rc_file}")
     endif()
     get_filename_component(rc_abs "${rc_file}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
-    # /C 65001: the script is UTF-8, so "©" stays U+00A9.
+    # /C 65001: the script is UTF-8, so "©" stays U+00A9. "--" ends the
+    # options: llvm-rc reads any argument that starts with "/" as an option,
+    # so an absolute path such as /check/... would be taken for /C.
     add_custom_command(
         OUTPUT "${res_out}"
-        COMMAND "${MORVANE_LLVM_RC}" /C 65001 /FO "${res_out}" "${rc_abs}"
+        COMMAND "${MORVANE_LLVM_RC}" /C 65001 /FO "${res_out}" -- "${rc_abs}"
         DEPENDS "${rc_abs}"
         COMMENT "Compiling version resource ${rc_file}"
         VERBATIM)

@@ -38,7 +38,7 @@ echo 'int version_fixture_stub(void) { return 42; }' > "$out/work/stub.c"
 "$clang" --target=i686-pc-windows-msvc -c "$out/work/stub.c" -o "$out/work/stub_x86.obj"
 for script in tests/version/fixtures/*.rc; do
   name=$(basename "$script" .rc)
-  "$rc" /C 65001 /FO "$out/work/$name.res" "$script"
+  "$rc" /C 65001 /FO "$out/work/$name.res" -- "$script"
   "$out/res_extract" "$out/work/$name.res" "$out/seeds/$name.bin"
   (cd "$out/work" && "$lld_link" /nologo /dll /noentry /nodefaultlib /machine:x64 \
       /out:"../seeds/${name}_pe64.dll" stub_x64.obj "$name.res")
