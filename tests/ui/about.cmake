@@ -10,9 +10,7 @@ set_target_properties(about_fixture_marks PROPERTIES
   OUTPUT_NAME about_marks PREFIX "" SUFFIX ".so" LIBRARY_OUTPUT_DIRECTORY ${about_fixture_dir})
 morvane_embed_version_resource(about_fixture_marks ${CMAKE_CURRENT_LIST_DIR}/fixtures/about_marks.rc)
 
-add_executable(tst_about ${CMAKE_CURRENT_LIST_DIR}/tst_AboutForm.cpp ${CMAKE_CURRENT_LIST_DIR}/TestSupport.h)
-set_target_properties(tst_about PROPERTIES AUTOMOC ON)
-target_link_libraries(tst_about PRIVATE morvane_ui Qt6::Test)
+morvane_add_window_test(tst_about tst_AboutForm.cpp ui_about)
 target_compile_definitions(tst_about PRIVATE
   VERSION_FIXTURE_DIR="${PROJECT_BINARY_DIR}/tests/version/fixtures"
   ABOUT_FIXTURE_DIR="${about_fixture_dir}"
@@ -20,5 +18,3 @@ target_compile_definitions(tst_about PRIVATE
   MORVANE_VERSION_TEXT="${PROJECT_VERSION}")
 add_dependencies(tst_about version_fixtures about_fixture_marks morvane)
 morvane_embed_version_resource(tst_about "${MORVANE_VERSION_RC}")
-add_test(NAME ui_about COMMAND tst_about)
-set_tests_properties(ui_about PROPERTIES ENVIRONMENT "${MORVANE_TEST_ENV}")
