@@ -27,6 +27,8 @@ endif()
 set(app com.brelmont.Morvane)
 set(expected
   bin/morvane
+  share/man/man1/morvane.1.gz
+  share/man/man1/morvane-calc.1.gz
   share/applications/${app}.desktop
   share/metainfo/${app}.metainfo.xml
   share/icons/hicolor/scalable/apps/${app}.svg
