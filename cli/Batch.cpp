@@ -100,6 +100,13 @@ void TOutput::Flush() {
     Text.clear();
 }
 
+bool TOutput::Finish() {
+    Flush();
+    if (Lost)
+        Error("cannot write the results to standard output");
+    return !Lost;
+}
+
 void TOutput::Error(const std::string& Message) {
     Flush();
     const std::string Line = "morvane-calc: " + Message + "\n";
@@ -122,13 +129,20 @@ int RunBatch(TResultFormat Format, TOutput& Output) {
     };
 
     // Input is read in large blocks; each complete line is worked at once,
-    // and what is left of a line waits at the front for the next block.
+    // and what is left of a line waits at the front for the next block. No
+    // calculation is anywhere near the block's size: a line that fills it is
+    // reported and skipped to its end rather than held in ever more memory.
     std::vector<char> Buffer(std::size_t{1} << 20);
+    bool Skipping = false;
     std::size_t Held = 0;
     long LineNumber = 0;
     bool Failed = false;
     TAmountTexts Amounts;
 
+    const auto Fail = [&](const std::string& Message) {
+        Failed = true;
+        Output.Error("line " + std::to_string(LineNumber) + ": " + Message);
+    };
     const auto Work = [&](std::string_view Line) {
         ++LineNumber;
         if (!Line.empty() && Line.back() == '\r')
@@ -140,20 +154,22 @@ int RunBatch(TResultFormat Format, TOutput& Output) {
             RunLine(Line, Format, Today, Amounts, Output.Text);
         } catch (const TUsageError& E) {
             Output.Text.resize(Mark); // nothing of a failed line is written
-            Failed = true;
-            Output.Error("line " + std::to_string(LineNumber) + ": " + E.what());
+            Fail(E.what());
         } catch (const std::exception& E) {
             Output.Text.resize(Mark);
-            Failed = true;
-            Output.Error("line " + std::to_string(LineNumber) + ": " + ShownError(E.what()));
+            Fail(ShownError(E.what()));
         }
     };
 
     for (;;) {
         // Results so far go out before the program waits for more input.
         Output.Flush();
-        if (Held == Buffer.size())
-            Buffer.resize(Buffer.size() * 2); // a line longer than the buffer
+        if (Held == Buffer.size()) {
+            ++LineNumber;
+            Fail(LineForms);
+            Skipping = true;
+            Held = 0;
+        }
         const long Got = ReadSome(Buffer.data() + Held, Buffer.size() - Held);
         if (Got < 0) {
             Output.Error(std::string("cannot read standard input: ") + std::strerror(errno));
@@ -163,6 +179,13 @@ int RunBatch(TResultFormat Format, TOutput& Output) {
             break;
         const std::size_t Size = Held + static_cast<std::size_t>(Got);
         std::size_t Start = 0;
+        if (Skipping) {
+            const void* NewLine = std::memchr(Buffer.data(), '\n', Size);
+            if (!NewLine)
+                continue;
+            Start = static_cast<std::size_t>(static_cast<const char*>(NewLine) - Buffer.data()) + 1;
+            Skipping = false;
+        }
         for (;;) {
             const void* NewLine = std::memchr(Buffer.data() + Start, '\n', Size - Start);
             if (!NewLine)
@@ -177,8 +200,5 @@ int RunBatch(TResultFormat Format, TOutput& Output) {
     }
     if (Held > 0) // a last line without its line break
         Work(std::string_view(Buffer.data(), Held));
-    Output.Flush();
-    if (Output.Lost)
-        Output.Error("cannot write the results to standard output");
-    return Failed || Output.Lost ? 1 : 0;
+    return Output.Finish() && !Failed ? 0 : 1;
 }

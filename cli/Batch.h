@@ -22,6 +22,10 @@ public:
     // Lost (the text is dropped).
     void Flush();
 
+    // Flushes the results; when any write failed, says so on standard error
+    // and returns false.
+    bool Finish();
+
     // Flushes the results so far, then writes Message to standard error as
     // "morvane-calc: <Message>" and a line break.
     void Error(const std::string& Message);

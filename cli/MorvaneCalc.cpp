@@ -107,8 +107,7 @@ int Run(const QCommandLineParser& Parser, TOutput& Output) {
     } else {
         throw TUsageError("unknown command '" + Command + "'");
     }
-    Output.Flush();
-    return Output.Lost ? 1 : 0;
+    return Output.Finish() ? 0 : 1;
 }
 
 } // namespace
@@ -141,13 +140,11 @@ int main(int argc, char* argv[]) {
             throw TUsageError(Parser.errorText().toStdString());
         if (Parser.isSet(Help) || Parser.isSet(QStringLiteral("help-all"))) {
             Output.Text = Usage + ("\n" + Parser.helpText().section(u'\n', 1).toStdString());
-            Output.Flush();
-            return Output.Lost ? 1 : 0;
+            return Output.Finish() ? 0 : 1;
         }
         if (Parser.isSet(Version)) {
             PrintVersion(Output);
-            Output.Flush();
-            return Output.Lost ? 1 : 0;
+            return Output.Finish() ? 0 : 1;
         }
         return Run(Parser, Output);
     } catch (const TUsageError& E) {
