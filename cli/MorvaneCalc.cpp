@@ -120,13 +120,19 @@ int main(int argc, char* argv[]) {
 
     QCommandLineParser Parser;
     Parser.setApplicationDescription(QString::fromUtf8(Description));
-    const QCommandLineOption Help = Parser.addHelpOption();
-    const QCommandLineOption Version = Parser.addVersionOption();
-    for (const char* Name : AmountOptions)
+    const QCommandLineOption Help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help."));
+    const QCommandLineOption Version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and copyright."));
+    Parser.addOption(Help);
+    Parser.addOption(Version);
+    for (const char* Name : AmountOptions) {
+        QString Unit = QLatin1String(Name);
+        Unit[0] = Unit[0].toUpper();
         Parser.addOption({QLatin1String(Name),
-                          QStringLiteral("Amount of %1 to add (negative to take away).")
-                              .arg(QLatin1String(Name)),
+                          Unit + QStringLiteral(" to add (negative to take away)."),
                           QStringLiteral("N")});
+    }
     Parser.addOption({QStringLiteral("iso"), QStringLiteral("Write a new date as YYYY-MM-DD.")});
     Parser.addOption(
         {QStringLiteral("json"), QStringLiteral("Write each result as one JSON object.")});
@@ -138,7 +144,7 @@ int main(int argc, char* argv[]) {
     try {
         if (!Parser.parse(QCoreApplication::arguments()))
             throw TUsageError(Parser.errorText().toStdString());
-        if (Parser.isSet(Help) || Parser.isSet(QStringLiteral("help-all"))) {
+        if (Parser.isSet(Help)) {
             Output.Text = Usage + ("\n" + Parser.helpText().section(u'\n', 1).toStdString());
             return Output.Finish() ? 0 : 1;
         }
