@@ -9,6 +9,8 @@ packages=(
   g++ cmake ninja-build pkg-config git
   # date core tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev libhowardhinnant-date-dev
+  # the peer of morvane-calc's batch benchmark (bench/calc-throughput.sh)
+  dateutils
   # version resource, fixtures and the fuzzer
   clang lld llvm libclang-rt-14-dev
   # the program
