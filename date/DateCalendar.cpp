@@ -84,9 +84,8 @@ TDateTime CurrentDateTime() {
     if (Millis < 0) {
         Millis += 1000;
     }
-    const double MsOfDay =
-        ((Local.tm_hour * 60.0 + Local.tm_min) * 60.0 + Local.tm_sec) * 1000.0 +
-        static_cast<double>(Millis);
+    const double MsOfDay = ((Local.tm_hour * 60.0 + Local.tm_min) * 60.0 + Local.tm_sec) * 1000.0 +
+                           static_cast<double>(Millis);
     return MakeDate(Local.tm_year + std::int64_t{1900}, Local.tm_mon + 1, Local.tm_mday) +
            MsOfDay / 86400000.0;
 }
