@@ -74,11 +74,11 @@ long double FractionOfAmount(long double Amount) {
 // A - B, saturated at the 64-bit limits (the whole parts of far-out dates may
 // be those limits themselves).
 std::int64_t DayDifference(std::int64_t A, std::int64_t B) {
-    std::int64_t Result = 0;
-    if (__builtin_sub_overflow(A, B, &Result)) {
+    // The bounds are computed where they cannot overflow themselves.
+    if (B < 0 ? A > kInt64Max + B : A < kInt64Min + B) {
         return A > B ? kInt64Max : kInt64Min;
     }
-    return Result;
+    return A - B;
 }
 
 // A count as a 32-bit integer, saturated at the 32-bit limits rather than
