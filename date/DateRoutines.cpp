@@ -74,11 +74,11 @@ long double FractionOfAmount(long double Amount) {
 // A - B, saturated at the 64-bit limits (the whole parts of far-out dates may
 // be those limits themselves).
 std::int64_t DayDifference(std::int64_t A, std::int64_t B) {
-    std::int64_t Result = 0;
-    if (__builtin_sub_overflow(A, B, &Result)) {
+    // The bounds are computed where they cannot overflow themselves.
+    if (B < 0 ? A > kInt64Max + B : A < kInt64Min + B) {
         return A > B ? kInt64Max : kInt64Min;
     }
-    return Result;
+    return A - B;
 }
 
 // A count as a 32-bit integer, saturated at the 32-bit limits rather than
@@ -189,7 +189,7 @@ TDateTime AddWeekdays(TDateTime ADate, std::int64_t N) {
     // |N| in unsigned arithmetic, so that N = INT64_MIN has a magnitude too.
     const std::uint64_t Magnitude =
         Forward ? static_cast<std::uint64_t>(N) : 0 - static_cast<std::uint64_t>(N);
-    const std::uint64_t Weeks = (Magnitude - 1) / 5;  // [0, 2^63 / 5]
+    const std::uint64_t Weeks = (Magnitude - 1) / 5;        // [0, 2^63 / 5]
     const std::uint64_t FirstSteps = Magnitude - 5 * Weeks; // [1, 5]
     const std::int64_t FirstDays =
         kWeekdayStepDays.Days[Forward ? 1 : 0][WeekdayOf(ADate) - 1][FirstSteps - 1];

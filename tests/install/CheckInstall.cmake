@@ -9,6 +9,7 @@
 #   - desktop-file-validate accepts the installed desktop entry.
 # Every problem found is listed; the script fails if there is any.
 cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/VersionStrings.cmake)
 
 set(problems)
 macro(problem text)
@@ -40,29 +41,8 @@ foreach(f IN LISTS expected)
   endif()
 endforeach()
 
-# The expected strings, from the version script: each VALUE "Key", "Text"
-# of the string table, looked up in the order the reader uses. A key the
-# script doesn't have yields nothing.
-file(STRINGS "${VERSION_RC}" value_lines ENCODING UTF-8
-     REGEX "^[ \t]*VALUE[ \t]+\"[A-Za-z]+\"[ \t]*,[ \t]*\"")
-set(reader_keys CompanyName FileDescription FileVersion InternalName LegalCopyright
-                LegalTradeMarks OriginalFilename ProductName ProductVersion Comments Release)
-set(want "")
-foreach(key IN LISTS reader_keys)
-  string(TOLOWER "${key}" lkey)
-  foreach(line IN LISTS value_lines)
-    if(line MATCHES "^[ \t]*VALUE[ \t]+\"([A-Za-z]+)\"[ \t]*,[ \t]*\"(.*)\"[ \t]*$")
-      set(text "${CMAKE_MATCH_2}")
-      string(TOLOWER "${CMAKE_MATCH_1}" lname)
-      if(lname STREQUAL lkey)
-        if(text STREQUAL "")
-          set(text "(unknown)")
-        endif()
-        string(APPEND want "${text}\n")
-      endif()
-    endif()
-  endforeach()
-endforeach()
+# The expected strings, from the version script, in the reader's key order.
+morvane_version_strings(want "${VERSION_RC}")
 if(want STREQUAL "")
   problem("no version strings found in ${VERSION_RC}")
 endif()
