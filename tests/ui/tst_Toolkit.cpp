@@ -1,4 +1,4 @@
-// The thin layer over Qt: the error guard and its text rule, the locale
+// The thin layer over Qt: the error guard, its text rule and its box, the locale
 // settings and pattern translation, the date picker's change events and the
 // spin button's stepping.
 #include "DatePicker.h"
@@ -10,7 +10,9 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QSignalSpy>
+#include <QTextEdit>
 #include <QToolButton>
 
 namespace {
@@ -75,6 +77,30 @@ private slots:
         QCOMPARE(Errors.Entries.size(), 1);
         QCOMPARE(Errors.Entries[0].Caption, QStringLiteral("Title"));
         QCOMPARE(Errors.Entries[0].Text, Shown);
+    }
+
+    // The error box shows a message exactly as raised, as plain text, and
+    // keeps a long one inside the box.
+    void errorBox_data() {
+        QTest::addColumn<QString>("Message");
+        QTest::newRow("markup is shown, not read") << "'<b>bold</b>' is not a valid integer value.";
+        QTest::newRow("a 300-character word wraps inside the box")
+            << "'" + QString(300, u'7') + "' is not a valid integer value.";
+    }
+
+    void errorBox() {
+        QFETCH(QString, Message);
+        const QString Title = QString::fromUtf8(MorvaneTitle);
+        const auto Box = CreateErrorBox(Title, Message);
+        Box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Box.get()));
+        const auto* Shown = Box->findChild<QTextEdit*>(QStringLiteral("txtMessage"));
+        QVERIFY(Shown && Shown->isVisible());
+        QCOMPARE(Shown->toPlainText(), Message);
+        // Every line within the view, the view within the box.
+        QVERIFY(Shown->document()->idealWidth() <= Shown->viewport()->width());
+        QVERIFY(Shown->document()->size().height() <= Shown->viewport()->height());
+        QVERIFY(Box->rect().contains(Shown->geometry()));
     }
 
     // An error in a change event raised inside another handler is shown by
