@@ -1,10 +1,13 @@
 #include "ErrorGuard.h"
 
+#include "FormScaling.h"
+
 #include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSpacerItem>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QWidget>
@@ -79,6 +82,11 @@ std::unique_ptr<QMessageBox> CreateErrorBox(const QString& Caption, const QStrin
         return Box; // a box laid out otherwise: its own label shows the text
     Label->hide();
     Grid->setAlignment(Shown, Qt::AlignLeft | Qt::AlignTop);
+    // A row of its own across the box holds it wide enough for the title.
+    const QMargins Margins = Grid->contentsMargins() + Box->contentsMargins();
+    const int Room = TitleBarWidth(Box.get(), Caption) - Margins.left() - Margins.right();
+    Grid->addItem(new QSpacerItem(Room, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  Grid->rowCount(), 0, 1, Grid->columnCount());
     return Box;
 }
 

@@ -25,7 +25,8 @@ using TErrorDisplay = std::function<void(const QString& Caption, const QString& 
 // The default display's box, not yet shown: Text exactly as given, as plain
 // text (no markup is read), wrapped inside the box when it is long, within a
 // word too when that word is wider than the box may grow; Caption as its
-// title; stop icon, one OK button, modal to the whole application.
+// title, which the box is wide enough to show in full (TitleBarWidth); stop
+// icon, one OK button, modal to the whole application.
 std::unique_ptr<QMessageBox> CreateErrorBox(const QString& Caption, const QString& Text,
                                             QWidget* Parent = nullptr);
 

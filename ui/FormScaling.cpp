@@ -1,6 +1,7 @@
 #include "FormScaling.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDateTimeEdit>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -13,6 +14,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionSpinBox>
+#include <QStyleOptionTitleBar>
 #include <QWidget>
 
 #include <algorithm>
@@ -140,6 +142,26 @@ void ScaleFormGeometry(QWidget* Form, double Scale) {
         W->setGeometry(Left, Top, S(G.x() + G.width()) - Left, S(G.y() + G.height()) - Top);
     }
     Form->setFixedSize(S(Form->width()), S(Form->height()));
+}
+
+int TitleBarWidth(const QWidget* Window, const QString& Title) {
+    QFont Font = QApplication::font("QMdiSubWindowTitleBar");
+    Font.setBold(true);
+    const QFontMetrics Metrics(Font);
+    QStyleOptionTitleBar Opt;
+    Opt.initFrom(Window);
+    Opt.text = Title;
+    Opt.icon = Window->windowIcon();
+    Opt.titleBarFlags = Window->windowFlags() | Qt::WindowSystemMenuHint |
+                        Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+    Opt.subControls = QStyle::SC_All;
+    constexpr int Wide = 1000; // room enough for every button
+    Opt.rect =
+        QRect(0, 0, Wide, Window->style()->pixelMetric(QStyle::PM_TitleBarHeight, &Opt, Window));
+    const QRect Label = Window->style()->subControlRect(QStyle::CC_TitleBar, &Opt,
+                                                        QStyle::SC_TitleBarLabel, Window);
+    return Metrics.horizontalAdvance(Title) + 2 * Metrics.averageCharWidth() +
+           (Wide - Label.width());
 }
 
 void CentreWindow(QWidget* Window, const QWidget* Over) {

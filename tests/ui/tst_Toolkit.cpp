@@ -2,6 +2,7 @@
 // settings and pattern translation, the date picker's change events and the
 // spin button's stepping.
 #include "DatePicker.h"
+#include "FormScaling.h"
 #include "LocaleSettings.h"
 #include "TestSupport.h"
 #include "UpDown.h"
@@ -79,13 +80,15 @@ private slots:
         QCOMPARE(Errors.Entries[0].Text, Shown);
     }
 
-    // The error box shows a message exactly as raised, as plain text, and
-    // keeps a long one inside the box.
+    // The error box shows a message exactly as raised, as plain text, keeps
+    // a long one inside the box, and is wide enough for its title.
     void errorBox_data() {
         QTest::addColumn<QString>("Message");
         QTest::newRow("markup is shown, not read") << "'<b>bold</b>' is not a valid integer value.";
         QTest::newRow("a 300-character word wraps inside the box")
             << "'" + QString(300, u'7') + "' is not a valid integer value.";
+        QTest::newRow("a short message in a box as wide as its title")
+            << "'-' is not a valid integer value.";
     }
 
     void errorBox() {
@@ -101,6 +104,8 @@ private slots:
         QVERIFY(Shown->document()->idealWidth() <= Shown->viewport()->width());
         QVERIFY(Shown->document()->size().height() <= Shown->viewport()->height());
         QVERIFY(Box->rect().contains(Shown->geometry()));
+        QVERIFY2(Box->width() >= TitleBarWidth(Box.get(), Title),
+                 qPrintable(QString::number(Box->width())));
     }
 
     // An error in a change event raised inside another handler is shown by
