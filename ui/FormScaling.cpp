@@ -79,8 +79,8 @@ int DateFieldWidth(const QDateTimeEdit* D) {
     return Longest + (D->width() - Field.width()) + 2 * 2 + 1;
 }
 
-// The widest amount or count an edit shows in practice.
-constexpr const char* WidestNumber = "-32768";
+// The widest amount every edit must show: the spin buttons' lowest.
+constexpr const char* WidestAmount = "-32768";
 
 } // namespace
 
@@ -114,7 +114,19 @@ QFont FormFont() {
     return F;
 }
 
-double FormScale(const QWidget* Form) {
+int NumberWidth(const QFontMetrics& Metrics, const QString& Number) {
+    QChar Widest = u'0';
+    for (char16_t D = u'1'; D <= u'9'; ++D)
+        if (Metrics.horizontalAdvance(QChar(D)) > Metrics.horizontalAdvance(Widest))
+            Widest = QChar(D);
+    QString Drawn = Number;
+    for (QChar& C : Drawn)
+        if (C.isDigit())
+            C = Widest;
+    return std::max(Metrics.horizontalAdvance(Number), Metrics.horizontalAdvance(Drawn));
+}
+
+double FormScale(const QWidget* Form, const TWidestNumbers& Widest) {
     double Scale = std::max(1.0, QFontMetrics(Form->font()).height() / DesignTextHeight);
     for (const QWidget* W : DesignedControls(Form)) {
         int Needed = 0;
@@ -125,7 +137,8 @@ double FormScale(const QWidget* Form) {
         else if (const auto* D = qobject_cast<const QDateTimeEdit*>(W))
             Needed = DateFieldWidth(D);
         else if (const auto* E = qobject_cast<const QLineEdit*>(W))
-            Needed = E->fontMetrics().horizontalAdvance(QString::fromLatin1(WidestNumber)) +
+            Needed = std::max(NumberWidth(E->fontMetrics(), QString::fromLatin1(WidestAmount)),
+                              NumberWidth(E->fontMetrics(), Widest.value(E))) +
                      LineEditExtra(E);
         if (Needed > 0 && W->width() > 0)
             Scale = std::max(Scale, double(Needed) / W->width());

@@ -66,12 +66,18 @@ TfrmMainForm::TfrmMainForm(QWidget* Parent)
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     PaintFormFace(this);
 
-    ScaleFormGeometry(this, FormScale(this));
-
     FAmountEdits = {ui->txtNoDays,       ui->txtNoWeekdays, ui->txtNoWeeks,
                     ui->txtNoFortnights, ui->txtNoMonths,   ui->txtNoYears};
     FResultEdits = {ui->txtDays,       ui->txtWeekdays, ui->txtWeeks,
                     ui->txtFortnights, ui->txtMonths,   ui->txtYears};
+    // The result fields show every count the pickers' range can give; the
+    // widest is the days from the last date back to the first.
+    const QString WidestCount = QString::fromStdString(IntToText(DateUnitsBetween(
+        dkDays, DayNumberOf(TDatePicker::MaxDate()), DayNumberOf(TDatePicker::MinDate()))));
+    TWidestNumbers Widest;
+    for (QLineEdit* E : FResultEdits)
+        Widest.insert(E, WidestCount);
+    ScaleFormGeometry(this, FormScale(this, Widest));
     const std::array<TUpDown*, 6> Spins = {ui->UpDown1, ui->UpDown2, ui->UpDown3,
                                            ui->UpDown4, ui->UpDown5, ui->UpDown6};
     for (std::size_t I = 0; I < Spins.size(); ++I)

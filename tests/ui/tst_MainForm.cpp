@@ -758,6 +758,19 @@ private slots:
             QVERIFY2(FM.horizontalAdvance(QStringLiteral("-32768")) <= TextRoom(E),
                      qPrintable(E->objectName()));
         }
+        // The counts run to "-3615899" (31 December 9999 back to 1 January
+        // 100): every seven-digit count fits the result fields.
+        QStringList Counts{QStringLiteral("-3615899")};
+        for (char16_t D = u'0'; D <= u'9'; ++D)
+            Counts += u'-' + QString(7, QChar(D));
+        for (const char* N :
+             {"txtDays", "txtWeekdays", "txtWeeks", "txtFortnights", "txtMonths", "txtYears"})
+            for (const QString& Count : Counts)
+                QVERIFY2(FM.horizontalAdvance(Count) <= TextRoom(Edit(N)),
+                         qPrintable(QStringLiteral("%1: %2 (%3 > %4)")
+                                        .arg(N, Count)
+                                        .arg(FM.horizontalAdvance(Count))
+                                        .arg(TextRoom(Edit(N)))));
         QComboBox* Calc = Control<QComboBox>("cmbCalc");
         QStyleOptionComboBox Opt;
         Opt.initFrom(Calc);
