@@ -14,6 +14,7 @@
 #include <QScopeGuard>
 
 #include <algorithm>
+#include <utility>
 
 TfrmMainForm* frmMainForm = nullptr;
 
@@ -105,15 +106,21 @@ TfrmMainForm::TfrmMainForm(QWidget* Parent)
     // activated: only a selection by the user, never one made by the program.
     connect(ui->cmbCalc, &QComboBox::activated, this,
             GuardedHandler(this, &TfrmMainForm::cmbCalcChange));
-    for (QLineEdit* E : FAmountEdits) {
+    for (std::size_t K = 0; K < FAmountEdits.size(); ++K) {
+        QLineEdit* E = FAmountEdits[K];
         // Only typed keys (and the edit's own paste) reach these edits:
         // input-method text (dead keys, compose) and dropped text would pass
         // the key filter by.
         E->setAttribute(Qt::WA_InputMethodEnabled, false);
         E->setAcceptDrops(false);
         E->installEventFilter(this);
-        connect(E, &QLineEdit::textChanged, this,
-                GuardedHandler(this, &TfrmMainForm::txtNoDaysChange));
+        // The edit also reports a text put back as it was (a selected "5"
+        // typed over with "5"); only a text that differs is a change.
+        FAmountTexts[K] = E->text();
+        connect(E, &QLineEdit::textChanged, this, [this, K](const QString& Text) {
+            if (Text != std::exchange(FAmountTexts[K], Text))
+                Guarded([this] { txtNoDaysChange(); });
+        });
     }
     connect(ui->cmdReset, &QPushButton::clicked, this,
             GuardedHandler(this, &TfrmMainForm::cmdResetClick));

@@ -297,41 +297,49 @@ private slots:
         QTest::addColumn<QString>("Initial");
         QTest::addColumn<TKeyStrokes>("Keys");
         QTest::addColumn<QString>("Expected");
-        QTest::newRow("digits and minus are typed") << "" << TypedText("-12") << "-12";
-        QTest::newRow("a letter is discarded") << "7" << TypedText("a") << "7";
-        QTest::newRow("a space is discarded") << "7" << TypedText(" ") << "7";
-        QTest::newRow("a plus is discarded") << "7" << TypedText("+") << "7";
-        QTest::newRow("minus after a digit is typed") << "5" << TypedText("-") << "5-";
-        QTest::newRow("backspace deletes") << "123" << TKeyStrokes{Backspace} << "12";
+        QTest::addColumn<int>("Changes"); // change events the keys raise
+        QTest::newRow("digits and minus are typed") << "" << TypedText("-12") << "-12" << 3;
+        QTest::newRow("a letter is discarded") << "7" << TypedText("a") << "7" << 0;
+        QTest::newRow("a space is discarded") << "7" << TypedText(" ") << "7" << 0;
+        QTest::newRow("a plus is discarded") << "7" << TypedText("+") << "7" << 0;
+        QTest::newRow("minus after a digit is typed") << "5" << TypedText("-") << "5-" << 1;
+        QTest::newRow("backspace deletes") << "123" << TKeyStrokes{Backspace} << "12" << 1;
         QTest::newRow("arrow keys move the caret")
-            << "12" << TKeyStrokes{Left, Typed('9')} << "192";
+            << "12" << TKeyStrokes{Left, Typed('9')} << "192" << 1;
+        QTest::newRow("a digit typed over the same digit changes nothing")
+            << "5" << TKeyStrokes{SelectToStart, Typed('5')} << "5" << 0;
         QTest::newRow("ctrl+x cuts nothing")
-            << "123" << TKeyStrokes{SelectToStart, Ctrl('x')} << "123";
+            << "123" << TKeyStrokes{SelectToStart, Ctrl('x')} << "123" << 0;
         QTest::newRow("ctrl+v pastes nothing")
-            << "123" << TKeyStrokes{SelectToStart, Ctrl('v')} << "123";
+            << "123" << TKeyStrokes{SelectToStart, Ctrl('v')} << "123" << 0;
         QTest::newRow("ctrl+z undoes nothing")
-            << "12" << TKeyStrokes{Typed('3'), Ctrl('z')} << "123";
+            << "12" << TKeyStrokes{Typed('3'), Ctrl('z')} << "123" << 1;
         QTest::newRow("alt with a letter types nothing")
-            << "7" << TKeyStrokes{{Qt::Key_X, Qt::AltModifier, QStringLiteral("x")}} << "7";
+            << "7" << TKeyStrokes{{Qt::Key_X, Qt::AltModifier, QStringLiteral("x")}} << "7" << 0;
         QTest::newRow("meta with a letter types nothing")
-            << "7" << TKeyStrokes{{Qt::Key_Q, Qt::MetaModifier, QStringLiteral("q")}} << "7";
+            << "7" << TKeyStrokes{{Qt::Key_Q, Qt::MetaModifier, QStringLiteral("q")}} << "7" << 0;
         QTest::newRow("shift+insert pastes unfiltered")
-            << "123" << TKeyStrokes{SelectToStart, ShiftInsert} << "4x";
+            << "123" << TKeyStrokes{SelectToStart, ShiftInsert} << "4x" << 1;
     }
 
     void keyFilter() {
         QFETCH(QString, Initial);
         QFETCH(TKeyStrokes, Keys);
         QFETCH(QString, Expected);
+        QFETCH(int, Changes);
         ChooseMode(1);
         QApplication::clipboard()->setText(QStringLiteral("4x"));
         QLineEdit* Days = Amount(0);
         Days->setText(Initial);
+        // With Weekdays no number, every change event shows one error.
+        Amount(1)->setText(QStringLiteral("-"));
+        Errors->Entries.clear();
         Days->setFocus(Qt::MouseFocusReason);
         Days->end(false);
         for (const TKeyStroke& K : Keys)
             Press(Days, K);
         QCOMPARE(Days->text(), Expected);
+        QCOMPARE(Errors->Entries.size(), Changes);
         // Ctrl+C on a selection copies nothing either.
         QApplication::clipboard()->setText(QStringLiteral("kept"));
         Days->selectAll();
