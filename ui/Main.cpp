@@ -11,9 +11,11 @@
 #include <QDialog>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QScopeGuard>
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 TfrmMainForm* frmMainForm = nullptr;
@@ -48,6 +50,16 @@ QChar TypedCharacter(const QKeyEvent* Key) {
 
 bool IsEnter(const QKeyEvent* Key) {
     return Key->key() == Qt::Key_Return || Key->key() == Qt::Key_Enter;
+}
+
+// Shows Edit's own context menu at At without the shortcuts it lists: the
+// amount edits' key filter discards Ctrl+Z, Ctrl+X, Ctrl+C, Ctrl+V and the
+// rest as control characters, so only the menu's entries themselves work.
+void ShowAmountMenu(QLineEdit* Edit, QPoint At) {
+    const std::unique_ptr<QMenu> Menu(Edit->createStandardContextMenu());
+    for (QAction* A : Menu->actions())
+        A->setText(A->text().section(u'\t', 0, 0));
+    Menu->exec(At);
 }
 
 void PaintButtonFace(QWidget* W) {
@@ -264,6 +276,13 @@ void TfrmMainForm::keyPressEvent(QKeyEvent* Event) {
 }
 
 bool TfrmMainForm::eventFilter(QObject* Watched, QEvent* Event) {
+    if (Event->type() == QEvent::ContextMenu) {
+        auto* Edit = qobject_cast<QLineEdit*>(Watched);
+        if (Edit && std::ranges::find(FAmountEdits, Edit) != FAmountEdits.end()) {
+            ShowAmountMenu(Edit, static_cast<QContextMenuEvent*>(Event)->globalPos());
+            return true;
+        }
+    }
     if (Event->type() == QEvent::InputMethod) {
         // Text an input method commits (a dead key and a letter, say) goes
         // through the same key filter as typed characters.

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -19,6 +20,7 @@
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -370,6 +372,30 @@ private slots:
         QApplication::sendEvent(Days, &Drop);
         QCOMPARE(Days->text(), QStringLiteral("7"));
         QVERIFY(Errors->Entries.isEmpty());
+    }
+
+    // The amount edits' context menu lists no shortcut: the key filter
+    // discards them all. Its entries, Paste among them, stay.
+    void amountMenuListsNoShortcuts() {
+        ChooseMode(1);
+        QApplication::clipboard()->setText(QStringLiteral("12"));
+        QLineEdit* Days = Amount(0);
+        QStringList Entries;
+        QTimer::singleShot(0, Days, [&Entries] {
+            auto* Menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!Menu)
+                return;
+            for (QAction* A : Menu->actions())
+                if (!A->isSeparator())
+                    Entries += A->text();
+            Menu->close();
+        });
+        const QPoint At(4, Days->height() / 2);
+        QContextMenuEvent Open(QContextMenuEvent::Keyboard, At, Days->mapToGlobal(At));
+        QApplication::sendEvent(Days, &Open);
+        QVERIFY(Entries.contains(QStringLiteral("&Paste")));
+        for (const QString& E : Entries)
+            QVERIFY2(!E.contains(u'\t'), qPrintable(E));
     }
 
     void reset_data() {
