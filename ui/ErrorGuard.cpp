@@ -78,8 +78,13 @@ std::unique_ptr<QMessageBox> CreateErrorBox(const QString& Caption, const QStrin
     Shown->setFixedSize(Width, static_cast<int>(std::ceil(Layout.size().height())));
     auto* Grid = qobject_cast<QGridLayout*>(Box->layout());
     QLabel* Label = Box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-    if (!Grid || !Label || !Grid->replaceWidget(Label, Shown))
-        return Box; // a box laid out otherwise: its own label shows the text
+    // The layout hands back the label's item, which is ours to delete.
+    const std::unique_ptr<QLayoutItem> LabelItem(Grid && Label ? Grid->replaceWidget(Label, Shown)
+                                                               : nullptr);
+    if (!LabelItem) {
+        delete Shown; // a box laid out otherwise: its own label shows the text
+        return Box;
+    }
     Label->hide();
     Grid->setAlignment(Shown, Qt::AlignLeft | Qt::AlignTop);
     // A row of its own across the box holds it wide enough for the title.
