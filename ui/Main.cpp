@@ -148,6 +148,11 @@ TfrmMainForm::TfrmMainForm(QWidget* Parent)
 TfrmMainForm::~TfrmMainForm() {
     if (frmMainForm == this)
         frmMainForm = nullptr;
+    // The controls outlive this part of the window by a moment, and may
+    // still signal as they go (a date picker takes its typed digits when it
+    // loses the focus): no handler may run then.
+    for (QObject* Control : findChildren<QObject*>())
+        disconnect(Control, nullptr, this, nullptr);
 }
 
 void TfrmMainForm::SetAboutWindow(QDialog* About) {

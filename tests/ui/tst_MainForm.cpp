@@ -525,6 +525,16 @@ private slots:
         QCOMPARE(Edit("txtDays")->text(), QStringLiteral("1"));
     }
 
+    // The window destroyed while digits wait in a picker (the event loop
+    // ended by the session, say): the picker takes them as it loses the
+    // focus, and no handler runs on the window going away.
+    void destroyedWhileTypingADate() {
+        QVERIFY(GoToField(StartPicker(), QDateTimeEdit::YearSection));
+        QTest::keyClicks(StartPicker(), QStringLiteral("201"));
+        delete Form.data();
+        QVERIFY(Errors->Entries.isEmpty());
+    }
+
     void calendarPopupDayClick() {
         TDatePicker* End = EndPicker();
         StartPicker()->SetDate(Day(2004, 1, 2));
