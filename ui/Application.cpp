@@ -14,7 +14,24 @@
 #include <memory>
 #include <typeinfo>
 
-TApplication::TApplication(int& Argc, char** Argv) : QApplication(Argc, Argv) {
+namespace {
+
+// The command line the toolkit sees, which must outlive the application
+// object: the program name alone.
+int ToolkitArgc = 1;
+char ProgramName[] = "morvane";
+char* ToolkitArgv[] = {ProgramName, nullptr};
+
+int& ProgramNameOnly(int Argc, char** Argv) {
+    if (Argc > 0 && Argv && Argv[0])
+        ToolkitArgv[0] = Argv[0];
+    return ToolkitArgc;
+}
+
+} // namespace
+
+TApplication::TApplication(int Argc, char** Argv)
+    : QApplication(ProgramNameOnly(Argc, Argv), ToolkitArgv) {
     setQuitOnLastWindowClosed(true);
     setWindowIcon(ApplicationIcon()); // every window's title-bar icon
 }

@@ -12,7 +12,11 @@ class TApplication : public QApplication {
     Q_OBJECT
 
 public:
-    TApplication(int& Argc, char** Argv);
+    // The program reads no command-line arguments, and the toolkit is given
+    // none either: only the program name (Argv[0]), so options such as
+    // -reverse, -style or -stylesheet change nothing. The platform's
+    // environment variables (QT_QPA_PLATFORM, say) still apply.
+    TApplication(int Argc, char** Argv);
 
     bool notify(QObject* Receiver, QEvent* Event) override;
 

@@ -8,7 +8,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QStyleOptionComboBox>
+#include <QValidator>
 #include <algorithm>
 
 TDateTime DayNumberOf(QDate Date) {
@@ -34,10 +36,15 @@ TDatePicker::TDatePicker(QWidget* Parent) : QDateEdit(Parent) {
     ApplyLongDateFormat();
     // The field shows the picker's own (hand-point) cursor, not the text beam.
     lineEdit()->unsetCursor();
-    // Every change of the date the user makes comes through dateChanged,
-    // once per change; the ones the program makes are filtered out here.
-    connect(this, &QDateEdit::dateChanged, this, [this] {
-        if (!FSettingDate)
+    // A click into the field ends any typing first (see eventFilter).
+    lineEdit()->installEventFilter(this);
+    // Every change of the date the user makes comes through dateChanged;
+    // the ones the program makes are filtered out here, and so are the
+    // reports of a date that did not change (Enter makes one).
+    FReported = date();
+    connect(this, &QDateEdit::dateChanged, this, [this](QDate Shown) {
+        const bool Changed = Shown != std::exchange(FReported, Shown);
+        if (Changed && !FSettingDate)
             emit Change();
     });
 }
@@ -47,6 +54,7 @@ TDateTime TDatePicker::Date() const {
 }
 
 void TDatePicker::SetDate(TDateTime D) {
+    EndTyping(false);
     FSettingDate = true;
     setDate(DateOfDayNumber(D));
     FSettingDate = false;
@@ -56,6 +64,7 @@ void TDatePicker::SetDate(TDateTime D) {
 // can jump to another week (Up on the 31st gave the 25th); this one moves
 // exactly the field under the caret.
 void TDatePicker::stepBy(int Steps) {
+    EndTyping();
     const QDate D = date();
     const Section Field = CurrentField();
     QDate Next;
@@ -89,25 +98,49 @@ void TDatePicker::MoveTo(QDate Next) {
 
 namespace {
 
-// The fields of a display format, in order, as their pattern letters ("dddd",
-// "d", "MMMM", "yyyy"). Quoted text is not a field.
-QStringList FormatFields(const QString& Format) {
+// A field of a display format: its pattern letters ("dddd", "d", "MMMM",
+// "yyyy") and the literal text that follows it up to the next field.
+struct TFormatField {
+    QString Pattern;
+    QString After;
+};
+
+// The fields of a display format, in order. Quoted text is literal text.
+QList<TFormatField> FormatFields(const QString& Format) {
     static const QString FieldLetters = QStringLiteral("dMyhHmszapAPt");
-    QStringList Result;
+    QList<TFormatField> Result;
+    auto AddLiteral = [&Result](QChar C) {
+        if (!Result.isEmpty())
+            Result.last().After += C;
+    };
     for (qsizetype I = 0; I < Format.size();) {
         const QChar C = Format[I];
         if (C == u'\'') {
-            const qsizetype Close = Format.indexOf(u'\'', I + 1);
-            if (Close < 0)
-                break;
-            I = Close + 1;
+            // Quoted text; '' inside or outside quotes is one quote.
+            if (I + 1 < Format.size() && Format[I + 1] == u'\'') {
+                AddLiteral(C);
+                I += 2;
+                continue;
+            }
+            for (++I; I < Format.size(); ++I) {
+                if (Format[I] == u'\'') {
+                    if (I + 1 < Format.size() && Format[I + 1] == u'\'') {
+                        AddLiteral(Format[I++]);
+                        continue;
+                    }
+                    break;
+                }
+                AddLiteral(Format[I]);
+            }
+            ++I;
         } else if (FieldLetters.contains(C)) {
             qsizetype End = I;
             while (End < Format.size() && Format[End] == C)
                 ++End;
-            Result.append(Format.mid(I, End - I));
+            Result.append({Format.mid(I, End - I), QString()});
             I = End;
         } else {
+            AddLiteral(C);
             ++I;
         }
     }
@@ -117,7 +150,7 @@ QStringList FormatFields(const QString& Format) {
 } // namespace
 
 bool TDatePicker::InWeekdayField() const {
-    return FormatFields(displayFormat()).value(currentSectionIndex()).startsWith(u"ddd");
+    return FormatFields(displayFormat()).value(currentSectionIndex()).Pattern.startsWith(u"ddd");
 }
 
 QDateTimeEdit::Section TDatePicker::CurrentField() const {
@@ -126,24 +159,45 @@ QDateTimeEdit::Section TDatePicker::CurrentField() const {
 }
 
 void TDatePicker::SelectField(int Index) {
-    const QStringList Fields = FormatFields(displayFormat());
+    const QList<TFormatField> Fields = FormatFields(displayFormat());
     if (Fields.isEmpty())
         return;
     Index = std::clamp(Index, 0, static_cast<int>(Fields.size()) - 1);
     setCurrentSectionIndex(Index); // the caret at the start of the field
     const int Start = lineEdit()->cursorPosition();
-    const qsizetype Length = locale().toString(date(), Fields[Index]).size();
+    const qsizetype Length = locale().toString(date(), Fields[Index].Pattern).size();
     lineEdit()->setSelection(Start, static_cast<int>(Length));
 }
 
 namespace {
 
-// The first of Count names (numbered from 1) that starts with Prefix, or 0.
-template <class NameOf> int FindByPrefix(const QString& Prefix, int Count, NameOf Name) {
-    for (int I = 1; I <= Count; ++I)
+// The first of Count names (numbered from 1) after From, going round, that
+// starts with Prefix; 0 when none does. From 0 finds the first.
+template <class NameOf> int FindByPrefix(const QString& Prefix, int Count, int From, NameOf Name) {
+    for (int K = 1; K <= Count; ++K) {
+        const int I = (From + K - 1) % Count + 1;
         if (Name(I).startsWith(Prefix, Qt::CaseInsensitive))
             return I;
+    }
     return 0;
+}
+
+// Chooses one of Count names (numbered from 1; Current is the one shown) by
+// the letters typed so far plus Letter: the first name that starts with all
+// of them; else, while one letter is typed over and over, the next name
+// after Current that starts with it; else the first name that starts with
+// Letter alone. Returns 0 when no name starts with Letter.
+template <class NameOf>
+int ChooseByName(QString& Typed, QChar Letter, int Count, int Current, NameOf Name) {
+    const bool Repeated = !Typed.isEmpty() && Typed.count(Typed.front()) == Typed.size() &&
+                          Typed.front().toLower() == Letter.toLower();
+    Typed += Letter;
+    if (const int Found = FindByPrefix(Typed, Count, 0, Name))
+        return Found;
+    if (Repeated)
+        return FindByPrefix(QString(Letter), Count, Current, Name);
+    Typed = Letter;
+    return FindByPrefix(Typed, Count, 0, Name);
 }
 
 QDate WithMonth(QDate D, int Month) {
@@ -155,83 +209,121 @@ QDate WithMonth(QDate D, int Month) {
 bool IsTextEditingKey(QKeyEvent* Event) {
     if (Event->key() == Qt::Key_Backspace || Event->key() == Qt::Key_Delete)
         return true;
-    for (const auto Edit : {QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Undo,
-                            QKeySequence::Redo, QKeySequence::DeleteStartOfWord,
-                            QKeySequence::DeleteEndOfWord, QKeySequence::DeleteEndOfLine,
-                            QKeySequence::DeleteCompleteLine})
+    for (const auto Edit :
+         {QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Undo, QKeySequence::Redo,
+          QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfWord,
+          QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine})
         if (Event->matches(Edit))
             return true;
     return false;
 }
 
+bool IsModifierKey(int Key) {
+    switch (Key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Shows Text in Edit with Length characters from Start selected, and tells
+// nobody: the picker's own handling of its text would read digits still
+// being typed as a date, and its validator would rewrite them.
+void ShowQuietly(QLineEdit* Edit, const QString& Text, int Start, int Length) {
+    const QSignalBlocker Quiet(Edit);
+    const QValidator* Check = Edit->validator();
+    Edit->setValidator(nullptr);
+    Edit->setText(Text);
+    Edit->setValidator(Check);
+    Edit->setSelection(Start, Length);
+}
+
 } // namespace
 
 // The toolkit's own typing checks the day against the weekday shown and so
-// refuses most days typed into a long date with a weekday in it; typing is
-// handled here instead, field by field, the weekday following the date.
-void TDatePicker::TypeIntoField(Section Field, QChar Typed) {
+// refuses most days typed into a long date with a weekday in it, and takes
+// every digit at once; typing is handled here instead, field by field, the
+// weekday following the date.
+void TDatePicker::TypeDigit(QChar Digit) {
+    const int Index = currentSectionIndex();
+    const QString Pattern = FormatFields(displayFormat()).value(Index).Pattern;
+    if (Pattern.isEmpty() || Pattern.startsWith(u"ddd"))
+        return; // the weekday name takes letters only
+    if (FTyped.isEmpty() || !FTyped.front().isDigit()) {
+        EndTyping();
+        SelectField(Index);
+        FTypedField = Index;
+        FTypedStart = lineEdit()->selectionStart();
+        FTypedLength = static_cast<int>(lineEdit()->selectedText().size());
+        FTyped.clear();
+    }
+    FTyped += Digit;
     const QDate D = date();
-    const bool IsDigit = Typed.isDigit();
-    // A value typed digit by digit: the digits so far, or the new digit
-    // alone once the number would exceed Max or MaxDigits.
-    auto TypedNumber = [&](int Max, qsizetype MaxDigits) {
-        FTyped += Typed;
-        if (FTyped.size() > MaxDigits || FTyped.toInt() > Max)
-            FTyped = Typed;
-        return FTyped.toInt();
-    };
-    // The number (from 1) of the first of Count names that starts with the
-    // letters typed so far, or with the new letter alone once none does; 0
-    // when no name starts with it either.
-    auto TypedName = [&](int Count, auto Name) {
-        FTyped += Typed;
-        int Found = FindByPrefix(FTyped, Count, Name);
-        if (Found == 0) {
-            FTyped = Typed;
-            Found = FindByPrefix(FTyped, Count, Name);
-        }
-        return Found;
-    };
-    switch (Field) {
-    case DaySection:
-        if (IsDigit) {
-            const int Day = TypedNumber(D.daysInMonth(), 2);
-            if (Day >= 1)
-                MoveTo({D.year(), D.month(), Day});
-        }
-        break;
-    case MonthSection:
-        if (IsDigit && sectionText(MonthSection).front().isDigit()) {
-            const int Month = TypedNumber(12, 2);
-            if (Month >= 1)
-                MoveTo(WithMonth(D, Month));
-        } else if (Typed.isLetter()) {
-            const QLocale L = locale();
-            const int Month =
-                TypedName(12, [&L](int M) { return L.monthName(M, QLocale::LongFormat); });
-            if (Month > 0)
-                MoveTo(WithMonth(D, Month));
-        }
-        break;
-    case YearSection:
-        if (IsDigit) {
-            const bool TwoDigits = sectionText(YearSection).size() <= 2;
-            const int Year = TypedNumber(9999, TwoDigits ? 2 : 4);
-            const int Full = TwoDigits ? D.year() - D.year() % 100 + Year : Year;
-            // Fewer digits than a year in range: wait for the next one.
-            if (Full >= MinDate().year() && Full <= MaxDate().year())
-                MoveTo(D.addYears(Full - D.year()));
-        }
-        break;
-    default:
-        if (Typed.isLetter()) {
-            const QLocale L = locale();
-            const int Weekday =
-                TypedName(7, [&L](int W) { return L.dayName(W, QLocale::LongFormat); });
-            if (Weekday > 0)
-                MoveTo(D.addDays(Weekday - D.dayOfWeek()));
-        }
-        break;
+    const bool Year = Pattern.front() == u'y';
+    const int MaxDigits = Year && Pattern.size() > 2 ? 4 : 2;
+    const int Largest = Year ? 9999 : Pattern.front() == u'M' ? 12 : D.daysInMonth();
+    // Complete when no further digit could make a value of the field.
+    if (FTyped.size() >= MaxDigits || FTyped.toInt() * 10 > Largest) {
+        EndTyping();
+        return;
+    }
+    QString Shown = textFromDateTime(dateTime());
+    Shown.replace(FTypedStart, FTypedLength, FTyped);
+    ShowQuietly(lineEdit(), Shown, FTypedStart, static_cast<int>(FTyped.size()));
+}
+
+QDate TDatePicker::WithTypedValue(int Index, int Value) const {
+    const QString Pattern = FormatFields(displayFormat()).value(Index).Pattern;
+    const QDate D = date();
+    if (Pattern.startsWith(u'd') && Value >= 1)
+        return {D.year(), D.month(), std::min(Value, D.daysInMonth())};
+    if (Pattern.startsWith(u'M') && Value >= 1)
+        return WithMonth(D, std::min(Value, 12));
+    if (Pattern.startsWith(u'y')) {
+        const int Year = Pattern.size() <= 2 ? D.year() - D.year() % 100 + Value : Value;
+        if (Year >= MinDate().year() && Year <= MaxDate().year())
+            return D.addYears(Year - D.year());
+    }
+    return {};
+}
+
+void TDatePicker::EndTyping(bool Keep) {
+    const QString Typed = std::exchange(FTyped, QString());
+    if (Typed.isEmpty() || !Typed.front().isDigit())
+        return; // letters have chosen their name already
+    const QDate Next = Keep ? WithTypedValue(FTypedField, Typed.toInt()) : QDate();
+    if (Next.isValid() && std::clamp(Next, MinDate(), MaxDate()) != date()) {
+        MoveTo(Next);
+        return;
+    }
+    const int Field = currentSectionIndex();
+    ShowQuietly(lineEdit(), textFromDateTime(dateTime()), 0, 0);
+    SelectField(Field);
+}
+
+void TDatePicker::TypeLetter(QChar Letter) {
+    if (!FTyped.isEmpty() && FTyped.front().isDigit())
+        EndTyping();
+    const QString Pattern = FormatFields(displayFormat()).value(currentSectionIndex()).Pattern;
+    const QDate D = date();
+    const QLocale L = locale();
+    if (Pattern.startsWith(u"MMM")) {
+        const int Month = ChooseByName(FTyped, Letter, 12, D.month(),
+                                       [&L](int M) { return L.monthName(M, QLocale::LongFormat); });
+        if (Month > 0)
+            MoveTo(WithMonth(D, Month));
+    } else if (Pattern.startsWith(u"ddd")) {
+        const int Weekday = ChooseByName(FTyped, Letter, 7, D.dayOfWeek(),
+                                         [&L](int W) { return L.dayName(W, QLocale::LongFormat); });
+        if (Weekday > 0)
+            MoveTo(D.addDays(Weekday - D.dayOfWeek()));
     }
 }
 
@@ -239,16 +331,33 @@ void TDatePicker::keyPressEvent(QKeyEvent* Event) {
     const QString Text = Event->text();
     const bool Plain =
         !(Event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    if (Plain && Text.size() == 1 && Text.front().isLetterOrNumber()) {
+    if (IsModifierKey(Event->key())) {
+        QDateEdit::keyPressEvent(Event); // Shift on its way to a digit ends nothing
+        return;
+    }
+    if (Plain && Text.size() == 1 && Text.front().isPrint()) {
+        const QChar Typed = Text.front();
         if (currentSectionIndex() != FTypedField) {
+            EndTyping();
             FTyped.clear();
             FTypedField = currentSectionIndex();
         }
-        TypeIntoField(CurrentField(), Text.front());
+        if (Typed.isDigit()) {
+            TypeDigit(Typed);
+        } else if (Typed.isLetter()) {
+            TypeLetter(Typed);
+        } else {
+            // A separator key moves on to the field it leads to; the toolkit
+            // would take it, like Tab, out of the picker.
+            EndTyping();
+            const int Field = currentSectionIndex();
+            if (FormatFields(displayFormat()).value(Field).After.contains(Typed) &&
+                Field + 1 < sectionCount())
+                SelectField(Field + 1);
+        }
         Event->accept();
         return;
     }
-    FTyped.clear();
     // The picker takes no free text: keys that would delete, cut, paste or
     // undo characters would leave a field blank (", 12 December 2026") while
     // the date stays as it was, so they do nothing here.
@@ -256,6 +365,8 @@ void TDatePicker::keyPressEvent(QKeyEvent* Event) {
         Event->accept();
         return;
     }
+    EndTyping(Event->key() != Qt::Key_Escape);
+    FTyped.clear();
     // Left and Right move from field to field, Home and End to the first and
     // last; Tab leaves the picker (see focusNextPrevChild).
     if (!(Event->modifiers() & ~Qt::KeypadModifier)) {
@@ -292,6 +403,26 @@ void TDatePicker::keyPressEvent(QKeyEvent* Event) {
     QDateEdit::keyPressEvent(Event);
 }
 
+void TDatePicker::mousePressEvent(QMouseEvent* Event) {
+    EndTyping();
+    QDateEdit::mousePressEvent(Event);
+}
+
+bool TDatePicker::eventFilter(QObject* Watched, QEvent* Event) {
+    if (Watched == lineEdit()) {
+        switch (Event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::ContextMenu:
+            EndTyping();
+            break;
+        default:
+            break;
+        }
+    }
+    return QDateEdit::eventFilter(Watched, Event);
+}
+
 void TDatePicker::DropDown() {
     // The toolkit opens the calendar only for a press on the arrow; the
     // keyboard gets the same press.
@@ -315,6 +446,7 @@ bool TDatePicker::focusNextPrevChild(bool Next) {
 }
 
 void TDatePicker::focusOutEvent(QFocusEvent* Event) {
+    EndTyping();
     FTyped.clear();
     QDateEdit::focusOutEvent(Event);
 }
@@ -331,6 +463,7 @@ void TDatePicker::ApplyLongDateFormat() {
 void TDatePicker::changeEvent(QEvent* Event) {
     QDateEdit::changeEvent(Event);
     if (Event->type() == QEvent::LocaleChange) {
+        EndTyping(false);
         const QDate Shown = date();
         FSettingDate = true;
         ApplyLongDateFormat();

@@ -1,12 +1,27 @@
 // A date picker: a calendar date without a time of day, shown in the user's
 // long date format and edited field by field with the keyboard (Left and
-// Right choose the field, Up and Down or typing change it; no free text;
-// the picker is one tab stop), with a drop-down month calendar aligned to its left edge (opened
-// with the arrow, F4 or Alt+Down).
+// Right choose the field, Up and Down or typing change it; no free text; the
+// picker is one tab stop), with a drop-down month calendar aligned to its
+// left edge (opened with the arrow, F4 or Alt+Down).
+//
+// Typing: digits typed into the day, the month (numeric or named) or the year
+// show in the field as they are typed and change the date once the field is
+// complete: a year with four digits (two in a two-digit year), a day or month
+// with two digits or as soon as no further digit could follow (a "4" in the
+// day, a "2" in the month). Leaving the field with digits pending (another
+// key that moves or steps, a separator, Tab, a click, the focus going
+// elsewhere) takes them as the field's value when they make one; a year below
+// MinDate()'s is not taken, and Esc drops them. A day beyond the month's last
+// is taken as the last ("31" in April is 30 April), a month beyond 12 as 12.
+// Letters choose a month or weekday by the start of its name; the same first
+// letter again moves on to the next name that starts with it. A separator
+// key (one of the characters between this field and the next) moves to the
+// next field; other characters do nothing.
 //
 // Change(): raised exactly once for every change of the date by the user,
 // from the keyboard or from the calendar (also while it is dropped down).
-// Setting the date from the program (SetDate) raises nothing.
+// Digits still pending are no change. Setting the date from the program
+// (SetDate) raises nothing and drops any pending digits.
 #pragma once
 
 #include "DateRoutines.h"
@@ -27,7 +42,8 @@ public:
     TDateTime Date() const;
 
     // Shows the day of D (its time of day is dropped). Raises no Change.
-    // A day outside MinDate()..MaxDate() is clamped to that range.
+    // A day outside MinDate()..MaxDate() is clamped to that range. Digits
+    // being typed are dropped.
     void SetDate(TDateTime D);
 
     // Rebuilds the display format from the long date pattern in force
@@ -39,6 +55,7 @@ public:
     // the month's end), the year (29 February becomes 28 February in a
     // common year) or, in the weekday field, the date by one day per step;
     // always within MinDate()..MaxDate(). A change raises one Change.
+    // Digits being typed are taken first.
     void stepBy(int Steps) override;
 
     // True while the caret is in the weekday-name field.
@@ -49,18 +66,29 @@ signals:
 
 protected:
     void changeEvent(QEvent* Event) override;
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
     bool focusNextPrevChild(bool Next) override;
     void focusOutEvent(QFocusEvent* Event) override;
     void keyPressEvent(QKeyEvent* Event) override;
+    void mousePressEvent(QMouseEvent* Event) override;
     StepEnabled stepEnabled() const override;
 
 private:
     // Opens the drop-down calendar (F4 or Alt+Down).
     void DropDown();
-    // Typing into the field with the caret: digits into the day, a numeric
-    // month and the year; letters choose a month or weekday by the start
-    // of its name. Anything else typed is discarded.
-    void TypeIntoField(Section Field, QChar Typed);
+    // A digit typed into the field with the caret (see the typing rules
+    // above); digits do nothing in the weekday field.
+    void TypeDigit(QChar Digit);
+    // A letter typed into a month-name or weekday field chooses by name;
+    // elsewhere it does nothing.
+    void TypeLetter(QChar Letter);
+    // Ends the typing of digits: takes them as the field's value when Keep
+    // is set and they make one, else shows the date as it was. One Change
+    // when the date differs.
+    void EndTyping(bool Keep = true);
+    // The date with the typed value Value in the field at Index, or an
+    // invalid date when Value is no value of that field.
+    QDate WithTypedValue(int Index, int Value) const;
     // Shows Next (clamped to the range) keeping the current field selected;
     // one Change when the date differs.
     void MoveTo(QDate Next);
@@ -70,8 +98,11 @@ private:
     void SelectField(int Index);
 
     bool FSettingDate = false;
+    QDate FReported;      // the date dateChanged last reported
     int FTypedField = -1; // index of the field being typed into
-    QString FTyped; // what has been typed into FTypedField so far
+    QString FTyped;       // digits pending in FTypedField, or the letters of a name
+    int FTypedStart = 0;  // where FTypedField starts in the text shown
+    int FTypedLength = 0; // its length in the date's own text
 };
 
 // Conversions between a QDate and a whole day number.

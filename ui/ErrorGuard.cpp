@@ -1,8 +1,19 @@
 #include "ErrorGuard.h"
 
+#include "FormScaling.h"
+
 #include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+#include <QSpacerItem>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QWidget>
+
+#include <algorithm>
+#include <cmath>
 
 #include <map>
 
@@ -23,16 +34,66 @@ std::map<int, std::function<void()>>& Cancellers() {
     return C;
 }
 
-// The stock display: stop icon, one OK button, application-modal, owned by
-// the active window so it opens over it.
+// The stock display: the error box, owned by the active window so it opens
+// over it.
 void MessageBoxDisplay(const QString& Caption, const QString& Text) {
-    QMessageBox Box(QMessageBox::Critical, Caption, Text, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    Box.setWindowModality(Qt::ApplicationModal);
-    Box.exec();
+    CreateErrorBox(Caption, Text, QApplication::activeWindow())->exec();
 }
 
 } // namespace
+
+std::unique_ptr<QMessageBox> CreateErrorBox(const QString& Caption, const QString& Text,
+                                            QWidget* Parent) {
+    auto Box = std::make_unique<QMessageBox>(QMessageBox::Critical, Caption, QString(),
+                                             QMessageBox::Ok, Parent);
+    Box->setWindowModality(Qt::ApplicationModal);
+    // The box's own label stays, hidden, for what it tells assistive
+    // technology; it cannot break a word longer than a line, so a text view
+    // that can shows the message in its place.
+    Box->setTextFormat(Qt::PlainText);
+    Box->setText(Text);
+    auto* Shown = new QTextEdit(Box.get());
+    Shown->setObjectName(QStringLiteral("txtMessage"));
+    Shown->setReadOnly(true);
+    Shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Shown->setFocusPolicy(Qt::NoFocus);
+    Shown->setFrameShape(QFrame::NoFrame);
+    Shown->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Shown->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Shown->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    Shown->viewport()->setAutoFillBackground(false);
+    Shown->document()->setDocumentMargin(0);
+    Shown->setPlainText(Text);
+    // One line up to half the screen's width (500 pixels at most), wrapped
+    // beyond that; laid out once on its own to learn the size.
+    QTextDocument Layout;
+    Layout.setDefaultFont(Shown->font());
+    Layout.setDefaultTextOption(Shown->document()->defaultTextOption());
+    Layout.setDocumentMargin(0);
+    Layout.setPlainText(Text);
+    const QScreen* Screen = Parent ? Parent->screen() : QGuiApplication::primaryScreen();
+    const int Widest = std::min(Screen ? Screen->availableGeometry().width() / 2 : 500, 500);
+    const int Width = std::min(static_cast<int>(std::ceil(Layout.idealWidth())), Widest);
+    Layout.setTextWidth(Width);
+    Shown->setFixedSize(Width, static_cast<int>(std::ceil(Layout.size().height())));
+    auto* Grid = qobject_cast<QGridLayout*>(Box->layout());
+    QLabel* Label = Box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    // The layout hands back the label's item, which is ours to delete.
+    const std::unique_ptr<QLayoutItem> LabelItem(Grid && Label ? Grid->replaceWidget(Label, Shown)
+                                                               : nullptr);
+    if (!LabelItem) {
+        delete Shown; // a box laid out otherwise: its own label shows the text
+        return Box;
+    }
+    Label->hide();
+    Grid->setAlignment(Shown, Qt::AlignLeft | Qt::AlignTop);
+    // A row of its own across the box holds it wide enough for the title.
+    const QMargins Margins = Grid->contentsMargins() + Box->contentsMargins();
+    const int Room = TitleBarWidth(Box.get(), Caption) - Margins.left() - Margins.right();
+    Grid->addItem(new QSpacerItem(Room, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  Grid->rowCount(), 0, 1, Grid->columnCount());
+    return Box;
+}
 
 TErrorDisplay SetErrorDisplay(TErrorDisplay NewDisplay) {
     return std::exchange(InstalledDisplay(), std::move(NewDisplay));

@@ -13,12 +13,24 @@
 
 #include <exception>
 #include <functional>
+#include <memory>
 #include <utility>
+
+class QMessageBox;
+class QWidget;
 
 // Shows one message. Caption is the box's title, Text the finished message.
 // The default display is a critical message box with a single OK button,
 // modal to the whole application; tests swap in a recorder.
 using TErrorDisplay = std::function<void(const QString& Caption, const QString& Text)>;
+
+// The default display's box, not yet shown: Text exactly as given, as plain
+// text (no markup is read), wrapped inside the box when it is long, within a
+// word too when that word is wider than the box may grow; Caption as its
+// title, which the box is wide enough to show in full (TitleBarWidth); stop
+// icon, one OK button, modal to the whole application.
+std::unique_ptr<QMessageBox> CreateErrorBox(const QString& Caption, const QString& Text,
+                                            QWidget* Parent = nullptr);
 
 // Installs Display (an empty function restores the message box) and returns
 // the display that was in force before.

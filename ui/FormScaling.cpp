@@ -1,6 +1,7 @@
 #include "FormScaling.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDateTimeEdit>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -13,6 +14,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionSpinBox>
+#include <QStyleOptionTitleBar>
 #include <QWidget>
 
 #include <algorithm>
@@ -77,8 +79,8 @@ int DateFieldWidth(const QDateTimeEdit* D) {
     return Longest + (D->width() - Field.width()) + 2 * 2 + 1;
 }
 
-// The widest amount or count an edit shows in practice.
-constexpr const char* WidestNumber = "-32768";
+// The widest amount every edit must show: the spin buttons' lowest.
+constexpr const char* WidestAmount = "-32768";
 
 } // namespace
 
@@ -112,7 +114,19 @@ QFont FormFont() {
     return F;
 }
 
-double FormScale(const QWidget* Form) {
+int NumberWidth(const QFontMetrics& Metrics, const QString& Number) {
+    QChar Widest = u'0';
+    for (char16_t D = u'1'; D <= u'9'; ++D)
+        if (Metrics.horizontalAdvance(QChar(D)) > Metrics.horizontalAdvance(Widest))
+            Widest = QChar(D);
+    QString Drawn = Number;
+    for (QChar& C : Drawn)
+        if (C.isDigit())
+            C = Widest;
+    return std::max(Metrics.horizontalAdvance(Number), Metrics.horizontalAdvance(Drawn));
+}
+
+double FormScale(const QWidget* Form, const TWidestNumbers& Widest) {
     double Scale = std::max(1.0, QFontMetrics(Form->font()).height() / DesignTextHeight);
     for (const QWidget* W : DesignedControls(Form)) {
         int Needed = 0;
@@ -123,7 +137,8 @@ double FormScale(const QWidget* Form) {
         else if (const auto* D = qobject_cast<const QDateTimeEdit*>(W))
             Needed = DateFieldWidth(D);
         else if (const auto* E = qobject_cast<const QLineEdit*>(W))
-            Needed = E->fontMetrics().horizontalAdvance(QString::fromLatin1(WidestNumber)) +
+            Needed = std::max(NumberWidth(E->fontMetrics(), QString::fromLatin1(WidestAmount)),
+                              NumberWidth(E->fontMetrics(), Widest.value(E))) +
                      LineEditExtra(E);
         if (Needed > 0 && W->width() > 0)
             Scale = std::max(Scale, double(Needed) / W->width());
@@ -140,6 +155,26 @@ void ScaleFormGeometry(QWidget* Form, double Scale) {
         W->setGeometry(Left, Top, S(G.x() + G.width()) - Left, S(G.y() + G.height()) - Top);
     }
     Form->setFixedSize(S(Form->width()), S(Form->height()));
+}
+
+int TitleBarWidth(const QWidget* Window, const QString& Title) {
+    QFont Font = QApplication::font("QMdiSubWindowTitleBar");
+    Font.setBold(true);
+    const QFontMetrics Metrics(Font);
+    QStyleOptionTitleBar Opt;
+    Opt.initFrom(Window);
+    Opt.text = Title;
+    Opt.icon = Window->windowIcon();
+    Opt.titleBarFlags = Window->windowFlags() | Qt::WindowSystemMenuHint |
+                        Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+    Opt.subControls = QStyle::SC_All;
+    constexpr int Wide = 1000; // room enough for every button
+    Opt.rect =
+        QRect(0, 0, Wide, Window->style()->pixelMetric(QStyle::PM_TitleBarHeight, &Opt, Window));
+    const QRect Label = Window->style()->subControlRect(QStyle::CC_TitleBar, &Opt,
+                                                        QStyle::SC_TitleBarLabel, Window);
+    return Metrics.horizontalAdvance(Title) + 2 * Metrics.averageCharWidth() +
+           (Wide - Label.width());
 }
 
 void CentreWindow(QWidget* Window, const QWidget* Over) {

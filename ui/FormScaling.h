@@ -8,6 +8,9 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
+#include <QHash>
+#include <QString>
 
 class QWidget;
 
@@ -22,19 +25,37 @@ QString CaptionAsShown(const QString& Caption);
 // Gives Form the button-face background that the program's windows use.
 void PaintFormFace(QWidget* Form);
 
+// Numbers that given line edits must show in full, beyond the widest amount
+// every edit must show ("-32768").
+using TWidestNumbers = QHash<const QWidget*, QString>;
+
+// The width Number takes at Metrics with every digit drawn as the font's
+// widest digit, so that it stands for every number of its length.
+int NumberWidth(const QFontMetrics& Metrics, const QString& Number);
+
 // The factor by which Form's designed geometry must grow so that its texts
 // fit at Form's font: at least 1, at least the font's text height over 13
 // pixels, and at least the largest ratio of the width a control needs to the
 // width designed for it: a label's or button's caption, a date field's
-// longest date in its format and locale, an edit's widest amount ("-32768").
-// Form's children must still have their designed geometry.
-double FormScale(const QWidget* Form);
+// longest date in its format and locale, an edit's widest amount ("-32768")
+// or the number Widest gives for it (both by NumberWidth). Form's children
+// must still have their designed geometry.
+double FormScale(const QWidget* Form, const TWidestNumbers& Widest = {});
 
 // Multiplies the geometry of Form and of every control laid out in it
 // (direct children, and the children of its group boxes) by Scale. Each edge
 // is scaled and rounded on its own, so controls that touch in the design
 // still touch. Fixes Form's size to the scaled client size.
 void ScaleFormGeometry(QWidget* Form, double Scale);
+
+// The width a title bar needs to show Title in full: the text in the
+// title-bar font (the application's font for title bars, which a platform
+// theme sets to the window manager's; bold, as window managers mostly draw
+// titles) with an average character's room on each side, beside the window
+// icon and the minimise, maximise and close buttons where the style lays
+// them out in a title bar (a window manager may show all three whatever
+// buttons the window asks for).
+int TitleBarWidth(const QWidget* Window, const QString& Title);
 
 // Places Window centred on the available area of its screen; a left or top
 // edge that would come out negative is set to 0. Over, when given, centres

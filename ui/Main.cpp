@@ -11,9 +11,12 @@
 #include <QDialog>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QScopeGuard>
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 TfrmMainForm* frmMainForm = nullptr;
 
@@ -49,6 +52,16 @@ bool IsEnter(const QKeyEvent* Key) {
     return Key->key() == Qt::Key_Return || Key->key() == Qt::Key_Enter;
 }
 
+// Shows Edit's own context menu at At without the shortcuts it lists: the
+// amount edits' key filter discards Ctrl+Z, Ctrl+X, Ctrl+C, Ctrl+V and the
+// rest as control characters, so only the menu's entries themselves work.
+void ShowAmountMenu(QLineEdit* Edit, QPoint At) {
+    const std::unique_ptr<QMenu> Menu(Edit->createStandardContextMenu());
+    for (QAction* A : Menu->actions())
+        A->setText(A->text().section(u'\t', 0, 0));
+    Menu->exec(At);
+}
+
 void PaintButtonFace(QWidget* W) {
     QPalette P = W->palette();
     P.setColor(QPalette::Base, P.color(QPalette::Button));
@@ -66,12 +79,18 @@ TfrmMainForm::TfrmMainForm(QWidget* Parent)
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     PaintFormFace(this);
 
-    ScaleFormGeometry(this, FormScale(this));
-
     FAmountEdits = {ui->txtNoDays,       ui->txtNoWeekdays, ui->txtNoWeeks,
                     ui->txtNoFortnights, ui->txtNoMonths,   ui->txtNoYears};
     FResultEdits = {ui->txtDays,       ui->txtWeekdays, ui->txtWeeks,
                     ui->txtFortnights, ui->txtMonths,   ui->txtYears};
+    // The result fields show every count the pickers' range can give; the
+    // widest is the days from the last date back to the first.
+    const QString WidestCount = QString::fromStdString(IntToText(DateUnitsBetween(
+        dkDays, DayNumberOf(TDatePicker::MaxDate()), DayNumberOf(TDatePicker::MinDate()))));
+    TWidestNumbers Widest;
+    for (QLineEdit* E : FResultEdits)
+        Widest.insert(E, WidestCount);
+    ScaleFormGeometry(this, FormScale(this, Widest));
     const std::array<TUpDown*, 6> Spins = {ui->UpDown1, ui->UpDown2, ui->UpDown3,
                                            ui->UpDown4, ui->UpDown5, ui->UpDown6};
     for (std::size_t I = 0; I < Spins.size(); ++I)
@@ -99,15 +118,21 @@ TfrmMainForm::TfrmMainForm(QWidget* Parent)
     // activated: only a selection by the user, never one made by the program.
     connect(ui->cmbCalc, &QComboBox::activated, this,
             GuardedHandler(this, &TfrmMainForm::cmbCalcChange));
-    for (QLineEdit* E : FAmountEdits) {
+    for (std::size_t K = 0; K < FAmountEdits.size(); ++K) {
+        QLineEdit* E = FAmountEdits[K];
         // Only typed keys (and the edit's own paste) reach these edits:
         // input-method text (dead keys, compose) and dropped text would pass
         // the key filter by.
         E->setAttribute(Qt::WA_InputMethodEnabled, false);
         E->setAcceptDrops(false);
         E->installEventFilter(this);
-        connect(E, &QLineEdit::textChanged, this,
-                GuardedHandler(this, &TfrmMainForm::txtNoDaysChange));
+        // The edit also reports a text put back as it was (a selected "5"
+        // typed over with "5"); only a text that differs is a change.
+        FAmountTexts[K] = E->text();
+        connect(E, &QLineEdit::textChanged, this, [this, K](const QString& Text) {
+            if (Text != std::exchange(FAmountTexts[K], Text))
+                Guarded([this] { txtNoDaysChange(); });
+        });
     }
     connect(ui->cmdReset, &QPushButton::clicked, this,
             GuardedHandler(this, &TfrmMainForm::cmdResetClick));
@@ -123,6 +148,11 @@ TfrmMainForm::TfrmMainForm(QWidget* Parent)
 TfrmMainForm::~TfrmMainForm() {
     if (frmMainForm == this)
         frmMainForm = nullptr;
+    // The controls outlive this part of the window by a moment, and may
+    // still signal as they go (a date picker takes its typed digits when it
+    // loses the focus): no handler may run then.
+    for (QObject* Control : findChildren<QObject*>())
+        disconnect(Control, nullptr, this, nullptr);
 }
 
 void TfrmMainForm::SetAboutWindow(QDialog* About) {
@@ -251,6 +281,13 @@ void TfrmMainForm::keyPressEvent(QKeyEvent* Event) {
 }
 
 bool TfrmMainForm::eventFilter(QObject* Watched, QEvent* Event) {
+    if (Event->type() == QEvent::ContextMenu) {
+        auto* Edit = qobject_cast<QLineEdit*>(Watched);
+        if (Edit && std::ranges::find(FAmountEdits, Edit) != FAmountEdits.end()) {
+            ShowAmountMenu(Edit, static_cast<QContextMenuEvent*>(Event)->globalPos());
+            return true;
+        }
+    }
     if (Event->type() == QEvent::InputMethod) {
         // Text an input method commits (a dead key and a letter, say) goes
         // through the same key filter as typed characters.

@@ -65,6 +65,7 @@ private:
 
     std::unique_ptr<Ui::TfrmMainForm> ui;
     std::array<QLineEdit*, 6> FAmountEdits{};
+    std::array<QString, 6> FAmountTexts; // each amount edit's text at its last change
     std::array<QLineEdit*, 6> FResultEdits{};
     QPointer<QDialog> FAbout;
 };

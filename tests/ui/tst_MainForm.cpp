@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -19,6 +20,7 @@
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -297,41 +299,49 @@ private slots:
         QTest::addColumn<QString>("Initial");
         QTest::addColumn<TKeyStrokes>("Keys");
         QTest::addColumn<QString>("Expected");
-        QTest::newRow("digits and minus are typed") << "" << TypedText("-12") << "-12";
-        QTest::newRow("a letter is discarded") << "7" << TypedText("a") << "7";
-        QTest::newRow("a space is discarded") << "7" << TypedText(" ") << "7";
-        QTest::newRow("a plus is discarded") << "7" << TypedText("+") << "7";
-        QTest::newRow("minus after a digit is typed") << "5" << TypedText("-") << "5-";
-        QTest::newRow("backspace deletes") << "123" << TKeyStrokes{Backspace} << "12";
+        QTest::addColumn<int>("Changes"); // change events the keys raise
+        QTest::newRow("digits and minus are typed") << "" << TypedText("-12") << "-12" << 3;
+        QTest::newRow("a letter is discarded") << "7" << TypedText("a") << "7" << 0;
+        QTest::newRow("a space is discarded") << "7" << TypedText(" ") << "7" << 0;
+        QTest::newRow("a plus is discarded") << "7" << TypedText("+") << "7" << 0;
+        QTest::newRow("minus after a digit is typed") << "5" << TypedText("-") << "5-" << 1;
+        QTest::newRow("backspace deletes") << "123" << TKeyStrokes{Backspace} << "12" << 1;
         QTest::newRow("arrow keys move the caret")
-            << "12" << TKeyStrokes{Left, Typed('9')} << "192";
+            << "12" << TKeyStrokes{Left, Typed('9')} << "192" << 1;
+        QTest::newRow("a digit typed over the same digit changes nothing")
+            << "5" << TKeyStrokes{SelectToStart, Typed('5')} << "5" << 0;
         QTest::newRow("ctrl+x cuts nothing")
-            << "123" << TKeyStrokes{SelectToStart, Ctrl('x')} << "123";
+            << "123" << TKeyStrokes{SelectToStart, Ctrl('x')} << "123" << 0;
         QTest::newRow("ctrl+v pastes nothing")
-            << "123" << TKeyStrokes{SelectToStart, Ctrl('v')} << "123";
+            << "123" << TKeyStrokes{SelectToStart, Ctrl('v')} << "123" << 0;
         QTest::newRow("ctrl+z undoes nothing")
-            << "12" << TKeyStrokes{Typed('3'), Ctrl('z')} << "123";
+            << "12" << TKeyStrokes{Typed('3'), Ctrl('z')} << "123" << 1;
         QTest::newRow("alt with a letter types nothing")
-            << "7" << TKeyStrokes{{Qt::Key_X, Qt::AltModifier, QStringLiteral("x")}} << "7";
+            << "7" << TKeyStrokes{{Qt::Key_X, Qt::AltModifier, QStringLiteral("x")}} << "7" << 0;
         QTest::newRow("meta with a letter types nothing")
-            << "7" << TKeyStrokes{{Qt::Key_Q, Qt::MetaModifier, QStringLiteral("q")}} << "7";
+            << "7" << TKeyStrokes{{Qt::Key_Q, Qt::MetaModifier, QStringLiteral("q")}} << "7" << 0;
         QTest::newRow("shift+insert pastes unfiltered")
-            << "123" << TKeyStrokes{SelectToStart, ShiftInsert} << "4x";
+            << "123" << TKeyStrokes{SelectToStart, ShiftInsert} << "4x" << 1;
     }
 
     void keyFilter() {
         QFETCH(QString, Initial);
         QFETCH(TKeyStrokes, Keys);
         QFETCH(QString, Expected);
+        QFETCH(int, Changes);
         ChooseMode(1);
         QApplication::clipboard()->setText(QStringLiteral("4x"));
         QLineEdit* Days = Amount(0);
         Days->setText(Initial);
+        // With Weekdays no number, every change event shows one error.
+        Amount(1)->setText(QStringLiteral("-"));
+        Errors->Entries.clear();
         Days->setFocus(Qt::MouseFocusReason);
         Days->end(false);
         for (const TKeyStroke& K : Keys)
             Press(Days, K);
         QCOMPARE(Days->text(), Expected);
+        QCOMPARE(Errors->Entries.size(), Changes);
         // Ctrl+C on a selection copies nothing either.
         QApplication::clipboard()->setText(QStringLiteral("kept"));
         Days->selectAll();
@@ -362,6 +372,30 @@ private slots:
         QApplication::sendEvent(Days, &Drop);
         QCOMPARE(Days->text(), QStringLiteral("7"));
         QVERIFY(Errors->Entries.isEmpty());
+    }
+
+    // The amount edits' context menu lists no shortcut: the key filter
+    // discards them all. Its entries, Paste among them, stay.
+    void amountMenuListsNoShortcuts() {
+        ChooseMode(1);
+        QApplication::clipboard()->setText(QStringLiteral("12"));
+        QLineEdit* Days = Amount(0);
+        QStringList Entries;
+        QTimer::singleShot(0, Days, [&Entries] {
+            auto* Menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!Menu)
+                return;
+            for (QAction* A : Menu->actions())
+                if (!A->isSeparator())
+                    Entries += A->text();
+            Menu->close();
+        });
+        const QPoint At(4, Days->height() / 2);
+        QContextMenuEvent Open(QContextMenuEvent::Keyboard, At, Days->mapToGlobal(At));
+        QApplication::sendEvent(Days, &Open);
+        QVERIFY(Entries.contains(QStringLiteral("&Paste")));
+        for (const QString& E : Entries)
+            QVERIFY2(!E.contains(u'\t'), qPrintable(E));
     }
 
     void reset_data() {
@@ -489,6 +523,16 @@ private slots:
         StepPickerTo(StartPicker(), Day(2004, 2, 29));
         QCOMPARE(Errors->Texts(), QStringList{"'-' is not a valid integer value."});
         QCOMPARE(Edit("txtDays")->text(), QStringLiteral("1"));
+    }
+
+    // The window destroyed while digits wait in a picker (the event loop
+    // ended by the session, say): the picker takes them as it loses the
+    // focus, and no handler runs on the window going away.
+    void destroyedWhileTypingADate() {
+        QVERIFY(GoToField(StartPicker(), QDateTimeEdit::YearSection));
+        QTest::keyClicks(StartPicker(), QStringLiteral("201"));
+        delete Form.data();
+        QVERIFY(Errors->Entries.isEmpty());
     }
 
     void calendarPopupDayClick() {
@@ -758,6 +802,19 @@ private slots:
             QVERIFY2(FM.horizontalAdvance(QStringLiteral("-32768")) <= TextRoom(E),
                      qPrintable(E->objectName()));
         }
+        // The counts run to "-3615899" (31 December 9999 back to 1 January
+        // 100): every seven-digit count fits the result fields.
+        QStringList Counts{QStringLiteral("-3615899")};
+        for (char16_t D = u'0'; D <= u'9'; ++D)
+            Counts += u'-' + QString(7, QChar(D));
+        for (const char* N :
+             {"txtDays", "txtWeekdays", "txtWeeks", "txtFortnights", "txtMonths", "txtYears"})
+            for (const QString& Count : Counts)
+                QVERIFY2(FM.horizontalAdvance(Count) <= TextRoom(Edit(N)),
+                         qPrintable(QStringLiteral("%1: %2 (%3 > %4)")
+                                        .arg(N, Count)
+                                        .arg(FM.horizontalAdvance(Count))
+                                        .arg(TextRoom(Edit(N)))));
         QComboBox* Calc = Control<QComboBox>("cmbCalc");
         QStyleOptionComboBox Opt;
         Opt.initFrom(Calc);

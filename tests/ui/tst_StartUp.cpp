@@ -1,12 +1,14 @@
 // The program's start-up: the order of its steps, how the main window ends
-// the program, and the last-resort box with exit code 1 when an error escapes
-// start-up.
+// the program, the last-resort box with exit code 1 when an error escapes
+// start-up, and a command line the toolkit takes nothing from.
 #include "Main.h"
 #include "TestSupport.h"
 
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 
 namespace {
@@ -15,6 +17,24 @@ class TDescriptionError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// Set when this executable is started again to print what the application
+// object made of its command line.
+constexpr char PrintSettingsVariable[] = "MORVANE_PRINT_TOOLKIT_SETTINGS";
+
+// What the toolkit settles from a command line: the platform, the layout
+// direction, the style and the style sheet, as this executable started
+// again with Arguments prints them.
+QString ToolkitSettings(const QStringList& Arguments) {
+    QProcess Run;
+    QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
+    Environment.insert(QString::fromLatin1(PrintSettingsVariable), QStringLiteral("1"));
+    Run.setProcessEnvironment(Environment);
+    Run.start(QCoreApplication::applicationFilePath(), Arguments);
+    if (!Run.waitForFinished(60000))
+        return QStringLiteral("(did not finish)");
+    return QString::fromUtf8(Run.readAllStandardOutput());
+}
 
 } // namespace
 
@@ -128,7 +148,36 @@ private slots:
         QVERIFY(Errors.Entries.isEmpty());
         delete Hidden.data();
     }
+
+    void commandLineChangesNothing_data() {
+        QTest::addColumn<QStringList>("Arguments");
+        QTest::newRow("right to left") << QStringList{"-reverse"};
+        QTest::newRow("another style") << QStringList{"-style", "windows"};
+        QTest::newRow("a style sheet") << QStringList{"-stylesheet", "any.qss"};
+        QTest::newRow("another platform") << QStringList{"-platform", "minimal"};
+    }
+
+    // The program reads no command-line arguments and hands the toolkit
+    // none: started with toolkit options it comes up as without them, on
+    // the platform its environment names.
+    void commandLineChangesNothing() {
+        QFETCH(QStringList, Arguments);
+        const QString Plain = ToolkitSettings({});
+        QVERIFY2(Plain.startsWith(QStringLiteral("offscreen ")), qPrintable(Plain));
+        QCOMPARE(ToolkitSettings(Arguments), Plain);
+    }
 };
 
-MORVANE_TEST_MAIN(TestStartUp)
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsSet(PrintSettingsVariable)) {
+        TApplication App(argc, argv);
+        QTextStream(stdout) << QGuiApplication::platformName() << ' ' << App.layoutDirection()
+                            << ' ' << App.style()->name() << " [" << App.styleSheet() << "]\n";
+        return 0;
+    }
+    LoadLocaleSettings(QLocale::system());
+    TApplication App(argc, argv);
+    TestStartUp Test;
+    return QTest::qExec(&Test, argc, argv);
+}
 #include "tst_StartUp.moc"

@@ -1,16 +1,19 @@
-// The thin layer over Qt: the error guard and its text rule, the locale
+// The thin layer over Qt: the error guard, its text rule and its box, the locale
 // settings and pattern translation, the date picker's change events and the
 // spin button's stepping.
 #include "DatePicker.h"
+#include "FormScaling.h"
 #include "LocaleSettings.h"
 #include "TestSupport.h"
 #include "UpDown.h"
 
 #include <QCalendarWidget>
-#include <QLineEdit>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QSignalSpy>
+#include <QTextEdit>
 #include <QToolButton>
 
 namespace {
@@ -75,6 +78,34 @@ private slots:
         QCOMPARE(Errors.Entries.size(), 1);
         QCOMPARE(Errors.Entries[0].Caption, QStringLiteral("Title"));
         QCOMPARE(Errors.Entries[0].Text, Shown);
+    }
+
+    // The error box shows a message exactly as raised, as plain text, keeps
+    // a long one inside the box, and is wide enough for its title.
+    void errorBox_data() {
+        QTest::addColumn<QString>("Message");
+        QTest::newRow("markup is shown, not read") << "'<b>bold</b>' is not a valid integer value.";
+        QTest::newRow("a 300-character word wraps inside the box")
+            << "'" + QString(300, u'7') + "' is not a valid integer value.";
+        QTest::newRow("a short message in a box as wide as its title")
+            << "'-' is not a valid integer value.";
+    }
+
+    void errorBox() {
+        QFETCH(QString, Message);
+        const QString Title = QString::fromUtf8(MorvaneTitle);
+        const auto Box = CreateErrorBox(Title, Message);
+        Box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Box.get()));
+        const auto* Shown = Box->findChild<QTextEdit*>(QStringLiteral("txtMessage"));
+        QVERIFY(Shown && Shown->isVisible());
+        QCOMPARE(Shown->toPlainText(), Message);
+        // Every line within the view, the view within the box.
+        QVERIFY(Shown->document()->idealWidth() <= Shown->viewport()->width());
+        QVERIFY(Shown->document()->size().height() <= Shown->viewport()->height());
+        QVERIFY(Box->rect().contains(Shown->geometry()));
+        QVERIFY2(Box->width() >= TitleBarWidth(Box.get(), Title),
+                 qPrintable(QString::number(Box->width())));
     }
 
     // An error in a change event raised inside another handler is shown by
@@ -268,7 +299,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&Picker));
         Picker.SetDate(MakeDate(2004, 1, 30));
         QSignalSpy Changes(&Picker, &TDatePicker::Change);
-        // Home, then Tab from field to field up to the day.
+        // Home, then Right from field to field up to the day.
         QVERIFY(GoToField(&Picker, QDateTimeEdit::DaySection));
         QTest::keyClick(&Picker, Qt::Key_Up);
         QCOMPARE(Picker.date(), QDate(2004, 1, 31));
@@ -284,23 +315,12 @@ private slots:
         QTest::keyClick(&Picker, Qt::Key_Up); // the day clamps to the month's end
         QCOMPARE(Picker.date(), QDate(2003, 2, 28));
         QCOMPARE(Changes.count(), 3);
-        // Digits typed into the day field: "1" then "15", one change each.
-        QVERIFY(GoToField(&Picker, QDateTimeEdit::DaySection));
-        QTest::keyClicks(&Picker, QStringLiteral("15"));
-        QCOMPARE(Picker.date(), QDate(2003, 2, 15));
-        QCOMPARE(Changes.count(), 5);
-        QCOMPARE(Picker.text(), QStringLiteral("Saturday, 15 February 2003"));
-        // A year typed in full; fewer than three digits are not a year yet.
-        QVERIFY(GoToField(&Picker, QDateTimeEdit::YearSection));
-        QTest::keyClicks(&Picker, QStringLiteral("2004"));
-        QCOMPARE(Picker.date(), QDate(2004, 2, 15));
-        QCOMPARE(Changes.count(), 7); // 200, then 2004
         // A month chosen by the start of its name.
         QVERIFY(GoToField(&Picker, QDateTimeEdit::MonthSection));
         QTest::keyClicks(&Picker, QStringLiteral("ju"));
-        QCOMPARE(Picker.date(), QDate(2004, 6, 15));
+        QCOMPARE(Picker.date(), QDate(2003, 6, 28));
         QTest::keyClicks(&Picker, QStringLiteral("l"));
-        QCOMPARE(Picker.date(), QDate(2004, 7, 15));
+        QCOMPARE(Picker.date(), QDate(2003, 7, 28));
         // Typing into a field: letters are not text the picker takes.
         const QString Before = Picker.text();
         const int ChangesBefore = static_cast<int>(Changes.count());
@@ -308,6 +328,88 @@ private slots:
         QTest::keyClicks(&Picker, QStringLiteral("xyz"));
         QCOMPARE(Picker.text(), Before);
         QCOMPARE(Changes.count(), ChangesBefore);
+    }
+
+    // Typing into a field, with the picker in a window beside another
+    // control for Tab to move to. Shown is what the picker shows afterwards
+    // when it is not simply the date.
+    void pickerTyping_data() {
+        QTest::addColumn<QDate>("Start");
+        QTest::addColumn<int>("Field"); // NoSection: the weekday name
+        QTest::addColumn<QString>("Keys");
+        QTest::addColumn<QDate>("Date");
+        QTest::addColumn<int>("Changes");
+        QTest::addColumn<QString>("Shown");
+        const QDate Monday(2026, 12, 7);
+        const int Weekday = QDateTimeEdit::NoSection;
+        const int Day = QDateTimeEdit::DaySection;
+        const int Month = QDateTimeEdit::MonthSection;
+        const int Year = QDateTimeEdit::YearSection;
+        QTest::newRow("a comma after the weekday moves on to the day")
+            << Monday << Weekday << ",5" << QDate(2026, 12, 5) << 1 << "";
+        QTest::newRow("a space after the day moves on to the month")
+            << Monday << Day << " j" << QDate(2026, 1, 7) << 1 << "";
+        QTest::newRow("a comma that does not follow the day does nothing")
+            << Monday << Day << ",5" << QDate(2026, 12, 5) << 1 << "";
+        QTest::newRow("a space in the last field does nothing")
+            << Monday << Year << " " << Monday << 0 << "";
+        QTest::newRow("day: the first digit shows alone, no change yet")
+            << Monday << Day << "1" << Monday << 0 << "Monday, 1 December 2026";
+        QTest::newRow("day: two digits, one change")
+            << Monday << Day << "15" << QDate(2026, 12, 15) << 1 << "";
+        QTest::newRow("day: a digit no second can follow is the day")
+            << Monday << Day << "4" << QDate(2026, 12, 4) << 1 << "";
+        QTest::newRow("day: 31 in a 30-day month is its last day")
+            << QDate(2026, 11, 7) << Day << "31" << QDate(2026, 11, 30) << 1 << "";
+        QTest::newRow("day: a lone digit is taken on leaving the field")
+            << Monday << Day << "2 " << QDate(2026, 12, 2) << 1 << "";
+        QTest::newRow("day: 00 is no day") << Monday << Day << "00" << Monday << 0 << "";
+        QTest::newRow("month: a digit in the name field picks the month")
+            << Monday << Month << "3" << QDate(2026, 3, 7) << 1 << "";
+        QTest::newRow("month: 1 then 2 picks December")
+            << QDate(2026, 3, 7) << Month << "12" << Monday << 1 << "";
+        QTest::newRow("month: the same letter again moves on (January, June, July)")
+            << Monday << Month << "jjj" << QDate(2026, 7, 7) << 3 << "";
+        QTest::newRow("year: the digits show as they are typed, no change yet")
+            << Monday << Year << "201" << Monday << 0 << "Monday, 7 December 201";
+        QTest::newRow("year: the fourth digit makes one change")
+            << Monday << Year << "2010" << QDate(2010, 12, 7) << 1 << "";
+        QTest::newRow("year: leaving the picker takes a valid year")
+            << Monday << Year << "201\t" << QDate(201, 12, 7) << 1 << "";
+        QTest::newRow("year: Enter takes the digits, with one change")
+            << Monday << Year << "201\r" << QDate(201, 12, 7) << 1 << "";
+        QTest::newRow("year: below the picker's range is not taken")
+            << Monday << Year << "99\t" << Monday << 0 << "";
+        QTest::newRow("year: Esc drops the digits")
+            << Monday << Year << "20\x1b" << Monday << 0 << "";
+    }
+
+    void pickerTyping() {
+        QFETCH(QDate, Start);
+        QFETCH(int, Field);
+        QFETCH(QString, Keys);
+        QFETCH(QDate, Date);
+        QFETCH(int, Changes);
+        QFETCH(QString, Shown);
+        QWidget Window;
+        auto* Picker = new TDatePicker(&Window);
+        auto* Next = new QLineEdit(&Window);
+        Next->move(0, Picker->sizeHint().height());
+        Window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&Window));
+        Picker->SetDate(DayNumberOf(Start));
+        Picker->setFocus();
+        QVERIFY(GoToField(Picker, QDateTimeEdit::Section(Field)));
+        QSignalSpy Changed(Picker, &TDatePicker::Change);
+        QTest::keyClicks(Picker, Keys);
+        QCOMPARE(Picker->date(), Date);
+        QCOMPARE(Changed.count(), Changes);
+        QCOMPARE(Picker->text(), Shown.isEmpty()
+                                     ? Picker->locale().toString(Date, Picker->displayFormat())
+                                     : Shown);
+        // Only Tab leaves the picker.
+        QCOMPARE(QApplication::focusWidget(),
+                 Keys.contains(u'\t') ? static_cast<QWidget*>(Next) : Picker);
     }
 
     // The weekday name is a field of its own: Up and Down move the date by a
