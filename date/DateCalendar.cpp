@@ -7,7 +7,7 @@
 #include <ctime>
 #include <limits>
 
-namespace morvane::daycount {
+namespace morvane::date_internal {
 
 void RaiseEncodeError() {
     throw TConvertError("Invalid argument to date encode");
@@ -51,7 +51,7 @@ std::int64_t DayNumberOfOther(double D) {
     return 0; // NaN
 }
 
-} // namespace morvane::daycount
+} // namespace morvane::date_internal
 
 std::int64_t WholePart(long double x) {
     if (std::fabs(x) < 0x1p63L) {
@@ -84,9 +84,8 @@ TDateTime CurrentDateTime() {
     if (Millis < 0) {
         Millis += 1000;
     }
-    const double MsOfDay =
-        ((Local.tm_hour * 60.0 + Local.tm_min) * 60.0 + Local.tm_sec) * 1000.0 +
-        static_cast<double>(Millis);
+    const double MsOfDay = ((Local.tm_hour * 60.0 + Local.tm_min) * 60.0 + Local.tm_sec) * 1000.0 +
+                           static_cast<double>(Millis);
     return MakeDate(Local.tm_year + std::int64_t{1900}, Local.tm_mon + 1, Local.tm_mday) +
            MsOfDay / 86400000.0;
 }

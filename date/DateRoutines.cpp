@@ -14,7 +14,7 @@ namespace {
 constexpr std::int64_t kInt64Max = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t kInt64Min = std::numeric_limits<std::int64_t>::min();
 
-using morvane::daycount::RaiseEncodeError;
+using morvane::date_internal::RaiseEncodeError;
 
 // A long double day value as a TDateTime. Values beyond the double range
 // become an infinity (a narrowing conversion out of range would be undefined).
@@ -189,7 +189,7 @@ TDateTime AddWeekdays(TDateTime ADate, std::int64_t N) {
     // |N| in unsigned arithmetic, so that N = INT64_MIN has a magnitude too.
     const std::uint64_t Magnitude =
         Forward ? static_cast<std::uint64_t>(N) : 0 - static_cast<std::uint64_t>(N);
-    const std::uint64_t Weeks = (Magnitude - 1) / 5;  // [0, 2^63 / 5]
+    const std::uint64_t Weeks = (Magnitude - 1) / 5;        // [0, 2^63 / 5]
     const std::uint64_t FirstSteps = Magnitude - 5 * Weeks; // [1, 5]
     const std::int64_t FirstDays =
         kWeekdayStepDays.Days[Forward ? 1 : 0][WeekdayOf(ADate) - 1][FirstSteps - 1];
