@@ -1,8 +1,8 @@
 // Inline definitions of the calendar primitives that sit on hot paths:
-// MakeDate, SplitDate, WeekdayOf, YearIsLeap and MonthLength. Their contracts
-// are in DateRoutines.h, which includes this file at its end; the rare cases
-// (errors, fractions, days before year 1 or millions of years on) are out of
-// line in DateCalendar.cpp.
+// MakeDate, SplitDate, WeekdayOf, YearIsLeap, MonthLength, WholePart and
+// FractionPart. Their contracts are in DateRoutines.h, which includes this
+// file at its end; the rare cases (errors, fractions, days before year 1 or
+// millions of years on) are out of line in DateCalendar.cpp.
 #pragma once
 
 #include "internal/DayCount.h"
@@ -78,4 +78,12 @@ inline int WeekdayOf(TDateTime D) {
     // truncated remainder, -6 to 6, picks the weekday from a table: no branch
     // on the sign, which mixed dates before and after 1899 would mispredict.
     return kWeekdayOfRemainder[DayNumberOf(D) % 7 + 6];
+}
+
+inline std::int64_t WholePart(long double x) {
+    return morvane::date_internal::SplitValue(x).Whole;
+}
+
+inline long double FractionPart(long double x) {
+    return morvane::date_internal::SplitValue(x).Fraction;
 }

@@ -83,9 +83,9 @@ struct TDateParts {
 struct TDateFormatSettings {
     std::string LongDatePattern = "mmmm d, yyyy";
     std::string DateSeparator = "/";
-    std::array<std::string, 12> LongMonthNames{"January", "February", "March",     "April",
-                                               "May",     "June",     "July",      "August",
-                                               "September", "October", "November", "December"};
+    std::array<std::string, 12> LongMonthNames{"January",   "February", "March",    "April",
+                                               "May",       "June",     "July",     "August",
+                                               "September", "October",  "November", "December"};
     std::array<std::string, 12> ShortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     // Index 0 is Sunday, as WeekdayOf(D) - 1.
@@ -126,10 +126,10 @@ inline int MonthLength(std::int64_t Year, int Month);
 
 // The integer part of x, towards zero, as a 64-bit integer. Beyond the 64-bit
 // range the result saturates at INT64_MIN or INT64_MAX; NaN gives 0.
-std::int64_t WholePart(long double x);
+inline std::int64_t WholePart(long double x);
 
 // x minus its integer part; it has the sign of x.
-long double FractionPart(long double x);
+inline long double FractionPart(long double x);
 
 // The current local date and time from the local clock.
 TDateTime CurrentDateTime();

@@ -92,6 +92,35 @@ inline std::uint32_t ShiftedFromCivil(std::uint32_t Year, std::uint32_t Month, s
     return YearDays + MonthDays + Day - 1;
 }
 
+// A value split into its integer part, taken towards zero, and the rest.
+struct TParts {
+    std::int64_t Whole;   // saturated at the 64-bit limits; 0 for NaN
+    long double Fraction; // exactly x - trunc(x): +0 for a whole x, NaN for
+                          // an infinity or NaN
+};
+
+// SplitValue of a value that no double below 2^52 holds. Kept out of line.
+TParts SplitWideValue(long double x);
+
+// Splits x into TParts. Doubles below 2^52, which hold every date and every
+// amount the program passes, go through the SSE conversions; the x87
+// truncation of a long double needs a slow switch of rounding mode.
+inline TParts SplitValue(double x) {
+    if (std::fabs(x) < 0x1p52) [[likely]] {
+        const auto Whole = static_cast<std::int64_t>(x);
+        // Exact. -Whole + x rather than x - Whole, so that x = -0 gives +0.
+        return {Whole, static_cast<double>(-Whole) + x};
+    }
+    return SplitWideValue(x);
+}
+
+inline TParts SplitValue(long double x) {
+    if (std::fabs(x) < 0x1p52L && static_cast<long double>(static_cast<double>(x)) == x) {
+        return SplitValue(static_cast<double>(x));
+    }
+    return SplitWideValue(x);
+}
+
 // The day number of a value with a fraction, or of one beyond 2^52: see
 // DayNumberOf. Kept out of line so that whole days take the short road.
 std::int64_t DayNumberOfOther(double D);
