@@ -170,11 +170,9 @@ std::int64_t AddYearsChecked(std::int64_t Year, std::int64_t Add) {
     return Year + Add;
 }
 
-} // namespace
-
-TDateTime AddMonthsClamped(TDateTime ADate, long double Amount) {
-    const TDateParts P = SplitDate(ADate);
-    const TParts Months = SplitValue(Amount);
+// ADate, which splits into P, moved by Months calendar months; see
+// AddMonthsClamped.
+TDateTime AddMonths(TDateTime ADate, const TDateParts& P, TParts Months) {
     // C = Months.Whole + Month. Month is 0 to 12, so only a Whole within 12 of
     // INT64_MAX overflows, and that many months leave any year far behind.
     if (Months.Whole > kInt64Max - 12) {
@@ -207,6 +205,42 @@ TDateTime AddMonthsClamped(TDateTime ADate, long double Amount) {
     return ToDateTime(SplitValue(ADate).Fraction + (Months.Fraction * 30 + R));
 }
 
+// ADate, which splits into P, moved by Years years; see AddDateUnits.
+TDateTime AddYears(TDateTime ADate, const TDateParts& P, TParts Years) {
+    const std::int64_t Year = AddYearsChecked(P.Year, Years.Whole);
+    // 29 February becomes 28 February in a common year; no other day
+    // can pass the end of its month.
+    const int Day = std::min(P.Day, MonthLength(Year, P.Month));
+    const TDateTime R = MakeDate(Year, P.Month, Day);
+    return ToDateTime(Years.Fraction * 365.25L + R + SplitValue(ADate).Fraction);
+}
+
+// Whole calendar months from the earlier date, split into E, to the later one,
+// split into L, in 64 bits: years are below 2^55, so 12 x their difference
+// fits.
+std::int64_t MonthsFromTo(const TDateParts& E, const TDateParts& L) {
+    std::int64_t M = 12 * (L.Year - E.Year) + (L.Month - E.Month);
+    if (L.Day < E.Day) {
+        --M;
+    }
+    return M;
+}
+
+// Whole calendar months from StartDate to EndDate in 64 bits, before any
+// saturation, so that years can be counted from the full month count.
+std::int64_t MonthsBetween(TDateTime StartDate, TDateTime EndDate) {
+    const bool Swapped = StartDate > EndDate;
+    const std::int64_t M = MonthsFromTo(SplitDate(Swapped ? EndDate : StartDate),
+                                        SplitDate(Swapped ? StartDate : EndDate));
+    return Swapped ? -M : M;
+}
+
+} // namespace
+
+TDateTime AddMonthsClamped(TDateTime ADate, long double Amount) {
+    return AddMonths(ADate, SplitDate(ADate), SplitValue(Amount));
+}
+
 TDateTime AddDateUnits(TDateKind Kind, TDateTime ADate, long double Amount) {
     switch (Kind) {
     case dkDays:
@@ -219,37 +253,11 @@ TDateTime AddDateUnits(TDateKind Kind, TDateTime ADate, long double Amount) {
         return ToDateTime(ADate + Amount * 2 * 7);
     case dkMonths:
         return AddMonthsClamped(ADate, Amount);
-    case dkYears: {
-        const TDateParts P = SplitDate(ADate);
-        const TParts Years = SplitValue(Amount);
-        const std::int64_t Year = AddYearsChecked(P.Year, Years.Whole);
-        // 29 February becomes 28 February in a common year; no other day
-        // can pass the end of its month.
-        const int Day = std::min(P.Day, MonthLength(Year, P.Month));
-        const TDateTime R = MakeDate(Year, P.Month, Day);
-        return ToDateTime(Years.Fraction * 365.25L + R + SplitValue(ADate).Fraction);
-    }
+    case dkYears:
+        return AddYears(ADate, SplitDate(ADate), SplitValue(Amount));
     }
     return ADate; // not reached: every kind is handled above
 }
-
-namespace {
-
-// Whole calendar months from StartDate to EndDate in 64 bits, before any
-// saturation, so that years can be counted from the full month count.
-std::int64_t MonthsBetween(TDateTime StartDate, TDateTime EndDate) {
-    const bool Swapped = StartDate > EndDate;
-    const TDateParts E = SplitDate(Swapped ? EndDate : StartDate);
-    const TDateParts L = SplitDate(Swapped ? StartDate : EndDate);
-    // Years are below 2^55, so 12 x their difference fits in 64 bits.
-    std::int64_t M = 12 * (L.Year - E.Year) + (L.Month - E.Month);
-    if (L.Day < E.Day) {
-        --M;
-    }
-    return Swapped ? -M : M;
-}
-
-} // namespace
 
 std::int32_t WholeMonthsBetween(TDateTime StartDate, TDateTime EndDate) {
     return ToCount(MonthsBetween(StartDate, EndDate));
@@ -313,13 +321,17 @@ std::string DiffPhrase(TDateTime StartDate, TDateTime EndDate) {
     const bool Ago = StartDate > EndDate;
     TDateTime Early = Ago ? EndDate : StartDate;
     const TDateTime Late = Ago ? StartDate : EndDate;
+    const TDateParts L = SplitDate(Late);
 
     // Peel off whole years, then whole months, then whole weeks; the rest are
-    // days. Each unit is the largest whole number of it that still fits.
-    const std::int32_t Years = WholeMonthsBetween(Early, Late) / 12;
-    Early = AddDateUnits(dkYears, Early, Years);
-    const std::int32_t Months = WholeMonthsBetween(Early, Late);
-    Early = AddDateUnits(dkMonths, Early, Months);
+    // days. Each unit is the largest whole number of it that still fits. The
+    // earlier date is split once per step, for both the count and the move.
+    TDateParts E = SplitDate(Early);
+    const std::int32_t Years = ToCount(MonthsFromTo(E, L)) / 12;
+    Early = AddYears(Early, E, {Years, 0});
+    E = SplitDate(Early);
+    const std::int32_t Months = ToCount(MonthsFromTo(E, L));
+    Early = AddMonths(Early, E, {Months, 0});
     const std::int64_t Weeks = WholeDaysBetween(Early, Late) / 7;
     Early = AddDateUnits(dkWeeks, Early, static_cast<long double>(Weeks));
     const std::int64_t Days = WholeDaysBetween(Early, Late);
