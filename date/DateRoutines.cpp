@@ -197,9 +197,6 @@ TDateTime AddMonths(TDateTime ADate, const TDateParts& P, TParts Months) {
         Month = 12 + static_cast<int>(C % 12);
     }
     const std::int64_t Year = AddYearsChecked(P.Year, YearAdd);
-
-    // The day clamped to the end of the target month: 31 becomes 30 in April,
-    // June, September and November, and 29 to 31 become February's last day.
     const int Day = std::min(P.Day, MonthLength(Year, Month));
     const TDateTime R = MakeDate(Year, Month, Day);
     return ToDateTime(SplitValue(ADate).Fraction + (Months.Fraction * 30 + R));
@@ -208,8 +205,6 @@ TDateTime AddMonths(TDateTime ADate, const TDateParts& P, TParts Months) {
 // ADate, which splits into P, moved by Years years; see AddDateUnits.
 TDateTime AddYears(TDateTime ADate, const TDateParts& P, TParts Years) {
     const std::int64_t Year = AddYearsChecked(P.Year, Years.Whole);
-    // 29 February becomes 28 February in a common year; no other day
-    // can pass the end of its month.
     const int Day = std::min(P.Day, MonthLength(Year, P.Month));
     const TDateTime R = MakeDate(Year, P.Month, Day);
     return ToDateTime(Years.Fraction * 365.25L + R + SplitValue(ADate).Fraction);
