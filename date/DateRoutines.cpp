@@ -31,7 +31,8 @@ TDateTime ToDateTime(long double x) {
 }
 
 // The whole days of Late less those of Early, saturated at the 64-bit limits
-// (the whole parts of far-out dates may be those limits themselves).
+// (the whole parts of far-out dates may be those limits themselves). Inline:
+// called out of line, it cost WeekdaysBetween a fifth of its time.
 inline std::int64_t WholeDaysBetween(TDateTime Early, TDateTime Late) {
     const std::int64_t A = SplitValue(Late).Whole;
     const std::int64_t B = SplitValue(Early).Whole;

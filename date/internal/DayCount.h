@@ -114,6 +114,7 @@ inline TParts SplitValue(double x) {
     return SplitWideValue(x);
 }
 
+// A long double that a double below 2^52 holds exactly takes the double path.
 inline TParts SplitValue(long double x) {
     if (std::fabs(x) < 0x1p52L && static_cast<long double>(static_cast<double>(x)) == x) {
         return SplitValue(static_cast<double>(x));
