@@ -50,9 +50,14 @@ endfunction()
 function(morvane_embed_version_resource target rc_file)
     get_filename_component(rc_abs "${rc_file}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
     if(WIN32)
-        # The same script is the Windows resource; the system's version
-        # functions find it in the executable's resource directory.
+        # The same script is the Windows resource, compiled by the
+        # toolchain's resource compiler (the RC language) and found by the
+        # system's version functions in the executable's resource directory.
+        # The script is UTF-8; windres would read it as code page 1252.
         target_sources(${target} PRIVATE "${rc_abs}")
+        if(CMAKE_RC_COMPILER MATCHES "windres")
+            set_property(SOURCE "${rc_abs}" APPEND PROPERTY COMPILE_OPTIONS --codepage=65001)
+        endif()
         return()
     endif()
 

@@ -7,6 +7,16 @@
 #include <ctime>
 #include <limits>
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#endif
+
 namespace morvane::date_internal {
 
 void RaiseEncodeError() {
@@ -54,22 +64,46 @@ std::int64_t DayNumberOfOther(double D) {
 
 } // namespace morvane::date_internal
 
-TDateTime CurrentDateTime() {
+namespace {
+
+// The local clock's reading, to the millisecond.
+struct TLocalClock {
+    std::int64_t Year;
+    int Month, Day, Hour, Minute, Second, Millisecond;
+};
+
+TLocalClock ReadLocalClock() {
+#ifdef _WIN32
+    // The Windows clock in the user's Windows time zone.
+    SYSTEMTIME Local;
+    GetLocalTime(&Local);
+    return {Local.wYear,   Local.wMonth,  Local.wDay,         Local.wHour,
+            Local.wMinute, Local.wSecond, Local.wMilliseconds};
+#else
     using namespace std::chrono;
     const system_clock::time_point Now = system_clock::now();
     const std::time_t Seconds = system_clock::to_time_t(Now);
     std::tm Local{};
-#ifdef _WIN32
-    localtime_s(&Local, &Seconds);
-#else
     localtime_r(&Seconds, &Local);
-#endif
     auto Millis = duration_cast<milliseconds>(Now.time_since_epoch()).count() % 1000;
     if (Millis < 0) {
         Millis += 1000;
     }
-    const double MsOfDay = ((Local.tm_hour * 60.0 + Local.tm_min) * 60.0 + Local.tm_sec) * 1000.0 +
-                           static_cast<double>(Millis);
-    return MakeDate(Local.tm_year + std::int64_t{1900}, Local.tm_mon + 1, Local.tm_mday) +
-           MsOfDay / 86400000.0;
+    return {Local.tm_year + std::int64_t{1900},
+            Local.tm_mon + 1,
+            Local.tm_mday,
+            Local.tm_hour,
+            Local.tm_min,
+            Local.tm_sec,
+            static_cast<int>(Millis)};
+#endif
+}
+
+} // namespace
+
+TDateTime CurrentDateTime() {
+    const TLocalClock Now = ReadLocalClock();
+    const double MsOfDay = ((Now.Hour * 60.0 + Now.Minute) * 60.0 + Now.Second) * 1000.0 +
+                           static_cast<double>(Now.Millisecond);
+    return MakeDate(Now.Year, Now.Month, Now.Day) + MsOfDay / 86400000.0;
 }

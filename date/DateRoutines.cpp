@@ -36,11 +36,11 @@ TDateTime ToDateTime(long double x) {
 inline std::int64_t WholeDaysBetween(TDateTime Early, TDateTime Late) {
     const std::int64_t A = SplitValue(Late).Whole;
     const std::int64_t B = SplitValue(Early).Whole;
-    std::int64_t Result = 0;
-    if (__builtin_sub_overflow(A, B, &Result)) {
+    // The bounds are computed where they cannot overflow themselves.
+    if (B < 0 ? A > kInt64Max + B : A < kInt64Min + B) {
         return A > B ? kInt64Max : kInt64Min;
     }
-    return Result;
+    return A - B;
 }
 
 // A count as a 32-bit integer, saturated at the 32-bit limits rather than

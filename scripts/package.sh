@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package: an optimised build in build/, installed stripped
 # under /usr by CPack into build/morvane_<version>_<arch>.deb, its Depends
-# line worked out by dpkg-shlibdeps. Prints the package's control data.
+# line worked out by dpkg-shlibdeps. Prints the package's control data and,
+# when lintian is installed, what it finds.
 #
 # The metainfo's release date is the date of the last commit (through
 # SOURCE_DATE_EPOCH), so the same commit gives the same package contents;
@@ -23,3 +24,10 @@ cpack --config build/CPackConfig.cmake
 deb=$(ls -t build/morvane_*.deb | head -n 1)
 echo "== $deb =="
 dpkg-deb --info "$deb"
+
+# Debian's package checker, where it is installed (apt-get install lintian);
+# it fails the script on an error.
+if command -v lintian >/dev/null; then
+  echo "== lintian =="
+  lintian "$deb" && echo "lintian: no errors or warnings"
+fi

@@ -9,6 +9,8 @@ packages=(
   g++ cmake ninja-build pkg-config git
   # date core tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev libhowardhinnant-date-dev
+  # the peer of morvane-calc's batch benchmark (bench/calc-throughput.sh)
+  dateutils
   # version resource, fixtures and the fuzzer
   clang lld llvm libclang-rt-14-dev
   # the program
@@ -17,6 +19,9 @@ packages=(
   xvfb xauth imagemagick fonts-dejavu-core librsvg2-bin
   # desktop integration checks and packaging
   desktop-file-utils appstream dpkg-dev file
+  # the Windows build (mingw-w64, GoogleTest from source) and wine to run its tests
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
+  wine wine64
 )
 
 missing=()

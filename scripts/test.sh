@@ -2,7 +2,9 @@
 # Sets up the machine, then builds and runs every test twice: once in a normal
 # build (build/) and once under AddressSanitizer + UndefinedBehaviorSanitizer
 # (build-asan/), which halts on the first report. In between, the
-# version-information reader is fuzzed for a minute.
+# version-information reader is fuzzed for a minute. Last, the date core and
+# the version reader are cross-built for Windows (build-windows/) and their
+# tests run under wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,3 +28,9 @@ cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1 \
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE no-sanitize
+
+echo "== Windows build under wine =="
+cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-w64-x86_64.cmake
+cmake --build build-windows -j "$jobs"
+ctest --test-dir build-windows --output-on-failure -j "$jobs"

@@ -58,12 +58,6 @@ void SetApplicationTitle(const QString& NewTitle) {
     Title() = NewTitle;
 }
 
-QString WithFullStop(const QString& Message) {
-    if (!Message.isEmpty() && Message.back().unicode() > u'.')
-        return Message + u'.';
-    return Message;
-}
-
 int AddCaptureCanceller(std::function<void()> Cancel) {
     static int NextId = 0;
     Cancellers().emplace(++NextId, std::move(Cancel));

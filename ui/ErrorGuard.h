@@ -7,6 +7,8 @@
 // outer handler carries on with its next step after the inner error is shown.
 #pragma once
 
+#include "MessageText.h"
+
 #include <QString>
 
 #include <exception>
@@ -29,11 +31,6 @@ void ShowMessageBox(const QString& Caption, const QString& Text) noexcept;
 // Empty until start-up sets it.
 QString ApplicationTitle();
 void SetApplicationTitle(const QString& Title);
-
-// Returns Message with "." appended when it is not empty and its last
-// character's code is greater than that of "." (a letter or a digit, say);
-// a message ending in ")" or "." comes back unchanged.
-QString WithFullStop(const QString& Message);
 
 // Releases any mouse capture: an explicit grab, and any spin button being
 // held down (whose auto-repeat would otherwise go on stepping behind a modal

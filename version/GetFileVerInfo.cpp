@@ -4,23 +4,29 @@
 
 #include "VersionInfoApi.h"
 
-void ReadVersionStrings(const std::string& FileName, TStringList& List) {
+namespace {
+
+// The reading itself, written once against the contracts of the three
+// version functions (VersionInfoApi.h) and run with one set of them.
+template <typename SizeFunction, typename InfoFunction, typename QueryFunction>
+void ReadWith(SizeFunction GetSize, InfoFunction GetInfo, QueryFunction Query,
+              const std::string& FileName, TStringList& List) {
     VerDword Handle = 0;
-    const VerDword Size = GetFileVersionInfoSizeA(FileName.c_str(), &Handle);
+    const VerDword Size = GetSize(FileName.c_str(), &Handle);
     if (Size == 0) {
         return;
     }
     // Zero-filled; released when the function returns, right after the last
     // key has been read, and on every other way out.
     std::vector<char> Buffer(Size);
-    if (!GetFileVersionInfoA(FileName.c_str(), Handle, Size, Buffer.data())) {
+    if (!GetInfo(FileName.c_str(), Handle, Size, Buffer.data())) {
         return; // the file changed or vanished since its size was taken
     }
     for (const char* Key : VersionKeys) {
         const std::string Path = std::string("StringFileInfo\\040904E4\\") + Key;
         void* Value = nullptr;
         VerUint Length = 0;
-        if (!VerQueryValueA(Buffer.data(), Path.c_str(), &Value, &Length)) {
+        if (!Query(Buffer.data(), Path.c_str(), &Value, &Length)) {
             continue;
         }
         // A value stored without data comes back with length 0, and the
@@ -30,3 +36,16 @@ void ReadVersionStrings(const std::string& FileName, TStringList& List) {
         List.Add(Text != nullptr && Length > 0 && *Text != '\0' ? std::string(Text) : "(unknown)");
     }
 }
+
+} // namespace
+
+void ReadVersionStrings(const std::string& FileName, TStringList& List) {
+    ReadWith(GetFileVersionInfoSizeA, GetFileVersionInfoA, VerQueryValueA, FileName, List);
+}
+
+#ifdef _WIN32
+void ReadPortableVersionStrings(const std::string& FileName, TStringList& List) {
+    ReadWith(verinfo::portable::GetFileVersionInfoSizeA, verinfo::portable::GetFileVersionInfoA,
+             verinfo::portable::VerQueryValueA, FileName, List);
+}
+#endif

@@ -26,4 +26,13 @@ inline constexpr std::array<const char*, 11> VersionKeys = {
 //   - A file that can't be read or has no version information appends nothing.
 // Appends 0 to 11 entries; never raises for anything in the file (only
 // std::bad_alloc). Values are UTF-8 (the ANSI code page on Windows).
+// On Windows it reads through the system's version functions, elsewhere
+// through the portable ones of VersionInfoApi.h.
 void ReadVersionStrings(const std::string& FileName, TStringList& List);
+
+#ifdef _WIN32
+// ReadVersionStrings through the portable functions instead of the system's:
+// the same contract, with values in UTF-8. The tests hold the two side by
+// side.
+void ReadPortableVersionStrings(const std::string& FileName, TStringList& List);
+#endif

@@ -1,9 +1,11 @@
 // The portable version-information functions: the Windows contracts on top
-// of the file reader of VersionResource.h. Not built for Windows, where the
-// system provides them.
+// of the file reader of VersionResource.h. On Windows the system's functions
+// keep their names; these stay available under verinfo::portable.
 #include "VersionInfoApi.h"
 
 #include "VersionResource.h"
+
+namespace verinfo::portable {
 
 VerDword GetFileVersionInfoSizeA(const char* FileName, VerDword* Handle) {
     if (Handle) {
@@ -29,3 +31,5 @@ int VerQueryValueA(const void* Block, const char* SubBlock, void** Buffer, VerUi
     // the caller's buffer, which GetFileVersionInfoA filled and is writable.
     return verinfo::QueryVersionValue(const_cast<void*>(Block), SubBlock, Buffer, Len) ? 1 : 0;
 }
+
+} // namespace verinfo::portable

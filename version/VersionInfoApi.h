@@ -1,6 +1,7 @@
 // The three version-information functions the reader is written against.
 // On Windows they are the system's (version.dll). Elsewhere they are provided
-// by the portable layer (VersionResource.h), with the same contracts:
+// by the portable layer (VersionResource.h), with the same contracts, which
+// a Windows build also has under verinfo::portable:
 //
 //   GetFileVersionInfoSizeA(FileName, Handle)
 //     Returns the buffer size GetFileVersionInfoA needs for FileName's
@@ -39,8 +40,18 @@ using VerUint = UINT;
 
 using VerDword = std::uint32_t;
 using VerUint = unsigned int;
+#endif
 
+// The portable functions, in every build: on Windows beside the system's
+// (to compare the two), elsewhere as the version functions themselves.
+namespace verinfo::portable {
 VerDword GetFileVersionInfoSizeA(const char* FileName, VerDword* Handle);
 int GetFileVersionInfoA(const char* FileName, VerDword Handle, VerDword Len, void* Data);
 int VerQueryValueA(const void* Block, const char* SubBlock, void** Buffer, VerUint* Len);
+} // namespace verinfo::portable
+
+#ifndef _WIN32
+using verinfo::portable::GetFileVersionInfoA;
+using verinfo::portable::GetFileVersionInfoSizeA;
+using verinfo::portable::VerQueryValueA;
 #endif

@@ -9,6 +9,7 @@
 #   - desktop-file-validate accepts the installed desktop entry.
 # Every problem found is listed; the script fails if there is any.
 cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/VersionStrings.cmake)
 
 set(problems)
 macro(problem text)
@@ -40,57 +41,39 @@ foreach(f IN LISTS expected)
   endif()
 endforeach()
 
-set(exe "${PREFIX}/bin/morvane")
-if(EXISTS "${exe}")
+# The expected strings, from the version script, in the reader's key order.
+morvane_version_strings(want "${VERSION_RC}")
+if(want STREQUAL "")
+  problem("no version strings found in ${VERSION_RC}")
+endif()
+
+foreach(program IN ITEMS morvane morvane-calc)
+  set(exe "${PREFIX}/bin/${program}")
+  if(NOT EXISTS "${exe}")
+    continue()
+  endif()
   # Stripped, and the version section kept.
   execute_process(COMMAND "${READELF}" -S -W "${exe}"
                   RESULT_VARIABLE rc OUTPUT_VARIABLE sections ERROR_VARIABLE err)
   if(NOT rc EQUAL 0)
-    problem("readelf -S failed: ${err}")
+    problem("readelf -S bin/${program} failed: ${err}")
   else()
     if(sections MATCHES "[ \t]\\.symtab[ \t]")
-      problem("bin/morvane still has its symbol table: --strip did not strip it")
+      problem("bin/${program} still has its symbol table: --strip did not strip it")
     endif()
     if(NOT sections MATCHES "[ \t]\\.vsinfo[ \t]")
-      problem("bin/morvane has no .vsinfo section")
+      problem("bin/${program} has no .vsinfo section")
     endif()
-  endif()
-
-  # The expected strings, from the version script: each VALUE "Key", "Text"
-  # of the string table, looked up in the order the reader uses. A key the
-  # script doesn't have yields nothing.
-  file(STRINGS "${VERSION_RC}" value_lines ENCODING UTF-8
-       REGEX "^[ \t]*VALUE[ \t]+\"[A-Za-z]+\"[ \t]*,[ \t]*\"")
-  set(reader_keys CompanyName FileDescription FileVersion InternalName LegalCopyright
-                  LegalTradeMarks OriginalFilename ProductName ProductVersion Comments Release)
-  set(want "")
-  foreach(key IN LISTS reader_keys)
-    string(TOLOWER "${key}" lkey)
-    foreach(line IN LISTS value_lines)
-      if(line MATCHES "^[ \t]*VALUE[ \t]+\"([A-Za-z]+)\"[ \t]*,[ \t]*\"(.*)\"[ \t]*$")
-        set(text "${CMAKE_MATCH_2}")
-        string(TOLOWER "${CMAKE_MATCH_1}" lname)
-        if(lname STREQUAL lkey)
-          if(text STREQUAL "")
-            set(text "(unknown)")
-          endif()
-          string(APPEND want "${text}\n")
-        endif()
-      endif()
-    endforeach()
-  endforeach()
-  if(want STREQUAL "")
-    problem("no version strings found in ${VERSION_RC}")
   endif()
 
   execute_process(COMMAND "${VERINFO}" "${exe}"
                   RESULT_VARIABLE rc OUTPUT_VARIABLE got ERROR_VARIABLE err)
   if(NOT rc EQUAL 0)
-    problem("morvane-verinfo bin/morvane failed (${rc}): ${err}")
+    problem("morvane-verinfo bin/${program} failed (${rc}): ${err}")
   elseif(NOT got STREQUAL want)
-    problem("version strings of bin/morvane:\n${got}expected:\n${want}")
+    problem("version strings of bin/${program}:\n${got}expected:\n${want}")
   endif()
-endif()
+endforeach()
 
 set(desktop "${PREFIX}/share/applications/${app}.desktop")
 if(EXISTS "${desktop}")

@@ -1,5 +1,6 @@
 // The contracts of the version functions: GetFileVersionInfoSizeA,
-// GetFileVersionInfoA and VerQueryValueA (portable layer), on the version
+// GetFileVersionInfoA and VerQueryValueA (portable layer, named in full:
+// in a Windows build the plain names are the system's), on the version
 // block of fixtures/complete.rc and on variants of it patched the way other
 // resource compilers write their blocks.
 #include "VersionInfoApi.h"
@@ -16,6 +17,8 @@
 #include "Fixtures.h"
 
 namespace {
+
+namespace portable = verinfo::portable;
 
 using Bytes = std::vector<unsigned char>;
 
@@ -162,31 +165,31 @@ TEST(VerQueryValue, AFailedQueryLeavesTheValuePointerAlone) {
     char Marker = 0;
     void* Value = &Marker;
     VerUint Len = 5;
-    EXPECT_FALSE(
-        VerQueryValueA(Buffer.data(), "\\StringFileInfo\\040904E4\\Nothing", &Value, &Len));
+    EXPECT_FALSE(portable::VerQueryValueA(Buffer.data(), "\\StringFileInfo\\040904E4\\Nothing",
+                                          &Value, &Len));
     EXPECT_EQ(Value, &Marker);
     EXPECT_EQ(Len, 0u);
-    EXPECT_FALSE(VerQueryValueA(nullptr, "\\", &Value, &Len));
+    EXPECT_FALSE(portable::VerQueryValueA(nullptr, "\\", &Value, &Len));
 }
 
 TEST(GetFileVersionInfo, NeedsTheSizeItWasGiven) {
     const std::string File = fixtures::Path("complete_pe64.dll");
     VerDword Handle = 7;
-    const VerDword Size = GetFileVersionInfoSizeA(File.c_str(), &Handle);
+    const VerDword Size = portable::GetFileVersionInfoSizeA(File.c_str(), &Handle);
     EXPECT_EQ(Handle, 0u);
     // Three times the block rounded up to 4, plus the tag.
     EXPECT_EQ(Size, 3 * ((CompleteBlock().size() + 3) / 4 * 4) + 4);
 
     std::vector<char> Short(Size - 1, 'x');
-    EXPECT_FALSE(GetFileVersionInfoA(File.c_str(), 0, Size - 1, Short.data()));
+    EXPECT_FALSE(portable::GetFileVersionInfoA(File.c_str(), 0, Size - 1, Short.data()));
     void* Value = nullptr;
     VerUint Len = 0;
-    EXPECT_FALSE(VerQueryValueA(Short.data(), "\\", &Value, &Len));
+    EXPECT_FALSE(portable::VerQueryValueA(Short.data(), "\\", &Value, &Len));
 
     std::vector<char> Exact(Size, 'x');
-    ASSERT_TRUE(GetFileVersionInfoA(File.c_str(), 0, Size, Exact.data()));
-    ASSERT_TRUE(
-        VerQueryValueA(Exact.data(), "\\StringFileInfo\\040904E4\\ProductName", &Value, &Len));
+    ASSERT_TRUE(portable::GetFileVersionInfoA(File.c_str(), 0, Size, Exact.data()));
+    ASSERT_TRUE(portable::VerQueryValueA(Exact.data(), "\\StringFileInfo\\040904E4\\ProductName",
+                                         &Value, &Len));
     EXPECT_STREQ(static_cast<const char*>(Value), "Fixture Product");
 }
 
@@ -203,8 +206,8 @@ TEST(GetFileVersionInfo, SizeIsZeroWithoutVersionInformation) {
     };
     for (const Row& R : Rows) {
         SCOPED_TRACE(R.Name);
-        EXPECT_EQ(GetFileVersionInfoSizeA(R.File, nullptr), 0u);
+        EXPECT_EQ(portable::GetFileVersionInfoSizeA(R.File, nullptr), 0u);
         char Buffer[64] = {};
-        EXPECT_FALSE(GetFileVersionInfoA(R.File, 0, sizeof Buffer, Buffer));
+        EXPECT_FALSE(portable::GetFileVersionInfoA(R.File, 0, sizeof Buffer, Buffer));
     }
 }

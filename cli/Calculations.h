@@ -1,0 +1,63 @@
+// The two calculations of morvane-calc, written as text: the difference
+// between two dates and the date that six amounts lead to. They give the
+// texts the window shows (IntToText, DiffPhrase, LongDateText) and follow
+// the window's order of steps, so a date or amount fails here exactly where
+// it fails there.
+#pragma once
+
+#include "DateRoutines.h"
+
+#include <array>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// A command line or batch line that can't be read: a malformed date, a
+// missing or unknown word. what() is the message without the program name.
+class TUsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// How a result is written.
+enum class TResultFormat {
+    Text, // difference: "Label: value" lines; new date: the long date text
+    Iso,  // new date as YYYY-MM-DD (a difference is written as Text)
+    Json, // one JSON object on one line
+};
+
+// Where a difference goes: one "Label: value" line per count and the phrase
+// (a single calculation), or all on one line (batch mode): the six counts and
+// the phrase separated by tabs. JSON is one line either way.
+enum class TDiffLayout { Lines, OneLine };
+
+// Returns the day number of Text: "YYYY-MM-DD" with a year from 0001 to 9999
+// and a day that exists, or "today" (Today(), the local date, asked for only
+// then). Raises TUsageError naming Text for anything else.
+template <class F> TDateTime ParseDate(std::string_view Text, F&& Today);
+TDateTime ParseIsoDate(std::string_view Text);
+
+// The local date as the window starts with it: today's whole day number.
+TDateTime LocalToday();
+
+// Appends the difference from Start to End, ending in a line break.
+void AppendDifference(std::string& Out, TDateTime Start, TDateTime End, TResultFormat Format,
+                      TDiffLayout Layout);
+
+// The six amounts in the order they are applied: days, weekdays, weeks,
+// fortnights, months, years. Each is text for TextToInt.
+using TAmountTexts = std::array<std::string, 6>;
+
+// Returns Start moved by the six amounts, each converted just before it is
+// applied. Raises TConvertError (not an integer; a date outside the years 1
+// to 9999) like the window's new-date panel.
+TDateTime ApplyAmounts(TDateTime Start, const TAmountTexts& Amounts);
+
+// Appends Date in Format, ending in a line break.
+void AppendNewDate(std::string& Out, TDateTime Date, TResultFormat Format);
+
+template <class F> TDateTime ParseDate(std::string_view Text, F&& Today) {
+    if (Text == "today")
+        return Today();
+    return ParseIsoDate(Text);
+}

@@ -1,0 +1,10 @@
+// The text rule every error message follows when it is shown, in the
+// window's message box and on the command-line tool's standard error alike.
+#pragma once
+
+#include <QString>
+
+// Returns Message with "." appended when it is not empty and its last
+// character's code is greater than that of "." (a letter or a digit, say);
+// a message ending in ")" or "." comes back unchanged.
+QString WithFullStop(const QString& Message);

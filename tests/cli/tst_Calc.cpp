@@ -1,0 +1,86 @@
+// morvane-calc on the window's own examples: one difference, one new date
+// from all six amounts, one error of each kind, and a batch run with a
+// failing line in the middle. The arithmetic itself is the date core's to
+// test; these rows check what reaches the terminal and the exit status.
+#include <QProcess>
+#include <QTest>
+
+class TCalcTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void runs_data() {
+        QTest::addColumn<QString>("Locale");
+        QTest::addColumn<QStringList>("Arguments");
+        QTest::addColumn<QByteArray>("Input");
+        QTest::addColumn<QByteArray>("Output");
+        QTest::addColumn<QByteArray>("FirstError"); // first line of standard error
+        QTest::addColumn<int>("ExitCode");
+
+        QTest::newRow("README difference, 31 January 2004 to 16 September 2026")
+            << "" << QStringList{"diff", "2004-01-31", "2026-09-16"} << QByteArray()
+            << QByteArray("Days: 8264\nWeekdays: 5903\nWeeks: 1180\nFortnights: 590\n"
+                          "Months: 271\nYears: 22\n"
+                          "Or: 22 years, 7 months, 2 weeks and 2 days\n")
+            << QByteArray() << 0;
+        QTest::newRow("all six amounts given years first are applied days first, in German")
+            << "de_DE.UTF-8"
+            << QStringList{"add",          "2004-01-01", "--years", "1", "--months",   "1",
+                           "--fortnights", "1",          "--weeks", "1", "--weekdays", "1",
+                           "--days",       "1",          "--json"}
+            << QByteArray()
+            << QByteArray(R"({"date":"2005-02-26","dayNumber":38409,)"
+                          R"("longDate":"Samstag, 26. Februar 2005"})"
+                          "\n")
+            << QByteArray() << 0;
+        QTest::newRow("amount that is not a whole number")
+            << "" << QStringList{"add", "2004-01-31", "--days", "5x"} << QByteArray()
+            << QByteArray() << QByteArray("morvane-calc: '5x' is not a valid integer value.") << 1;
+        QTest::newRow("new date beyond the year 9999")
+            << "" << QStringList{"add", "2004-01-01", "--days", "3000000"} << QByteArray()
+            << QByteArray() << QByteArray("morvane-calc: Invalid argument to date encode.") << 1;
+        QTest::newRow("date that does not exist")
+            << "" << QStringList{"diff", "2004-02-30", "2026-09-16"} << QByteArray() << QByteArray()
+            << QByteArray("morvane-calc: invalid date '2004-02-30' "
+                          "(YYYY-MM-DD with a year from 0001 to 9999, or today)")
+            << 2;
+        QTest::newRow("batch with a failing line in the middle")
+            << "" << QStringList{"--iso", "-"}
+            << QByteArray("add 2004-01-31 0 0 0 0 1 0\n"
+                          "add 2004-01-31 5x 0 0 0 0 0\n"
+                          "diff 2004-01-31 2026-09-16\n")
+            << QByteArray(
+                   "2004-02-29\n"
+                   "8264\t5903\t1180\t590\t271\t22\t22 years, 7 months, 2 weeks and 2 days\n")
+            << QByteArray("morvane-calc: line 2: '5x' is not a valid integer value.") << 1;
+    }
+
+    void runs() {
+        QFETCH(QString, Locale);
+        QFETCH(QStringList, Arguments);
+        QFETCH(QByteArray, Input);
+        QFETCH(QByteArray, Output);
+        QFETCH(QByteArray, FirstError);
+        QFETCH(int, ExitCode);
+
+        QProcess Calc;
+        if (!Locale.isEmpty()) {
+            QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
+            Environment.insert(QStringLiteral("LC_ALL"), Locale);
+            Calc.setProcessEnvironment(Environment);
+        }
+        Calc.start(QStringLiteral(MORVANE_CALC), Arguments);
+        QVERIFY(Calc.waitForStarted());
+        Calc.write(Input);
+        Calc.closeWriteChannel();
+        QVERIFY(Calc.waitForFinished());
+        const QByteArray Errors = Calc.readAllStandardError();
+        QCOMPARE(Calc.readAllStandardOutput(), Output);
+        QCOMPARE(Errors.left(Errors.indexOf('\n')), FirstError);
+        QCOMPARE(Calc.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(Calc.exitCode(), ExitCode);
+    }
+};
+
+QTEST_GUILESS_MAIN(TCalcTest)
+#include "tst_Calc.moc"
