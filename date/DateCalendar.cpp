@@ -17,7 +17,7 @@
 #include <windows.h>
 #endif
 
-namespace morvane::daycount {
+namespace morvane::date_internal {
 
 void RaiseEncodeError() {
     throw TConvertError("Invalid argument to date encode");
@@ -37,48 +37,32 @@ TDateParts SplitOutsideFastRange(std::int64_t Day) {
             static_cast<int>(C.Day)};
 }
 
-std::int64_t DayNumberOfOther(double D) {
-    constexpr double kMsPerDay = 86400000.0;
-    if (std::fabs(D) < 0x1p52) {
-        // Below 2^52 a double can carry a fraction; the subtraction is exact.
-        const auto Whole = static_cast<std::int64_t>(D);
-        const double Fraction = D - static_cast<double>(Whole);
-        // A fraction within half a millisecond of the next day rounds up to it.
-        if (std::round(std::fabs(Fraction) * kMsPerDay) >= kMsPerDay) {
-            return Fraction > 0 ? Whole + 1 : Whole - 1;
-        }
-        return Whole;
-    }
-    if (std::fabs(D) < 0x1p63) {
-        return static_cast<std::int64_t>(D); // already whole
-    }
-    if (D > 0) {
-        return std::numeric_limits<std::int64_t>::max();
-    }
-    if (D < 0) {
-        return std::numeric_limits<std::int64_t>::min();
-    }
-    return 0; // NaN
-}
-
-} // namespace morvane::daycount
-
-std::int64_t WholePart(long double x) {
+TParts SplitWideValue(long double x) {
+    const long double Fraction = x - std::trunc(x);
     if (std::fabs(x) < 0x1p63L) {
-        return static_cast<std::int64_t>(x);
+        return {static_cast<std::int64_t>(x), Fraction};
     }
     if (x > 0) {
-        return std::numeric_limits<std::int64_t>::max();
+        return {std::numeric_limits<std::int64_t>::max(), Fraction};
     }
     if (x < 0) {
-        return std::numeric_limits<std::int64_t>::min();
+        return {std::numeric_limits<std::int64_t>::min(), Fraction};
     }
-    return 0; // NaN
+    return {0, Fraction}; // NaN
 }
 
-long double FractionPart(long double x) {
-    return x - std::trunc(x);
+std::int64_t DayNumberOfOther(double D) {
+    constexpr double kMsPerDay = 86400000.0;
+    const TParts P = SplitValue(D);
+    const auto Fraction = static_cast<double>(P.Fraction); // a double's, so exact
+    // A fraction within half a millisecond of the next day rounds up to it.
+    if (std::round(std::fabs(Fraction) * kMsPerDay) >= kMsPerDay) {
+        return Fraction > 0 ? P.Whole + 1 : P.Whole - 1;
+    }
+    return P.Whole;
 }
+
+} // namespace morvane::date_internal
 
 namespace {
 

@@ -1,38 +1,20 @@
 // Inline definitions of the calendar primitives that sit on hot paths:
-// MakeDate, SplitDate, WeekdayOf, YearIsLeap and MonthLength. Their contracts
-// are in DateRoutines.h, which includes this file at its end; the rare cases
-// (errors, fractions, days before year 1 or millions of years on) are out of
-// line in DateCalendar.cpp.
+// MakeDate, SplitDate, WeekdayOf, YearIsLeap, MonthLength, WholePart and
+// FractionPart. Their contracts are in DateRoutines.h, which includes this
+// file at its end; the rare cases (errors, fractions, days before year 1 or
+// millions of years on) are out of line in DateCalendar.cpp.
 #pragma once
 
-#include "DayCount.h"
+#include "internal/DayCount.h"
 
 #include <cstdint>
 
-namespace morvane::daycount {
-
-// Every date on or before 31 December of year 0 has a day number at or below
-// this one.
-inline constexpr std::int64_t kLastDayOfYear0 = -693594;
-// 1 January of year 1 in the computational count (306 days after 1 March 0).
-inline constexpr std::uint32_t kShiftOfYear1 = 306;
-static_assert(kLastDayOfYear0 + 1 + kShift == kShiftOfYear1);
-
-// Month lengths of a common year, January first.
-inline constexpr std::uint8_t kCommonMonthLength[12] = {31, 28, 31, 30, 31, 30,
-                                                        31, 31, 30, 31, 30, 31};
-
-// Weekday (1 = Sunday) for each truncated remainder of the day number by 7,
-// from -6 to 6: ((R mod 7) + 6) mod 7 + 1.
-inline constexpr std::uint8_t kWeekdayOfRemainder[13] = {1, 2, 3, 4, 5, 6, 7, 1, 2, 3, 4, 5, 6};
-
-// Raises TConvertError("Invalid argument to date encode").
-[[noreturn]] void RaiseEncodeError();
+namespace morvane::date_internal {
 
 // SplitDate of a day before year 1 or beyond the 32-bit conversion.
 TDateParts SplitOutsideFastRange(std::int64_t Day);
 
-} // namespace morvane::daycount
+} // namespace morvane::date_internal
 
 inline bool YearIsLeap(std::int64_t Year) {
     // Divisible by 4, and not by 100 unless by 400; since 100 = 4 x 25 and
@@ -53,12 +35,12 @@ inline int MonthLength(std::int64_t Year, int Month) {
 }
 
 inline TDateTime MakeDate(std::int64_t Year, int Month, int Day) {
-    using namespace morvane::daycount;
+    using namespace morvane::date_internal;
     // Unsigned comparisons fold each lower and upper bound into one test.
     // The day is held against the month's length in a common year, and only
     // 29 February asks whether the year is a leap year: no branch depends on
     // the month or the year, which shuffled dates would often mispredict.
-    const std::uint64_t Year0 = static_cast<std::uint64_t>(Year) - 1;  // valid: [0, 9998]
+    const std::uint64_t Year0 = static_cast<std::uint64_t>(Year) - 1;   // valid: [0, 9998]
     const std::uint32_t Month0 = static_cast<std::uint32_t>(Month) - 1; // valid: [0, 11]
     const std::uint32_t Day0 = static_cast<std::uint32_t>(Day) - 1;     // valid: [0, length - 1]
     if ((Year0 > 9998) | (Month0 > 11)) [[unlikely]] {
@@ -77,7 +59,7 @@ inline TDateTime MakeDate(std::int64_t Year, int Month, int Day) {
 }
 
 inline TDateParts SplitDate(TDateTime D) {
-    using namespace morvane::daycount;
+    using namespace morvane::date_internal;
     const std::int64_t Day = DayNumberOf(D);
     // One unsigned comparison tells the common days, from 1 January of year 1
     // to some 2.9 million years on, from those before year 1 and far after.
@@ -90,10 +72,18 @@ inline TDateParts SplitDate(TDateTime D) {
 }
 
 inline int WeekdayOf(TDateTime D) {
-    using namespace morvane::daycount;
+    using namespace morvane::date_internal;
     // Day 0 is a Saturday (7): the weekday is (day mod 7 + 6) mod 7 + 1, with
     // the remainder floored so that days before year 1 work the same way. The
     // truncated remainder, -6 to 6, picks the weekday from a table: no branch
     // on the sign, which mixed dates before and after 1899 would mispredict.
     return kWeekdayOfRemainder[DayNumberOf(D) % 7 + 6];
+}
+
+inline std::int64_t WholePart(long double x) {
+    return morvane::date_internal::SplitValue(x).Whole;
+}
+
+inline long double FractionPart(long double x) {
+    return morvane::date_internal::SplitValue(x).Fraction;
 }

@@ -14,7 +14,9 @@ namespace {
 constexpr std::int64_t kInt64Max = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t kInt64Min = std::numeric_limits<std::int64_t>::min();
 
-using morvane::daycount::RaiseEncodeError;
+using morvane::date_internal::RaiseEncodeError;
+using morvane::date_internal::SplitValue;
+using morvane::date_internal::TParts;
 
 // A long double day value as a TDateTime. Values beyond the double range
 // become an infinity (a narrowing conversion out of range would be undefined).
@@ -28,52 +30,12 @@ TDateTime ToDateTime(long double x) {
     return static_cast<TDateTime>(x);
 }
 
-// WholePart and FractionPart for the doubles of date values and for amounts
-// that a double holds exactly (all the program passes). They give the same
-// results as the long double routines, through the SSE conversions instead
-// of the x87 unit, whose truncation needs a slow switch of rounding mode.
-std::int64_t WholeDays(double x) {
-    if (std::fabs(x) < 0x1p63) {
-        return static_cast<std::int64_t>(x);
-    }
-    return WholePart(x); // saturates; NaN gives 0
-}
-
-long double FractionOfDate(double x) {
-    if (std::fabs(x) < 0x1p52) {
-        return x - static_cast<double>(static_cast<std::int64_t>(x)); // exact
-    }
-    return FractionPart(x); // whole, infinite or NaN
-}
-
-// True, with the value in D, when Amount is below 2^52 and a double holds it.
-bool AmountAsDouble(long double Amount, double& D) {
-    if (!(std::fabs(Amount) < 0x1p52L)) {
-        return false;
-    }
-    D = static_cast<double>(Amount);
-    return static_cast<long double>(D) == Amount;
-}
-
-std::int64_t WholeAmount(long double Amount) {
-    double D = 0;
-    if (AmountAsDouble(Amount, D)) {
-        return static_cast<std::int64_t>(D);
-    }
-    return WholePart(Amount);
-}
-
-long double FractionOfAmount(long double Amount) {
-    double D = 0;
-    if (AmountAsDouble(Amount, D)) {
-        return D - static_cast<double>(static_cast<std::int64_t>(D)); // exact
-    }
-    return FractionPart(Amount);
-}
-
-// A - B, saturated at the 64-bit limits (the whole parts of far-out dates may
-// be those limits themselves).
-std::int64_t DayDifference(std::int64_t A, std::int64_t B) {
+// The whole days of Late less those of Early, saturated at the 64-bit limits
+// (the whole parts of far-out dates may be those limits themselves). Inline:
+// called out of line, it cost WeekdaysBetween a fifth of its time.
+inline std::int64_t WholeDaysBetween(TDateTime Early, TDateTime Late) {
+    const std::int64_t A = SplitValue(Late).Whole;
+    const std::int64_t B = SplitValue(Early).Whole;
     // The bounds are computed where they cannot overflow themselves.
     if (B < 0 ? A > kInt64Max + B : A < kInt64Min + B) {
         return A > B ? kInt64Max : kInt64Min;
@@ -209,17 +171,15 @@ std::int64_t AddYearsChecked(std::int64_t Year, std::int64_t Add) {
     return Year + Add;
 }
 
-} // namespace
-
-TDateTime AddMonthsClamped(TDateTime ADate, long double Amount) {
-    const TDateParts P = SplitDate(ADate);
-    const std::int64_t Whole = WholeAmount(Amount);
-    // C = Whole + Month. Month is 0 to 12, so only a Whole within 12 of
+// ADate, which splits into P, moved by Months calendar months; see
+// AddMonthsClamped.
+TDateTime AddMonths(TDateTime ADate, const TDateParts& P, TParts Months) {
+    // C = Months.Whole + Month. Month is 0 to 12, so only a Whole within 12 of
     // INT64_MAX overflows, and that many months leave any year far behind.
-    if (Whole > kInt64Max - 12) {
+    if (Months.Whole > kInt64Max - 12) {
         RaiseEncodeError();
     }
-    const std::int64_t C = Whole + P.Month;
+    const std::int64_t C = Months.Whole + P.Month;
     std::int64_t YearAdd = 0;
     int Month = 0;
     if (C > 12) {
@@ -238,12 +198,43 @@ TDateTime AddMonthsClamped(TDateTime ADate, long double Amount) {
         Month = 12 + static_cast<int>(C % 12);
     }
     const std::int64_t Year = AddYearsChecked(P.Year, YearAdd);
-
-    // The day clamped to the end of the target month: 31 becomes 30 in April,
-    // June, September and November, and 29 to 31 become February's last day.
     const int Day = std::min(P.Day, MonthLength(Year, Month));
     const TDateTime R = MakeDate(Year, Month, Day);
-    return ToDateTime(FractionOfDate(ADate) + (FractionOfAmount(Amount) * 30 + R));
+    return ToDateTime(SplitValue(ADate).Fraction + (Months.Fraction * 30 + R));
+}
+
+// ADate, which splits into P, moved by Years years; see AddDateUnits.
+TDateTime AddYears(TDateTime ADate, const TDateParts& P, TParts Years) {
+    const std::int64_t Year = AddYearsChecked(P.Year, Years.Whole);
+    const int Day = std::min(P.Day, MonthLength(Year, P.Month));
+    const TDateTime R = MakeDate(Year, P.Month, Day);
+    return ToDateTime(Years.Fraction * 365.25L + R + SplitValue(ADate).Fraction);
+}
+
+// Whole calendar months from the earlier date, split into E, to the later one,
+// split into L, in 64 bits: years are below 2^55, so 12 x their difference
+// fits.
+std::int64_t MonthsFromTo(const TDateParts& E, const TDateParts& L) {
+    std::int64_t M = 12 * (L.Year - E.Year) + (L.Month - E.Month);
+    if (L.Day < E.Day) {
+        --M;
+    }
+    return M;
+}
+
+// Whole calendar months from StartDate to EndDate in 64 bits, before any
+// saturation, so that years can be counted from the full month count.
+std::int64_t MonthsBetween(TDateTime StartDate, TDateTime EndDate) {
+    const bool Swapped = StartDate > EndDate;
+    const std::int64_t M = MonthsFromTo(SplitDate(Swapped ? EndDate : StartDate),
+                                        SplitDate(Swapped ? StartDate : EndDate));
+    return Swapped ? -M : M;
+}
+
+} // namespace
+
+TDateTime AddMonthsClamped(TDateTime ADate, long double Amount) {
+    return AddMonths(ADate, SplitDate(ADate), SplitValue(Amount));
 }
 
 TDateTime AddDateUnits(TDateKind Kind, TDateTime ADate, long double Amount) {
@@ -251,43 +242,18 @@ TDateTime AddDateUnits(TDateKind Kind, TDateTime ADate, long double Amount) {
     case dkDays:
         return ToDateTime(ADate + Amount);
     case dkWeekdays:
-        return AddWeekdays(ADate, WholeAmount(Amount));
+        return AddWeekdays(ADate, SplitValue(Amount).Whole);
     case dkWeeks:
         return ToDateTime(ADate + Amount * 7);
     case dkFortnights:
         return ToDateTime(ADate + Amount * 2 * 7);
     case dkMonths:
         return AddMonthsClamped(ADate, Amount);
-    case dkYears: {
-        const TDateParts P = SplitDate(ADate);
-        const std::int64_t Year = AddYearsChecked(P.Year, WholeAmount(Amount));
-        // 29 February becomes 28 February in a common year; no other day
-        // can pass the end of its month.
-        const int Day = std::min(P.Day, MonthLength(Year, P.Month));
-        const TDateTime R = MakeDate(Year, P.Month, Day);
-        return ToDateTime(FractionOfAmount(Amount) * 365.25L + R + FractionOfDate(ADate));
-    }
+    case dkYears:
+        return AddYears(ADate, SplitDate(ADate), SplitValue(Amount));
     }
     return ADate; // not reached: every kind is handled above
 }
-
-namespace {
-
-// Whole calendar months from StartDate to EndDate in 64 bits, before any
-// saturation, so that years can be counted from the full month count.
-std::int64_t MonthsBetween(TDateTime StartDate, TDateTime EndDate) {
-    const bool Swapped = StartDate > EndDate;
-    const TDateParts E = SplitDate(Swapped ? EndDate : StartDate);
-    const TDateParts L = SplitDate(Swapped ? StartDate : EndDate);
-    // Years are below 2^55, so 12 x their difference fits in 64 bits.
-    std::int64_t M = 12 * (L.Year - E.Year) + (L.Month - E.Month);
-    if (L.Day < E.Day) {
-        --M;
-    }
-    return Swapped ? -M : M;
-}
-
-} // namespace
 
 std::int32_t WholeMonthsBetween(TDateTime StartDate, TDateTime EndDate) {
     return ToCount(MonthsBetween(StartDate, EndDate));
@@ -299,7 +265,7 @@ std::int32_t WeekdaysBetween(TDateTime StartDate, TDateTime EndDate) {
     const TDateTime Late = Swapped ? StartDate : EndDate;
     // Whole weeks hold five weekdays each; at most 2^63 / 7 weeks, so 5 x W
     // fits in 64 bits.
-    const std::int64_t W = DayDifference(WholeDays(Late), WholeDays(Early)) / 7;
+    const std::int64_t W = WholeDaysBetween(Early, Late) / 7;
     std::int64_t Count = 5 * W;
     // The days left over: from the weekday after Early's up to Late's,
     // wrapping into the following week.
@@ -310,13 +276,13 @@ std::int32_t WeekdaysBetween(TDateTime StartDate, TDateTime EndDate) {
 std::int32_t DateUnitsBetween(TDateKind Kind, TDateTime StartDate, TDateTime EndDate) {
     switch (Kind) {
     case dkDays:
-        return ToCount(DayDifference(WholeDays(EndDate), WholeDays(StartDate)));
+        return ToCount(WholeDaysBetween(StartDate, EndDate));
     case dkWeekdays:
         return WeekdaysBetween(StartDate, EndDate);
     case dkWeeks:
-        return ToCount(DayDifference(WholeDays(EndDate), WholeDays(StartDate)) / 7);
+        return ToCount(WholeDaysBetween(StartDate, EndDate) / 7);
     case dkFortnights:
-        return ToCount(DayDifference(WholeDays(EndDate), WholeDays(StartDate)) / 14);
+        return ToCount(WholeDaysBetween(StartDate, EndDate) / 14);
     case dkMonths:
         return WholeMonthsBetween(StartDate, EndDate);
     case dkYears:
@@ -351,16 +317,20 @@ std::string DiffPhrase(TDateTime StartDate, TDateTime EndDate) {
     const bool Ago = StartDate > EndDate;
     TDateTime Early = Ago ? EndDate : StartDate;
     const TDateTime Late = Ago ? StartDate : EndDate;
+    const TDateParts L = SplitDate(Late);
 
     // Peel off whole years, then whole months, then whole weeks; the rest are
-    // days. Each unit is the largest whole number of it that still fits.
-    const std::int32_t Years = WholeMonthsBetween(Early, Late) / 12;
-    Early = AddDateUnits(dkYears, Early, Years);
-    const std::int32_t Months = WholeMonthsBetween(Early, Late);
-    Early = AddDateUnits(dkMonths, Early, Months);
-    const std::int64_t Weeks = DayDifference(WholeDays(Late), WholeDays(Early)) / 7;
+    // days. Each unit is the largest whole number of it that still fits. The
+    // earlier date is split once per step, for both the count and the move.
+    TDateParts E = SplitDate(Early);
+    const std::int32_t Years = ToCount(MonthsFromTo(E, L)) / 12;
+    Early = AddYears(Early, E, {Years, 0});
+    E = SplitDate(Early);
+    const std::int32_t Months = ToCount(MonthsFromTo(E, L));
+    Early = AddMonths(Early, E, {Months, 0});
+    const std::int64_t Weeks = WholeDaysBetween(Early, Late) / 7;
     Early = AddDateUnits(dkWeeks, Early, static_cast<long double>(Weeks));
-    const std::int64_t Days = DayDifference(WholeDays(Late), WholeDays(Early));
+    const std::int64_t Days = WholeDaysBetween(Early, Late);
 
     std::string Phrase;
     AppendPart(Phrase, Years, " year");

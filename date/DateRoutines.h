@@ -30,9 +30,9 @@
 //   an error; a month or year step then raises, even a step of 0, because the
 //   date has to be rebuilt. SplitDate still answers: years above 9999 come back
 //   in full, and every day on or before 31 December of year 0 splits into
-//   {0, 0, 0}, which no routine can rebuild. LongDateText writes such a date
-//   with its numbers (0 for year, month and day below year 1) and leaves the
-//   month name empty.
+//   {0, 0, 0}, which no routine can rebuild. FormatDateText and LongDateText
+//   write such a date with its numbers (0 for year, month and day below
+//   year 1) and leave the month name empty.
 // * Out-of-range numbers. Values beyond what the types hold saturate instead
 //   of wrapping: WholePart of a value beyond the 64-bit range gives the
 //   nearest 64-bit limit (NaN gives 0), day counts beyond the 32-bit range
@@ -66,8 +66,7 @@ enum TDateKind : std::uint8_t {
     dkYears = 5,
 };
 
-// Year, month and day as SplitDate returns them. The year is full width:
-// days after 31 December 9999 split into years above 9999.
+// Year, month and day as SplitDate returns them, the year in full width.
 struct TDateParts {
     std::int64_t Year;
     int Month;
@@ -83,9 +82,9 @@ struct TDateParts {
 struct TDateFormatSettings {
     std::string LongDatePattern = "mmmm d, yyyy";
     std::string DateSeparator = "/";
-    std::array<std::string, 12> LongMonthNames{"January", "February", "March",     "April",
-                                               "May",     "June",     "July",      "August",
-                                               "September", "October", "November", "December"};
+    std::array<std::string, 12> LongMonthNames{"January",   "February", "March",    "April",
+                                               "May",       "June",     "July",     "August",
+                                               "September", "October",  "November", "December"};
     std::array<std::string, 12> ShortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     // Index 0 is Sunday, as WeekdayOf(D) - 1.
@@ -105,12 +104,9 @@ TDateFormatSettings& DateFormatSettings();
 // Raises TConvertError("Invalid argument to date encode") for anything else.
 inline TDateTime MakeDate(std::int64_t Year, int Month, int Day);
 
-// Returns the Gregorian year, month and day of D. D is first rounded to the
-// nearest millisecond; the day is its whole part, taken towards zero. Works in
-// 64-bit for any day number a double can hold as a whole number; years above
-// 9999 come back in full. Every day on or before 31 December of year 0
-// (day number -693594 or less) splits into {0, 0, 0}. A value beyond the
-// 64-bit range counts as the nearest 64-bit day; NaN as day 0. Never raises.
+// Returns the Gregorian year, month and day of D, rounded to the nearest
+// millisecond, then taken towards zero. Valid for every D (see the notes above
+// on years outside 1 to 9999 and on out-of-range numbers). Never raises.
 inline TDateParts SplitDate(TDateTime D);
 
 // Returns 1 (Sunday) to 7 (Saturday) for the day of D, for every day number,
@@ -124,12 +120,11 @@ inline bool YearIsLeap(std::int64_t Year);
 // month number, so that no day of it is valid.
 inline int MonthLength(std::int64_t Year, int Month);
 
-// The integer part of x, towards zero, as a 64-bit integer. Beyond the 64-bit
-// range the result saturates at INT64_MIN or INT64_MAX; NaN gives 0.
-std::int64_t WholePart(long double x);
+// Returns the integer part of x, towards zero, saturated (see the notes above).
+inline std::int64_t WholePart(long double x);
 
-// x minus its integer part; it has the sign of x.
-long double FractionPart(long double x);
+// Returns x minus its integer part; it has the sign of x.
+inline long double FractionPart(long double x);
 
 // The current local date and time from the local clock.
 TDateTime CurrentDateTime();
@@ -141,8 +136,7 @@ TDateTime CurrentDateTime();
 // double quotes copied as it stands; letters in either case; any other
 // character copied. Five or more d stand for the whole long date pattern
 // (inside it, five or more d are the long weekday name). Names and separator
-// come from DateFormatSettings(). A date before year 1 is written with zero
-// numbers and an empty month name. Raises nothing.
+// come from DateFormatSettings(). Raises nothing.
 std::string FormatDateText(const std::string& Pattern, TDateTime D);
 
 // Returns D in the user's long date format (the "dddddd" format code):
@@ -162,59 +156,44 @@ std::int32_t TextToInt(const std::string& S);
 // ---------------------------------------------------------------------------
 // Date offsets
 
-// Returns ADate moved by Amount units of Kind (Amount may be negative or 0).
-// Days, weeks and fortnights add Amount, Amount x 7 and Amount x 14 days and
-// never raise; a result beyond the double range is an infinity. Weekdays step
-// over Saturdays and Sundays: the result is the N-th Monday-to-Friday day
-// after ADate (N = WholePart(Amount) > 0) or the |N|-th before it (N < 0);
-// N = 0 leaves ADate as it is, even on a weekend; any N takes constant time.
-// Months go through AddMonthsClamped. Years keep month and day, except that
-// 29 February becomes 28 February in a common year; a fractional year adds
-// its fraction x 365.25 days. The time of day of ADate is carried over.
-// Months and years split ADate, add in full integer width and rebuild the
-// date; they raise TConvertError("Invalid argument to date encode") when the
-// new year lies outside 1 to 9999, or ADate lies before year 1 (it splits
-// into zeros), even for an amount of 0. Amounts beyond the 64-bit range count
-// as the nearest 64-bit limit.
+// Returns ADate moved by Amount units of Kind, keeping its time of day (see the
+// notes above); a fraction of a weekday is dropped, one of a year adds its
+// share of 365.25 days. Months and years raise TConvertError outside the years
+// 1 to 9999.
 TDateTime AddDateUnits(TDateKind Kind, TDateTime ADate, long double Amount);
 
-// Returns ADate moved by WholePart(Amount) calendar months, its day clamped
-// to the end of the target month (31 January + 1 month = 28 or 29 February),
-// plus FractionPart(Amount) x 30 days. Raises TConvertError("Invalid argument
-// to date encode") when the target year lies outside 1 to 9999 or ADate lies
-// before year 1.
+// Returns ADate moved by WholePart(Amount) calendar months (see the notes
+// above on month ends), plus FractionPart(Amount) x 30 days. Raises
+// TConvertError outside the years 1 to 9999.
 TDateTime AddMonthsClamped(TDateTime ADate, long double Amount);
 
 // ---------------------------------------------------------------------------
 // Date differences. Every count is signed: >= 0 when EndDate is after
 // StartDate, <= 0 when it is before; whole units only, divisions truncate
 // towards zero (-9 days are -1 week and 0 fortnights). The full values decide
-// which date is earlier; the whole days are counted. Counts beyond the 32-bit
-// range saturate at the nearest 32-bit limit. None of these raises.
+// which date is earlier; the whole days are counted. Counts saturate (see the
+// notes above). None of these raises.
 
 // The count of whole units of Kind from StartDate to EndDate.
 std::int32_t DateUnitsBetween(TDateKind Kind, TDateTime StartDate, TDateTime EndDate);
 
-// Whole calendar months from StartDate to EndDate. A month counts only once
-// the earlier date's day of the month is reached in the later month.
+// Whole calendar months from StartDate to EndDate (see the notes above on
+// 29 February).
 std::int32_t WholeMonthsBetween(TDateTime StartDate, TDateTime EndDate);
 
-// Monday-to-Friday days after the earlier date up to and including the later
-// one, negated when EndDate is before StartDate. Constant time.
+// Monday-to-Friday days from StartDate to EndDate (see the notes above on
+// weekends). Constant time.
 std::int32_t WeekdaysBetween(TDateTime StartDate, TDateTime EndDate);
 
 // ---------------------------------------------------------------------------
 // Difference phrase
 
-// The distance from StartDate to EndDate in words, such as
-// "2 years, 2 months, 2 weeks and 1 day", with " ago" appended when EndDate is
-// before StartDate; empty text for the same day (whatever the times of day).
-// Whole years, then months, then weeks are peeled off the earlier date with
-// AddDateUnits, and the days that remain are counted; twelve months left
-// after the years step stay "12 months" (29 February 2004 to 28 February 2006
-// is "1 year and 12 months"). Raises TConvertError("Invalid argument to date
-// encode") when the earlier date, or a years or months step from it, lies
-// outside the years 1 to 9999.
+// Returns the distance from StartDate to EndDate in words, such as "2 years,
+// 2 months, 2 weeks and 1 day", with " ago" when EndDate is the earlier; empty
+// for the same day, whatever the times. Years, months and weeks are peeled off
+// the earlier date with AddDateUnits, so twelve months can remain ("1 year and
+// 12 months"). Raises TConvertError when the earlier date, or a years or months
+// step from it, lies outside the years 1 to 9999.
 std::string DiffPhrase(TDateTime StartDate, TDateTime EndDate);
 
 // Definitions of the inline calendar primitives above.

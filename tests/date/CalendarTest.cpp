@@ -1,5 +1,5 @@
 // Calendar primitives: building and splitting dates, weekdays, leap years,
-// whole and fractional parts, the local clock.
+// the local clock.
 #include "DateTestSupport.h"
 
 #include <cmath>
@@ -205,14 +205,6 @@ TEST(SplitDate, YearAbove65535ComesBackInFull) {
     EXPECT_CONVERT_ERROR(MakeDate(P.Year, P.Month, P.Day), kEncodeError);
 }
 
-TEST(SplitDate, ValuesBeyond64BitsSaturateWithoutFailing) {
-    const TDateParts Huge = SplitDate(1e300);
-    EXPECT_GT(Huge.Year, std::int64_t{1} << 54);
-    EXPECT_GE(Huge.Month, 1);
-    EXPECT_LE(Huge.Month, 12);
-    EXPECT_EQ(SplitDate(std::numeric_limits<double>::infinity()), Huge);
-}
-
 struct WeekdayRow {
     const char* Name;
     double D;
@@ -252,14 +244,6 @@ TEST(WeekdayOf, CyclesThroughOneToSevenFarFromDayZero) {
     }
 }
 
-TEST(WeekdayOf, SaturatedDaysStayInRange) {
-    for (double D : {1e300, -1e300, std::numeric_limits<double>::quiet_NaN()}) {
-        const int W = WeekdayOf(D);
-        EXPECT_GE(W, 1);
-        EXPECT_LE(W, 7);
-    }
-}
-
 struct LeapRow {
     const char* Name;
     std::int64_t Year;
@@ -292,41 +276,6 @@ TEST(MonthLength, AgreesWithTheMonthTableAndRefusesOtherMonths) {
     EXPECT_EQ(MonthLength(2004, 0), 0);
     EXPECT_EQ(MonthLength(2004, 13), 0);
     EXPECT_EQ(MonthLength(2004, -1), 0);
-}
-
-struct PartsRow {
-    const char* Name;
-    long double X;
-    std::int64_t Whole;
-    long double Fraction;
-};
-
-class WholeAndFractionPart : public testing::TestWithParam<PartsRow> {};
-
-TEST_P(WholeAndFractionPart, SplitTowardsZero) {
-    const PartsRow& R = GetParam();
-    EXPECT_EQ(WholePart(R.X), R.Whole);
-    EXPECT_EQ(FractionPart(R.X), R.Fraction);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, WholeAndFractionPart,
-    testing::Values(
-        PartsRow{"PositiveFraction", 2.75L, 2, 0.75L},
-        PartsRow{"NegativeFractionKeepsSign", -2.75L, -2, -0.75L},
-        PartsRow{"WholeNumber", 36526.0L, 36526, 0.0L}, PartsRow{"BelowOne", 0.5L, 0, 0.5L},
-        PartsRow{"LargestExactBelow2To63", 9223372036854775807.0L - 1.0L, 9223372036854775806,
-                 0.0L},
-        PartsRow{"BeyondInt64SaturatesHigh", 1e30L, std::numeric_limits<std::int64_t>::max(), 0.0L},
-        PartsRow{"BeyondInt64SaturatesLow", -1e30L, std::numeric_limits<std::int64_t>::min(), 0.0L},
-        PartsRow{"ExactlyMinus2To63", -9223372036854775808.0L,
-                 std::numeric_limits<std::int64_t>::min(), 0.0L}),
-    RowName{});
-
-TEST(WholePart, NotANumberGivesZero) {
-    EXPECT_EQ(WholePart(std::numeric_limits<long double>::quiet_NaN()), 0);
-    EXPECT_EQ(WholePart(std::numeric_limits<long double>::infinity()),
-              std::numeric_limits<std::int64_t>::max());
 }
 
 // The clock's date is today's local date (read before and after, so that a

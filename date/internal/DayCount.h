@@ -1,6 +1,8 @@
-// The serial day count and its conversion to and from the Gregorian calendar.
-// Internal to the date core; DateRoutines.h is the public face.
+// INTERNAL to the date core: not part of its interface and free to change.
+// Include DateRoutines.h, never this file; nothing outside date/ may use the
+// namespace morvane::date_internal.
 //
+// The serial day count and its conversion to and from the Gregorian calendar.
 // The conversions are Euclidean affine functions in the manner of Neri and
 // Schneider ("Euclidean affine functions and their application to calendar
 // algorithms", 2022). They work on a "computational" count of days since
@@ -16,7 +18,7 @@
 #include <emmintrin.h>
 #endif
 
-namespace morvane::daycount {
+namespace morvane::date_internal {
 
 // Day 0 (30 December 1899) is day 693899 of the computational count.
 inline constexpr std::int64_t kShift = 693899;
@@ -27,6 +29,24 @@ inline constexpr std::uint32_t kMaxFastShifted = (1u << 30) - 1;
 
 // Days in 400 Gregorian years; the calendar repeats with this period.
 inline constexpr std::uint32_t kDaysPer400Years = 146097;
+
+// Every date on or before 31 December of year 0 has a day number at or below
+// this one.
+inline constexpr std::int64_t kLastDayOfYear0 = -693594;
+// 1 January of year 1 in the computational count (306 days after 1 March 0).
+inline constexpr std::uint32_t kShiftOfYear1 = 306;
+static_assert(kLastDayOfYear0 + 1 + kShift == kShiftOfYear1);
+
+// Month lengths of a common year, January first.
+inline constexpr std::uint8_t kCommonMonthLength[12] = {31, 28, 31, 30, 31, 30,
+                                                        31, 31, 30, 31, 30, 31};
+
+// Weekday (1 = Sunday) for each truncated remainder of the day number by 7,
+// from -6 to 6: ((R mod 7) + 6) mod 7 + 1.
+inline constexpr std::uint8_t kWeekdayOfRemainder[13] = {1, 2, 3, 4, 5, 6, 7, 1, 2, 3, 4, 5, 6};
+
+// Raises TConvertError("Invalid argument to date encode").
+[[noreturn]] void RaiseEncodeError();
 
 struct Civil {
     std::uint32_t Year;  // [0, 1073741823 / 365]
@@ -39,8 +59,8 @@ struct Civil {
 inline Civil CivilFromShifted(std::uint32_t N) {
     // Century.
     const std::uint32_t N1 = 4 * N + 3;
-    const std::uint32_t C = N1 / kDaysPer400Years;                // [0, 29392]
-    const std::uint32_t NC = N1 % kDaysPer400Years / 4;           // day of century, [0, 36524]
+    const std::uint32_t C = N1 / kDaysPer400Years;      // [0, 29392]
+    const std::uint32_t NC = N1 % kDaysPer400Years / 4; // day of century, [0, 36524]
     // Year.
     const std::uint32_t N2 = 4 * NC + 3;
     const std::uint64_t P2 = std::uint64_t{2939745} * N2;         // 2939745 / 2^32 ~ 4 / 1461
@@ -49,8 +69,8 @@ inline Civil CivilFromShifted(std::uint32_t N) {
     const std::uint32_t Y = 100 * C + Z;
     // Month.
     const std::uint32_t N3 = 2141 * NY + 197913;
-    const std::uint32_t M = N3 >> 16;                // [3, 14], March = 3
-    const std::uint32_t D = (N3 & 0xFFFF) / 2141;    // [0, 30]
+    const std::uint32_t M = N3 >> 16;             // [3, 14], March = 3
+    const std::uint32_t D = (N3 & 0xFFFF) / 2141; // [0, 30]
     // January and February belong to the next civil year. Arithmetic rather
     // than a branch: on shuffled days a branch would miss one time in six.
     const std::uint32_t J = NY >= 306 ? 1 : 0;
@@ -59,12 +79,11 @@ inline Civil CivilFromShifted(std::uint32_t N) {
 
 // Returns the computational day of a valid civil date.
 // Precondition: 1 <= Year <= 9999, Month in [1, 12], Day in [1, 31].
-inline std::uint32_t ShiftedFromCivil(std::uint32_t Year, std::uint32_t Month,
-                                      std::uint32_t Day) {
+inline std::uint32_t ShiftedFromCivil(std::uint32_t Year, std::uint32_t Month, std::uint32_t Day) {
     // Year that starts on 1 March.
     const std::uint32_t J = Month <= 2 ? 1 : 0;
-    const std::uint32_t Y = Year - J;                 // [0, 9999]
-    const std::uint32_t M = Month + 12 * J;           // [3, 14]
+    const std::uint32_t Y = Year - J;       // [0, 9999]
+    const std::uint32_t M = Month + 12 * J; // [3, 14]
     const std::uint32_t C = Y / 100;
     // Days before 1 March of year Y: 365 Y + Y/4 - Y/100 + Y/400.
     const std::uint32_t YearDays = 1461 * Y / 4 - C + C / 4;
@@ -73,13 +92,43 @@ inline std::uint32_t ShiftedFromCivil(std::uint32_t Year, std::uint32_t Month,
     return YearDays + MonthDays + Day - 1;
 }
 
+// A value split into its integer part, taken towards zero, and the rest.
+struct TParts {
+    std::int64_t Whole;   // saturated at the 64-bit limits; 0 for NaN
+    long double Fraction; // exactly x - trunc(x): +0 for a whole x, NaN for
+                          // an infinity or NaN
+};
+
+// SplitValue of a value that no double below 2^52 holds. Kept out of line.
+TParts SplitWideValue(long double x);
+
+// Splits x into TParts. Doubles below 2^52, which hold every date and every
+// amount the program passes, go through the SSE conversions; the x87
+// truncation of a long double needs a slow switch of rounding mode.
+inline TParts SplitValue(double x) {
+    if (std::fabs(x) < 0x1p52) [[likely]] {
+        const auto Whole = static_cast<std::int64_t>(x);
+        // Exact. -Whole + x rather than x - Whole, so that x = -0 gives +0.
+        return {Whole, static_cast<double>(-Whole) + x};
+    }
+    return SplitWideValue(x);
+}
+
+// A long double that a double below 2^52 holds exactly takes the double path.
+inline TParts SplitValue(long double x) {
+    if (std::fabs(x) < 0x1p52L && static_cast<long double>(static_cast<double>(x)) == x) {
+        return SplitValue(static_cast<double>(x));
+    }
+    return SplitWideValue(x);
+}
+
 // The day number of a value with a fraction, or of one beyond 2^52: see
 // DayNumberOf. Kept out of line so that whole days take the short road.
 std::int64_t DayNumberOfOther(double D);
 
 // Returns the day number of date value D: D rounded to the nearest
-// millisecond, then its whole part taken towards zero. A value beyond the
-// 64-bit range saturates at the nearest 64-bit limit; NaN gives day 0.
+// millisecond, then its whole part taken towards zero, saturated like
+// WholePart.
 inline std::int64_t DayNumberOf(double D) {
 #if defined(__SSE2__) || defined(_M_X64)
     // The processor's truncating conversion is defined for every input (it
@@ -100,4 +149,4 @@ inline std::int64_t DayNumberOf(double D) {
     return DayNumberOfOther(D);
 }
 
-} // namespace morvane::daycount
+} // namespace morvane::date_internal
