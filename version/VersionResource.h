@@ -27,7 +27,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <fstream>
 #include <optional>
 #include <span>
 #include <string>
@@ -56,19 +55,30 @@ private:
     std::span<const unsigned char> Data;
 };
 
-// The bytes of a file, read on demand. IsOpen() is false when the file can't
-// be opened; such a source has size 0.
+// The bytes of a regular file, read on demand. The file is opened without
+// waiting (a named pipe with no writer or a device would otherwise hold the
+// open up), and anything but a regular file is refused at once. IsOpen() is
+// false when the file can't be read; such a source has size 0, and Failure()
+// says why.
 class FileSource final : public ByteSource {
 public:
     explicit FileSource(const std::string& FileName);
-    bool IsOpen() const { return Open; }
+    ~FileSource() override;
+    FileSource(const FileSource&) = delete;
+    FileSource& operator=(const FileSource&) = delete;
+
+    bool IsOpen() const { return Fd >= 0; }
+    // Why the file can't be read: the system's text for the error (e.g. "No
+    // such file or directory", "Permission denied", "Is a directory") or
+    // "not a regular file". Empty when the file is open.
+    const std::string& Failure() const { return Problem; }
     std::uint64_t Size() const override { return Length; }
     bool ReadAt(std::uint64_t Offset, void* Dest, std::size_t Count) const override;
 
 private:
-    mutable std::ifstream Stream;
+    int Fd = -1;
     std::uint64_t Length = 0;
-    bool Open = false;
+    std::string Problem;
 };
 
 // Where a version resource lies in its file.

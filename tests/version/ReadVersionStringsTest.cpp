@@ -2,10 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <future>
 #include <string>
 #include <vector>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "Fixtures.h"
 
@@ -38,6 +46,31 @@ std::vector<std::string> CompletePlus(const std::string& Value) {
     return V;
 }
 
+#ifndef _WIN32
+// A named pipe with no writer: opening it to read would wait for one.
+class NamedPipe {
+public:
+    NamedPipe() {
+        ::unlink(Path.c_str());
+        EXPECT_EQ(::mkfifo(Path.c_str(), 0600), 0) << Path;
+    }
+    ~NamedPipe() { ::unlink(Path.c_str()); }
+    NamedPipe(const NamedPipe&) = delete;
+    NamedPipe& operator=(const NamedPipe&) = delete;
+
+    // Opens the pipe to write and closes it, which lets a reader waiting in
+    // open() go on.
+    void LetReaderGo() const {
+        const int Fd = ::open(Path.c_str(), O_WRONLY | O_NONBLOCK);
+        if (Fd >= 0) {
+            ::close(Fd);
+        }
+    }
+
+    const std::string Path = testing::TempDir() + "/version_test_no_writer.fifo";
+};
+#endif
+
 // The program's own strings, as resources/version.rc.in sets them.
 const std::vector<std::string> ProgramStrings = {
     "Brelmont",
@@ -56,6 +89,9 @@ const std::vector<std::string> ProgramStrings = {
 
 TEST(ReadVersionStrings, AppendsTheValuesInKeyTableOrder) {
     using fixtures::Path;
+#ifndef _WIN32
+    const NamedPipe Pipe;
+#endif
     struct Row {
         const char* Name;
         std::string File;
@@ -94,12 +130,24 @@ TEST(ReadVersionStrings, AppendsTheValuesInKeyTableOrder) {
         {"PE without resources", Path("none_pe64.dll"), {}},
         {"a text file", MORVANE_FIXTURE_SOURCE_DIR "/complete.rc", {}},
         {"a directory", MORVANE_FIXTURE_DIR, {}},
+#ifndef _WIN32
+        {"a named pipe with no writer", Pipe.Path, {}},
+#endif
         {"a missing file", Path("no such file.dll"), {}},
         {"an empty file name", "", {}},
     };
     for (const Row& R : Rows) {
         SCOPED_TRACE(R.Name);
-        EXPECT_EQ(Read(R.File), R.Expected);
+        // Nothing may wait: a read still going after 20 s fails the row, and
+        // the pipe is opened to let it end.
+        auto Reading = std::async(std::launch::async, Read, R.File);
+        if (Reading.wait_for(std::chrono::seconds(20)) == std::future_status::timeout) {
+            ADD_FAILURE() << "still reading after 20 s";
+#ifndef _WIN32
+            Pipe.LetReaderGo();
+#endif
+        }
+        EXPECT_EQ(Reading.get(), R.Expected);
     }
 }
 
