@@ -25,16 +25,25 @@ constexpr std::uint64_t Align4(std::uint64_t X) {
     return (X + 3) & ~std::uint64_t(3);
 }
 
-// Reads little- or big-endian integers from a ByteSource. A read outside the
-// source yields 0 and clears Ok; callers test Ok before acting on what they
-// read.
+// An integer of Size bytes (at most 8) at P, in either byte order, from
+// bytes already read and bounds-checked.
+std::uint64_t Decode(const unsigned char* P, std::size_t Size, bool BigEndian) {
+    std::uint64_t V = 0;
+    for (std::size_t I = 0; I < Size; ++I) {
+        V = V << 8 | P[BigEndian ? I : Size - 1 - I];
+    }
+    return V;
+}
+
+// Reads little-endian integers from a ByteSource, one field at a time. A
+// read outside the source yields 0 and clears Ok; callers test Ok before
+// acting on what they read.
 class Reader {
 public:
-    Reader(const ByteSource& Source, bool BigEndian) : Src(Source), Big(BigEndian) {}
+    explicit Reader(const ByteSource& Source) : Src(Source) {}
 
     std::uint16_t U16(std::uint64_t Off) { return static_cast<std::uint16_t>(Read(Off, 2)); }
     std::uint32_t U32(std::uint64_t Off) { return static_cast<std::uint32_t>(Read(Off, 4)); }
-    std::uint64_t U64(std::uint64_t Off) { return Read(Off, 8); }
     bool Ok = true;
 
 private:
@@ -44,16 +53,10 @@ private:
             Ok = false;
             return 0;
         }
-        std::uint64_t V = 0;
-        for (std::size_t I = 0; I < Count; ++I) {
-            const std::size_t Index = Big ? I : Count - 1 - I;
-            V = V << 8 | B[Index];
-        }
-        return V;
+        return Decode(B, Count, false);
     }
 
     const ByteSource& Src;
-    bool Big;
 };
 
 // Little-endian integers from bytes already read and bounds-checked.
@@ -71,14 +74,41 @@ constexpr bool Inside(std::uint64_t Off, std::uint64_t Count, std::uint64_t Size
     return Count <= Size && Off <= Size - Count;
 }
 
+// The most bytes read for any one table of headers or names: room for
+// 65,536 ELF section headers, far more than a linked program has. A larger
+// table is not read, so a header that claims millions of entries costs
+// nothing; every table is read in one piece, so a real one costs one read.
+constexpr std::uint64_t MaxTableBytes = std::uint64_t(4) << 20;
+
+// Returns the Count bytes at Off of Source, read at once, or nullopt when
+// they don't lie wholly inside the source or Count exceeds MaxTableBytes.
+std::optional<std::vector<unsigned char>> ReadTable(const ByteSource& Source, std::uint64_t Off,
+                                                    std::uint64_t Count) {
+    if (Count > MaxTableBytes || !Inside(Off, Count, Source.Size())) {
+        return std::nullopt;
+    }
+    std::vector<unsigned char> Bytes(static_cast<std::size_t>(Count));
+    if (!Source.ReadAt(Off, Bytes.data(), Bytes.size())) {
+        return std::nullopt;
+    }
+    return Bytes;
+}
+
 // ---------------------------------------------------------------------------
 // PE
 
-// The section table of a PE file, for turning RVAs into file offsets.
+// The section table of a PE file, for turning RVAs into file offsets. The
+// table is read once, as far as it lies inside the file.
 class PeSections {
 public:
-    PeSections(Reader& R, std::uint64_t TableOffset, unsigned Count, std::uint64_t FileSize)
-        : Rd(R), Table(TableOffset), Number(Count), Size(FileSize) {}
+    PeSections(const ByteSource& Source, std::uint64_t TableOffset, unsigned Count)
+        : Size(Source.Size()) {
+        const std::uint64_t Room = TableOffset < Size ? (Size - TableOffset) / 40 : 0;
+        // At most 65535 entries of 40 bytes: within MaxTableBytes.
+        if (auto Read = ReadTable(Source, TableOffset, 40 * std::min<std::uint64_t>(Count, Room))) {
+            Table = std::move(*Read);
+        }
+    }
 
     struct Mapped {
         std::uint64_t Offset;    // file offset of the RVA
@@ -88,15 +118,11 @@ public:
     // Returns where Rva lies in the file: the section with
     // VirtualAddress <= Rva < VirtualAddress + SizeOfRawData. Returns nullopt
     // when no section holds it or its data lies outside the file.
-    std::optional<Mapped> Map(std::uint32_t Rva) {
-        for (unsigned I = 0; I < Number; ++I) {
-            const std::uint64_t Header = Table + 40 * std::uint64_t(I);
-            const std::uint32_t VirtualAddress = Rd.U32(Header + 12);
-            const std::uint32_t RawSize = Rd.U32(Header + 16);
-            const std::uint32_t RawPointer = Rd.U32(Header + 20);
-            if (!Rd.Ok) {
-                return std::nullopt;
-            }
+    std::optional<Mapped> Map(std::uint32_t Rva) const {
+        for (std::size_t Header = 0; Header < Table.size(); Header += 40) {
+            const std::uint32_t VirtualAddress = Le32(&Table[Header + 12]);
+            const std::uint32_t RawSize = Le32(&Table[Header + 16]);
+            const std::uint32_t RawPointer = Le32(&Table[Header + 20]);
             if (Rva < VirtualAddress ||
                 std::uint64_t(Rva) >= std::uint64_t(VirtualAddress) + RawSize) {
                 continue;
@@ -112,9 +138,7 @@ public:
     }
 
 private:
-    Reader& Rd;
-    std::uint64_t Table;
-    unsigned Number;
+    std::vector<unsigned char> Table;
     std::uint64_t Size;
 };
 
@@ -179,6 +203,114 @@ const DirEntry* FindId(const std::vector<DirEntry>& List, std::uint32_t Id) {
         }
     }
     return nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// ELF
+
+constexpr unsigned char ElfMagic[4] = {0x7F, 'E', 'L', 'F'};
+constexpr std::uint32_t SectionNoBits = 8;
+
+// An ELF file (32 or 64 bit, either byte order) and its file header.
+struct ElfFile {
+    const ByteSource& Src;
+    bool Is64 = false;
+    bool Big = false;
+    unsigned char Header[64] = {}; // 52 bytes used in a 32-bit file
+
+    std::uint64_t Int(const unsigned char* P, std::size_t Size) const {
+        return Decode(P, Size, Big);
+    }
+    // The header field at Off64 (64-bit file) or Off32 (32-bit file), an
+    // address-sized one when Wide.
+    std::uint64_t Field(std::size_t Off64, std::size_t Off32, bool Wide = false) const {
+        return Is64 ? Int(Header + Off64, Wide ? 8 : 2) : Int(Header + Off32, Wide ? 4 : 2);
+    }
+};
+
+std::optional<ElfFile> ReadElfHeader(const ByteSource& Source) {
+    ElfFile F{Source};
+    if (!Source.ReadAt(0, F.Header, 16) || std::memcmp(F.Header, ElfMagic, 4) != 0) {
+        return std::nullopt;
+    }
+    F.Is64 = F.Header[4] == 2;
+    F.Big = F.Header[5] == 2;
+    if ((F.Header[4] != 1 && !F.Is64) || (F.Header[5] != 1 && !F.Big) ||
+        !Source.ReadAt(16, F.Header + 16, F.Is64 ? 48 : 36)) {
+        return std::nullopt;
+    }
+    return F;
+}
+
+struct ElfSection {
+    std::uint64_t Name, Type, Link, Offset, Size;
+};
+
+ElfSection SectionAt(const ElfFile& F, const unsigned char* H) {
+    if (F.Is64) {
+        return {F.Int(H, 4), F.Int(H + 4, 4), F.Int(H + 40, 4), F.Int(H + 24, 8), F.Int(H + 32, 8)};
+    }
+    return {F.Int(H, 4), F.Int(H + 4, 4), F.Int(H + 24, 4), F.Int(H + 16, 4), F.Int(H + 20, 4)};
+}
+
+// Returns the location of the section named .vsinfo, or nullopt.
+std::optional<ResourceLocation> FindElfSection(const ElfFile& F) {
+    const std::uint64_t FileSize = F.Src.Size();
+    const std::uint64_t Table = F.Field(0x28, 0x20, true);
+    const std::uint64_t EntrySize = F.Field(0x3A, 0x2E);
+    std::uint64_t Count = F.Field(0x3C, 0x30);
+    std::uint64_t NamesIndex = F.Field(0x3E, 0x32);
+    const std::size_t Used = F.Is64 ? 64 : 40; // the bytes of an entry read here
+    if (Table == 0 || Table >= FileSize || EntrySize < Used) {
+        return std::nullopt;
+    }
+
+    // Extended numbering: section 0 carries the real count and string-table
+    // index when they don't fit the header's 16-bit fields.
+    if (Count == 0 || NamesIndex == 0xFFFF) {
+        unsigned char Zero[64];
+        if (!F.Src.ReadAt(Table, Zero, Used)) {
+            return std::nullopt;
+        }
+        const ElfSection S = SectionAt(F, Zero);
+        if (Count == 0) {
+            Count = S.Size;
+        }
+        if (NamesIndex == 0xFFFF) {
+            NamesIndex = S.Link;
+        }
+    }
+    if (Count > (FileSize - Table) / EntrySize || NamesIndex >= Count) {
+        return std::nullopt;
+    }
+    const auto Headers = ReadTable(F.Src, Table, Count * EntrySize);
+    if (!Headers) {
+        return std::nullopt;
+    }
+    const auto Section = [&](std::uint64_t I) {
+        return SectionAt(F, Headers->data() + I * EntrySize);
+    };
+    const ElfSection NameTable = Section(NamesIndex);
+    const auto Names = NameTable.Type == SectionNoBits
+                           ? std::nullopt
+                           : ReadTable(F.Src, NameTable.Offset, NameTable.Size);
+    if (!Names) {
+        return std::nullopt;
+    }
+
+    static constexpr char Wanted[8] = ".vsinfo"; // with its NUL
+    for (std::uint64_t I = 0; I < Count; ++I) {
+        const ElfSection S = Section(I);
+        if (!Inside(S.Name, sizeof Wanted, Names->size()) ||
+            std::memcmp(Names->data() + S.Name, Wanted, sizeof Wanted) != 0) {
+            continue;
+        }
+        if (S.Type == SectionNoBits || S.Size == 0 || !Inside(S.Offset, S.Size, FileSize)) {
+            return std::nullopt;
+        }
+        return ResourceLocation{S.Offset, S.Size};
+    }
+    return std::nullopt;
 }
 
 // ---------------------------------------------------------------------------
@@ -438,7 +570,7 @@ bool FileSource::ReadAt(std::uint64_t Offset, void* Dest, std::size_t Count) con
 // Locating the resource
 
 std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) {
-    Reader R(Source, false);
+    Reader R(Source);
     if (R.U16(0) != 0x5A4D || !R.Ok) { // "MZ"
         return std::nullopt;
     }
@@ -474,7 +606,7 @@ std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) 
         return std::nullopt;
     }
 
-    PeSections Sections(R, Optional + OptionalSize, SectionCount, Source.Size());
+    const PeSections Sections(Source, Optional + OptionalSize, SectionCount);
     const auto Root = Sections.Map(ResourceRva);
     if (!Root) {
         return std::nullopt;
@@ -537,80 +669,11 @@ std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) 
 }
 
 std::optional<ResourceLocation> FindElfVersionResource(const ByteSource& Source) {
-    unsigned char Ident[16];
-    if (!Source.ReadAt(0, Ident, sizeof Ident) || std::memcmp(Ident,
-                                                              "\x7f"
-                                                              "ELF",
-                                                              4) != 0) {
+    const auto File = ReadElfHeader(Source);
+    if (!File) {
         return std::nullopt;
     }
-    const bool Is64 = Ident[4] == 2;
-    if ((Ident[4] != 1 && !Is64) || (Ident[5] != 1 && Ident[5] != 2)) {
-        return std::nullopt;
-    }
-    Reader R(Source, Ident[5] == 2);
-    const std::uint64_t FileSize = Source.Size();
-    const std::uint64_t HeaderTable = Is64 ? R.U64(0x28) : R.U32(0x20);
-    const std::uint64_t EntrySize = R.U16(Is64 ? 0x3A : 0x2E);
-    std::uint64_t Count = R.U16(Is64 ? 0x3C : 0x30);
-    std::uint64_t NamesIndex = R.U16(Is64 ? 0x3E : 0x32);
-    if (!R.Ok || HeaderTable == 0 || HeaderTable >= FileSize || EntrySize < (Is64 ? 64u : 40u)) {
-        return std::nullopt;
-    }
-
-    struct Section {
-        std::uint32_t Name, Type, Link;
-        std::uint64_t Offset, Size;
-    };
-    auto Header = [&](std::uint64_t Index) {
-        const std::uint64_t H = HeaderTable + Index * EntrySize;
-        Section S{};
-        S.Name = R.U32(H);
-        S.Type = R.U32(H + 4);
-        S.Offset = Is64 ? R.U64(H + 24) : R.U32(H + 16);
-        S.Size = Is64 ? R.U64(H + 32) : R.U32(H + 20);
-        S.Link = R.U32(H + (Is64 ? 40 : 24));
-        return S;
-    };
-
-    // Extended numbering: section 0 carries the real count and string-table
-    // index when they don't fit the header's 16-bit fields.
-    if (Count == 0 || NamesIndex == 0xFFFF) {
-        const Section Zero = Header(0);
-        if (Count == 0) {
-            Count = Zero.Size;
-        }
-        if (NamesIndex == 0xFFFF) {
-            NamesIndex = Zero.Link;
-        }
-    }
-    if (!R.Ok || Count > (FileSize - HeaderTable) / EntrySize || NamesIndex >= Count) {
-        return std::nullopt;
-    }
-    constexpr std::uint32_t NoBits = 8;
-    const Section Names = Header(NamesIndex);
-    if (!R.Ok || Names.Type == NoBits || !Inside(Names.Offset, Names.Size, FileSize)) {
-        return std::nullopt;
-    }
-
-    static constexpr char Wanted[8] = {'.', 'v', 's', 'i', 'n', 'f', 'o', '\0'};
-    for (std::uint64_t I = 0; I < Count; ++I) {
-        const Section S = Header(I);
-        if (!R.Ok) {
-            return std::nullopt;
-        }
-        char Name[sizeof Wanted];
-        if (!Inside(S.Name, sizeof Name, Names.Size) ||
-            !Source.ReadAt(Names.Offset + S.Name, Name, sizeof Name) ||
-            std::memcmp(Name, Wanted, sizeof Name) != 0) {
-            continue;
-        }
-        if (S.Type == NoBits || S.Size == 0 || !Inside(S.Offset, S.Size, FileSize)) {
-            return std::nullopt;
-        }
-        return ResourceLocation{S.Offset, S.Size};
-    }
-    return std::nullopt;
+    return FindElfSection(*File);
 }
 
 std::optional<ResourceLocation> FindVersionResource(const ByteSource& Source) {
@@ -633,7 +696,7 @@ std::uint32_t VersionBufferSize(std::uint64_t BlockSize, std::uint16_t RootLengt
 
 std::uint32_t VersionInfoSize(const ByteSource& Source) {
     const auto Where = FindVersionResource(Source);
-    Reader R(Source, false);
+    Reader R(Source);
     if (!Where) {
         return 0;
     }

@@ -12,7 +12,10 @@
 // Nothing here trusts the file: every offset, count and length is checked
 // against the bytes that exist before it is used, the resource directory is
 // walked at a fixed depth of three and may not revisit a directory, and the
-// block walk ends at any node shorter than its own header.
+// block walk ends at any node shorter than its own header. Each table of
+// headers (PE sections, ELF sections and their names) is read in one piece,
+// and none larger than 4 MiB, so whatever count a header claims, a file is
+// read or rejected in a few reads.
 //
 // The buffer a caller queries (filled by LoadVersionInfo or
 // PrepareVersionBuffer) is laid out as

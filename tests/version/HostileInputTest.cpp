@@ -143,6 +143,46 @@ struct PatchRow {
     Found Expected;
 };
 
+// A file of a given size that starts with Head and holds only zeros after
+// it, as a sparse file does, without storing them.
+class SparseSource final : public verinfo::ByteSource {
+public:
+    SparseSource(const Bytes& Head, std::uint64_t Size) : Start(Head), Length(Size) {}
+    std::uint64_t Size() const override { return Length; }
+    bool ReadAt(std::uint64_t Offset, void* Dest, std::size_t Count) const override {
+        if (Count > Length || Offset > Length - Count) {
+            return false;
+        }
+        auto* Out = static_cast<unsigned char*>(Dest);
+        for (std::size_t I = 0; I < Count; ++I) {
+            Out[I] = Offset + I < Start.size() ? Start[Offset + I] : 0;
+        }
+        return true;
+    }
+
+private:
+    const Bytes& Start;
+    std::uint64_t Length;
+};
+
+// Counts the reads made through it and the bytes they ask for: the work the
+// reader does on a file.
+class CountingSource final : public verinfo::ByteSource {
+public:
+    explicit CountingSource(const verinfo::ByteSource& Inner) : In(Inner) {}
+    std::uint64_t Size() const override { return In.Size(); }
+    bool ReadAt(std::uint64_t Offset, void* Dest, std::size_t Count) const override {
+        ++Reads;
+        Bytes += Count;
+        return In.ReadAt(Offset, Dest, Count);
+    }
+    mutable std::uint64_t Reads = 0;
+    mutable std::uint64_t Bytes = 0;
+
+private:
+    const verinfo::ByteSource& In;
+};
+
 } // namespace
 
 TEST(HostileInput, TruncatedFilesYieldAllOrNothing) {
@@ -274,6 +314,49 @@ TEST(HostileInput, PatchedElfFiles) {
         Bytes B = Original;
         R.Patch(B);
         ExpectFound(ReadFileKeys(B), R.Expected);
+    }
+}
+
+// A header may claim a table as large as the file (here up to 67 million
+// section headers). The reader reads each table of headers at most once and
+// none larger than 4 MiB, so its work stays a few reads, whatever the count.
+TEST(HostileInput, ClaimedTableSizesCostAFewReads) {
+    struct Row {
+        const char* Name;
+        const char* File;
+        std::uint64_t Size;
+        std::function<void(Bytes&, std::uint64_t Size)> Patch;
+    };
+    const Row Rows[] = {
+        {"ELF, 1.5 million section headers in 100 MB", "none_elf64.so", 100'000'000,
+         [](Bytes& B, std::uint64_t) {
+             Set(B, 0x3C, 2, 0); // the count is in section 0's size field
+             Set(B, Get(B, 0x28, 8) + 32, 8, 1'500'000);
+         }},
+        {"ELF, every section header a 4 GiB sparse file holds", "none_elf64.so",
+         std::uint64_t(4) << 30,
+         [](Bytes& B, std::uint64_t Size) {
+             const std::uint64_t Table = Get(B, 0x28, 8);
+             Set(B, 0x3C, 2, 0);
+             Set(B, Table + 32, 8, (Size - Table) / 64);
+         }},
+        {"PE, 65535 sections and the resources in none", "complete_pe64.dll",
+         std::uint64_t(4) << 20,
+         [](Bytes& B, std::uint64_t) {
+             const PeLayout L = LayOut(B);
+             Set(B, L.Optional - 18, 2, 0xFFFF);
+             Set(B, L.ResourceDirEntry, 4, 0x7FFFFFF0);
+         }},
+    };
+    for (const Row& R : Rows) {
+        SCOPED_TRACE(R.Name);
+        Bytes Head = fixtures::ReadBytes(fixtures::Path(R.File));
+        R.Patch(Head, R.Size);
+        const SparseSource File(Head, R.Size);
+        const CountingSource Counted(File);
+        EXPECT_EQ(verinfo::VersionInfoSize(Counted), 0u);
+        EXPECT_LE(Counted.Reads, 24u);
+        EXPECT_LE(Counted.Bytes, std::uint64_t(4) << 20);
     }
 }
 
