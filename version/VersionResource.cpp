@@ -324,8 +324,8 @@ struct Node {
     std::uint32_t Key;         // offset of the key's first unit
     std::uint32_t KeyUnits;    // units before the key's NUL
     std::uint32_t Value;       // offset of the value
-    std::uint32_t ValueLength; // wValueLength: a hint only
-    std::uint16_t Type;        // 1 = text, 0 = binary
+    std::uint32_t ValueLength; // wValueLength: UTF-16 units of text, bytes of binary
+    std::uint16_t Type;        // 0 = binary; 1 (or any other value) = text
     std::uint32_t Children;    // offset of the first child
     std::uint32_t Next;        // offset of the next sibling
 };
@@ -357,7 +357,7 @@ std::optional<Node> ParseNode(const unsigned char* B, std::uint32_t Start,
     N.ValueLength = Le16(B + Start + 2);
     N.Type = Le16(B + Start + 4);
     N.Children =
-        static_cast<std::uint32_t>(Align4(N.Value + N.ValueLength * (N.Type == 1 ? 2u : 1u)));
+        static_cast<std::uint32_t>(Align4(N.Value + N.ValueLength * (N.Type != 0 ? 2u : 1u)));
     N.Next = static_cast<std::uint32_t>(Start + Align4(Length));
     return N;
 }
@@ -780,7 +780,18 @@ bool QueryVersionValue(void* Buffer, const char* SubBlock, void** Value, unsigne
         P += PartSize;
 
         std::optional<Node> Found;
-        for (std::uint32_t Child = Current->Children; Child < Current->End;) {
+        for (std::uint32_t Child = Current->Children; Child + 2 <= Current->End;) {
+            // As the system's walk: a length of 0 ends it, and a node shorter
+            // than its own header is stepped over (its key, which the system
+            // reads past the node's end, is not read).
+            const std::uint32_t ChildLength = Le16(B + Child);
+            if (ChildLength == 0) {
+                break;
+            }
+            if (ChildLength < 6) {
+                Child += static_cast<std::uint32_t>(Align4(ChildLength));
+                continue;
+            }
             const auto N = ParseNode(B, Child, Current->End);
             if (!N) {
                 break;
@@ -798,7 +809,7 @@ bool QueryVersionValue(void* Buffer, const char* SubBlock, void** Value, unsigne
     }
 
     const Node& N = *Current;
-    if (N.Type != 1) {
+    if (N.Type == 0) {
         if (Value) {
             *Value = B + N.Value;
         }
@@ -808,37 +819,37 @@ bool QueryVersionValue(void* Buffer, const char* SubBlock, void** Value, unsigne
         return true;
     }
 
-    // Text: read UTF-16 up to its NUL or the node's end, whichever comes
-    // first, and write it as UTF-8 at 3/2 of its offset in the copy area.
+    // Text: read UTF-16 up to its NUL, its stored length or the node's end,
+    // whichever comes first, and write it as UTF-8 at 3/2 of its offset in
+    // the copy area.
     unsigned char* const Dest = B + Aligned + 4 + N.Value / 2 * 3;
     const unsigned char* const AreaEnd = B + 3 * Aligned + 4 - 1; // keeps room for the NUL
     unsigned char* Out = Dest;
     bool NulFound = false;
     std::uint32_t Q = N.Value;
-    if (N.ValueLength > 0) {
-        while (Q + 2 <= N.End) {
-            std::uint32_t Cp = Le16(B + Q);
-            Q += 2;
-            if (Cp == 0) {
-                NulFound = true;
-                break;
-            }
-            if (Cp >= 0xD800 && Cp < 0xDC00 && Q + 2 <= N.End) {
-                const std::uint32_t Low = Le16(B + Q);
-                if (Low >= 0xDC00 && Low < 0xE000) {
-                    Cp = 0x10000 + ((Cp - 0xD800) << 10) + (Low - 0xDC00);
-                    Q += 2;
-                }
-            }
-            if (Cp >= 0xD800 && Cp < 0xE000) { // a lone surrogate
-                Cp = 0xFFFD;
-            }
-            const std::size_t Written = PutUtf8(Cp, Out, AreaEnd);
-            if (Written == 0) {
-                break;
-            }
-            Out += Written;
+    const std::uint32_t TextEnd = std::min(N.End, N.Value + 2 * N.ValueLength);
+    while (Q + 2 <= TextEnd) {
+        std::uint32_t Cp = Le16(B + Q);
+        Q += 2;
+        if (Cp == 0) {
+            NulFound = true;
+            break;
         }
+        if (Cp >= 0xD800 && Cp < 0xDC00 && Q + 2 <= TextEnd) {
+            const std::uint32_t Low = Le16(B + Q);
+            if (Low >= 0xDC00 && Low < 0xE000) {
+                Cp = 0x10000 + ((Cp - 0xD800) << 10) + (Low - 0xDC00);
+                Q += 2;
+            }
+        }
+        if (Cp >= 0xD800 && Cp < 0xE000) { // a lone surrogate
+            Cp = 0xFFFD;
+        }
+        const std::size_t Written = PutUtf8(Cp, Out, AreaEnd);
+        if (Written == 0) {
+            break;
+        }
+        Out += Written;
     }
     *Out = 0;
     if (Value) {

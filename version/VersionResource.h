@@ -12,7 +12,7 @@
 // Nothing here trusts the file: every offset, count and length is checked
 // against the bytes that exist before it is used, the resource directory is
 // walked at a fixed depth of three and may not revisit a directory, and the
-// block walk ends at any node shorter than its own header. Each table of
+// block walk reads nothing past the node or block it is in. Each table of
 // headers (PE sections, ELF sections and their names) is read in one piece,
 // and none larger than 4 MiB, so whatever count a header claims, a file is
 // read or rejected in a few reads.
@@ -128,14 +128,18 @@ bool LoadVersionInfo(const ByteSource& Source, void* Data, std::uint32_t Len);
 //   - SubBlock is a path of keys separated by "\"; empty parts are skipped, so
 //     "" and "\" name the root and a leading backslash is optional. Each part
 //     matches a child key whole and without regard to ASCII letter case.
-//   - Found text value (node type 1): *Value points to its UTF-8 copy
-//     (NUL-terminated) inside Buffer; *Len is its byte count plus 1 when the
-//     stored text ended in a NUL, else its byte count. The text is read up to
-//     its NUL or the node's end, whichever comes first; a value stored with
+//   - Found text value (node type 1, or any type but 0): *Value points to
+//     its UTF-8 copy (NUL-terminated) inside Buffer; *Len is its byte count
+//     plus 1 when the stored text ended in a NUL, else its byte count. The
+//     text is read up to its NUL, its stored length (wValueLength UTF-16
+//     units) or the node's end, whichever comes first; a value stored with
 //     length 0 (no data) or as a lone NUL reads as "".
 //   - Found binary value (type 0, e.g. "\" or "\VarFileInfo\Translation"):
 //     *Value points into the block, *Len = the stored length clipped to the
 //     node.
+//   - The children of a node are searched in order; a child of length 0
+//     ends the search, and one shorter than a node header (6 bytes) is
+//     stepped over.
 //   - Returns false, with *Len = 0 and *Value unchanged, when a part is not
 //     found, Buffer is null or was not prepared (no tag after the block).
 // Buffer must be the whole prepared buffer: the call writes into it.

@@ -379,6 +379,7 @@ TEST(HostileInput, PatchedVersionBlocks) {
     const Found ThroughCompanyName = {0, 7, 9};
     const Found AllButCompanyName = {1, 2, 3, 4, 5, 6, 7, 8, 9};
     const std::size_t Company = NodeOf("CompanyName");
+    const std::size_t FileInfo = NodeOf("StringFileInfo");
     const std::size_t Table = NodeOf("040904E4");
     const PatchRow Rows[] = {
         {"unpatched", [](Bytes&) {}, All},
@@ -393,6 +394,14 @@ TEST(HostileInput, PatchedVersionBlocks) {
          BeforeCompanyName},
         {"string length past the table", [&](Bytes& B) { Set(B, Company, 2, 0xFFFF); },
          ThroughCompanyName},
+        {"a 4-byte node before a string is stepped over",
+         [&](Bytes& B) {
+             for (const std::size_t Parent : {std::size_t(0), FileInfo, Table}) {
+                 Set(B, Parent, 2, Get(B, Parent, 2) + 4);
+             }
+             B.insert(B.begin() + static_cast<long>(Company), {4, 0, 0, 0});
+         },
+         All},
         {"a key that no longer matches", [&](Bytes& B) { Set(B, Company + 6, 2, 'K'); },
          AllButCompanyName},
     };
