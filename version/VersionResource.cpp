@@ -209,7 +209,18 @@ const DirEntry* FindId(const std::vector<DirEntry>& List, std::uint32_t Id) {
 // ELF
 
 constexpr unsigned char ElfMagic[4] = {0x7F, 'E', 'L', 'F'};
-constexpr std::uint32_t SectionNoBits = 8;
+constexpr std::uint32_t ProgramNote = 4;   // PT_NOTE
+constexpr std::uint32_t SectionNote = 7;   // SHT_NOTE
+constexpr std::uint32_t SectionNoBits = 8; // SHT_NOBITS
+
+// The note that holds the version block: owner "Morvane", type 16 (the
+// resource type of version information), the block as its descriptor.
+constexpr char NoteOwner[8] = "Morvane"; // with its NUL
+constexpr std::uint64_t NoteType = 16;
+
+// The note segments looked at: the first eight, and no more than
+// MaxTableBytes of them in all. A linked program has two or three.
+constexpr unsigned MaxNoteSegments = 8;
 
 // An ELF file (32 or 64 bit, either byte order) and its file header.
 struct ElfFile {
@@ -242,18 +253,89 @@ std::optional<ElfFile> ReadElfHeader(const ByteSource& Source) {
     return F;
 }
 
+// Returns where the descriptor of the version note lies among the notes in
+// Area, which was read from file offset AreaOffset and whose notes are
+// aligned to Align bytes (8, else 4), or nullopt. The walk ends at a note
+// that runs past the area.
+std::optional<ResourceLocation> FindVersionNote(const ElfFile& F,
+                                                const std::vector<unsigned char>& Area,
+                                                std::uint64_t AreaOffset, std::uint64_t Align) {
+    const std::uint64_t Pad = Align == 8 ? 7 : 3;
+    std::uint64_t P = 0;
+    while (P < Area.size() && Area.size() - P >= 12) {
+        const std::uint64_t NameSize = F.Int(&Area[P], 4);
+        const std::uint64_t DescSize = F.Int(&Area[P + 4], 4);
+        const std::uint64_t Desc = P + 12 + ((NameSize + Pad) & ~Pad);
+        if (Desc > Area.size() || DescSize > Area.size() - Desc) {
+            return std::nullopt;
+        }
+        if (F.Int(&Area[P + 8], 4) == NoteType && NameSize == sizeof NoteOwner &&
+            std::memcmp(&Area[P + 12], NoteOwner, sizeof NoteOwner) == 0) {
+            if (DescSize == 0) {
+                return std::nullopt;
+            }
+            return ResourceLocation{AreaOffset + Desc, DescSize};
+        }
+        P = Desc + ((DescSize + Pad) & ~Pad);
+    }
+    return std::nullopt;
+}
+
+// Returns the location of the version note through the program headers
+// (PT_NOTE), which a linked file keeps even when its section headers are
+// stripped, or nullopt.
+std::optional<ResourceLocation> FindElfNote(const ElfFile& F) {
+    const std::uint64_t Table = F.Field(0x20, 0x1C, true);
+    const std::uint64_t EntrySize = F.Field(0x36, 0x2A);
+    const std::uint64_t Count = F.Field(0x38, 0x2C);
+    if (Table == 0 || EntrySize < (F.Is64 ? 56u : 32u)) {
+        return std::nullopt;
+    }
+    const auto Headers = ReadTable(F.Src, Table, Count * EntrySize);
+    if (!Headers) {
+        return std::nullopt;
+    }
+    unsigned Segments = 0;
+    std::uint64_t Budget = MaxTableBytes;
+    for (std::uint64_t I = 0; I < Count && Segments < MaxNoteSegments; ++I) {
+        const unsigned char* H = Headers->data() + I * EntrySize;
+        if (F.Int(H, 4) != ProgramNote) {
+            continue;
+        }
+        ++Segments;
+        const std::uint64_t Offset = F.Is64 ? F.Int(H + 8, 8) : F.Int(H + 4, 4);
+        const std::uint64_t Size = F.Is64 ? F.Int(H + 32, 8) : F.Int(H + 16, 4);
+        const std::uint64_t Align = F.Is64 ? F.Int(H + 48, 8) : F.Int(H + 28, 4);
+        if (Size > Budget) {
+            continue;
+        }
+        Budget -= Size;
+        if (const auto Area = ReadTable(F.Src, Offset, Size)) {
+            if (auto Found = FindVersionNote(F, *Area, Offset, Align)) {
+                return Found;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 struct ElfSection {
-    std::uint64_t Name, Type, Link, Offset, Size;
+    std::uint64_t Name, Type, Link, Offset, Size, Align;
 };
 
 ElfSection SectionAt(const ElfFile& F, const unsigned char* H) {
     if (F.Is64) {
-        return {F.Int(H, 4), F.Int(H + 4, 4), F.Int(H + 40, 4), F.Int(H + 24, 8), F.Int(H + 32, 8)};
+        return {F.Int(H, 4),      F.Int(H + 4, 4),  F.Int(H + 40, 4),
+                F.Int(H + 24, 8), F.Int(H + 32, 8), F.Int(H + 48, 8)};
     }
-    return {F.Int(H, 4), F.Int(H + 4, 4), F.Int(H + 24, 4), F.Int(H + 16, 4), F.Int(H + 20, 4)};
+    return {F.Int(H, 4),      F.Int(H + 4, 4),  F.Int(H + 24, 4),
+            F.Int(H + 16, 4), F.Int(H + 20, 4), F.Int(H + 32, 4)};
 }
 
-// Returns the location of the section named .vsinfo, or nullopt.
+// Returns the location of the block in the section named .vsinfo: the
+// version note's descriptor when it is a note section, else (as builds
+// before the note wrote it) the whole section. Returns nullopt when there is
+// no such section or it holds no block.
 std::optional<ResourceLocation> FindElfSection(const ElfFile& F) {
     const std::uint64_t FileSize = F.Src.Size();
     const std::uint64_t Table = F.Field(0x28, 0x20, true);
@@ -307,6 +389,10 @@ std::optional<ResourceLocation> FindElfSection(const ElfFile& F) {
         }
         if (S.Type == SectionNoBits || S.Size == 0 || !Inside(S.Offset, S.Size, FileSize)) {
             return std::nullopt;
+        }
+        if (S.Type == SectionNote) {
+            const auto Area = ReadTable(F.Src, S.Offset, S.Size);
+            return Area ? FindVersionNote(F, *Area, S.Offset, S.Align) : std::nullopt;
         }
         return ResourceLocation{S.Offset, S.Size};
     }
@@ -672,6 +758,12 @@ std::optional<ResourceLocation> FindElfVersionResource(const ByteSource& Source)
     const auto File = ReadElfHeader(Source);
     if (!File) {
         return std::nullopt;
+    }
+    // A linked file: the note its program headers list, found without the
+    // section headers. An object file, or a file built before the note: the
+    // section. In a file that has both, both lead to the same bytes.
+    if (auto Note = FindElfNote(*File)) {
+        return Note;
     }
     return FindElfSection(*File);
 }

@@ -6,8 +6,12 @@
 //   - PE32 and PE32+ files: the resource directory (data directory 2),
 //     type 16 -> name 1 -> language (neutral 0x0000, else 0x0409, else the
 //     first entry).
-//   - ELF files (32 or 64 bit, either byte order): the section named
-//     .vsinfo, written by morvane_embed_version_resource().
+//   - ELF files (32 or 64 bit, either byte order), as
+//     morvane_embed_version_resource() writes them: the descriptor of the
+//     note with owner "Morvane" and type 16, found through the PT_NOTE
+//     program headers (so a file without section headers is read too), else
+//     in the section named .vsinfo. A .vsinfo section that is not a note
+//     holds the bare block, as earlier builds wrote it.
 //
 // Nothing here trusts the file: every offset, count and length is checked
 // against the bytes that exist before it is used, the resource directory is
@@ -94,8 +98,8 @@ struct ResourceLocation {
 // Source is not a PE file or holds no type 16 / id 1 resource.
 std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source);
 
-// Returns the location of the .vsinfo section of an ELF file, or nullopt when
-// Source is not an ELF file or has no such section with contents.
+// Returns the location of the version block of an ELF file (see above), or
+// nullopt when Source is not an ELF file or holds no block.
 std::optional<ResourceLocation> FindElfVersionResource(const ByteSource& Source);
 
 // Returns the location of the version resource of a PE or ELF file, or

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -137,6 +138,28 @@ ElfLayout LayOutElf(const Bytes& B) {
     return L;
 }
 
+// The version note of a linked ELF64 file (found by its owner's name), and
+// the program header of the note segment that holds it.
+std::size_t VersionNote(const Bytes& B) {
+    const char Owner[] = "Morvane";
+    const auto It = std::search(B.begin(), B.end(), Owner, Owner + sizeof Owner);
+    EXPECT_NE(It, B.end());
+    return static_cast<std::size_t>(It - B.begin()) - 12;
+}
+
+std::size_t NoteSegmentHeader(const Bytes& B, std::size_t Note) {
+    const std::size_t Table = Get(B, 0x20, 8);
+    for (std::size_t I = 0; I < Get(B, 0x38, 2); ++I) {
+        const std::size_t H = Table + I * Get(B, 0x36, 2);
+        if (Get(B, H, 4) == 4 && Get(B, H + 8, 8) <= Note &&
+            Note < Get(B, H + 8, 8) + Get(B, H + 32, 8)) {
+            return H;
+        }
+    }
+    ADD_FAILURE() << "no note segment holds the version note";
+    return 0;
+}
+
 struct PatchRow {
     const char* Name;
     std::function<void(Bytes&)> Patch;
@@ -206,9 +229,10 @@ TEST(HostileInput, TruncatedFilesYieldAllOrNothing) {
             }
         }
         EXPECT_EQ(Runs, File.size());
-        // PE: the resource lies before the file's end, so longer cuts still hold
-        // it; ELF: the section table comes last, so no cut does.
-        if (std::string(Name).find(".dll") != std::string::npos) {
+        // PE and linked ELF: the resource or note lies before the file's end,
+        // so longer cuts still hold it; ELF objects: the section table comes
+        // last, so no cut does.
+        if (!std::string(Name).ends_with(".o")) {
             EXPECT_GT(Complete, 0u);
         }
     }
@@ -276,10 +300,12 @@ TEST(HostileInput, PatchedPeFiles) {
 }
 
 TEST(HostileInput, PatchedElfFiles) {
-    const Bytes Original = fixtures::ReadBytes(fixtures::Path("complete_elf64.so"));
-    const ElfLayout L = LayOutElf(Original);
+    // The section headers, in an object holding the bare block in .vsinfo
+    // (as earlier builds wrote it): no program header leads to the block.
+    const Bytes Object = fixtures::ReadBytes(fixtures::Path("complete_bare_elf64.o"));
+    const ElfLayout L = LayOutElf(Object);
     const std::size_t V = L.VersionHeader;
-    const PatchRow Rows[] = {
+    const PatchRow SectionRows[] = {
         {"unpatched", [](Bytes&) {}, All},
         {"section table past the end", [](Bytes& B) { Set(B, 0x28, 8, B.size() + 8); }, None},
         {"section table offset near 2^64", [](Bytes& B) { Set(B, 0x28, 8, ~std::uint64_t(15)); },
@@ -309,11 +335,56 @@ TEST(HostileInput, PatchedElfFiles) {
         {"unknown class", [](Bytes& B) { B[4] = 3; }, None},
         {"unknown byte order", [](Bytes& B) { B[5] = 0; }, None},
     };
-    for (const PatchRow& R : Rows) {
-        SCOPED_TRACE(R.Name);
-        Bytes B = Original;
-        R.Patch(B);
-        ExpectFound(ReadFileKeys(B), R.Expected);
+
+    // The program headers of a linked file, mostly with its section headers
+    // removed as llvm-objcopy --strip-sections leaves them.
+    const Bytes Linked = fixtures::ReadBytes(fixtures::Path("complete_elf64.so"));
+    const std::size_t Note = VersionNote(Linked);
+    const std::size_t Segment = NoteSegmentHeader(Linked, Note);
+    const auto NoSections = [](Bytes& B) {
+        Set(B, 0x28, 8, 0);
+        Set(B, 0x3C, 2, 0);
+        Set(B, 0x3E, 2, 0);
+    };
+    const PatchRow NoteRows[] = {
+        {"no section headers", NoSections, All},
+        {"program headers past the end, the section kept",
+         [](Bytes& B) { Set(B, 0x20, 8, B.size()); }, All},
+        {"note segment past the end",
+         [&](Bytes& B) {
+             NoSections(B);
+             Set(B, Segment + 8, 8, B.size());
+         },
+         None},
+        {"note segment of 4 GiB",
+         [&](Bytes& B) {
+             NoSections(B);
+             Set(B, Segment + 32, 8, std::uint64_t(1) << 32);
+         },
+         None},
+        {"note owner size past the segment",
+         [&](Bytes& B) {
+             NoSections(B);
+             Set(B, Note, 4, 0xFFFFFFF0);
+         },
+         None},
+        {"note descriptor past the segment",
+         [&](Bytes& B) {
+             NoSections(B);
+             Set(B, Note + 4, 4, 0xFFFFFF00);
+         },
+         None},
+        // The section leads to the same note, so it is refused both ways.
+        {"another note owner", [&](Bytes& B) { B.at(Note + 12) = 'X'; }, None},
+    };
+    for (const auto& [Original, Rows] : {std::pair{&Object, std::span<const PatchRow>(SectionRows)},
+                                         std::pair{&Linked, std::span<const PatchRow>(NoteRows)}}) {
+        for (const PatchRow& R : Rows) {
+            SCOPED_TRACE(R.Name);
+            Bytes B = *Original;
+            R.Patch(B);
+            ExpectFound(ReadFileKeys(B), R.Expected);
+        }
     }
 }
 

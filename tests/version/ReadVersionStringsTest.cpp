@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <future>
 #include <string>
 #include <vector>
@@ -176,18 +177,53 @@ TEST(EmbeddedVersionResource, ReadsTheProgramStringsFromItsOwnFile) {
 }
 
 #ifndef _WIN32
-// The ELF builds' own section (a Windows resource is part of the image).
-TEST(EmbeddedVersionResource, SurvivesStrip) {
+// The ELF builds' own section (a Windows resource is part of the image): a
+// small program carrying the program's version section, built as the
+// program is, linked with --gc-sections by every linker at hand and
+// stripped in each way packagers strip programs; every result still reads
+// back the ten strings.
+TEST(EmbeddedVersionResource, SurvivesEveryLinkerAndStrip) {
     namespace fs = std::filesystem;
-    const fs::path Copy = fs::path(testing::TempDir()) / "morvane_version_test_stripped";
-    fs::remove(Copy);
-    // Named by its real path: in the shell, /proc/self/exe would be strip itself.
-    const fs::path Self = fs::read_symlink("/proc/self/exe");
-    const std::string Command =
-        std::string(MORVANE_STRIP) + " -o '" + Copy.string() + "' '" + Self.string() + "'";
-    ASSERT_EQ(std::system(Command.c_str()), 0) << Command;
-    EXPECT_LT(fs::file_size(Copy), fs::file_size(Self)) << "strip removed nothing";
-    EXPECT_EQ(Read(Copy.string()), ProgramStrings);
-    fs::remove(Copy);
+    std::string Objects;
+    std::ifstream List(MORVANE_FIXTURE_DIR "/probe_objects.txt");
+    for (std::string Line; std::getline(List, Line);) {
+        Objects += " '" + Line + "'";
+    }
+    ASSERT_FALSE(Objects.empty());
+    const fs::path Dir = fs::path(testing::TempDir()) / "version_link_strip";
+    fs::create_directories(Dir);
+
+    const char* const Linkers[] = {"bfd", "gold", "lld"};
+    struct Strip {
+        const char* Name;
+        std::string Command; // run on the file in place; empty: left as linked
+    };
+    const std::string StripTool = MORVANE_STRIP;
+    const Strip Strips[] = {
+        {"not stripped", ""},
+        {"strip --strip-all", StripTool + " --strip-all"},
+        {"strip --strip-unneeded", StripTool + " --strip-unneeded"},
+        {"as Debian's packaging strips programs",
+         StripTool + " --remove-section=.comment --remove-section=.note --strip-unneeded"},
+        {"llvm-objcopy --strip-sections", MORVANE_OBJCOPY " --strip-sections"},
+    };
+    for (const char* Linker : Linkers) {
+        const fs::path Linked = Dir / (std::string("linked_") + Linker);
+        const std::string Link = std::string(MORVANE_CC) + " -fuse-ld=" + Linker +
+                                 " -Wl,--gc-sections" + Objects + " -o '" + Linked.string() + "'";
+        ASSERT_EQ(std::system(Link.c_str()), 0) << Link;
+        for (const Strip& S : Strips) {
+            SCOPED_TRACE(std::string(Linker) + ", " + S.Name);
+            const fs::path Out = Dir / "stripped";
+            fs::copy_file(Linked, Out, fs::copy_options::overwrite_existing);
+            if (!S.Command.empty()) {
+                const std::string Command = S.Command + " '" + Out.string() + "'";
+                ASSERT_EQ(std::system(Command.c_str()), 0) << Command;
+                EXPECT_LT(fs::file_size(Out), fs::file_size(Linked)) << "nothing was stripped";
+            }
+            EXPECT_EQ(Read(Out.string()), ProgramStrings);
+        }
+    }
+    fs::remove_all(Dir);
 }
 #endif
