@@ -68,7 +68,8 @@ public:
         }
     }
 
-    const std::string Path = testing::TempDir() + "/version_test_no_writer.fifo";
+    const std::string Path =
+        testing::TempDir() + "/version_test_no_writer_" + std::to_string(::getpid()) + ".fifo";
 };
 #endif
 
@@ -179,9 +180,9 @@ TEST(EmbeddedVersionResource, ReadsTheProgramStringsFromItsOwnFile) {
 #ifndef _WIN32
 // The ELF builds' own section (a Windows resource is part of the image): a
 // small program carrying the program's version section, built as the
-// program is, linked with --gc-sections by every linker at hand and
-// stripped in each way packagers strip programs; every result still reads
-// back the ten strings.
+// program is, linked with --gc-sections by GNU ld, gold and lld and stripped
+// in each way packagers strip programs; every result still reads back the
+// ten strings.
 TEST(EmbeddedVersionResource, SurvivesEveryLinkerAndStrip) {
     namespace fs = std::filesystem;
     std::string Objects;
@@ -190,7 +191,8 @@ TEST(EmbeddedVersionResource, SurvivesEveryLinkerAndStrip) {
         Objects += " '" + Line + "'";
     }
     ASSERT_FALSE(Objects.empty());
-    const fs::path Dir = fs::path(testing::TempDir()) / "version_link_strip";
+    const fs::path Dir =
+        fs::path(testing::TempDir()) / ("version_link_strip_" + std::to_string(::getpid()));
     fs::create_directories(Dir);
 
     const char* const Linkers[] = {"bfd", "gold", "lld"};
