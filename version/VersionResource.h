@@ -17,9 +17,10 @@
 // against the bytes that exist before it is used, the resource directory is
 // walked at a fixed depth of three and may not revisit a directory, and the
 // block walk reads nothing past the node or block it is in. Each table of
-// headers (PE sections, ELF sections and their names) is read in one piece,
-// and none larger than 4 MiB, so whatever count a header claims, a file is
-// read or rejected in a few reads.
+// headers (PE sections; ELF program headers, section headers and section
+// names) and each ELF note segment is read in one piece, none larger than
+// 4 MiB, and at most eight note segments, so whatever count a header claims,
+// a file is read or rejected in a few reads.
 //
 // The buffer a caller queries (filled by LoadVersionInfo or
 // PrepareVersionBuffer) is laid out as
