@@ -1,5 +1,7 @@
 #include "FormScaling.h"
 
+#include "Caption.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDateTimeEdit>
@@ -84,16 +86,6 @@ constexpr const char* WidestAmount = "-32768";
 
 } // namespace
 
-QString CaptionAsShown(const QString& Caption) {
-    QString T;
-    for (qsizetype I = 0; I < Caption.size(); ++I) {
-        if (Caption[I] == u'&' && I + 1 < Caption.size())
-            ++I;
-        T += Caption[I];
-    }
-    return T;
-}
-
 void PaintFormFace(QWidget* Form) {
     QPalette Face = Form->palette();
     Face.setColor(QPalette::Window, Face.color(QPalette::Button));
@@ -131,7 +123,7 @@ double FormScale(const QWidget* Form, const TWidestNumbers& Widest) {
     for (const QWidget* W : DesignedControls(Form)) {
         int Needed = 0;
         if (const auto* L = qobject_cast<const QLabel*>(W))
-            Needed = L->fontMetrics().horizontalAdvance(CaptionAsShown(L->text()));
+            Needed = L->fontMetrics().horizontalAdvance(ParseCaption(L->text()).Shown);
         else if (const auto* B = qobject_cast<const QAbstractButton*>(W); B && !B->text().isEmpty())
             Needed = ButtonTextWidth(B);
         else if (const auto* D = qobject_cast<const QDateTimeEdit*>(W))

@@ -18,10 +18,6 @@ class QWidget;
 // toolkit's default sans-serif face at 8 point.
 QFont FormFont();
 
-// A caption as it is drawn: "&" marks the next character as the access key
-// and is not shown, "&&" shows one "&".
-QString CaptionAsShown(const QString& Caption);
-
 // Gives Form the button-face background that the program's windows use.
 void PaintFormFace(QWidget* Form);
 

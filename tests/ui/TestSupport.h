@@ -1,7 +1,8 @@
 // Shared by the window tests (and the screenshot tool, which drives the
 // window the same way): a recorder that stands in for the error box, typing
-// helpers that act like a user at the keyboard, and a test main that runs
-// under the program's own application object.
+// helpers that act like a user at the keyboard, a reader of what a rich-text
+// label shows, and a test main that runs under the program's own application
+// object.
 #pragma once
 
 #include "Application.h"
@@ -12,6 +13,8 @@
 
 #include <QLineEdit>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 
 // Records every message the error display would show instead of opening a
 // box; restores the previous display when destroyed.
@@ -83,6 +86,25 @@ inline bool StepPickerTo(TDatePicker* Picker, TDateTime Date) {
         return false;
     QTest::keyClick(Picker, FromBelow ? Qt::Key_Up : Qt::Key_Down);
     return Picker->date() == Target;
+}
+
+// The text a label shows and the characters it underlines, as laid out by
+// Qt's rich-text engine from Html.
+struct TShownText {
+    QString Plain;
+    QString Underlined;
+};
+
+inline TShownText Shown(const QString& Html) {
+    QTextDocument Doc;
+    Doc.setHtml(Html);
+    TShownText Result;
+    Result.Plain = Doc.toPlainText();
+    for (QTextBlock B = Doc.begin(); B != Doc.end(); B = B.next())
+        for (auto F = B.begin(); !F.atEnd(); ++F)
+            if (F.fragment().charFormat().fontUnderline())
+                Result.Underlined += F.fragment().text();
+    return Result;
 }
 
 inline TDateTime Day(int Year, int Month, int DayOfMonth) {

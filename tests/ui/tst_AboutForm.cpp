@@ -1,8 +1,8 @@
 // The About window: its caption and text from version strings (the
 // program's own and fixture files), what it keeps when they are incomplete,
 // one reading for every showing, the keys and buttons that close it, the two
-// addresses it opens, its pictures, the access-key rendering of its label,
-// and the version information the built program carries.
+// addresses it opens, its pictures, and the version information the built
+// program carries.
 
 #include "AboutForm.h"
 #include "Application.h"
@@ -22,8 +22,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
 #include <QUrlQuery>
@@ -53,25 +51,6 @@ QStringList Captions(const TErrorRecorder& Errors) {
     for (const TErrorRecorder::TEntry& E : Errors.Entries)
         C += E.Caption;
     return C;
-}
-
-// The text a label shows and the characters it underlines, as laid out by
-// Qt's rich-text engine from Html.
-struct TShownText {
-    QString Plain;
-    QString Underlined;
-};
-
-TShownText Shown(const QString& Html) {
-    QTextDocument Doc;
-    Doc.setHtml(Html);
-    TShownText Result;
-    Result.Plain = Doc.toPlainText();
-    for (QTextBlock B = Doc.begin(); B != Doc.end(); B = B.next())
-        for (auto F = B.begin(); !F.atEnd(); ++F)
-            if (F.fragment().charFormat().fontUnderline())
-                Result.Underlined += F.fragment().text();
-    return Result;
 }
 
 QLabel* Label(TfrmAbout& About, const char* Name) {
@@ -136,8 +115,6 @@ private slots:
     void brokenPictureRefused();
     void brokenPictureEndsStartUp();
     void incompleteVersionStringsAtStartUp();
-    void accessKeyRendering_data();
-    void accessKeyRendering();
     void windowFrameAndControls();
     void aboutButtonShowsTheWindow();
     void builtProgramCarriesItsVersionStrings_data();
@@ -577,63 +554,6 @@ void TAboutFormTest::incompleteVersionStringsAtStartUp() {
     QVERIFY(RanNormally);
     QVERIFY(!Main);  // closing the main window destroyed it
     QVERIFY(!About); // and the About window with it
-}
-
-// ---------------------------------------------------------------------------
-// The label's access keys
-
-void TAboutFormTest::accessKeyRendering_data() {
-    QTest::addColumn<QString>("Caption");
-    QTest::addColumn<QString>("Plain");
-    QTest::addColumn<QString>("Underlined");
-
-    QTest::newRow("plain text as it is") << "Info"
-                                         << "Info"
-                                         << "";
-    QTest::newRow("ampersand marks the next character") << "&About"
-                                                        << "About"
-                                                        << "A";
-    QTest::newRow("marker inside the text") << "Save &as"
-                                            << "Save as"
-                                            << "a";
-    QTest::newRow("doubled ampersand shows one") << "Tom && Jerry"
-                                                 << "Tom & Jerry"
-                                                 << "";
-    QTest::newRow("tripled: one shown, then a marker") << "a&&&b"
-                                                       << "a&b"
-                                                       << "b";
-    QTest::newRow("lone final ampersand shown") << "Rock &"
-                                                << "Rock &"
-                                                << "";
-    QTest::newRow("markup characters shown as typed") << "<b>x</b> \"q\" 'y'"
-                                                      << "<b>x</b> \"q\" 'y'"
-                                                      << "";
-    QTest::newRow("carriage returns start new lines")
-        << QStringLiteral("one") + CR + QStringLiteral("two") + CR + CR + QStringLiteral("four")
-        << "one\ntwo\n\nfour"
-        << "";
-    QTest::newRow("CR LF is one line break")
-        << QStringLiteral("one") + CR + QStringLiteral("\ntwo") << "one\ntwo"
-        << "";
-    QTest::newRow("runs of spaces kept") << "a   b  "
-                                         << "a   b  "
-                                         << "";
-    QTest::newRow("marker before a line break marks nothing")
-        << QStringLiteral("end&") + CR + QStringLiteral("next") << "end\nnext"
-        << "";
-    QTest::newRow("character outside the basic plane underlined whole")
-        << QStringLiteral("&\U0001F600x") << QStringLiteral("\U0001F600x")
-        << QStringLiteral("\U0001F600");
-}
-
-void TAboutFormTest::accessKeyRendering() {
-    QFETCH(QString, Caption);
-    QFETCH(QString, Plain);
-    QFETCH(QString, Underlined);
-
-    const TShownText Text = Shown(AccessKeyRichText(Caption));
-    QCOMPARE(Text.Plain, Plain);
-    QCOMPARE(Text.Underlined, Underlined);
 }
 
 // ---------------------------------------------------------------------------

@@ -111,8 +111,6 @@ private slots:
     void buttonNamedAfterItsCaption();
     void spinButtonsNamedAfterTheirEdit_data();
     void spinButtonsNamedAfterTheirEdit();
-    void captionBecomesName_data();
-    void captionBecomesName();
     void labelTextNamesItsBuddy();
 
     void resultsReadThroughTheInterfaceAfterAChange();
@@ -297,31 +295,6 @@ void TDesktopIntegrationTest::spinButtonsNamedAfterTheirEdit() {
     QCOMPARE(AccessibleName(S->UpButton()), Amount + QStringLiteral(" up"));
     QCOMPARE(AccessibleName(S->DownButton()), Amount + QStringLiteral(" down"));
     QCOMPARE(Accessible(S->UpButton())->role(), QAccessible::Button);
-}
-
-void TDesktopIntegrationTest::captionBecomesName_data() {
-    QTest::addColumn<QString>("Caption");
-    QTest::addColumn<QString>("Name");
-    QTest::newRow("final colon dropped") << "Start Date:"
-                                         << "Start Date";
-    QTest::newRow("without a colon") << "Or"
-                                     << "Or";
-    QTest::newRow("access key marker dropped") << "&Days:"
-                                               << "Days";
-    QTest::newRow("doubled ampersand shows one") << "Fish && Chips:"
-                                                 << "Fish & Chips";
-    QTest::newRow("spaces around the colon") << " Weeks : "
-                                             << "Weeks";
-    QTest::newRow("only the last colon dropped") << "Ratio 1:2:"
-                                                 << "Ratio 1:2";
-    QTest::newRow("nothing but a colon") << ":"
-                                         << "";
-}
-
-void TDesktopIntegrationTest::captionBecomesName() {
-    QFETCH(QString, Caption);
-    QFETCH(QString, Name);
-    QCOMPARE(AccessibleNameOfCaption(Caption), Name);
 }
 
 // The name comes from whatever the label says when the window is built, and

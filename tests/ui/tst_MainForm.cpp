@@ -644,6 +644,10 @@ private slots:
         Control<QPushButton>("cmdClose")->setFocus(Qt::OtherFocusReason);
         QTest::keyClick(Control<QPushButton>("cmdClose"), Qt::Key_A);
         QCOMPARE(About.count(), 2);
+        // The access key is the letter after the marker, past a doubled "&&".
+        Control<QPushButton>("cmdReset")->setText(QStringLiteral("Undo && &Reset"));
+        QTest::keyClick(Control<QPushButton>("cmdClose"), Qt::Key_R);
+        QCOMPARE(Reset.count(), 2);
     }
 
     void tabSelectsAllClickPlacesCaret() {

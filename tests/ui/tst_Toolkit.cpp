@@ -1,6 +1,9 @@
 // The thin layer over Qt: the error guard, its text rule and its box, the locale
-// settings and pattern translation, the date picker's change events and the
-// spin button's stepping.
+// settings and pattern translation, the date picker's change events, the
+// caption language and the spin button's stepping.
+#include "AboutForm.h"
+#include "Accessibility.h"
+#include "Caption.h"
 #include "DatePicker.h"
 #include "FormScaling.h"
 #include "LocaleSettings.h"
@@ -504,6 +507,55 @@ private slots:
         QTest::keyClick(View, Qt::Key_Escape);
         QTRY_VERIFY(!Popup->isVisible());
         QCOMPARE(Changes.count(), 2);
+    }
+
+    // The caption language, read the same by every reader: the text shown
+    // (line breaks as the About window's label draws them), the access key
+    // (the key a push button takes, the character the label underlines) and
+    // the accessible name a label gives its field.
+    void captionLanguage_data() {
+        QTest::addColumn<QString>("Caption");
+        QTest::addColumn<QString>("Plain");
+        QTest::addColumn<QString>("Key");
+        QTest::addColumn<QString>("Name");
+        // clang-format off
+        QTest::newRow("plain text as it is") << "Info" << "Info" << "" << "Info";
+        QTest::newRow("ampersand marks the next character") << "&About" << "About" << "A" << "About";
+        QTest::newRow("marker inside the text") << "Save &as" << "Save as" << "a" << "Save as";
+        QTest::newRow("doubled ampersand shows one") << "Tom && Jerry" << "Tom & Jerry" << "" << "Tom & Jerry";
+        QTest::newRow("doubled ampersand before a colon") << "Fish && Chips:" << "Fish & Chips:" << "" << "Fish & Chips";
+        QTest::newRow("tripled: one shown, then a marker") << "a&&&b" << "a&b" << "b" << "a&b";
+        QTest::newRow("lone final ampersand shown") << "Rock &" << "Rock &" << "" << "Rock &";
+        QTest::newRow("markup characters shown as typed") << "<b>x</b> \"q\" 'y'" << "<b>x</b> \"q\" 'y'" << "" << "<b>x</b> \"q\" 'y'";
+        QTest::newRow("carriage returns start new lines") << "one\rtwo\r\rfour" << "one\ntwo\n\nfour" << "" << "one\rtwo\r\rfour";
+        QTest::newRow("CR LF is one line break") << "one\r\ntwo" << "one\ntwo" << "" << "one\r\ntwo";
+        QTest::newRow("runs of spaces kept") << "a   b  " << "a   b  " << "" << "a   b";
+        QTest::newRow("marker before a line break marks nothing") << "end&\rnext" << "end\nnext" << "" << "end\rnext";
+        QTest::newRow("character outside the basic plane marked whole") << QStringLiteral("&\U0001F600x") << QStringLiteral("\U0001F600x") << QStringLiteral("\U0001F600") << QStringLiteral("\U0001F600x");
+        QTest::newRow("final colon dropped from the name") << "Start Date:" << "Start Date:" << "" << "Start Date";
+        QTest::newRow("access key marker dropped from the name") << "&Days:" << "Days:" << "D" << "Days";
+        QTest::newRow("spaces around the colon") << " Weeks : " << " Weeks : " << "" << "Weeks";
+        QTest::newRow("only the last colon dropped") << "Ratio 1:2:" << "Ratio 1:2:" << "" << "Ratio 1:2";
+        QTest::newRow("nothing but a colon") << ":" << ":" << "" << "";
+        // clang-format on
+    }
+
+    void captionLanguage() {
+        QFETCH(QString, Caption);
+        QFETCH(QString, Plain);
+        QFETCH(QString, Key);
+        QFETCH(QString, Name);
+        const TCaption Parsed = ParseCaption(Caption);
+        QCOMPARE(QString(Parsed.Shown)
+                     .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                     .replace(u'\r', u'\n'),
+                 Plain);
+        const qsizetype At = Parsed.AccessKey();
+        QCOMPARE(At < 0 ? QString() : Parsed.Shown.mid(At, CharacterLength(Parsed.Shown, At)), Key);
+        const TShownText Label = Shown(AccessKeyRichText(Caption));
+        QCOMPARE(Label.Plain, Plain);
+        QCOMPARE(Label.Underlined, Key);
+        QCOMPARE(AccessibleNameOfCaption(Caption), Name);
     }
 
     void upDownSteps_data() {
