@@ -3,6 +3,7 @@
 #include "Accessibility.h"
 #include "Caption.h"
 #include "ErrorGuard.h"
+#include "FormLook.h"
 #include "FormScaling.h"
 #include "GetFileVerInfo.h"
 #include "PictureSet.h"

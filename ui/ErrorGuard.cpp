@@ -1,6 +1,6 @@
 #include "ErrorGuard.h"
 
-#include "FormScaling.h"
+#include "FormLook.h"
 
 #include <QApplication>
 #include <QGridLayout>

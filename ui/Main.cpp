@@ -4,6 +4,7 @@
 #include "Caption.h"
 #include "DateRoutines.h"
 #include "ErrorGuard.h"
+#include "FormLook.h"
 #include "FormScaling.h"
 #include "ui_Main.h"
 

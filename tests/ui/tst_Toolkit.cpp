@@ -5,7 +5,7 @@
 #include "Accessibility.h"
 #include "Caption.h"
 #include "DatePicker.h"
-#include "FormScaling.h"
+#include "FormLook.h"
 #include "LocaleSettings.h"
 #include "TestSupport.h"
 #include "UpDown.h"
