@@ -434,18 +434,16 @@ void TAboutFormTest::picturesAtTheirSizes() {
     QCOMPARE(LogoPixmap.devicePixelRatio(), Stretched ? 2.0 : 1.0);
     QImage LogoShown = LogoPixmap.toImage().convertToFormat(QImage::Format_RGB888);
     LogoShown.setDevicePixelRatio(1);
-    QCOMPARE(LogoShown,
-             LoadPicture(QString::fromLatin1(Stretched ? ":/pictures/brelmont-logo@2x.jpg"
-                                                       : LogoPicturePath))
-                 .convertToFormat(QImage::Format_RGB888));
+    QCOMPARE(LogoShown, LoadPicture(Stretched ? QStringLiteral(":/pictures/brelmont-logo@2x.jpg")
+                                              : TAboutSources().LogoPicture)
+                            .convertToFormat(QImage::Format_RGB888));
 
     const QPixmap DonatePixmap = Donate->pixmap();
     QCOMPARE(DonatePixmap.size(), QSize(62, 31));
     QCOMPARE(Donate->size(), QSize(62, 31)); // sized to the picture
     QVERIFY(!Donate->hasScaledContents());
-    QCOMPARE(
-        DonatePixmap.toImage().convertToFormat(QImage::Format_RGB888),
-        LoadPicture(QString::fromLatin1(DonatePicturePath)).convertToFormat(QImage::Format_RGB888));
+    QCOMPARE(DonatePixmap.toImage().convertToFormat(QImage::Format_RGB888),
+             LoadPicture(TAboutSources().DonatePicture).convertToFormat(QImage::Format_RGB888));
 
     // Both pictures lie inside the window, the logo above the upper bevel
     // line and the button above the lower one.
@@ -461,7 +459,7 @@ void TAboutFormTest::brokenPictureRefused_data() {
     QTest::addColumn<QByteArray>("Bytes");
     QTest::addColumn<QString>("Message");
 
-    QFile Stored(QString::fromLatin1(DonatePicturePath));
+    QFile Stored(TAboutSources().DonatePicture);
     QVERIFY(Stored.open(QIODevice::ReadOnly));
     const QByteArray Good = Stored.readAll();
 

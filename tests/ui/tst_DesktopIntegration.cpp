@@ -460,7 +460,7 @@ void TDesktopIntegrationTest::sharpestStoredPicture_data() {
 void TDesktopIntegrationTest::sharpestStoredPicture() {
     QFETCH(QSize, DevicePixels);
     QFETCH(int, Scale);
-    const TPictureSet Logo(QString::fromLatin1(LogoPicturePath));
+    const TPictureSet Logo(TAboutSources().LogoPicture);
     QCOMPARE(Logo.Size(), QSize(136, 40));
     QCOMPARE(Logo.Scales(), (std::vector<int>{1, 2}));
 
@@ -468,14 +468,14 @@ void TDesktopIntegrationTest::sharpestStoredPicture() {
     QCOMPARE(P.devicePixelRatio(), qreal(Scale));
     QCOMPARE(P.size(), QSize(136, 40) * Scale);
     QCOMPARE(P.deviceIndependentSize().toSize(), QSize(136, 40));
-    const QString Source = ScaledPicturePath(QString::fromLatin1(LogoPicturePath), Scale);
+    const QString Source = ScaledPicturePath(TAboutSources().LogoPicture, Scale);
     QCOMPARE(Pixels(P.toImage()), Pixels(LoadPicture(Source)));
 }
 
 void TDesktopIntegrationTest::pictureWithoutDoubleSize() {
     QTemporaryDir Dir;
     const QString Path = Dir.filePath(QStringLiteral("button.jpg"));
-    QVERIFY(QFile::copy(QString::fromLatin1(DonatePicturePath), Path));
+    QVERIFY(QFile::copy(TAboutSources().DonatePicture, Path));
     const TPictureSet Button(Path);
     QCOMPARE(Button.Scales(), std::vector<int>{1});
     const QPixmap P = Button.SharpestFor(QSize(124, 62));
@@ -486,10 +486,10 @@ void TDesktopIntegrationTest::pictureWithoutDoubleSize() {
 void TDesktopIntegrationTest::doubleSizePictureOfTheWrongSize() {
     QTemporaryDir Dir;
     const QString Path = Dir.filePath(QStringLiteral("button.jpg"));
-    QVERIFY(QFile::copy(QString::fromLatin1(DonatePicturePath), Path));
+    QVERIFY(QFile::copy(TAboutSources().DonatePicture, Path));
     // The logo (272 x 80) is no double of the 62 x 31 button.
-    QVERIFY(QFile::copy(ScaledPicturePath(QString::fromLatin1(LogoPicturePath), 2),
-                        ScaledPicturePath(Path, 2)));
+    QVERIFY(
+        QFile::copy(ScaledPicturePath(TAboutSources().LogoPicture, 2), ScaledPicturePath(Path, 2)));
     try {
         TPictureSet Button(Path);
         QFAIL("a mismatched double-size picture was accepted");

@@ -43,10 +43,9 @@ void THighDensityTest::aboutPicturesFromDoubleSizeSources_data() {
     QTest::addColumn<QString>("Control");
     QTest::addColumn<QString>("Picture");
     QTest::addColumn<QSize>("Size");
-    QTest::newRow("maker's logo") << "imgBrelmont" << QString::fromLatin1(LogoPicturePath)
-                                  << QSize(136, 40);
+    QTest::newRow("maker's logo") << "imgBrelmont" << TAboutSources().LogoPicture << QSize(136, 40);
     QTest::newRow("donation button")
-        << "imgPayPal" << QString::fromLatin1(DonatePicturePath) << QSize(62, 31);
+        << "imgPayPal" << TAboutSources().DonatePicture << QSize(62, 31);
 }
 
 void THighDensityTest::aboutPicturesFromDoubleSizeSources() {
