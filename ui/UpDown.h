@@ -25,7 +25,6 @@ public:
     static constexpr int RepeatIntervalMs = 100;
 
     explicit TUpDown(QWidget* Parent = nullptr);
-    ~TUpDown() override;
 
     // Binds the spin button to Edit: moves it flush against Edit's right
     // edge at the same top and height and lets the arrow keys in Edit step
@@ -47,7 +46,8 @@ public:
     // nothing is written. Raises whatever the edit's change event raises.
     void Step(int Delta);
 
-    // Lets go of a held button: stops the repeat and shows it released.
+    // Lets go of a held button: stops the repeat and shows it released. Done
+    // by itself when a modal window blocks the spin button's window.
     void CancelHold();
 
     QToolButton* UpButton() const { return FUp; }
@@ -56,6 +56,7 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    bool event(QEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
 
@@ -69,5 +70,4 @@ private:
     QTimer FRepeat;
     int FHeldDelta = 0;
     int FPosition = 0;
-    int FCancellerId = 0;
 };

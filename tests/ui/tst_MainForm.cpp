@@ -13,9 +13,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
@@ -479,14 +481,26 @@ private slots:
         StepPickerTo(StartPicker(), Day(2004, 1, 31));
         RetypeText(Amount(0), QString()); // Days emptied: every CalcNew fails
         Errors->Entries.clear();
+        // Each error opens the real box, modal to the application, and leaves
+        // it up (shown rather than run) while the test goes on.
+        std::unique_ptr<QMessageBox> Box;
+        const TErrorDisplay Recorder =
+            SetErrorDisplay([&](const QString& Caption, const QString& Text) {
+                Errors->Entries.append({Caption, Text});
+                Box = CreateErrorBox(Caption, Text, Form);
+                Box->show();
+            });
+        const auto Restore = qScopeGuard([&] { SetErrorDisplay(Recorder); });
         auto* Years = Control<TUpDown>("UpDown6");
         QTest::mousePress(Years->UpButton(), Qt::LeftButton);
         QCOMPARE(Amount(5)->text(), QStringLiteral("1"));
         QCOMPARE(Errors->Texts(), QStringList{"'' is not a valid integer value."});
+        QVERIFY(Box && Box->isVisible() && QApplication::activeModalWidget() == Box.get());
         QVERIFY(!Years->UpButton()->isDown());
         QTest::qWait(TUpDown::RepeatDelayMs + 3 * TUpDown::RepeatIntervalMs);
         QCOMPARE(Amount(5)->text(), QStringLiteral("1"));
         QCOMPARE(Errors->Entries.size(), 1);
+        Box.reset();
         QTest::mouseRelease(Years->UpButton(), Qt::LeftButton);
     }
 
