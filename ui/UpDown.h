@@ -35,9 +35,6 @@ public:
     // Re-places the spin button against its edit (after a geometry change).
     void AlignToAssociate();
 
-    // The last position written or read, in [MinPosition, MaxPosition].
-    int Position() const { return FPosition; }
-
     // Moves the position by Delta (clamped to the range) and writes it into
     // the edit. Starts from the number in the edit when its text is a whole
     // number within the range; otherwise (empty, a lone "-", letters, a number

@@ -462,7 +462,10 @@ void TDesktopIntegrationTest::sharpestStoredPicture() {
     QFETCH(int, Scale);
     const TPictureSet Logo(TAboutSources().LogoPicture);
     QCOMPARE(Logo.Size(), QSize(136, 40));
-    QCOMPARE(Logo.Scales(), (std::vector<int>{1, 2}));
+    // Both resolutions are held: the stored size for the smallest area, the
+    // double size for the largest.
+    QCOMPARE(Logo.SharpestFor(QSize(1, 1)).devicePixelRatio(), 1.0);
+    QCOMPARE(Logo.SharpestFor(QSize(4000, 4000)).devicePixelRatio(), 2.0);
 
     const QPixmap P = Logo.SharpestFor(DevicePixels);
     QCOMPARE(P.devicePixelRatio(), qreal(Scale));
@@ -477,7 +480,8 @@ void TDesktopIntegrationTest::pictureWithoutDoubleSize() {
     const QString Path = Dir.filePath(QStringLiteral("button.jpg"));
     QVERIFY(QFile::copy(TAboutSources().DonatePicture, Path));
     const TPictureSet Button(Path);
-    QCOMPARE(Button.Scales(), std::vector<int>{1});
+    // Only the stored size is held, however large the area.
+    QCOMPARE(Button.SharpestFor(QSize(4000, 4000)).devicePixelRatio(), 1.0);
     const QPixmap P = Button.SharpestFor(QSize(124, 62));
     QCOMPARE(P.devicePixelRatio(), 1.0); // stretched by whoever shows it
     QCOMPARE(P.size(), QSize(62, 31));
