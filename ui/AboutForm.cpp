@@ -17,6 +17,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QUrl>
+#include <QWindow>
 
 #include <cmath>
 
@@ -102,15 +103,12 @@ void TfrmAbout::ShowSharpestPictures() {
 }
 
 void TfrmAbout::showEvent(QShowEvent* Event) {
-    // The window may come up on another screen than the one it was built for.
+    // The window may come up on another screen than the one it was built
+    // for, and may later be moved to a screen of another pixel density.
     ShowSharpestPictures();
+    connect(windowHandle(), &QWindow::screenChanged, this, &TfrmAbout::ShowSharpestPictures,
+            Qt::UniqueConnection);
     QDialog::showEvent(Event);
-}
-
-bool TfrmAbout::event(QEvent* Event) {
-    if (Event->type() == QEvent::ScreenChangeInternal)
-        ShowSharpestPictures(); // moved to a screen of another pixel density
-    return QDialog::event(Event);
 }
 
 void TfrmAbout::SetInfoCaption(const QString& Caption) {

@@ -83,7 +83,6 @@ public:
     void imgPayPalClick();
 
 protected:
-    bool event(QEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
     void showEvent(QShowEvent* Event) override;
 
