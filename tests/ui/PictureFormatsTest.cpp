@@ -2,6 +2,7 @@
 // letter case, the About window's two stored pictures, and clear refusals.
 
 #include "PictureFormats.h"
+#include "../TableNames.h"
 #include "JpegImage.h"
 #include "JpegTestEncoder.h"
 
@@ -12,10 +13,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <ostream>
 #include <string>
 
 namespace {
+
+using ::PrintTo; // rows print by their names
 
 class PictureRegistry : public ::testing::Test {
 protected:
@@ -30,10 +32,6 @@ struct TLookupRow {
     const char* Extension;
     bool Known;
 };
-
-void PrintTo(const TLookupRow& Row, std::ostream* Out) {
-    *Out << Row.Name;
-}
 
 class ExtensionLookup : public PictureRegistry, public ::testing::WithParamInterface<TLookupRow> {};
 
@@ -58,8 +56,7 @@ const TLookupRow LookupRows[] = {
     {"TooLong", "jpgx", false},        {"TrailingSpace", "jpg ", false},
 };
 
-INSTANTIATE_TEST_SUITE_P(Registry, ExtensionLookup, ::testing::ValuesIn(LookupRows),
-                         [](const auto& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Registry, ExtensionLookup, ::testing::ValuesIn(LookupRows), RowName{});
 
 // ---------------------------------------------------------------------------
 // The About window's two pictures, loaded from the program's resources.
@@ -71,10 +68,6 @@ struct TStoredRow {
     QRgb Corner; // the background colour the picture was drawn on (give or
                  // take the ringing JPEG leaves next to an edge)
 };
-
-void PrintTo(const TStoredRow& Row, std::ostream* Out) {
-    *Out << Row.Name;
-}
 
 class StoredPicture : public PictureRegistry, public ::testing::WithParamInterface<TStoredRow> {};
 
@@ -108,8 +101,7 @@ const TStoredRow StoredRows[] = {
     {"DonationButton", ":/pictures/donate.jpg", QSize(62, 31), qRgb(240, 240, 240)},
 };
 
-INSTANTIATE_TEST_SUITE_P(Resources, StoredPicture, ::testing::ValuesIn(StoredRows),
-                         [](const auto& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Resources, StoredPicture, ::testing::ValuesIn(StoredRows), RowName{});
 
 // ---------------------------------------------------------------------------
 // Files picked by extension, and the refusals LoadPicture raises itself.
@@ -162,10 +154,6 @@ struct TRefusalRow {
     const char* Reason;
 };
 
-void PrintTo(const TRefusalRow& Row, std::ostream* Out) {
-    *Out << Row.Name;
-}
-
 class LoadRefusal : public PictureRegistry, public ::testing::WithParamInterface<TRefusalRow> {};
 
 TEST_P(LoadRefusal, RaisesPictureErrorNamingThePath) {
@@ -188,8 +176,7 @@ const TRefusalRow RefusalRows[] = {
     {"MissingFile", "/nonexistent/folder/picture.jpeg", "cannot be read"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Load, LoadRefusal, ::testing::ValuesIn(RefusalRows),
-                         [](const auto& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Load, LoadRefusal, ::testing::ValuesIn(RefusalRows), RowName{});
 
 TEST(PictureFormatRegistration, RefusesUnusableEntries) {
     const auto Decode = [](const QByteArray&) { return QImage(); };

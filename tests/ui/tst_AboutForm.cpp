@@ -78,15 +78,6 @@ bool ExecWhile(QDialog& Window, const std::function<void()>& While) {
     return !TimedOut;
 }
 
-// Receives the addresses the program asks the desktop to open.
-class TUrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> Urls;
-public slots:
-    void Record(const QUrl& Url) { Urls += Url; }
-};
-
 const QChar CR(13);
 
 } // namespace

@@ -25,14 +25,6 @@
 
 namespace {
 
-// The pixels of an image or pixmap in one format, whatever resolution it
-// declares, for comparing pictures pixel by pixel.
-inline QImage Pixels(QImage Image) {
-    Image = Image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    Image.setDevicePixelRatio(1);
-    return Image;
-}
-
 QAccessibleInterface* Accessible(QObject* Object) {
     QAccessibleInterface* I = QAccessible::queryAccessibleInterface(Object);
     if (!I)
@@ -51,22 +43,6 @@ QString AccessibleText(QObject* Object) {
         return Text->text(0, Text->characterCount());
     return I->text(QAccessible::Value);
 }
-
-template <class T> T* Control(QWidget* Form, const QString& Name) {
-    T* C = Form->findChild<T*>(Name);
-    if (!C)
-        qFatal("no control %s", qPrintable(Name));
-    return C;
-}
-
-// Receives the addresses the program asks the desktop to open.
-class TUrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> Urls;
-public slots:
-    void Record(const QUrl& Url) { Urls += Url; }
-};
 
 // Records the text changes sent to assistive technology while it lives.
 class TTextChangeRecorder {
@@ -233,8 +209,8 @@ void TDesktopIntegrationTest::fieldNamedAfterItsLabel() {
     QFETCH(QString, Field);
     QFETCH(QString, Label);
     QFETCH(QString, Name);
-    QWidget* F = Control<QWidget>(Main.get(), Field);
-    QLabel* L = Control<QLabel>(Main.get(), Label);
+    QWidget* F = FindControl<QWidget>(Main.get(), Field);
+    QLabel* L = FindControl<QLabel>(Main.get(), Label);
 
     QCOMPARE(F->accessibleName(), Name);
 #ifdef Q_OS_UNIX
@@ -267,7 +243,7 @@ void TDesktopIntegrationTest::buttonNamedAfterItsCaption_data() {
 void TDesktopIntegrationTest::buttonNamedAfterItsCaption() {
     QFETCH(QString, Button);
     QFETCH(QString, Name);
-    QCOMPARE(AccessibleName(Control<QWidget>(Main.get(), Button)), Name);
+    QCOMPARE(AccessibleName(FindControl<QWidget>(Main.get(), Button)), Name);
 }
 
 void TDesktopIntegrationTest::spinButtonsNamedAfterTheirEdit_data() {
@@ -290,7 +266,7 @@ void TDesktopIntegrationTest::spinButtonsNamedAfterTheirEdit_data() {
 void TDesktopIntegrationTest::spinButtonsNamedAfterTheirEdit() {
     QFETCH(QString, Spin);
     QFETCH(QString, Amount);
-    TUpDown* S = Control<TUpDown>(Main.get(), Spin);
+    TUpDown* S = FindControl<TUpDown>(Main.get(), Spin);
     QCOMPARE(AccessibleName(S), Amount + QStringLiteral(" up/down"));
     QCOMPARE(AccessibleName(S->UpButton()), Amount + QStringLiteral(" up"));
     QCOMPARE(AccessibleName(S->DownButton()), Amount + QStringLiteral(" down"));
@@ -321,11 +297,11 @@ void TDesktopIntegrationTest::labelTextNamesItsBuddy() {
 
 void TDesktopIntegrationTest::resultsReadThroughTheInterfaceAfterAChange() {
     TErrorRecorder Errors;
-    auto* Start = Control<TDatePicker>(Main.get(), QStringLiteral("dtpStartDt"));
-    auto* End = Control<TDatePicker>(Main.get(), QStringLiteral("dtpEndDt"));
-    auto* Phrase = Control<QPlainTextEdit>(Main.get(), QStringLiteral("mmoDiffString"));
-    auto* NewDate = Control<QLineEdit>(Main.get(), QStringLiteral("txtNewDate"));
-    auto* Months = Control<QLineEdit>(Main.get(), QStringLiteral("txtNoMonths"));
+    auto* Start = FindControl<TDatePicker>(Main.get(), QStringLiteral("dtpStartDt"));
+    auto* End = FindControl<TDatePicker>(Main.get(), QStringLiteral("dtpEndDt"));
+    auto* Phrase = FindControl<QPlainTextEdit>(Main.get(), QStringLiteral("mmoDiffString"));
+    auto* NewDate = FindControl<QLineEdit>(Main.get(), QStringLiteral("txtNewDate"));
+    auto* Months = FindControl<QLineEdit>(Main.get(), QStringLiteral("txtNoMonths"));
 
     // The interfaces exist before the change, as a screen reader's would.
     QVERIFY(Accessible(Phrase)->textInterface());
@@ -362,11 +338,11 @@ void TDesktopIntegrationTest::resultChangesReachAssistiveTechnology() {
         QSKIP("no assistive technology is listening on this platform");
     TErrorRecorder Errors;
     TTextChangeRecorder Changes;
-    auto* End = Control<TDatePicker>(Main.get(), QStringLiteral("dtpEndDt"));
+    auto* End = FindControl<TDatePicker>(Main.get(), QStringLiteral("dtpEndDt"));
     End->SetDate(Day(2010, 5, 5));
     Main->dtpEndDtChange();
     QVERIFY(Changes.Changed.contains(Main->findChild<QObject*>(QStringLiteral("mmoDiffString"))));
-    Control<QLineEdit>(Main.get(), QStringLiteral("txtNoDays"))->setText(QStringLiteral("3"));
+    FindControl<QLineEdit>(Main.get(), QStringLiteral("txtNoDays"))->setText(QStringLiteral("3"));
     QVERIFY(Changes.Changed.contains(Main->findChild<QObject*>(QStringLiteral("txtNewDate"))));
 }
 
@@ -393,7 +369,7 @@ void TDesktopIntegrationTest::aboutControlsNamedAndTyped() {
     QFETCH(QAccessible::Role, Role);
     TErrorRecorder Errors;
     TfrmAbout About;
-    QWidget* C = ::Control<QWidget>(&About, Control);
+    QWidget* C = FindControl<QWidget>(&About, Control);
     QCOMPARE(AccessibleName(C), Name);
     QCOMPARE(Accessible(C)->role(), Role);
 }
@@ -410,7 +386,7 @@ void TDesktopIntegrationTest::pressActionOpensTheAddress() {
     QFETCH(QString, Address);
     TErrorRecorder Errors;
     TfrmAbout About;
-    QAccessibleInterface* I = Accessible(::Control<QWidget>(&About, Control));
+    QAccessibleInterface* I = Accessible(FindControl<QWidget>(&About, Control));
     QAccessibleActionInterface* Actions = I->actionInterface();
     QVERIFY(Actions);
     QCOMPARE(Actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});

@@ -10,18 +10,6 @@
 
 #include <QLabel>
 
-namespace {
-
-// The pixels of an image or pixmap in one format, whatever resolution it
-// declares, for comparing pictures pixel by pixel.
-inline QImage Pixels(QImage Image) {
-    Image = Image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    Image.setDevicePixelRatio(1);
-    return Image;
-}
-
-} // namespace
-
 class THighDensityTest : public QObject {
     Q_OBJECT
 

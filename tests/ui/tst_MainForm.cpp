@@ -76,10 +76,7 @@ class TestMainForm : public QObject {
     std::unique_ptr<TErrorRecorder> Errors;
 
     template <class T> T* Control(const char* Name) const {
-        T* C = Form->findChild<T*>(QString::fromLatin1(Name));
-        if (!C)
-            qFatal("no control %s", Name);
-        return C;
+        return FindControl<T>(Form, QString::fromLatin1(Name));
     }
     TDatePicker* StartPicker() const { return Control<TDatePicker>("dtpStartDt"); }
     TDatePicker* EndPicker() const { return Control<TDatePicker>("dtpEndDt"); }
