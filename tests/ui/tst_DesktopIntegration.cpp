@@ -6,6 +6,7 @@
 #include "AboutForm.h"
 #include "Accessibility.h"
 #include "ApplicationIcon.h"
+#include "Caption.h"
 #include "DatePicker.h"
 #include "Main.h"
 #include "PictureFormats.h"
@@ -17,13 +18,42 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QUrl>
+#include <QXmlStreamReader>
 
 namespace {
+
+// The accessible names the main window's description (resources/Main.ui)
+// gives its controls, by control name.
+QHash<QString, QString> DescribedNames() {
+    QFile File(QFileInfo(QStringLiteral(__FILE__)).absolutePath() +
+               QStringLiteral("/../../resources/Main.ui"));
+    if (!File.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(File.fileName()));
+    QXmlStreamReader Xml(&File);
+    QStringList Widgets; // the widget elements the reader is inside
+    QHash<QString, QString> Names;
+    while (!Xml.atEnd()) {
+        Xml.readNext();
+        if (Xml.name() == u"widget" && Xml.isStartElement())
+            Widgets += Xml.attributes().value(QStringLiteral("name")).toString();
+        else if (Xml.name() == u"widget" && Xml.isEndElement())
+            Widgets.removeLast();
+        else if (Xml.name() == u"property" && Xml.isStartElement() &&
+                 Xml.attributes().value(QStringLiteral("name")) == u"accessibleName" &&
+                 Xml.readNextStartElement())
+            Names[Widgets.last()] = Xml.readElementText();
+    }
+    return Names;
+}
 
 QAccessibleInterface* Accessible(QObject* Object) {
     QAccessibleInterface* I = QAccessible::queryAccessibleInterface(Object);
@@ -81,12 +111,9 @@ private slots:
 
     void windowsShowTheApplicationIcon();
 
-    void fieldNamedAfterItsLabel_data();
-    void fieldNamedAfterItsLabel();
-    void buttonNamedAfterItsCaption_data();
-    void buttonNamedAfterItsCaption();
-    void spinButtonsNamedAfterTheirEdit_data();
-    void spinButtonsNamedAfterTheirEdit();
+    void fieldsNamedAfterTheirLabels();
+    void buttonsNamedAfterTheirCaptions();
+    void spinButtonsNamedAfterTheirEdits();
     void labelTextNamesItsBuddy();
 
     void resultsReadThroughTheInterfaceAfterAChange();
@@ -145,132 +172,64 @@ void TDesktopIntegrationTest::windowsShowTheApplicationIcon() {
 // ---------------------------------------------------------------------------
 // Accessible names of the main window
 
-void TDesktopIntegrationTest::fieldNamedAfterItsLabel_data() {
-    QTest::addColumn<QString>("Field");
-    QTest::addColumn<QString>("Label");
-    QTest::addColumn<QString>("Name");
-
-    QTest::newRow("start date picker") << "dtpStartDt"
-                                       << "Label1"
-                                       << "Start Date";
-    QTest::newRow("choice of calculation") << "cmbCalc"
-                                           << "Label2"
-                                           << "Calculate";
-    QTest::newRow("end date picker") << "dtpEndDt"
-                                     << "Label3"
-                                     << "End Date";
-    QTest::newRow("days between") << "txtDays"
-                                  << "Label4"
-                                  << "Days";
-    QTest::newRow("weekdays between") << "txtWeekdays"
-                                      << "Label5"
-                                      << "Weekdays";
-    QTest::newRow("weeks between") << "txtWeeks"
-                                   << "Label6"
-                                   << "Weeks";
-    QTest::newRow("fortnights between") << "txtFortnights"
-                                        << "Label7"
-                                        << "Fortnights";
-    QTest::newRow("months between") << "txtMonths"
-                                    << "Label8"
-                                    << "Months";
-    QTest::newRow("years between") << "txtYears"
-                                   << "Label9"
-                                   << "Years";
-    // "Or" says nothing out of its place: the phrase box carries a name of
-    // its own and keeps its label as the label.
-    QTest::newRow("difference phrase, named for what it holds") << "mmoDiffString"
-                                                                << "Label10"
-                                                                << "Difference in words";
-    QTest::newRow("days to add") << "txtNoDays"
-                                 << "Label11"
-                                 << "Days";
-    QTest::newRow("weekdays to add") << "txtNoWeekdays"
-                                     << "Label12"
-                                     << "Weekdays";
-    QTest::newRow("weeks to add") << "txtNoWeeks"
-                                  << "Label13"
-                                  << "Weeks";
-    QTest::newRow("fortnights to add") << "txtNoFortnights"
-                                       << "Label14"
-                                       << "Fortnights";
-    QTest::newRow("months to add") << "txtNoMonths"
-                                   << "Label15"
-                                   << "Months";
-    QTest::newRow("years to add") << "txtNoYears"
-                                  << "Label16"
-                                  << "Years";
-    QTest::newRow("new date") << "txtNewDate"
-                              << "Label17"
-                              << "New Date";
-}
-
-void TDesktopIntegrationTest::fieldNamedAfterItsLabel() {
-    QFETCH(QString, Field);
-    QFETCH(QString, Label);
-    QFETCH(QString, Name);
-    QWidget* F = FindControl<QWidget>(Main.get(), Field);
-    QLabel* L = FindControl<QLabel>(Main.get(), Label);
-
-    QCOMPARE(F->accessibleName(), Name);
+void TDesktopIntegrationTest::fieldsNamedAfterTheirLabels() {
+    const QHash<QString, QString> Described = DescribedNames();
+    QSet<const QWidget*> Labelled;
+    for (const QLabel* L : Main->findChildren<QLabel*>()) {
+        QWidget* F = L->buddy();
+        if (!F)
+            continue;
+        Labelled += F;
+        const QString Name = Described.value(F->objectName(), AccessibleNameOfCaption(L->text()));
+        QVERIFY2(!Name.isEmpty(), qPrintable(F->objectName()));
+        QCOMPARE(F->accessibleName(), Name);
 #ifdef Q_OS_UNIX
-    // Qt names a drop-down list by its chosen item on these desktops, where
-    // screen readers announce the label through the relation below.
-    if (qobject_cast<QComboBox*>(F))
-        QCOMPARE(AccessibleName(F), qobject_cast<QComboBox*>(F)->currentText());
-    else
+        // Qt names a drop-down list by its chosen item on these desktops,
+        // where screen readers announce the label through the relation below.
+        if (qobject_cast<QComboBox*>(F))
+            QCOMPARE(AccessibleName(F), qobject_cast<QComboBox*>(F)->currentText());
+        else
 #endif
-        QCOMPARE(AccessibleName(F), Name);
-    // The label is announced as the field's label too.
-    const auto Labels = Accessible(F)->relations(QAccessible::Label);
-    QCOMPARE(Labels.size(), 1);
-    QCOMPARE(Labels.front().first->object(), L);
-    // The label's own text is left as it is shown.
-    QVERIFY(L->text().endsWith(u':'));
+            QCOMPARE(AccessibleName(F), Name);
+        // The label is announced as the field's label too.
+        const auto Labels = Accessible(F)->relations(QAccessible::Label);
+        QCOMPARE(Labels.size(), 1);
+        QCOMPARE(Labels.front().first->object(), L);
+        // The label's own text is left as it is shown.
+        QVERIFY(L->text().endsWith(u':'));
+    }
+    // Every field the user reads or fills has a label.
+    for (const QWidget* W : Main->findChildren<QWidget*>()) {
+        const bool Field = qobject_cast<const QAbstractSpinBox*>(W) ||
+                           qobject_cast<const QComboBox*>(W) ||
+                           qobject_cast<const QPlainTextEdit*>(W) ||
+                           (qobject_cast<const QLineEdit*>(W) &&
+                            !qobject_cast<const QAbstractSpinBox*>(W->parentWidget()));
+        if (Field)
+            QVERIFY2(Labelled.contains(W), qPrintable(W->objectName()));
+    }
+    QVERIFY(!Labelled.isEmpty());
 }
 
-void TDesktopIntegrationTest::buttonNamedAfterItsCaption_data() {
-    QTest::addColumn<QString>("Button");
-    QTest::addColumn<QString>("Name");
-    QTest::newRow("close") << "cmdClose"
-                           << "Close";
-    QTest::newRow("about, access key marker dropped") << "cmdAbout"
-                                                      << "About";
-    QTest::newRow("reset, access key marker dropped") << "cmdReset"
-                                                      << "Reset";
+// Qt names a push button by its caption without the access-key marker.
+void TDesktopIntegrationTest::buttonsNamedAfterTheirCaptions() {
+    const QList<QPushButton*> Buttons = Main->findChildren<QPushButton*>();
+    QVERIFY(!Buttons.isEmpty());
+    for (QPushButton* B : Buttons)
+        QCOMPARE(AccessibleName(B), ParseCaption(B->text()).Shown);
 }
 
-void TDesktopIntegrationTest::buttonNamedAfterItsCaption() {
-    QFETCH(QString, Button);
-    QFETCH(QString, Name);
-    QCOMPARE(AccessibleName(FindControl<QWidget>(Main.get(), Button)), Name);
-}
-
-void TDesktopIntegrationTest::spinButtonsNamedAfterTheirEdit_data() {
-    QTest::addColumn<QString>("Spin");
-    QTest::addColumn<QString>("Amount");
-    QTest::newRow("days") << "UpDown1"
-                          << "Days";
-    QTest::newRow("weekdays") << "UpDown2"
-                              << "Weekdays";
-    QTest::newRow("weeks") << "UpDown3"
-                           << "Weeks";
-    QTest::newRow("fortnights") << "UpDown4"
-                                << "Fortnights";
-    QTest::newRow("months") << "UpDown5"
-                            << "Months";
-    QTest::newRow("years") << "UpDown6"
-                           << "Years";
-}
-
-void TDesktopIntegrationTest::spinButtonsNamedAfterTheirEdit() {
-    QFETCH(QString, Spin);
-    QFETCH(QString, Amount);
-    TUpDown* S = FindControl<TUpDown>(Main.get(), Spin);
-    QCOMPARE(AccessibleName(S), Amount + QStringLiteral(" up/down"));
-    QCOMPARE(AccessibleName(S->UpButton()), Amount + QStringLiteral(" up"));
-    QCOMPARE(AccessibleName(S->DownButton()), Amount + QStringLiteral(" down"));
-    QCOMPARE(Accessible(S->UpButton())->role(), QAccessible::Button);
+void TDesktopIntegrationTest::spinButtonsNamedAfterTheirEdits() {
+    const QList<TUpDown*> Spins = Main->findChildren<TUpDown*>();
+    QVERIFY(!Spins.isEmpty());
+    for (TUpDown* S : Spins) {
+        const QString Amount = S->Associate()->accessibleName();
+        QVERIFY(!Amount.isEmpty());
+        QCOMPARE(AccessibleName(S), Amount + QStringLiteral(" up/down"));
+        QCOMPARE(AccessibleName(S->UpButton()), Amount + QStringLiteral(" up"));
+        QCOMPARE(AccessibleName(S->DownButton()), Amount + QStringLiteral(" down"));
+        QCOMPARE(Accessible(S->UpButton())->role(), QAccessible::Button);
+    }
 }
 
 // The name comes from whatever the label says when the window is built, and
