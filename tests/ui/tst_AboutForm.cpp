@@ -147,17 +147,12 @@ void TAboutFormTest::captionAndTextFromVersionStrings_data() {
                              QStringLiteral("Written for the tests") + CR + CR +
                              QStringLiteral("See LICENSE");
     const QString CompleteShown = QString(Complete).replace(CR, u'\n');
-    QTest::newRow("ten keys in an ELF file")
-        << VersionFixture("complete_elf64.so") << "About Fixture Product" << Complete
-        << CompleteShown << "";
+    // clang-format off
+    QTest::newRow("ten keys in an ELF file") << VersionFixture("complete_elf64.so") << "About Fixture Product" << Complete << CompleteShown << "";
     // Product name "Marks && Co", trademark line "See the &Licence", empty
     // Comments.
-    QTest::newRow("empty comments and access-key markers")
-        << AboutFixture("about_marks.so") << "About Marks && Co"
-        << QStringLiteral("Marks && Co v3.1") + CR + QStringLiteral("Copyright 2026 Marks && Co") +
-               CR + QStringLiteral("(unknown)") + CR + CR + QStringLiteral("See the &Licence")
-        << "Marks & Co v3.1\nCopyright 2026 Marks & Co\n(unknown)\n\nSee the Licence"
-        << "L";
+    QTest::newRow("empty comments and access-key markers") << AboutFixture("about_marks.so") << "About Marks && Co" << QStringLiteral("Marks && Co v3.1") + CR + QStringLiteral("Copyright 2026 Marks && Co") + CR + QStringLiteral("(unknown)") + CR + CR + QStringLiteral("See the &Licence") << "Marks & Co v3.1\nCopyright 2026 Marks & Co\n(unknown)\n\nSee the Licence" << "L";
+    // clang-format on
 }
 
 void TAboutFormTest::captionAndTextFromVersionStrings() {
@@ -214,19 +209,13 @@ void TAboutFormTest::incompleteVersionStrings_data() {
     QTest::addColumn<QString>("Caption");
     QTest::addColumn<QString>("Info");
 
-    QTest::newRow("no version information")
-        << VersionFixture("none_elf64.so") << "List index out of bounds (7)"
-        << "frmAbout"
-        << "Info";
-    QTest::newRow("file missing") << VersionFixture("no_such_file.so")
-                                  << "List index out of bounds (7)"
-                                  << "frmAbout"
-                                  << "Info";
+    // clang-format off
+    QTest::newRow("no version information") << VersionFixture("none_elf64.so") << "List index out of bounds (7)" << "frmAbout" << "Info";
+    QTest::newRow("file missing") << VersionFixture("no_such_file.so") << "List index out of bounds (7)" << "frmAbout" << "Info";
     // Nine entries: every value after the copyright line moves up one place,
     // so position 7 holds the product version and position 9 is missing.
-    QTest::newRow("copyright missing shifts later entries up")
-        << VersionFixture("no_copyright_pe64.dll") << "List index out of bounds (9)"
-        << "About 2.5" << QStringLiteral("2.5 v2.5.0.17") + CR + QStringLiteral("See LICENSE") + CR;
+    QTest::newRow("copyright missing shifts later entries up") << VersionFixture("no_copyright_pe64.dll") << "List index out of bounds (9)" << "About 2.5" << QStringLiteral("2.5 v2.5.0.17") + CR + QStringLiteral("See LICENSE") + CR;
+    // clang-format on
 }
 
 void TAboutFormTest::incompleteVersionStrings() {
@@ -285,11 +274,13 @@ enum class TCloseBy { Escape, Enter, KeypadEnter, OkClick, CloseBox };
 
 void TAboutFormTest::closing_data() {
     QTest::addColumn<int>("By");
+    // clang-format off
     QTest::newRow("Esc") << int(TCloseBy::Escape);
     QTest::newRow("Enter") << int(TCloseBy::Enter);
     QTest::newRow("Enter on the keypad") << int(TCloseBy::KeypadEnter);
     QTest::newRow("OK clicked") << int(TCloseBy::OkClick);
     QTest::newRow("close box") << int(TCloseBy::CloseBox);
+    // clang-format on
 }
 
 void TAboutFormTest::closing() {
@@ -342,15 +333,14 @@ void TAboutFormTest::addressesOpened_data() {
     QTest::addColumn<QString>("Control");
     QTest::addColumn<QString>("Address");
 
-    QTest::newRow("home-page link") << "lblHomePage"
-                                    << "https://www.brelmont.com.au/";
+    // clang-format off
+    QTest::newRow("home-page link") << "lblHomePage" << "https://www.brelmont.com.au/";
     // As the browser receives it: "%2d" is an escaped "-", which addresses
     // carry unescaped; every other value keeps its escapes.
-    QTest::newRow("donation button")
-        << "imgPayPal"
-        << "https://www.paypal.com/cgi-bin/webscr?cmd=_xclick&business=donations%40brelmont.com.au"
-           "&item_name=Software%20donation&no_shipping=1&cn=Optional%20comments&tax=0"
-           "&currency_code=AUD&bn=PP-DonationsBF&charset=UTF-8";
+    QTest::newRow("donation button") << "imgPayPal" << "https://www.paypal.com/cgi-bin/webscr?cmd=_xclick&business=donations%40brelmont.com.au"
+        "&item_name=Software%20donation&no_shipping=1&cn=Optional%20comments&tax=0"
+        "&currency_code=AUD&bn=PP-DonationsBF&charset=UTF-8";
+    // clang-format on
 }
 
 void TAboutFormTest::addressesOpened() {
@@ -454,12 +444,11 @@ void TAboutFormTest::brokenPictureRefused_data() {
     QVERIFY(Stored.open(QIODevice::ReadOnly));
     const QByteArray Good = Stored.readAll();
 
-    QTest::newRow("JPEG cut short")
-        << "donate.jpg" << Good.left(Good.size() / 2) << "JPEG error: Premature end of JPEG file";
-    QTest::newRow("text under a JPEG name")
-        << "donate.jpeg" << QByteArray("not a picture\n") << "JPEG error: ";
-    QTest::newRow("extension of no registered format")
-        << "donate.png" << Good << "for which no picture format is registered";
+    // clang-format off
+    QTest::newRow("JPEG cut short") << "donate.jpg" << Good.left(Good.size() / 2) << "JPEG error: Premature end of JPEG file";
+    QTest::newRow("text under a JPEG name") << "donate.jpeg" << QByteArray("not a picture\n") << "JPEG error: ";
+    QTest::newRow("extension of no registered format") << "donate.png" << Good << "for which no picture format is registered";
+    // clang-format on
 }
 
 void TAboutFormTest::brokenPictureRefused() {
@@ -638,6 +627,7 @@ void TAboutFormTest::builtProgramCarriesItsVersionStrings_data() {
     QTest::addColumn<QString>("Value");
     QTest::addColumn<bool>("Exact"); // else: the value must start with Value
 
+    // clang-format off
     QTest::newRow("CompanyName") << 0 << "Brelmont" << true;
     QTest::newRow("FileDescription") << 1 << "Date Calculator" << true;
     QTest::newRow("FileVersion") << 2 << MORVANE_VERSION_TEXT << true;
@@ -648,6 +638,7 @@ void TAboutFormTest::builtProgramCarriesItsVersionStrings_data() {
     QTest::newRow("ProductName") << 7 << "Brelmont Date Calculator" << true;
     QTest::newRow("ProductVersion") << 8 << MORVANE_VERSION_TEXT << true;
     QTest::newRow("Comments") << 9 << "" << false;
+    // clang-format on
 }
 
 void TAboutFormTest::builtProgramCarriesItsVersionStrings() {

@@ -312,14 +312,12 @@ void TDesktopIntegrationTest::aboutControlsNamedAndTyped_data() {
     QTest::addColumn<QString>("Control");
     QTest::addColumn<QString>("Name");
     QTest::addColumn<QAccessible::Role>("Role");
-    QTest::newRow("home-page link") << "lblHomePage"
-                                    << "Brelmont home page" << QAccessible::Link;
-    QTest::newRow("donation button picture") << "imgPayPal"
-                                             << "Donate via PayPal" << QAccessible::Button;
-    QTest::newRow("logo picture") << "imgBrelmont"
-                                  << "Brelmont logo" << QAccessible::Graphic;
-    QTest::newRow("OK button") << "cmdOK"
-                               << "OK" << QAccessible::Button;
+    // clang-format off
+    QTest::newRow("home-page link") << "lblHomePage" << "Brelmont home page" << QAccessible::Link;
+    QTest::newRow("donation button picture") << "imgPayPal" << "Donate via PayPal" << QAccessible::Button;
+    QTest::newRow("logo picture") << "imgBrelmont" << "Brelmont logo" << QAccessible::Graphic;
+    QTest::newRow("OK button") << "cmdOK" << "OK" << QAccessible::Button;
+    // clang-format on
 }
 
 void TDesktopIntegrationTest::aboutControlsNamedAndTyped() {
@@ -336,8 +334,10 @@ void TDesktopIntegrationTest::aboutControlsNamedAndTyped() {
 void TDesktopIntegrationTest::pressActionOpensTheAddress_data() {
     QTest::addColumn<QString>("Control");
     QTest::addColumn<QString>("Address");
+    // clang-format off
     QTest::newRow("home-page link") << "lblHomePage" << QString::fromLatin1(HomePageAddress);
     QTest::newRow("donation button") << "imgPayPal" << QString::fromLatin1(DonationAddress);
+    // clang-format on
 }
 
 void TDesktopIntegrationTest::pressActionOpensTheAddress() {
@@ -365,12 +365,13 @@ void TDesktopIntegrationTest::scaledPicturePath_data() {
     QTest::addColumn<QString>("Path");
     QTest::addColumn<int>("Scale");
     QTest::addColumn<QString>("Scaled");
-    QTest::newRow("resource picture at twice the size")
-        << ":/pictures/donate.jpg" << 2 << ":/pictures/donate@2x.jpg";
+    // clang-format off
+    QTest::newRow("resource picture at twice the size") << ":/pictures/donate.jpg" << 2 << ":/pictures/donate@2x.jpg";
     QTest::newRow("own size is the path itself") << "/a/logo.jpg" << 1 << "/a/logo.jpg";
     QTest::newRow("dot in a folder name") << "/a.b/logo" << 2 << "/a.b/logo@2x";
     QTest::newRow("only the last extension") << "pic.tar.jpg" << 3 << "pic.tar@3x.jpg";
     QTest::newRow("name starting with a dot") << "/a/.jpg" << 2 << "/a/.jpg@2x";
+    // clang-format on
 }
 
 void TDesktopIntegrationTest::scaledPicturePath() {
@@ -384,12 +385,14 @@ void TDesktopIntegrationTest::sharpestStoredPicture_data() {
     QTest::addColumn<QSize>("DevicePixels");
     QTest::addColumn<int>("Scale");
     // The logo is stored at 136 x 40 and 272 x 80.
+    // clang-format off
     QTest::newRow("its own size at one pixel to the pixel") << QSize(136, 40) << 1;
     QTest::newRow("smaller than its own size") << QSize(68, 20) << 1;
     QTest::newRow("stretched wider by a larger font") << QSize(155, 46) << 2;
     QTest::newRow("one pixel taller only") << QSize(136, 41) << 2;
     QTest::newRow("two device pixels to the pixel") << QSize(272, 80) << 2;
     QTest::newRow("beyond the largest stored") << QSize(400, 120) << 2;
+    // clang-format on
 }
 
 void TDesktopIntegrationTest::sharpestStoredPicture() {

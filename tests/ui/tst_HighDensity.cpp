@@ -31,9 +31,10 @@ void THighDensityTest::aboutPicturesFromDoubleSizeSources_data() {
     QTest::addColumn<QString>("Control");
     QTest::addColumn<QString>("Picture");
     QTest::addColumn<QSize>("Size");
+    // clang-format off
     QTest::newRow("maker's logo") << "imgBrelmont" << TAboutSources().LogoPicture << QSize(136, 40);
-    QTest::newRow("donation button")
-        << "imgPayPal" << TAboutSources().DonatePicture << QSize(62, 31);
+    QTest::newRow("donation button") << "imgPayPal" << TAboutSources().DonatePicture << QSize(62, 31);
+    // clang-format on
 }
 
 void THighDensityTest::aboutPicturesFromDoubleSizeSources() {
@@ -61,9 +62,11 @@ void THighDensityTest::aboutPicturesFromDoubleSizeSources() {
 
 void THighDensityTest::iconDrawnFromTheLargerSize_data() {
     QTest::addColumn<int>("Size");
+    // clang-format off
     QTest::newRow("title bar, 16 px") << 16;
     QTest::newRow("task switcher, 32 px") << 32;
     QTest::newRow("large, 128 px") << 128;
+    // clang-format on
 }
 
 void THighDensityTest::iconDrawnFromTheLargerSize() {
