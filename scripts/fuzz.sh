@@ -7,9 +7,10 @@
 # Builds the fuzzer with clang (-fsanitize=fuzzer,address,undefined) into
 # build-fuzz/, makes a seed corpus with the real tools from the .rc scripts in
 # tests/version/fixtures/ (raw version blocks, PE32+ and PE32 DLLs, ELF32 and
-# ELF64 objects in both byte orders), and runs the fuzzer. Exits non-zero
-# when the fuzzer finds a crash, a leak or undefined behaviour; the failing
-# input is left in build-fuzz/.
+# ELF64 objects in both byte orders, a linked ELF64 file with and without its
+# section headers), and runs the fuzzer. Exits non-zero when the fuzzer finds
+# a crash, a leak or undefined behaviour; the failing input is left in
+# build-fuzz/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,6 +21,7 @@ clang=$(tool clang)
 clangxx=$(tool clang++)
 rc=$(tool llvm-rc)
 lld_link=$(tool lld-link)
+objcopy=$(tool llvm-objcopy)
 
 # Seeds are remade on every run; corpus/ keeps what earlier runs found.
 rm -rf "$out/seeds"
@@ -42,8 +44,8 @@ for script in tests/version/fixtures/*.rc; do
   "$out/res_extract" "$out/work/$name.res" "$out/seeds/$name.bin"
   (cd "$out/work" && "$lld_link" /nologo /dll /noentry /nodefaultlib /machine:x64 \
       /out:"../seeds/${name}_pe64.dll" stub_x64.obj "$name.res")
-  printf '__asm__(".pushsection .vsinfo,\\"a\\"\\n.balign 4\\n.incbin \\"%s\\"\\n.popsection\\n");\n' \
-    "$PWD/$out/seeds/$name.bin" > "$out/work/$name.c"
+  # The section the build gives programs (cmake/VersionSection.c.in).
+  sed "s|@bin@|$PWD/$out/seeds/$name.bin|" cmake/VersionSection.c.in > "$out/work/$name.c"
   "$clang" --target=x86_64-linux-gnu -c "$out/work/$name.c" -o "$out/seeds/${name}_elf64.o"
 done
 (cd "$out/work" && "$lld_link" /nologo /dll /noentry /nodefaultlib /machine:x86 \
@@ -51,6 +53,11 @@ done
 "$clang" --target=i686-linux-gnu -c "$out/work/complete.c" -o "$out/seeds/complete_elf32.o"
 "$clang" --target=powerpc64-linux-gnu -c "$out/work/complete.c" -o "$out/seeds/complete_elf64be.o"
 "$clang" --target=powerpc-linux-gnu -c "$out/work/complete.c" -o "$out/seeds/complete_elf32be.o"
+# Linked: the note is reached through the program headers, with or without
+# the section headers.
+"$clang" --target=x86_64-linux-gnu -fuse-ld=lld -shared -nostdlib "$out/work/complete.c" \
+  -o "$out/seeds/complete_elf64.so"
+"$objcopy" --strip-sections "$out/seeds/complete_elf64.so" "$out/seeds/complete_nosections_elf64.so"
 rm -f "$out"/seeds/*.lib
 
 echo "== fuzzing for ${seconds}s =="

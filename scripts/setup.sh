@@ -11,8 +11,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libhowardhinnant-date-dev
   # the peer of morvane-calc's batch benchmark (bench/calc-throughput.sh)
   dateutils
-  # version resource, fixtures and the fuzzer
-  clang lld llvm libclang-rt-14-dev
+  # version resource, fixtures and the fuzzer; the linker and strip test
+  # uses GNU ld, gold and strip (binutils), lld and llvm-objcopy (llvm)
+  clang lld llvm libclang-rt-14-dev binutils
   # the program
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libjpeg62-turbo-dev
   # windows under a virtual display, screenshots, fonts

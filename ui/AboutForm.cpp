@@ -20,12 +20,31 @@
 #include <QWindow>
 
 #include <cmath>
+#include <string>
+
+#include <unistd.h>
 
 TfrmAbout* frmAbout = nullptr;
 
 QUrl WebAddress(const char* Address) {
     return QUrl::fromEncoded(QByteArray(Address), QUrl::TolerantMode);
 }
+
+namespace {
+
+// The path of the running executable's file, as the bytes the system takes.
+// On Linux /proc/self/exe opens that file whatever its name, even after it
+// was moved or replaced. Elsewhere the path Qt reports is turned back into
+// bytes, which works only while the name is valid in the locale's encoding.
+std::string OwnExecutableFile() {
+#ifdef __linux__
+    if (::access("/proc/self/exe", R_OK) == 0)
+        return "/proc/self/exe";
+#endif
+    return QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+}
+
+} // namespace
 
 QString AccessKeyRichText(const QString& Caption) {
     const TCaption Parsed = ParseCaption(Caption);
@@ -118,9 +137,10 @@ void TfrmAbout::SetInfoCaption(const QString& Caption) {
 
 void TfrmAbout::FormCreate() {
     TStringList Strings; // released on every way out of here
-    const QString File = FSources.VersionFile.isEmpty() ? QCoreApplication::applicationFilePath()
-                                                        : FSources.VersionFile;
-    ReadVersionStrings(QFile::encodeName(File).toStdString(), Strings);
+    ReadVersionStrings(FSources.VersionFile.isEmpty()
+                           ? OwnExecutableFile()
+                           : QFile::encodeName(FSources.VersionFile).toStdString(),
+                       Strings);
 
     // Entries are read one at a time, in this order, so that a short list
     // fails at the first position it lacks, with what came before kept.

@@ -2,8 +2,18 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstring>
+#include <system_error>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace verinfo {
 
@@ -15,16 +25,25 @@ constexpr std::uint64_t Align4(std::uint64_t X) {
     return (X + 3) & ~std::uint64_t(3);
 }
 
-// Reads little- or big-endian integers from a ByteSource. A read outside the
-// source yields 0 and clears Ok; callers test Ok before acting on what they
-// read.
+// An integer of Size bytes (at most 8) at P, in either byte order, from
+// bytes already read and bounds-checked.
+std::uint64_t Decode(const unsigned char* P, std::size_t Size, bool BigEndian) {
+    std::uint64_t V = 0;
+    for (std::size_t I = 0; I < Size; ++I) {
+        V = V << 8 | P[BigEndian ? I : Size - 1 - I];
+    }
+    return V;
+}
+
+// Reads little-endian integers from a ByteSource, one field at a time. A
+// read outside the source yields 0 and clears Ok; callers test Ok before
+// acting on what they read.
 class Reader {
 public:
-    Reader(const ByteSource& Source, bool BigEndian) : Src(Source), Big(BigEndian) {}
+    explicit Reader(const ByteSource& Source) : Src(Source) {}
 
     std::uint16_t U16(std::uint64_t Off) { return static_cast<std::uint16_t>(Read(Off, 2)); }
     std::uint32_t U32(std::uint64_t Off) { return static_cast<std::uint32_t>(Read(Off, 4)); }
-    std::uint64_t U64(std::uint64_t Off) { return Read(Off, 8); }
     bool Ok = true;
 
 private:
@@ -34,16 +53,10 @@ private:
             Ok = false;
             return 0;
         }
-        std::uint64_t V = 0;
-        for (std::size_t I = 0; I < Count; ++I) {
-            const std::size_t Index = Big ? I : Count - 1 - I;
-            V = V << 8 | B[Index];
-        }
-        return V;
+        return Decode(B, Count, false);
     }
 
     const ByteSource& Src;
-    bool Big;
 };
 
 // Little-endian integers from bytes already read and bounds-checked.
@@ -61,14 +74,41 @@ constexpr bool Inside(std::uint64_t Off, std::uint64_t Count, std::uint64_t Size
     return Count <= Size && Off <= Size - Count;
 }
 
+// The most bytes read for any one table of headers or names: room for
+// 65,536 ELF section headers, far more than a linked program has. A larger
+// table is not read, so a header that claims millions of entries costs
+// nothing; every table is read in one piece, so a real one costs one read.
+constexpr std::uint64_t MaxTableBytes = std::uint64_t(4) << 20;
+
+// Returns the Count bytes at Off of Source, read at once, or nullopt when
+// they don't lie wholly inside the source or Count exceeds MaxTableBytes.
+std::optional<std::vector<unsigned char>> ReadTable(const ByteSource& Source, std::uint64_t Off,
+                                                    std::uint64_t Count) {
+    if (Count > MaxTableBytes || !Inside(Off, Count, Source.Size())) {
+        return std::nullopt;
+    }
+    std::vector<unsigned char> Bytes(static_cast<std::size_t>(Count));
+    if (!Source.ReadAt(Off, Bytes.data(), Bytes.size())) {
+        return std::nullopt;
+    }
+    return Bytes;
+}
+
 // ---------------------------------------------------------------------------
 // PE
 
-// The section table of a PE file, for turning RVAs into file offsets.
+// The section table of a PE file, for turning RVAs into file offsets. The
+// table is read once, as far as it lies inside the file.
 class PeSections {
 public:
-    PeSections(Reader& R, std::uint64_t TableOffset, unsigned Count, std::uint64_t FileSize)
-        : Rd(R), Table(TableOffset), Number(Count), Size(FileSize) {}
+    PeSections(const ByteSource& Source, std::uint64_t TableOffset, unsigned Count)
+        : Size(Source.Size()) {
+        const std::uint64_t Room = TableOffset < Size ? (Size - TableOffset) / 40 : 0;
+        // At most 65535 entries of 40 bytes: within MaxTableBytes.
+        if (auto Read = ReadTable(Source, TableOffset, 40 * std::min<std::uint64_t>(Count, Room))) {
+            Table = std::move(*Read);
+        }
+    }
 
     struct Mapped {
         std::uint64_t Offset;    // file offset of the RVA
@@ -78,15 +118,11 @@ public:
     // Returns where Rva lies in the file: the section with
     // VirtualAddress <= Rva < VirtualAddress + SizeOfRawData. Returns nullopt
     // when no section holds it or its data lies outside the file.
-    std::optional<Mapped> Map(std::uint32_t Rva) {
-        for (unsigned I = 0; I < Number; ++I) {
-            const std::uint64_t Header = Table + 40 * std::uint64_t(I);
-            const std::uint32_t VirtualAddress = Rd.U32(Header + 12);
-            const std::uint32_t RawSize = Rd.U32(Header + 16);
-            const std::uint32_t RawPointer = Rd.U32(Header + 20);
-            if (!Rd.Ok) {
-                return std::nullopt;
-            }
+    std::optional<Mapped> Map(std::uint32_t Rva) const {
+        for (std::size_t Header = 0; Header < Table.size(); Header += 40) {
+            const std::uint32_t VirtualAddress = Le32(&Table[Header + 12]);
+            const std::uint32_t RawSize = Le32(&Table[Header + 16]);
+            const std::uint32_t RawPointer = Le32(&Table[Header + 20]);
             if (Rva < VirtualAddress ||
                 std::uint64_t(Rva) >= std::uint64_t(VirtualAddress) + RawSize) {
                 continue;
@@ -102,9 +138,7 @@ public:
     }
 
 private:
-    Reader& Rd;
-    std::uint64_t Table;
-    unsigned Number;
+    std::vector<unsigned char> Table;
     std::uint64_t Size;
 };
 
@@ -172,6 +206,200 @@ const DirEntry* FindId(const std::vector<DirEntry>& List, std::uint32_t Id) {
 }
 
 // ---------------------------------------------------------------------------
+// ELF
+
+constexpr unsigned char ElfMagic[4] = {0x7F, 'E', 'L', 'F'};
+constexpr std::uint32_t ProgramNote = 4;   // PT_NOTE
+constexpr std::uint32_t SectionNote = 7;   // SHT_NOTE
+constexpr std::uint32_t SectionNoBits = 8; // SHT_NOBITS
+
+// The note that holds the version block: owner "Morvane", type 16 (the
+// resource type of version information), the block as its descriptor.
+constexpr char NoteOwner[8] = "Morvane"; // with its NUL
+constexpr std::uint64_t NoteType = 16;
+
+// The note segments looked at: the first eight, and no more than
+// MaxTableBytes of them in all. A linked program has two or three.
+constexpr unsigned MaxNoteSegments = 8;
+
+// An ELF file (32 or 64 bit, either byte order) and its file header.
+struct ElfFile {
+    const ByteSource& Src;
+    bool Is64 = false;
+    bool Big = false;
+    unsigned char Header[64] = {}; // 52 bytes used in a 32-bit file
+
+    std::uint64_t Int(const unsigned char* P, std::size_t Size) const {
+        return Decode(P, Size, Big);
+    }
+    // The header field at Off64 (64-bit file) or Off32 (32-bit file), an
+    // address-sized one when Wide.
+    std::uint64_t Field(std::size_t Off64, std::size_t Off32, bool Wide = false) const {
+        return Is64 ? Int(Header + Off64, Wide ? 8 : 2) : Int(Header + Off32, Wide ? 4 : 2);
+    }
+};
+
+std::optional<ElfFile> ReadElfHeader(const ByteSource& Source) {
+    ElfFile F{Source};
+    if (!Source.ReadAt(0, F.Header, 16) || std::memcmp(F.Header, ElfMagic, 4) != 0) {
+        return std::nullopt;
+    }
+    F.Is64 = F.Header[4] == 2;
+    F.Big = F.Header[5] == 2;
+    if ((F.Header[4] != 1 && !F.Is64) || (F.Header[5] != 1 && !F.Big) ||
+        !Source.ReadAt(16, F.Header + 16, F.Is64 ? 48 : 36)) {
+        return std::nullopt;
+    }
+    return F;
+}
+
+// Returns where the descriptor of the version note lies among the notes in
+// Area, which was read from file offset AreaOffset and whose notes are
+// aligned to Align bytes (8, else 4), or nullopt. The walk ends at a note
+// that runs past the area.
+std::optional<ResourceLocation> FindVersionNote(const ElfFile& F,
+                                                const std::vector<unsigned char>& Area,
+                                                std::uint64_t AreaOffset, std::uint64_t Align) {
+    const std::uint64_t Pad = Align == 8 ? 7 : 3;
+    std::uint64_t P = 0;
+    while (P < Area.size() && Area.size() - P >= 12) {
+        const std::uint64_t NameSize = F.Int(&Area[P], 4);
+        const std::uint64_t DescSize = F.Int(&Area[P + 4], 4);
+        const std::uint64_t Desc = P + 12 + ((NameSize + Pad) & ~Pad);
+        if (Desc > Area.size() || DescSize > Area.size() - Desc) {
+            return std::nullopt;
+        }
+        if (F.Int(&Area[P + 8], 4) == NoteType && NameSize == sizeof NoteOwner &&
+            std::memcmp(&Area[P + 12], NoteOwner, sizeof NoteOwner) == 0) {
+            if (DescSize == 0) {
+                return std::nullopt;
+            }
+            return ResourceLocation{AreaOffset + Desc, DescSize};
+        }
+        P = Desc + ((DescSize + Pad) & ~Pad);
+    }
+    return std::nullopt;
+}
+
+// Returns the location of the version note through the program headers
+// (PT_NOTE), which a linked file keeps even when its section headers are
+// stripped, or nullopt.
+std::optional<ResourceLocation> FindElfNote(const ElfFile& F) {
+    const std::uint64_t Table = F.Field(0x20, 0x1C, true);
+    const std::uint64_t EntrySize = F.Field(0x36, 0x2A);
+    const std::uint64_t Count = F.Field(0x38, 0x2C);
+    if (Table == 0 || EntrySize < (F.Is64 ? 56u : 32u)) {
+        return std::nullopt;
+    }
+    const auto Headers = ReadTable(F.Src, Table, Count * EntrySize);
+    if (!Headers) {
+        return std::nullopt;
+    }
+    unsigned Segments = 0;
+    std::uint64_t Budget = MaxTableBytes;
+    for (std::uint64_t I = 0; I < Count && Segments < MaxNoteSegments; ++I) {
+        const unsigned char* H = Headers->data() + I * EntrySize;
+        if (F.Int(H, 4) != ProgramNote) {
+            continue;
+        }
+        ++Segments;
+        const std::uint64_t Offset = F.Is64 ? F.Int(H + 8, 8) : F.Int(H + 4, 4);
+        const std::uint64_t Size = F.Is64 ? F.Int(H + 32, 8) : F.Int(H + 16, 4);
+        const std::uint64_t Align = F.Is64 ? F.Int(H + 48, 8) : F.Int(H + 28, 4);
+        if (Size > Budget) {
+            continue;
+        }
+        Budget -= Size;
+        if (const auto Area = ReadTable(F.Src, Offset, Size)) {
+            if (auto Found = FindVersionNote(F, *Area, Offset, Align)) {
+                return Found;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+struct ElfSection {
+    std::uint64_t Name, Type, Link, Offset, Size, Align;
+};
+
+ElfSection SectionAt(const ElfFile& F, const unsigned char* H) {
+    if (F.Is64) {
+        return {F.Int(H, 4),      F.Int(H + 4, 4),  F.Int(H + 40, 4),
+                F.Int(H + 24, 8), F.Int(H + 32, 8), F.Int(H + 48, 8)};
+    }
+    return {F.Int(H, 4),      F.Int(H + 4, 4),  F.Int(H + 24, 4),
+            F.Int(H + 16, 4), F.Int(H + 20, 4), F.Int(H + 32, 4)};
+}
+
+// Returns the location of the block in the section named .vsinfo: the
+// version note's descriptor when it is a note section, else (as builds
+// before the note wrote it) the whole section. Returns nullopt when there is
+// no such section or it holds no block.
+std::optional<ResourceLocation> FindElfSection(const ElfFile& F) {
+    const std::uint64_t FileSize = F.Src.Size();
+    const std::uint64_t Table = F.Field(0x28, 0x20, true);
+    const std::uint64_t EntrySize = F.Field(0x3A, 0x2E);
+    std::uint64_t Count = F.Field(0x3C, 0x30);
+    std::uint64_t NamesIndex = F.Field(0x3E, 0x32);
+    const std::size_t Used = F.Is64 ? 64 : 40; // the bytes of an entry read here
+    if (Table == 0 || Table >= FileSize || EntrySize < Used) {
+        return std::nullopt;
+    }
+
+    // Extended numbering: section 0 carries the real count and string-table
+    // index when they don't fit the header's 16-bit fields.
+    if (Count == 0 || NamesIndex == 0xFFFF) {
+        unsigned char Zero[64];
+        if (!F.Src.ReadAt(Table, Zero, Used)) {
+            return std::nullopt;
+        }
+        const ElfSection S = SectionAt(F, Zero);
+        if (Count == 0) {
+            Count = S.Size;
+        }
+        if (NamesIndex == 0xFFFF) {
+            NamesIndex = S.Link;
+        }
+    }
+    if (Count > (FileSize - Table) / EntrySize || NamesIndex >= Count) {
+        return std::nullopt;
+    }
+    const auto Headers = ReadTable(F.Src, Table, Count * EntrySize);
+    if (!Headers) {
+        return std::nullopt;
+    }
+    const auto Section = [&](std::uint64_t I) {
+        return SectionAt(F, Headers->data() + I * EntrySize);
+    };
+    const ElfSection NameTable = Section(NamesIndex);
+    const auto Names = NameTable.Type == SectionNoBits
+                           ? std::nullopt
+                           : ReadTable(F.Src, NameTable.Offset, NameTable.Size);
+    if (!Names) {
+        return std::nullopt;
+    }
+
+    static constexpr char Wanted[8] = ".vsinfo"; // with its NUL
+    for (std::uint64_t I = 0; I < Count; ++I) {
+        const ElfSection S = Section(I);
+        if (!Inside(S.Name, sizeof Wanted, Names->size()) ||
+            std::memcmp(Names->data() + S.Name, Wanted, sizeof Wanted) != 0) {
+            continue;
+        }
+        if (S.Type == SectionNoBits || S.Size == 0 || !Inside(S.Offset, S.Size, FileSize)) {
+            return std::nullopt;
+        }
+        if (S.Type == SectionNote) {
+            const auto Area = ReadTable(F.Src, S.Offset, S.Size);
+            return Area ? FindVersionNote(F, *Area, S.Offset, S.Align) : std::nullopt;
+        }
+        return ResourceLocation{S.Offset, S.Size};
+    }
+    return std::nullopt;
+}
+
+// ---------------------------------------------------------------------------
 // The version block
 
 // One node of a version block: wLength, wValueLength, wType, a NUL-terminated
@@ -182,8 +410,8 @@ struct Node {
     std::uint32_t Key;         // offset of the key's first unit
     std::uint32_t KeyUnits;    // units before the key's NUL
     std::uint32_t Value;       // offset of the value
-    std::uint32_t ValueLength; // wValueLength: a hint only
-    std::uint16_t Type;        // 1 = text, 0 = binary
+    std::uint32_t ValueLength; // wValueLength: UTF-16 units of text, bytes of binary
+    std::uint16_t Type;        // 0 = binary; 1 (or any other value) = text
     std::uint32_t Children;    // offset of the first child
     std::uint32_t Next;        // offset of the next sibling
 };
@@ -215,7 +443,7 @@ std::optional<Node> ParseNode(const unsigned char* B, std::uint32_t Start,
     N.ValueLength = Le16(B + Start + 2);
     N.Type = Le16(B + Start + 4);
     N.Children =
-        static_cast<std::uint32_t>(Align4(N.Value + N.ValueLength * (N.Type == 1 ? 2u : 1u)));
+        static_cast<std::uint32_t>(Align4(N.Value + N.ValueLength * (N.Type != 0 ? 2u : 1u)));
     N.Next = static_cast<std::uint32_t>(Start + Align4(Length));
     return N;
 }
@@ -320,34 +548,115 @@ bool MemorySource::ReadAt(std::uint64_t Offset, void* Dest, std::size_t Count) c
     return true;
 }
 
-FileSource::FileSource(const std::string& FileName) : Stream(FileName, std::ios::binary) {
-    if (!Stream) {
+namespace {
+
+// The file calls FileSource makes: POSIX, or the C runtime's on Windows
+// (where a pipe or device has a name of its own, \\.\..., and is refused as
+// not a regular file).
+#ifdef _WIN32
+using FileStatus = struct _stati64;
+int OpenFile(const char* Name) {
+    return ::_open(Name, _O_RDONLY | _O_BINARY);
+}
+int StatusOf(int Fd, FileStatus& Status) {
+    return ::_fstati64(Fd, &Status);
+}
+void CloseFile(int Fd) {
+    ::_close(Fd);
+}
+// Reads up to Count bytes at Offset: returns how many, 0 at the end, < 0 on
+// an error.
+long long ReadSome(int Fd, void* Out, std::size_t Count, std::uint64_t Offset) {
+    if (::_lseeki64(Fd, static_cast<long long>(Offset), SEEK_SET) < 0) {
+        return -1;
+    }
+    return ::_read(Fd, Out, static_cast<unsigned>(std::min<std::size_t>(Count, 1u << 30)));
+}
+bool IsDirectory(unsigned Mode) {
+    return (Mode & _S_IFMT) == _S_IFDIR;
+}
+bool IsRegular(unsigned Mode) {
+    return (Mode & _S_IFMT) == _S_IFREG;
+}
+#else
+using FileStatus = struct stat;
+// Without waiting: opening a named pipe with no writer, or some devices,
+// would otherwise wait for the other end.
+int OpenFile(const char* Name) {
+    return ::open(Name, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+}
+int StatusOf(int Fd, FileStatus& Status) {
+    return ::fstat(Fd, &Status);
+}
+void CloseFile(int Fd) {
+    ::close(Fd);
+}
+long long ReadSome(int Fd, void* Out, std::size_t Count, std::uint64_t Offset) {
+    return ::pread(Fd, Out, Count, static_cast<off_t>(Offset));
+}
+bool IsDirectory(mode_t Mode) {
+    return S_ISDIR(Mode);
+}
+bool IsRegular(mode_t Mode) {
+    return S_ISREG(Mode);
+}
+#endif
+
+} // namespace
+
+FileSource::FileSource(const std::string& FileName) {
+    const int F = OpenFile(FileName.c_str());
+    if (F < 0) {
+        Problem = std::generic_category().message(errno);
         return;
     }
-    Stream.seekg(0, std::ios::end);
-    const std::streamoff End = Stream.tellg();
-    if (!Stream || End < 0) {
+    FileStatus Status{};
+    if (StatusOf(F, Status) != 0) {
+        Problem = std::generic_category().message(errno);
+    } else if (IsDirectory(Status.st_mode)) {
+        Problem = std::generic_category().message(EISDIR);
+    } else if (!IsRegular(Status.st_mode)) {
+        Problem = "not a regular file"; // a pipe, socket or device: nothing to read
+    }
+    if (!Problem.empty()) {
+        CloseFile(F);
         return;
     }
-    Length = static_cast<std::uint64_t>(End);
-    Open = true;
+    Fd = F;
+    Length = static_cast<std::uint64_t>(Status.st_size);
+}
+
+FileSource::~FileSource() {
+    if (Fd >= 0) {
+        CloseFile(Fd);
+    }
 }
 
 bool FileSource::ReadAt(std::uint64_t Offset, void* Dest, std::size_t Count) const {
-    if (!Open || !Inside(Offset, Count, Length)) {
+    if (Fd < 0 || !Inside(Offset, Count, Length)) {
         return false;
     }
-    Stream.clear();
-    Stream.seekg(static_cast<std::streamoff>(Offset));
-    Stream.read(static_cast<char*>(Dest), static_cast<std::streamsize>(Count));
-    return Stream.gcount() == static_cast<std::streamsize>(Count);
+    auto* Out = static_cast<char*>(Dest);
+    while (Count > 0) {
+        const long long Got = ReadSome(Fd, Out, Count, Offset);
+        if (Got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (Got <= 0) {
+            return false; // an error, or the file shrank since it was opened
+        }
+        Out += Got;
+        Offset += static_cast<std::uint64_t>(Got);
+        Count -= static_cast<std::size_t>(Got);
+    }
+    return true;
 }
 
 // ---------------------------------------------------------------------------
 // Locating the resource
 
 std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) {
-    Reader R(Source, false);
+    Reader R(Source);
     if (R.U16(0) != 0x5A4D || !R.Ok) { // "MZ"
         return std::nullopt;
     }
@@ -383,7 +692,7 @@ std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) 
         return std::nullopt;
     }
 
-    PeSections Sections(R, Optional + OptionalSize, SectionCount, Source.Size());
+    const PeSections Sections(Source, Optional + OptionalSize, SectionCount);
     const auto Root = Sections.Map(ResourceRva);
     if (!Root) {
         return std::nullopt;
@@ -446,80 +755,17 @@ std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) 
 }
 
 std::optional<ResourceLocation> FindElfVersionResource(const ByteSource& Source) {
-    unsigned char Ident[16];
-    if (!Source.ReadAt(0, Ident, sizeof Ident) || std::memcmp(Ident,
-                                                              "\x7f"
-                                                              "ELF",
-                                                              4) != 0) {
+    const auto File = ReadElfHeader(Source);
+    if (!File) {
         return std::nullopt;
     }
-    const bool Is64 = Ident[4] == 2;
-    if ((Ident[4] != 1 && !Is64) || (Ident[5] != 1 && Ident[5] != 2)) {
-        return std::nullopt;
+    // A linked file: the note its program headers list, found without the
+    // section headers. An object file, or a file built before the note: the
+    // section. In a file that has both, both lead to the same bytes.
+    if (auto Note = FindElfNote(*File)) {
+        return Note;
     }
-    Reader R(Source, Ident[5] == 2);
-    const std::uint64_t FileSize = Source.Size();
-    const std::uint64_t HeaderTable = Is64 ? R.U64(0x28) : R.U32(0x20);
-    const std::uint64_t EntrySize = R.U16(Is64 ? 0x3A : 0x2E);
-    std::uint64_t Count = R.U16(Is64 ? 0x3C : 0x30);
-    std::uint64_t NamesIndex = R.U16(Is64 ? 0x3E : 0x32);
-    if (!R.Ok || HeaderTable == 0 || HeaderTable >= FileSize || EntrySize < (Is64 ? 64u : 40u)) {
-        return std::nullopt;
-    }
-
-    struct Section {
-        std::uint32_t Name, Type, Link;
-        std::uint64_t Offset, Size;
-    };
-    auto Header = [&](std::uint64_t Index) {
-        const std::uint64_t H = HeaderTable + Index * EntrySize;
-        Section S{};
-        S.Name = R.U32(H);
-        S.Type = R.U32(H + 4);
-        S.Offset = Is64 ? R.U64(H + 24) : R.U32(H + 16);
-        S.Size = Is64 ? R.U64(H + 32) : R.U32(H + 20);
-        S.Link = R.U32(H + (Is64 ? 40 : 24));
-        return S;
-    };
-
-    // Extended numbering: section 0 carries the real count and string-table
-    // index when they don't fit the header's 16-bit fields.
-    if (Count == 0 || NamesIndex == 0xFFFF) {
-        const Section Zero = Header(0);
-        if (Count == 0) {
-            Count = Zero.Size;
-        }
-        if (NamesIndex == 0xFFFF) {
-            NamesIndex = Zero.Link;
-        }
-    }
-    if (!R.Ok || Count > (FileSize - HeaderTable) / EntrySize || NamesIndex >= Count) {
-        return std::nullopt;
-    }
-    constexpr std::uint32_t NoBits = 8;
-    const Section Names = Header(NamesIndex);
-    if (!R.Ok || Names.Type == NoBits || !Inside(Names.Offset, Names.Size, FileSize)) {
-        return std::nullopt;
-    }
-
-    static constexpr char Wanted[8] = {'.', 'v', 's', 'i', 'n', 'f', 'o', '\0'};
-    for (std::uint64_t I = 0; I < Count; ++I) {
-        const Section S = Header(I);
-        if (!R.Ok) {
-            return std::nullopt;
-        }
-        char Name[sizeof Wanted];
-        if (!Inside(S.Name, sizeof Name, Names.Size) ||
-            !Source.ReadAt(Names.Offset + S.Name, Name, sizeof Name) ||
-            std::memcmp(Name, Wanted, sizeof Name) != 0) {
-            continue;
-        }
-        if (S.Type == NoBits || S.Size == 0 || !Inside(S.Offset, S.Size, FileSize)) {
-            return std::nullopt;
-        }
-        return ResourceLocation{S.Offset, S.Size};
-    }
-    return std::nullopt;
+    return FindElfSection(*File);
 }
 
 std::optional<ResourceLocation> FindVersionResource(const ByteSource& Source) {
@@ -542,7 +788,7 @@ std::uint32_t VersionBufferSize(std::uint64_t BlockSize, std::uint16_t RootLengt
 
 std::uint32_t VersionInfoSize(const ByteSource& Source) {
     const auto Where = FindVersionResource(Source);
-    Reader R(Source, false);
+    Reader R(Source);
     if (!Where) {
         return 0;
     }
@@ -626,7 +872,18 @@ bool QueryVersionValue(void* Buffer, const char* SubBlock, void** Value, unsigne
         P += PartSize;
 
         std::optional<Node> Found;
-        for (std::uint32_t Child = Current->Children; Child < Current->End;) {
+        for (std::uint32_t Child = Current->Children; Child + 2 <= Current->End;) {
+            // As the system's walk: a length of 0 ends it, and a node shorter
+            // than its own header is stepped over (its key, which the system
+            // reads past the node's end, is not read).
+            const std::uint32_t ChildLength = Le16(B + Child);
+            if (ChildLength == 0) {
+                break;
+            }
+            if (ChildLength < 6) {
+                Child += static_cast<std::uint32_t>(Align4(ChildLength));
+                continue;
+            }
             const auto N = ParseNode(B, Child, Current->End);
             if (!N) {
                 break;
@@ -644,7 +901,7 @@ bool QueryVersionValue(void* Buffer, const char* SubBlock, void** Value, unsigne
     }
 
     const Node& N = *Current;
-    if (N.Type != 1) {
+    if (N.Type == 0) {
         if (Value) {
             *Value = B + N.Value;
         }
@@ -654,37 +911,37 @@ bool QueryVersionValue(void* Buffer, const char* SubBlock, void** Value, unsigne
         return true;
     }
 
-    // Text: read UTF-16 up to its NUL or the node's end, whichever comes
-    // first, and write it as UTF-8 at 3/2 of its offset in the copy area.
+    // Text: read UTF-16 up to its NUL, its stored length or the node's end,
+    // whichever comes first, and write it as UTF-8 at 3/2 of its offset in
+    // the copy area.
     unsigned char* const Dest = B + Aligned + 4 + N.Value / 2 * 3;
     const unsigned char* const AreaEnd = B + 3 * Aligned + 4 - 1; // keeps room for the NUL
     unsigned char* Out = Dest;
     bool NulFound = false;
     std::uint32_t Q = N.Value;
-    if (N.ValueLength > 0) {
-        while (Q + 2 <= N.End) {
-            std::uint32_t Cp = Le16(B + Q);
-            Q += 2;
-            if (Cp == 0) {
-                NulFound = true;
-                break;
-            }
-            if (Cp >= 0xD800 && Cp < 0xDC00 && Q + 2 <= N.End) {
-                const std::uint32_t Low = Le16(B + Q);
-                if (Low >= 0xDC00 && Low < 0xE000) {
-                    Cp = 0x10000 + ((Cp - 0xD800) << 10) + (Low - 0xDC00);
-                    Q += 2;
-                }
-            }
-            if (Cp >= 0xD800 && Cp < 0xE000) { // a lone surrogate
-                Cp = 0xFFFD;
-            }
-            const std::size_t Written = PutUtf8(Cp, Out, AreaEnd);
-            if (Written == 0) {
-                break;
-            }
-            Out += Written;
+    const std::uint32_t TextEnd = std::min(N.End, N.Value + 2 * N.ValueLength);
+    while (Q + 2 <= TextEnd) {
+        std::uint32_t Cp = Le16(B + Q);
+        Q += 2;
+        if (Cp == 0) {
+            NulFound = true;
+            break;
         }
+        if (Cp >= 0xD800 && Cp < 0xDC00 && Q + 2 <= TextEnd) {
+            const std::uint32_t Low = Le16(B + Q);
+            if (Low >= 0xDC00 && Low < 0xE000) {
+                Cp = 0x10000 + ((Cp - 0xD800) << 10) + (Low - 0xDC00);
+                Q += 2;
+            }
+        }
+        if (Cp >= 0xD800 && Cp < 0xE000) { // a lone surrogate
+            Cp = 0xFFFD;
+        }
+        const std::size_t Written = PutUtf8(Cp, Out, AreaEnd);
+        if (Written == 0) {
+            break;
+        }
+        Out += Written;
     }
     *Out = 0;
     if (Value) {

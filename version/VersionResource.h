@@ -6,13 +6,21 @@
 //   - PE32 and PE32+ files: the resource directory (data directory 2),
 //     type 16 -> name 1 -> language (neutral 0x0000, else 0x0409, else the
 //     first entry).
-//   - ELF files (32 or 64 bit, either byte order): the section named
-//     .vsinfo, written by morvane_embed_version_resource().
+//   - ELF files (32 or 64 bit, either byte order), as
+//     morvane_embed_version_resource() writes them: the descriptor of the
+//     note with owner "Morvane" and type 16, found through the PT_NOTE
+//     program headers (so a file without section headers is read too), else
+//     in the section named .vsinfo. A .vsinfo section that is not a note
+//     holds the bare block, as earlier builds wrote it.
 //
 // Nothing here trusts the file: every offset, count and length is checked
 // against the bytes that exist before it is used, the resource directory is
 // walked at a fixed depth of three and may not revisit a directory, and the
-// block walk ends at any node shorter than its own header.
+// block walk reads nothing past the node or block it is in. Each table of
+// headers (PE sections; ELF program headers, section headers and section
+// names) and each ELF note segment is read in one piece, none larger than
+// 4 MiB, and at most eight note segments, so whatever count a header claims,
+// a file is read or rejected in a few reads.
 //
 // The buffer a caller queries (filled by LoadVersionInfo or
 // PrepareVersionBuffer) is laid out as
@@ -27,7 +35,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <fstream>
 #include <optional>
 #include <span>
 #include <string>
@@ -56,19 +63,30 @@ private:
     std::span<const unsigned char> Data;
 };
 
-// The bytes of a file, read on demand. IsOpen() is false when the file can't
-// be opened; such a source has size 0.
+// The bytes of a regular file, read on demand. The file is opened without
+// waiting (a named pipe with no writer or a device would otherwise hold the
+// open up), and anything but a regular file is refused at once. IsOpen() is
+// false when the file can't be read; such a source has size 0, and Failure()
+// says why.
 class FileSource final : public ByteSource {
 public:
     explicit FileSource(const std::string& FileName);
-    bool IsOpen() const { return Open; }
+    ~FileSource() override;
+    FileSource(const FileSource&) = delete;
+    FileSource& operator=(const FileSource&) = delete;
+
+    bool IsOpen() const { return Fd >= 0; }
+    // Why the file can't be read: the system's text for the error (e.g. "No
+    // such file or directory", "Permission denied", "Is a directory") or
+    // "not a regular file". Empty when the file is open.
+    const std::string& Failure() const { return Problem; }
     std::uint64_t Size() const override { return Length; }
     bool ReadAt(std::uint64_t Offset, void* Dest, std::size_t Count) const override;
 
 private:
-    mutable std::ifstream Stream;
+    int Fd = -1;
     std::uint64_t Length = 0;
-    bool Open = false;
+    std::string Problem;
 };
 
 // Where a version resource lies in its file.
@@ -81,8 +99,8 @@ struct ResourceLocation {
 // Source is not a PE file or holds no type 16 / id 1 resource.
 std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source);
 
-// Returns the location of the .vsinfo section of an ELF file, or nullopt when
-// Source is not an ELF file or has no such section with contents.
+// Returns the location of the version block of an ELF file (see above), or
+// nullopt when Source is not an ELF file or holds no block.
 std::optional<ResourceLocation> FindElfVersionResource(const ByteSource& Source);
 
 // Returns the location of the version resource of a PE or ELF file, or
@@ -115,14 +133,18 @@ bool LoadVersionInfo(const ByteSource& Source, void* Data, std::uint32_t Len);
 //   - SubBlock is a path of keys separated by "\"; empty parts are skipped, so
 //     "" and "\" name the root and a leading backslash is optional. Each part
 //     matches a child key whole and without regard to ASCII letter case.
-//   - Found text value (node type 1): *Value points to its UTF-8 copy
-//     (NUL-terminated) inside Buffer; *Len is its byte count plus 1 when the
-//     stored text ended in a NUL, else its byte count. The text is read up to
-//     its NUL or the node's end, whichever comes first; a value stored with
+//   - Found text value (node type 1, or any type but 0): *Value points to
+//     its UTF-8 copy (NUL-terminated) inside Buffer; *Len is its byte count
+//     plus 1 when the stored text ended in a NUL, else its byte count. The
+//     text is read up to its NUL, its stored length (wValueLength UTF-16
+//     units) or the node's end, whichever comes first; a value stored with
 //     length 0 (no data) or as a lone NUL reads as "".
 //   - Found binary value (type 0, e.g. "\" or "\VarFileInfo\Translation"):
 //     *Value points into the block, *Len = the stored length clipped to the
 //     node.
+//   - The children of a node are searched in order; a child of length 0
+//     ends the search, and one shorter than a node header (6 bytes) is
+//     stepped over.
 //   - Returns false, with *Len = 0 and *Value unchanged, when a part is not
 //     found, Buffer is null or was not prepared (no tag after the block).
 // Buffer must be the whole prepared buffer: the call writes into it.

@@ -27,7 +27,11 @@
 #include <QUrlQuery>
 #include <QWindow>
 
+#include <filesystem>
 #include <functional>
+
+#include <spawn.h>
+#include <sys/wait.h>
 
 namespace {
 
@@ -92,6 +96,7 @@ private slots:
 
     void captionAndTextFromVersionStrings_data();
     void captionAndTextFromVersionStrings();
+    void programsOwnVersionStrings_data();
     void programsOwnVersionStrings();
     void incompleteVersionStrings_data();
     void incompleteVersionStrings();
@@ -173,7 +178,38 @@ void TAboutFormTest::captionAndTextFromVersionStrings() {
     QVERIFY(!About.isVisible());
 }
 
+void TAboutFormTest::programsOwnVersionStrings_data() {
+    QTest::addColumn<bool>("CopyInLatin1Folder");
+    QTest::newRow("this executable") << false;
+    // The copy runs the row above.
+    QTest::newRow("a copy in a folder named in Latin-1 bytes") << true;
+}
+
 void TAboutFormTest::programsOwnVersionStrings() {
+    QFETCH(bool, CopyInLatin1Folder);
+    if (CopyInLatin1Folder) {
+        // The folder's name is not UTF-8, so no QString holds the copy's
+        // path: it is made and started by its bytes.
+        QTemporaryDir Dir;
+        QVERIFY(Dir.isValid());
+        const std::filesystem::path Folder =
+            std::filesystem::path(QFile::encodeName(Dir.path()).toStdString()) / "d\xe9j\xe0";
+        const std::filesystem::path Copy = Folder / "tst_about";
+        std::filesystem::create_directory(Folder);
+        std::filesystem::copy_file("/proc/self/exe", Copy);
+        std::filesystem::permissions(Copy, std::filesystem::perms::owner_all);
+        const std::string Row = "programsOwnVersionStrings:this executable";
+        char* Args[] = {const_cast<char*>(Copy.c_str()), const_cast<char*>("-silent"),
+                        const_cast<char*>(Row.c_str()), nullptr};
+        pid_t Child = 0;
+        QCOMPARE(posix_spawn(&Child, Copy.c_str(), nullptr, nullptr, Args, environ), 0);
+        int Status = 0;
+        QCOMPARE(waitpid(Child, &Status, 0), Child);
+        std::filesystem::remove_all(Folder);
+        QVERIFY2(WIFEXITED(Status) && WEXITSTATUS(Status) == 0, "the copy failed the row");
+        return;
+    }
+
     // This test program carries the program's version information and the
     // window reads the running executable by default.
     TErrorRecorder Errors;

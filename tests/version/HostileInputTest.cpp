@@ -10,6 +10,7 @@
 #include <cstring>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -137,10 +138,72 @@ ElfLayout LayOutElf(const Bytes& B) {
     return L;
 }
 
+// The version note of a linked ELF64 file (found by its owner's name), and
+// the program header of the note segment that holds it.
+std::size_t VersionNote(const Bytes& B) {
+    const char Owner[] = "Morvane";
+    const auto It = std::search(B.begin(), B.end(), Owner, Owner + sizeof Owner);
+    EXPECT_NE(It, B.end());
+    return static_cast<std::size_t>(It - B.begin()) - 12;
+}
+
+std::size_t NoteSegmentHeader(const Bytes& B, std::size_t Note) {
+    const std::size_t Table = Get(B, 0x20, 8);
+    for (std::size_t I = 0; I < Get(B, 0x38, 2); ++I) {
+        const std::size_t H = Table + I * Get(B, 0x36, 2);
+        if (Get(B, H, 4) == 4 && Get(B, H + 8, 8) <= Note &&
+            Note < Get(B, H + 8, 8) + Get(B, H + 32, 8)) {
+            return H;
+        }
+    }
+    ADD_FAILURE() << "no note segment holds the version note";
+    return 0;
+}
+
 struct PatchRow {
     const char* Name;
     std::function<void(Bytes&)> Patch;
     Found Expected;
+};
+
+// A file of a given size that starts with Head and holds only zeros after
+// it, as a sparse file does, without storing them.
+class SparseSource final : public verinfo::ByteSource {
+public:
+    SparseSource(const Bytes& Head, std::uint64_t Size) : Start(Head), Length(Size) {}
+    std::uint64_t Size() const override { return Length; }
+    bool ReadAt(std::uint64_t Offset, void* Dest, std::size_t Count) const override {
+        if (Count > Length || Offset > Length - Count) {
+            return false;
+        }
+        auto* Out = static_cast<unsigned char*>(Dest);
+        for (std::size_t I = 0; I < Count; ++I) {
+            Out[I] = Offset + I < Start.size() ? Start[Offset + I] : 0;
+        }
+        return true;
+    }
+
+private:
+    const Bytes& Start;
+    std::uint64_t Length;
+};
+
+// Counts the reads made through it and the bytes they ask for: the work the
+// reader does on a file.
+class CountingSource final : public verinfo::ByteSource {
+public:
+    explicit CountingSource(const verinfo::ByteSource& Inner) : In(Inner) {}
+    std::uint64_t Size() const override { return In.Size(); }
+    bool ReadAt(std::uint64_t Offset, void* Dest, std::size_t Count) const override {
+        ++Reads;
+        Bytes += Count;
+        return In.ReadAt(Offset, Dest, Count);
+    }
+    mutable std::uint64_t Reads = 0;
+    mutable std::uint64_t Bytes = 0;
+
+private:
+    const verinfo::ByteSource& In;
 };
 
 } // namespace
@@ -166,9 +229,10 @@ TEST(HostileInput, TruncatedFilesYieldAllOrNothing) {
             }
         }
         EXPECT_EQ(Runs, File.size());
-        // PE: the resource lies before the file's end, so longer cuts still hold
-        // it; ELF: the section table comes last, so no cut does.
-        if (std::string(Name).find(".dll") != std::string::npos) {
+        // PE and linked ELF: the resource or note lies before the file's end,
+        // so longer cuts still hold it; ELF objects: the section table comes
+        // last, so no cut does.
+        if (!std::string(Name).ends_with(".o")) {
             EXPECT_GT(Complete, 0u);
         }
     }
@@ -236,10 +300,12 @@ TEST(HostileInput, PatchedPeFiles) {
 }
 
 TEST(HostileInput, PatchedElfFiles) {
-    const Bytes Original = fixtures::ReadBytes(fixtures::Path("complete_elf64.so"));
-    const ElfLayout L = LayOutElf(Original);
+    // The section headers, in an object holding the bare block in .vsinfo
+    // (as earlier builds wrote it): no program header leads to the block.
+    const Bytes Object = fixtures::ReadBytes(fixtures::Path("complete_bare_elf64.o"));
+    const ElfLayout L = LayOutElf(Object);
     const std::size_t V = L.VersionHeader;
-    const PatchRow Rows[] = {
+    const PatchRow SectionRows[] = {
         {"unpatched", [](Bytes&) {}, All},
         {"section table past the end", [](Bytes& B) { Set(B, 0x28, 8, B.size() + 8); }, None},
         {"section table offset near 2^64", [](Bytes& B) { Set(B, 0x28, 8, ~std::uint64_t(15)); },
@@ -269,11 +335,99 @@ TEST(HostileInput, PatchedElfFiles) {
         {"unknown class", [](Bytes& B) { B[4] = 3; }, None},
         {"unknown byte order", [](Bytes& B) { B[5] = 0; }, None},
     };
-    for (const PatchRow& R : Rows) {
+
+    // The program headers of a linked file, mostly with its section headers
+    // removed as llvm-objcopy --strip-sections leaves them.
+    const Bytes Linked = fixtures::ReadBytes(fixtures::Path("complete_elf64.so"));
+    const std::size_t Note = VersionNote(Linked);
+    const std::size_t Segment = NoteSegmentHeader(Linked, Note);
+    const auto NoSections = [](Bytes& B) {
+        Set(B, 0x28, 8, 0);
+        Set(B, 0x3C, 2, 0);
+        Set(B, 0x3E, 2, 0);
+    };
+    const PatchRow NoteRows[] = {
+        {"no section headers", NoSections, All},
+        {"program headers past the end, the section kept",
+         [](Bytes& B) { Set(B, 0x20, 8, B.size()); }, All},
+        {"note segment past the end",
+         [&](Bytes& B) {
+             NoSections(B);
+             Set(B, Segment + 8, 8, B.size());
+         },
+         None},
+        {"note segment of 4 GiB",
+         [&](Bytes& B) {
+             NoSections(B);
+             Set(B, Segment + 32, 8, std::uint64_t(1) << 32);
+         },
+         None},
+        {"note owner size past the segment",
+         [&](Bytes& B) {
+             NoSections(B);
+             Set(B, Note, 4, 0xFFFFFFF0);
+         },
+         None},
+        {"note descriptor past the segment",
+         [&](Bytes& B) {
+             NoSections(B);
+             Set(B, Note + 4, 4, 0xFFFFFF00);
+         },
+         None},
+        // The section leads to the same note, so it is refused both ways.
+        {"another note owner", [&](Bytes& B) { B.at(Note + 12) = 'X'; }, None},
+    };
+    for (const auto& [Original, Rows] : {std::pair{&Object, std::span<const PatchRow>(SectionRows)},
+                                         std::pair{&Linked, std::span<const PatchRow>(NoteRows)}}) {
+        for (const PatchRow& R : Rows) {
+            SCOPED_TRACE(R.Name);
+            Bytes B = *Original;
+            R.Patch(B);
+            ExpectFound(ReadFileKeys(B), R.Expected);
+        }
+    }
+}
+
+// A header may claim a table as large as the file (here up to 67 million
+// section headers). The reader reads each table of headers at most once and
+// none larger than 4 MiB, so its work stays a few reads, whatever the count.
+TEST(HostileInput, ClaimedTableSizesCostAFewReads) {
+    struct Row {
+        const char* Name;
+        const char* File;
+        std::uint64_t Size;
+        std::function<void(Bytes&, std::uint64_t Size)> Patch;
+    };
+    const Row Rows[] = {
+        {"ELF, 1.5 million section headers in 100 MB", "none_elf64.so", 100'000'000,
+         [](Bytes& B, std::uint64_t) {
+             Set(B, 0x3C, 2, 0); // the count is in section 0's size field
+             Set(B, Get(B, 0x28, 8) + 32, 8, 1'500'000);
+         }},
+        {"ELF, every section header a 4 GiB sparse file holds", "none_elf64.so",
+         std::uint64_t(4) << 30,
+         [](Bytes& B, std::uint64_t Size) {
+             const std::uint64_t Table = Get(B, 0x28, 8);
+             Set(B, 0x3C, 2, 0);
+             Set(B, Table + 32, 8, (Size - Table) / 64);
+         }},
+        {"PE, 65535 sections and the resources in none", "complete_pe64.dll",
+         std::uint64_t(4) << 20,
+         [](Bytes& B, std::uint64_t) {
+             const PeLayout L = LayOut(B);
+             Set(B, L.Optional - 18, 2, 0xFFFF);
+             Set(B, L.ResourceDirEntry, 4, 0x7FFFFFF0);
+         }},
+    };
+    for (const Row& R : Rows) {
         SCOPED_TRACE(R.Name);
-        Bytes B = Original;
-        R.Patch(B);
-        ExpectFound(ReadFileKeys(B), R.Expected);
+        Bytes Head = fixtures::ReadBytes(fixtures::Path(R.File));
+        R.Patch(Head, R.Size);
+        const SparseSource File(Head, R.Size);
+        const CountingSource Counted(File);
+        EXPECT_EQ(verinfo::VersionInfoSize(Counted), 0u);
+        EXPECT_LE(Counted.Reads, 24u);
+        EXPECT_LE(Counted.Bytes, std::uint64_t(4) << 20);
     }
 }
 
@@ -296,6 +450,7 @@ TEST(HostileInput, PatchedVersionBlocks) {
     const Found ThroughCompanyName = {0, 7, 9};
     const Found AllButCompanyName = {1, 2, 3, 4, 5, 6, 7, 8, 9};
     const std::size_t Company = NodeOf("CompanyName");
+    const std::size_t FileInfo = NodeOf("StringFileInfo");
     const std::size_t Table = NodeOf("040904E4");
     const PatchRow Rows[] = {
         {"unpatched", [](Bytes&) {}, All},
@@ -310,6 +465,14 @@ TEST(HostileInput, PatchedVersionBlocks) {
          BeforeCompanyName},
         {"string length past the table", [&](Bytes& B) { Set(B, Company, 2, 0xFFFF); },
          ThroughCompanyName},
+        {"a 4-byte node before a string is stepped over",
+         [&](Bytes& B) {
+             for (const std::size_t Parent : {std::size_t(0), FileInfo, Table}) {
+                 Set(B, Parent, 2, Get(B, Parent, 2) + 4);
+             }
+             B.insert(B.begin() + static_cast<long>(Company), {4, 0, 0, 0});
+         },
+         All},
         {"a key that no longer matches", [&](Bytes& B) { Set(B, Company + 6, 2, 'K'); },
          AllButCompanyName},
     };

@@ -4,8 +4,14 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "Fixtures.h"
 
@@ -38,6 +44,23 @@ std::vector<std::string> CompletePlus(const std::string& Value) {
     return V;
 }
 
+#ifndef _WIN32
+// A named pipe with no writer: opening it to read would wait for one.
+class NamedPipe {
+public:
+    NamedPipe() {
+        ::unlink(Path.c_str());
+        EXPECT_EQ(::mkfifo(Path.c_str(), 0600), 0) << Path;
+    }
+    ~NamedPipe() { ::unlink(Path.c_str()); }
+    NamedPipe(const NamedPipe&) = delete;
+    NamedPipe& operator=(const NamedPipe&) = delete;
+
+    const std::string Path =
+        testing::TempDir() + "/version_test_no_writer_" + std::to_string(::getpid()) + ".fifo";
+};
+#endif
+
 // The program's own strings, as resources/version.rc.in sets them.
 const std::vector<std::string> ProgramStrings = {
     "Brelmont",
@@ -56,6 +79,9 @@ const std::vector<std::string> ProgramStrings = {
 
 TEST(ReadVersionStrings, AppendsTheValuesInKeyTableOrder) {
     using fixtures::Path;
+#ifndef _WIN32
+    const NamedPipe Pipe;
+#endif
     struct Row {
         const char* Name;
         std::string File;
@@ -94,6 +120,9 @@ TEST(ReadVersionStrings, AppendsTheValuesInKeyTableOrder) {
         {"PE without resources", Path("none_pe64.dll"), {}},
         {"a text file", MORVANE_FIXTURE_SOURCE_DIR "/complete.rc", {}},
         {"a directory", MORVANE_FIXTURE_DIR, {}},
+#ifndef _WIN32
+        {"a named pipe with no writer", Pipe.Path, {}},
+#endif
         {"a missing file", Path("no such file.dll"), {}},
         {"an empty file name", "", {}},
     };
@@ -128,18 +157,54 @@ TEST(EmbeddedVersionResource, ReadsTheProgramStringsFromItsOwnFile) {
 }
 
 #ifndef _WIN32
-// The ELF builds' own section (a Windows resource is part of the image).
-TEST(EmbeddedVersionResource, SurvivesStrip) {
+// The ELF builds' own section (a Windows resource is part of the image): a
+// small program carrying the program's version section, built as the
+// program is, linked with --gc-sections by GNU ld, gold and lld and stripped
+// in each way packagers strip programs; every result still reads back the
+// ten strings.
+TEST(EmbeddedVersionResource, SurvivesEveryLinkerAndStrip) {
     namespace fs = std::filesystem;
-    const fs::path Copy = fs::path(testing::TempDir()) / "morvane_version_test_stripped";
-    fs::remove(Copy);
-    // Named by its real path: in the shell, /proc/self/exe would be strip itself.
-    const fs::path Self = fs::read_symlink("/proc/self/exe");
-    const std::string Command =
-        std::string(MORVANE_STRIP) + " -o '" + Copy.string() + "' '" + Self.string() + "'";
-    ASSERT_EQ(std::system(Command.c_str()), 0) << Command;
-    EXPECT_LT(fs::file_size(Copy), fs::file_size(Self)) << "strip removed nothing";
-    EXPECT_EQ(Read(Copy.string()), ProgramStrings);
-    fs::remove(Copy);
+    std::string Objects;
+    std::ifstream List(MORVANE_FIXTURE_DIR "/probe_objects.txt");
+    for (std::string Line; std::getline(List, Line);) {
+        Objects += " '" + Line + "'";
+    }
+    ASSERT_FALSE(Objects.empty());
+    const fs::path Dir =
+        fs::path(testing::TempDir()) / ("version_link_strip_" + std::to_string(::getpid()));
+    fs::create_directories(Dir);
+
+    const char* const Linkers[] = {"bfd", "gold", "lld"};
+    struct Strip {
+        const char* Name;
+        std::string Command; // run on the file in place; empty: left as linked
+    };
+    const std::string StripTool = MORVANE_STRIP;
+    const Strip Strips[] = {
+        {"not stripped", ""},
+        {"strip --strip-all", StripTool + " --strip-all"},
+        {"strip --strip-unneeded", StripTool + " --strip-unneeded"},
+        {"as Debian's packaging strips programs",
+         StripTool + " --remove-section=.comment --remove-section=.note --strip-unneeded"},
+        {"llvm-objcopy --strip-sections", MORVANE_OBJCOPY " --strip-sections"},
+    };
+    for (const char* Linker : Linkers) {
+        const fs::path Linked = Dir / (std::string("linked_") + Linker);
+        const std::string Link = std::string(MORVANE_CC) + " -fuse-ld=" + Linker +
+                                 " -Wl,--gc-sections" + Objects + " -o '" + Linked.string() + "'";
+        ASSERT_EQ(std::system(Link.c_str()), 0) << Link;
+        for (const Strip& S : Strips) {
+            SCOPED_TRACE(std::string(Linker) + ", " + S.Name);
+            const fs::path Out = Dir / "stripped";
+            fs::copy_file(Linked, Out, fs::copy_options::overwrite_existing);
+            if (!S.Command.empty()) {
+                const std::string Command = S.Command + " '" + Out.string() + "'";
+                ASSERT_EQ(std::system(Command.c_str()), 0) << Command;
+                EXPECT_LT(fs::file_size(Out), fs::file_size(Linked)) << "nothing was stripped";
+            }
+            EXPECT_EQ(Read(Out.string()), ProgramStrings);
+        }
+    }
+    fs::remove_all(Dir);
 }
 #endif

@@ -126,7 +126,7 @@ TEST(VerQueryValue, BinaryValuesPointIntoTheBlock) {
 }
 
 // What other producers write, and what reads back.
-TEST(VerQueryValue, ReadsTextUpToItsNulOrTheNodeEnd) {
+TEST(VerQueryValue, ReadsTextUpToItsNulItsLengthOrTheNodeEnd) {
     struct Row {
         const char* Name;
         void (*Patch)(Bytes&, std::size_t Node); // Node: the CompanyName node
@@ -140,6 +140,10 @@ TEST(VerQueryValue, ReadsTextUpToItsNulOrTheNodeEnd) {
         {"value length past the node", [](Bytes& B, std::size_t N) { Put16(B, N + 2, 0xFFFF); },
          "Fixture Works", 14},
         {"value length 0: no data", [](Bytes& B, std::size_t N) { Put16(B, N + 2, 0); }, "", 0},
+        {"value length shorter than the text", [](Bytes& B, std::size_t N) { Put16(B, N + 2, 3); },
+         "Fix", 3},
+        {"type 2 reads as text", [](Bytes& B, std::size_t N) { Put16(B, N + 4, 2); },
+         "Fixture Works", 14},
         {"a lone NUL", [](Bytes& B, std::size_t N) { Put16(B, N + 32, 0); }, "", 1},
         {"no NUL before the node end",
          [](Bytes& B, std::size_t N) { Put16(B, N + (B[N] | B[N + 1] << 8) - 2, 'X'); },

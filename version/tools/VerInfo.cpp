@@ -1,35 +1,92 @@
-// morvane-verinfo <file>
+// morvane-verinfo FILE
 //
-// Prints the version strings of <file>, as ReadVersionStrings returns them,
-// one per line and in the same order (CompanyName, FileDescription, ...,
-// absent keys left out, empty values shown as "(unknown)"). It lets scripts
-// and the install checks see what an installed or packaged executable
-// carries without starting its windows.
-//
-// Exit status: 0 when at least one string was read; 1 when the file can't be
-// read or holds no version strings (message on stderr); 2 on wrong usage.
+// Prints the version strings of FILE, as ReadVersionStrings returns them, one
+// per line and in the same order. It lets scripts and the install checks see
+// what an installed or packaged executable carries without starting its
+// windows. The usage text below is its documentation.
 #include <cstdio>
+#include <cstring>
 #include <exception>
+#include <string>
 
 #include "GetFileVerInfo.h"
+#include "VersionResource.h"
+
+namespace {
+
+constexpr char Usage[] =
+    "usage: morvane-verinfo FILE\n"
+    "       morvane-verinfo --help\n"
+    "Prints the version strings of FILE (a PE or ELF executable) one per line,\n"
+    "in this order: CompanyName, FileDescription, FileVersion, InternalName,\n"
+    "LegalCopyright, LegalTrademarks, OriginalFilename, ProductName,\n"
+    "ProductVersion, Comments, Release. Absent keys are left out; an empty value\n"
+    "prints as (unknown). So that each value takes one line, a line feed,\n"
+    "carriage return, tab and backslash in it print as \\n, \\r, \\t and \\\\, and\n"
+    "any other control character as \\xHH.\n"
+    "Exit status: 0 strings printed; 1 FILE holds no version strings; 2 FILE\n"
+    "could not be read (or the output not written); 3 wrong usage.\n";
+
+enum ExitStatus { Printed = 0, NoStrings = 1, Unreadable = 2, WrongUsage = 3 };
+
+// Value with its control characters and backslashes escaped.
+std::string Escaped(const std::string& Value) {
+    std::string Out;
+    for (const char C : Value) {
+        const auto Byte = static_cast<unsigned char>(C);
+        if (C == '\n') {
+            Out += "\\n";
+        } else if (C == '\r') {
+            Out += "\\r";
+        } else if (C == '\t') {
+            Out += "\\t";
+        } else if (C == '\\') {
+            Out += "\\\\";
+        } else if (Byte < 0x20 || Byte == 0x7F) {
+            static constexpr char Hex[] = "0123456789abcdef";
+            Out += {'\\', 'x', Hex[Byte >> 4], Hex[Byte & 0xF]};
+        } else {
+            Out += C;
+        }
+    }
+    return Out;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: morvane-verinfo <file>\n");
-        return 2;
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::fputs(Usage, stdout);
+        return std::fflush(stdout) == 0 ? Printed : Unreadable;
     }
+    if (argc != 2) {
+        std::fputs(Usage, stderr);
+        return WrongUsage;
+    }
+    const char* File = argv[1];
     try {
+        // Why a file can't be read (missing, a directory, a pipe, no
+        // permission) is told apart from a file that holds no strings.
+        if (const verinfo::FileSource Source(File); !Source.IsOpen()) {
+            std::fprintf(stderr, "morvane-verinfo: %s: cannot read: %s\n", File,
+                         Source.Failure().c_str());
+            return Unreadable;
+        }
         TStringList List;
-        ReadVersionStrings(argv[1], List);
+        ReadVersionStrings(File, List);
         if (List.Count() == 0) {
-            std::fprintf(stderr, "morvane-verinfo: %s: no version strings\n", argv[1]);
-            return 1;
+            std::fprintf(stderr, "morvane-verinfo: %s: no version strings\n", File);
+            return NoStrings;
         }
         for (int I = 0; I < List.Count(); ++I)
-            std::printf("%s\n", List[I].c_str());
-        return std::fflush(stdout) == 0 ? 0 : 1;
+            std::printf("%s\n", Escaped(List[I]).c_str());
+        if (std::fflush(stdout) != 0) {
+            std::perror("morvane-verinfo: cannot write");
+            return Unreadable;
+        }
+        return Printed;
     } catch (const std::exception& E) {
-        std::fprintf(stderr, "morvane-verinfo: %s\n", E.what());
-        return 1;
+        std::fprintf(stderr, "morvane-verinfo: %s: %s\n", File, E.what());
+        return Unreadable;
     }
 }
