@@ -501,6 +501,7 @@ private slots:
         QTest::newRow("marker before a line break marks nothing") << "end&\rnext" << "end\nnext" << "" << "end\rnext";
         QTest::newRow("character outside the basic plane marked whole") << QStringLiteral("&\U0001F600x") << QStringLiteral("\U0001F600x") << QStringLiteral("\U0001F600") << QStringLiteral("\U0001F600x");
         QTest::newRow("final colon dropped from the name") << "Start Date:" << "Start Date:" << "" << "Start Date";
+        QTest::newRow("name without a colon") << "Or" << "Or" << "" << "Or";
         QTest::newRow("access key marker dropped from the name") << "&Days:" << "Days:" << "D" << "Days";
         QTest::newRow("spaces around the colon") << " Weeks : " << " Weeks : " << "" << "Weeks";
         QTest::newRow("only the last colon dropped") << "Ratio 1:2:" << "Ratio 1:2:" << "" << "Ratio 1:2";
