@@ -5,8 +5,6 @@
 // window's About button; closing it only hides it.
 #pragma once
 
-#include "PictureFormats.h"
-
 #include <QDialog>
 #include <QString>
 
@@ -48,9 +46,10 @@ struct TAboutSources {
     // The file whose version strings FormCreate reads; empty means the
     // running executable's own file.
     QString VersionFile;
-    // The two pictures, decoded through the picture-format registry.
-    QString LogoPicture = QString::fromLatin1(LogoPicturePath);
-    QString DonatePicture = QString::fromLatin1(DonatePicturePath);
+    // The two pictures (136 x 40 and 62 x 31), decoded through the
+    // picture-format registry.
+    QString LogoPicture = QStringLiteral(":/pictures/brelmont-logo.jpg");
+    QString DonatePicture = QStringLiteral(":/pictures/donate.jpg");
 };
 
 class TfrmAbout : public QDialog {
@@ -84,7 +83,6 @@ public:
     void imgPayPalClick();
 
 protected:
-    bool event(QEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
     void showEvent(QShowEvent* Event) override;
 

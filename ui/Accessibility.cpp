@@ -1,6 +1,6 @@
 #include "Accessibility.h"
 
-#include "FormScaling.h"
+#include "Caption.h"
 #include "UpDown.h"
 
 #include <QAccessibleWidget>
@@ -63,7 +63,7 @@ QAccessibleInterface* RoleFactory(const QString& /*ClassName*/, QObject* Object)
 } // namespace
 
 QString AccessibleNameOfCaption(const QString& Caption) {
-    QString Name = CaptionAsShown(Caption).trimmed();
+    QString Name = ParseCaption(Caption).Shown.trimmed();
     if (Name.endsWith(u':'))
         Name.chop(1);
     return Name.trimmed();

@@ -2,7 +2,7 @@
 
 #include "ApplicationIcon.h"
 #include "ErrorGuard.h"
-#include "FormScaling.h"
+#include "FormLook.h"
 #include "LocaleSettings.h"
 
 #include <QFileInfo>

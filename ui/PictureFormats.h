@@ -27,10 +27,6 @@ struct TPictureFormat {
     TPictureDecoder Decode = nullptr;
 };
 
-// Resource paths of the About window's two pictures (136 x 40 and 62 x 31).
-inline constexpr char LogoPicturePath[] = ":/pictures/brelmont-logo.jpg";
-inline constexpr char DonatePicturePath[] = ":/pictures/donate.jpg";
-
 // Registers (or replaces) the format for Extension, given without the dot and
 // in any letter case. Raises std::invalid_argument for an empty extension,
 // one that contains a dot, or a null Decode.

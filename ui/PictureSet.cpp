@@ -31,13 +31,6 @@ TPictureSet::TPictureSet(const QString& Path) {
     FPictures.push_back({2, std::move(Image)});
 }
 
-std::vector<int> TPictureSet::Scales() const {
-    std::vector<int> S;
-    for (const TScaled& P : FPictures)
-        S.push_back(P.Scale);
-    return S;
-}
-
 QPixmap TPictureSet::SharpestFor(QSize DevicePixels) const {
     const TScaled* Chosen = &FPictures.back();
     for (const TScaled& P : FPictures) {

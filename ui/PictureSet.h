@@ -31,9 +31,6 @@ public:
     // Path.
     QSize Size() const { return FPictures.front().Image.size(); }
 
-    // The scales held, ascending: {1} or {1, 2}.
-    std::vector<int> Scales() const;
-
     // Returns the stored picture that draws sharpest over an area of
     // DevicePixels device pixels: the smallest one that covers it in both
     // directions, else the largest. The pixmap's device pixel ratio is the

@@ -31,11 +31,6 @@ TUpDown::TUpDown(QWidget* Parent)
         FRepeat.setInterval(RepeatIntervalMs);
         Guarded([this] { Step(FHeldDelta); });
     });
-    FCancellerId = AddCaptureCanceller([this] { CancelHold(); });
-}
-
-TUpDown::~TUpDown() {
-    RemoveCaptureCanceller(FCancellerId);
 }
 
 void TUpDown::SetAssociate(QLineEdit* Edit) {
@@ -89,6 +84,15 @@ void TUpDown::CancelHold() {
     for (QToolButton* B : {FUp, FDown})
         if (B->isDown())
             B->setDown(false);
+}
+
+bool TUpDown::event(QEvent* Event) {
+    // A modal window (an error box, say) opened over a held button takes the
+    // mouse, and the release with it: let go now rather than step on behind
+    // it. Qt passes the blocking of a window on to every control in it.
+    if (Event->type() == QEvent::WindowBlocked)
+        CancelHold();
+    return QWidget::event(Event);
 }
 
 bool TUpDown::eventFilter(QObject* Watched, QEvent* Event) {

@@ -7,7 +7,7 @@
 #include "Application.h"
 #include "DatePicker.h"
 #include "ErrorGuard.h"
-#include "FormScaling.h"
+#include "FormLook.h"
 #include "LocaleSettings.h"
 #include "Main.h"
 #include "TestSupport.h"
@@ -76,7 +76,8 @@ int main(int argc, char* argv[]) {
     RetypeText(Weekdays, QStringLiteral("3"));
     QTest::keyClick(Weekdays, Qt::Key_Home);
     QTest::keyClicks(Weekdays, QStringLiteral("-")); // "-3" without a lone "-" on the way
-    RetypeText(Window.findChild<QLineEdit*>(QStringLiteral("txtNoFortnights")), QStringLiteral("2"));
+    RetypeText(Window.findChild<QLineEdit*>(QStringLiteral("txtNoFortnights")),
+               QStringLiteral("2"));
     RetypeText(Window.findChild<QLineEdit*>(QStringLiteral("txtNoMonths")), QStringLiteral("1"));
     RetypeText(Window.findChild<QLineEdit*>(QStringLiteral("txtNoYears")), QStringLiteral("5"));
     Ok = Save(&Window,
