@@ -160,11 +160,11 @@ void TfrmAbout::cmdOKClick() {
 }
 
 void TfrmAbout::lblHomePageClick() {
-    QDesktopServices::openUrl(WebAddress(HomePageAddress));
+    QDesktopServices::openUrl(WebAddress(kHomePageAddress));
 }
 
 void TfrmAbout::imgPayPalClick() {
-    QDesktopServices::openUrl(WebAddress(DonationAddress));
+    QDesktopServices::openUrl(WebAddress(kDonationAddress));
 }
 
 bool TfrmAbout::eventFilter(QObject* Watched, QEvent* Event) {

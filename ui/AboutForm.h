@@ -18,11 +18,11 @@ class TfrmAbout;
 }
 
 // The maker's home page, opened by the "Go to Brelmont home page..." link.
-inline constexpr char HomePageAddress[] = "https://www.brelmont.com.au/";
+inline constexpr char kHomePageAddress[] = "https://www.brelmont.com.au/";
 
 // The donation page: the PayPal web-payment endpoint with its query fields,
 // values already percent-encoded as PayPal expects them.
-inline constexpr char DonationAddress[] =
+inline constexpr char kDonationAddress[] =
     "https://www.paypal.com/cgi-bin/webscr?cmd=_xclick"
     "&business=donations%40brelmont.com.au"
     "&item_name=Software%20donation&no_shipping=1&cn=Optional%20comments&tax=0"
@@ -59,7 +59,7 @@ public:
     // Builds the window, hidden, from its description: decodes the two
     // pictures, each with its double-size version where one is stored (an
     // error there is raised out of the constructor, as any error in reading
-    // a window's description: EPictureError, EJpegError), scales it to the
+    // a window's description: TPictureError, TJpegError), scales it to the
     // font in use like the main window, shows each picture from the version
     // that draws sharpest on the window's screen, and runs FormCreate once
     // inside its own error guard.
@@ -72,7 +72,7 @@ public:
 
     // Handlers, each run inside an error guard.
     // Reads the version strings and sets the caption and lblInfo from list
-    // entries 7, 7, 2, 4, 9 and 5 in that order; raises EStringListError
+    // entries 7, 7, 2, 4, 9 and 5 in that order; raises TStringListError
     // ("List index out of bounds (<n>)") at the first position the list
     // doesn't hold, keeping whatever caption and text were already set.
     void FormCreate();

@@ -88,7 +88,7 @@ QString LastResortText() {
 
 int RunStartUp(const TWindowFactory& CreateWindows) {
     try {
-        SetApplicationTitle(QString::fromUtf8(MorvaneTitle));
+        SetApplicationTitle(QString::fromUtf8(kMorvaneTitle));
         QPointer<QWidget> Main = CreateWindows();
         if (!Main)
             return 0;

@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr double DesignTextHeight = 13.0;
+constexpr double kDesignTextHeight = 13.0;
 
 // The controls laid out by a window description: the window's own children
 // and, one level down, the children of its group boxes.
@@ -77,7 +77,7 @@ int DateFieldWidth(const QDateTimeEdit* D) {
 }
 
 // The widest amount every edit must show: the spin buttons' lowest.
-constexpr const char* WidestAmount = "-32768";
+constexpr const char* kWidestAmount = "-32768";
 
 } // namespace
 
@@ -94,7 +94,7 @@ int NumberWidth(const QFontMetrics& Metrics, const QString& Number) {
 }
 
 double FormScale(const QWidget* Form, const TWidestNumbers& Widest) {
-    double Scale = std::max(1.0, QFontMetrics(Form->font()).height() / DesignTextHeight);
+    double Scale = std::max(1.0, QFontMetrics(Form->font()).height() / kDesignTextHeight);
     for (const QWidget* W : DesignedControls(Form)) {
         int Needed = 0;
         if (const auto* L = qobject_cast<const QLabel*>(W))
@@ -104,7 +104,7 @@ double FormScale(const QWidget* Form, const TWidestNumbers& Widest) {
         else if (const auto* D = qobject_cast<const QDateTimeEdit*>(W))
             Needed = DateFieldWidth(D);
         else if (const auto* E = qobject_cast<const QLineEdit*>(W))
-            Needed = std::max(NumberWidth(E->fontMetrics(), QString::fromLatin1(WidestAmount)),
+            Needed = std::max(NumberWidth(E->fontMetrics(), QString::fromLatin1(kWidestAmount)),
                               NumberWidth(E->fontMetrics(), Widest.value(E))) +
                      LineEditExtra(E);
         if (Needed > 0 && W->width() > 0)

@@ -21,7 +21,7 @@ TPictureSet::TPictureSet(const QString& Path) {
     QImage Image = LoadPicture(Double);
     const QSize Expected = Size() * 2;
     if (Image.size() != Expected)
-        throw EPictureError(QStringLiteral("Picture %1 is %2 x %3 pixels, not %4 x %5")
+        throw TPictureError(QStringLiteral("Picture %1 is %2 x %3 pixels, not %4 x %5")
                                 .arg(Double)
                                 .arg(Image.width())
                                 .arg(Image.height())

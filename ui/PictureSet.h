@@ -23,7 +23,7 @@ class TPictureSet {
 public:
     // Decodes the picture at Path through LoadPicture and, where a file is
     // present at ScaledPicturePath(Path, 2), that one too. Raises what
-    // LoadPicture raises for either file, and EPictureError when the @2x
+    // LoadPicture raises for either file, and TPictureError when the @2x
     // picture is not exactly twice the size of the other.
     explicit TPictureSet(const QString& Path);
 

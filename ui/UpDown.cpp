@@ -28,7 +28,7 @@ TUpDown::TUpDown(QWidget* Parent)
     connect(FUp, &QToolButton::released, this, &TUpDown::Release);
     connect(FDown, &QToolButton::released, this, &TUpDown::Release);
     connect(&FRepeat, &QTimer::timeout, this, [this] {
-        FRepeat.setInterval(RepeatIntervalMs);
+        FRepeat.setInterval(kRepeatIntervalMs);
         Guarded([this] { Step(FHeldDelta); });
     });
 }
@@ -59,9 +59,9 @@ void TUpDown::Step(int Delta) {
         return;
     bool Ok = false;
     const int Shown = FAssociate->text().toInt(&Ok, 10);
-    if (Ok && Shown >= MinPosition && Shown <= MaxPosition)
+    if (Ok && Shown >= kMinPosition && Shown <= kMaxPosition)
         FPosition = Shown;
-    const int Next = std::clamp(FPosition + Delta, MinPosition, MaxPosition);
+    const int Next = std::clamp(FPosition + Delta, kMinPosition, kMaxPosition);
     if (Next == FPosition && Ok && Shown == FPosition)
         return; // at an end of the range: no wrap-around, nothing to write
     FPosition = Next;
@@ -70,7 +70,7 @@ void TUpDown::Step(int Delta) {
 
 void TUpDown::Press(int Delta) {
     FHeldDelta = Delta;
-    FRepeat.start(RepeatDelayMs);
+    FRepeat.start(kRepeatDelayMs);
     Guarded([this, Delta] { Step(Delta); });
 }
 

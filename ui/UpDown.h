@@ -18,11 +18,11 @@ class TUpDown : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int MinPosition = -32768;
-    static constexpr int MaxPosition = 32767;
+    static constexpr int kMinPosition = -32768;
+    static constexpr int kMaxPosition = 32767;
     // Delay before the first repeat while held, then the constant step rate.
-    static constexpr int RepeatDelayMs = 400;
-    static constexpr int RepeatIntervalMs = 100;
+    static constexpr int kRepeatDelayMs = 400;
+    static constexpr int kRepeatIntervalMs = 100;
 
     explicit TUpDown(QWidget* Parent = nullptr);
 

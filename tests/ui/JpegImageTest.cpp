@@ -1,5 +1,5 @@
 // The JPEG decoder: pixels come out where and as they went in, and every kind
-// of damaged or hostile stream is refused with an EJpegError, quietly.
+// of damaged or hostile stream is refused with a TJpegError, quietly.
 
 #include "JpegImage.h"
 #include "../TableNames.h"
@@ -32,12 +32,12 @@ using ::PrintTo; // rows print by their names
 
 // Largest difference between a decoded channel and the colour that was
 // encoded, for flat areas at quality 95.
-constexpr int Tolerance = 4;
+constexpr int kTolerance = 4;
 
 ::testing::AssertionResult IsNear(QRgb Got, TRgb Want) {
     const int Diff[3] = {qRed(Got) - Want[0], qGreen(Got) - Want[1], qBlue(Got) - Want[2]};
     for (int D : Diff)
-        if (std::abs(D) > Tolerance)
+        if (std::abs(D) > kTolerance)
             return ::testing::AssertionFailure()
                    << "got (" << qRed(Got) << ", " << qGreen(Got) << ", " << qBlue(Got)
                    << "), wanted (" << int(Want[0]) << ", " << int(Want[1]) << ", " << int(Want[2])
@@ -49,7 +49,7 @@ constexpr int Tolerance = 4;
 std::string DecodeError(const QByteArray& Data) {
     try {
         (void)DecodeJpeg(Data);
-    } catch (const EJpegError& E) {
+    } catch (const TJpegError& E) {
         return E.what();
     }
     return {};

@@ -132,7 +132,7 @@ TEST_F(LoadFromFile, UpperCaseExtensionPicksJpeg) {
 
 TEST_F(LoadFromFile, DecoderErrorPassesThrough) {
     const QString Path = Write(QStringLiteral("broken.jpg"), SmallJpeg().chopped(2));
-    EXPECT_THROW((void)LoadPicture(Path), EJpegError);
+    EXPECT_THROW((void)LoadPicture(Path), TJpegError);
 }
 
 TEST_F(LoadFromFile, JpegBytesUnderAnotherExtensionGoToThatFormat) {
@@ -161,7 +161,7 @@ TEST_P(LoadRefusal, RaisesPictureErrorNamingThePath) {
     try {
         (void)LoadPicture(QString::fromLatin1(Row.Path));
         FAIL() << "loaded without complaint";
-    } catch (const EPictureError& E) {
+    } catch (const TPictureError& E) {
         const std::string Message = E.what();
         EXPECT_NE(Message.find(Row.Path), std::string::npos) << Message;
         EXPECT_NE(Message.find(Row.Reason), std::string::npos) << Message;

@@ -122,7 +122,7 @@ private:
 
 void TAboutFormTest::initTestCase() {
     RegisterJpegFormat();
-    SetApplicationTitle(QString::fromUtf8(MorvaneTitle));
+    SetApplicationTitle(QString::fromUtf8(kMorvaneTitle));
     // No browser is ever started: every web address is recorded instead.
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &FOpened, "Record");
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &FOpened, "Record");
@@ -264,7 +264,7 @@ void TAboutFormTest::incompleteVersionStrings() {
     TfrmAbout About(nullptr, ReadingFrom(File));
     // Shown once, by the ordinary error box, without an added full stop.
     QCOMPARE(Errors.Texts(), QStringList{Error});
-    QCOMPARE(Captions(Errors), QStringList{QString::fromUtf8(MorvaneTitle)});
+    QCOMPARE(Captions(Errors), QStringList{QString::fromUtf8(kMorvaneTitle)});
     QCOMPARE(About.windowTitle(), Caption);
     QCOMPARE(About.InfoCaption(), Info);
 
@@ -406,7 +406,7 @@ void TAboutFormTest::addressesOpened() {
 }
 
 void TAboutFormTest::donationAddressKeepsItsEscapes() {
-    const QUrl Url = WebAddress(DonationAddress);
+    const QUrl Url = WebAddress(kDonationAddress);
     QVERIFY(Url.isValid());
     QCOMPARE(Url.scheme(), QStringLiteral("https"));
     QCOMPARE(Url.host(), QStringLiteral("www.paypal.com"));
@@ -414,7 +414,7 @@ void TAboutFormTest::donationAddressKeepsItsEscapes() {
     // Only the escapes of unreserved characters are normalised away.
     QCOMPARE(
         Url.toString(QUrl::FullyEncoded),
-        QString::fromLatin1(DonationAddress).replace(QStringLiteral("%2d"), QStringLiteral("-")));
+        QString::fromLatin1(kDonationAddress).replace(QStringLiteral("%2d"), QStringLiteral("-")));
 
     // The query fields in their order, as PayPal decodes them.
     const QList<QPair<QString, QString>> Expected = {
@@ -429,8 +429,8 @@ void TAboutFormTest::donationAddressKeepsItsEscapes() {
         {"charset", "UTF-8"},
     };
     QCOMPARE(QUrlQuery(Url).queryItems(QUrl::FullyDecoded), Expected);
-    QCOMPARE(WebAddress(HomePageAddress).toString(QUrl::FullyEncoded),
-             QString::fromLatin1(HomePageAddress));
+    QCOMPARE(WebAddress(kHomePageAddress).toString(QUrl::FullyEncoded),
+             QString::fromLatin1(kHomePageAddress));
 }
 
 // ---------------------------------------------------------------------------

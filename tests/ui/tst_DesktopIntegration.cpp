@@ -335,8 +335,8 @@ void TDesktopIntegrationTest::pressActionOpensTheAddress_data() {
     QTest::addColumn<QString>("Control");
     QTest::addColumn<QString>("Address");
     // clang-format off
-    QTest::newRow("home-page link") << "lblHomePage" << QString::fromLatin1(HomePageAddress);
-    QTest::newRow("donation button") << "imgPayPal" << QString::fromLatin1(DonationAddress);
+    QTest::newRow("home-page link") << "lblHomePage" << QString::fromLatin1(kHomePageAddress);
+    QTest::newRow("donation button") << "imgPayPal" << QString::fromLatin1(kDonationAddress);
     // clang-format on
 }
 
@@ -435,7 +435,7 @@ void TDesktopIntegrationTest::doubleSizePictureOfTheWrongSize() {
     try {
         TPictureSet Button(Path);
         QFAIL("a mismatched double-size picture was accepted");
-    } catch (const EPictureError& E) {
+    } catch (const TPictureError& E) {
         QVERIFY2(QString::fromUtf8(E.what()).contains(QStringLiteral("not 124 x 62")), E.what());
     }
 }

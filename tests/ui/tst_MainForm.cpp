@@ -459,7 +459,7 @@ private slots:
         QCOMPARE(Errors->Texts(), QStringList{"'' is not a valid integer value."});
         QVERIFY(Box && Box->isVisible() && QApplication::activeModalWidget() == Box.get());
         QVERIFY(!Years->UpButton()->isDown());
-        QTest::qWait(TUpDown::RepeatDelayMs + 3 * TUpDown::RepeatIntervalMs);
+        QTest::qWait(TUpDown::kRepeatDelayMs + 3 * TUpDown::kRepeatIntervalMs);
         QCOMPARE(Amount(5)->text(), QStringLiteral("1"));
         QCOMPARE(Errors->Entries.size(), 1);
         Box.reset();
@@ -470,7 +470,7 @@ private slots:
         ChooseMode(1);
         auto* Days = Control<TUpDown>("UpDown1");
         QTest::mousePress(Days->UpButton(), Qt::LeftButton);
-        QTest::qWait(TUpDown::RepeatDelayMs + 10 * TUpDown::RepeatIntervalMs + 50);
+        QTest::qWait(TUpDown::kRepeatDelayMs + 10 * TUpDown::kRepeatIntervalMs + 50);
         QTest::mouseRelease(Days->UpButton(), Qt::LeftButton);
         const int Steps = Amount(0)->text().toInt();
         // One step on the press, then one per interval: about 12 (fewer on a
@@ -478,7 +478,7 @@ private slots:
         // accelerating repeat would reach.
         QVERIFY2(Steps >= 3 && Steps <= 13, qPrintable(Amount(0)->text()));
         const QString After = Amount(0)->text();
-        QTest::qWait(3 * TUpDown::RepeatIntervalMs);
+        QTest::qWait(3 * TUpDown::kRepeatIntervalMs);
         QCOMPARE(Amount(0)->text(), After);
     }
 

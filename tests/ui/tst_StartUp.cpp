@@ -20,7 +20,7 @@ public:
 
 // Set when this executable is started again to print what the application
 // object made of its command line.
-constexpr char PrintSettingsVariable[] = "MORVANE_PRINT_TOOLKIT_SETTINGS";
+constexpr char kPrintSettingsVariable[] = "MORVANE_PRINT_TOOLKIT_SETTINGS";
 
 // What the toolkit settles from a command line: the platform, the layout
 // direction, the style and the style sheet, as this executable started
@@ -28,7 +28,7 @@ constexpr char PrintSettingsVariable[] = "MORVANE_PRINT_TOOLKIT_SETTINGS";
 QString ToolkitSettings(const QStringList& Arguments) {
     QProcess Run;
     QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
-    Environment.insert(QString::fromLatin1(PrintSettingsVariable), QStringLiteral("1"));
+    Environment.insert(QString::fromLatin1(kPrintSettingsVariable), QStringLiteral("1"));
     Run.setProcessEnvironment(Environment);
     Run.start(QCoreApplication::applicationFilePath(), Arguments);
     if (!Run.waitForFinished(60000))
@@ -165,7 +165,7 @@ private slots:
 };
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsSet(PrintSettingsVariable)) {
+    if (qEnvironmentVariableIsSet(kPrintSettingsVariable)) {
         TApplication App(argc, argv);
         QTextStream(stdout) << QGuiApplication::platformName() << ' ' << App.layoutDirection()
                             << ' ' << App.style()->name() << " [" << App.styleSheet() << "]\n";

@@ -89,7 +89,7 @@ private slots:
 
     void errorBox() {
         QFETCH(QString, Message);
-        const QString Title = QString::fromUtf8(MorvaneTitle);
+        const QString Title = QString::fromUtf8(kMorvaneTitle);
         const auto Box = CreateErrorBox(Title, Message);
         Box->show();
         QVERIFY(QTest::qWaitForWindowExposed(Box.get()));
