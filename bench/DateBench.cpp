@@ -62,9 +62,9 @@ const std::vector<Triple>& ShuffledTriples() {
 
 // Reports the CPU time per call as a counter, which the summary reads.
 void SetPerCall(benchmark::State& State, std::size_t CallsPerIteration) {
-    State.counters["per_call"] = benchmark::Counter(
-        static_cast<double>(CallsPerIteration),
-        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    State.counters["per_call"] = benchmark::Counter(static_cast<double>(CallsPerIteration),
+                                                    benchmark::Counter::kIsIterationInvariantRate |
+                                                        benchmark::Counter::kInvert);
 }
 
 // Runs Body(i) for kBatch consecutive indexes per iteration, wrapping
@@ -131,8 +131,9 @@ void BM_MakeDate_NeriSchneiderRef(benchmark::State& State) {
     const std::vector<Triple>& T = ShuffledTriples();
     RunBatches(State, T.size(), [&](std::size_t i) {
         // Out as a TDateTime, as MakeDate gives it.
-        auto D = static_cast<double>(nsref::ToDayNumber(
-            T[i].Year, static_cast<std::uint32_t>(T[i].Month), static_cast<std::uint32_t>(T[i].Day)));
+        auto D = static_cast<double>(nsref::ToDayNumber(T[i].Year,
+                                                        static_cast<std::uint32_t>(T[i].Month),
+                                                        static_cast<std::uint32_t>(T[i].Day)));
         benchmark::DoNotOptimize(D);
     });
 }
@@ -262,8 +263,8 @@ public:
               "BM_SplitDate_NeriSchneiderRef", 1.3);
         Ratio("SplitDate, Hinnant vs Neri-Schneider reference", "BM_SplitDate_Hinnant",
               "BM_SplitDate_NeriSchneiderRef", 0);
-        Ratio("MakeDate vs Neri-Schneider reference", "BM_MakeDate",
-              "BM_MakeDate_NeriSchneiderRef", 1.3);
+        Ratio("MakeDate vs Neri-Schneider reference", "BM_MakeDate", "BM_MakeDate_NeriSchneiderRef",
+              1.3);
         Ratio("MakeDate, Hinnant vs Neri-Schneider reference", "BM_MakeDate_Hinnant",
               "BM_MakeDate_NeriSchneiderRef", 0);
         Ratio("Weekday offset 100,000,000 vs 1,000", "BM_WeekdayOffset/100000000",
@@ -280,16 +281,14 @@ public:
 
 private:
     // Prints A / B; Target 0 means the line is for information only.
-    void Ratio(const char* What, const std::string& A, const std::string& B,
-               double Target) const {
+    void Ratio(const char* What, const std::string& A, const std::string& B, double Target) const {
         const auto FoundA = NsPerCall.find(A);
         const auto FoundB = NsPerCall.find(B);
         if (FoundA == NsPerCall.end() || FoundB == NsPerCall.end()) {
             return;
         }
         const double R = FoundA->second / FoundB->second;
-        std::printf("  %-50s %6.2f / %6.2f ns = %5.2fx", What, FoundA->second, FoundB->second,
-                    R);
+        std::printf("  %-50s %6.2f / %6.2f ns = %5.2fx", What, FoundA->second, FoundB->second, R);
         if (Target > 0) {
             std::printf("   target <= %.1fx: %s", Target, R <= Target ? "met" : "MISSED");
         }

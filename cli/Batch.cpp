@@ -51,7 +51,7 @@ long ReadSome(char* Data, std::size_t Size) {
     }
 }
 
-constexpr const char* LineForms = "expected 'diff START END' or 'add START N N N N N N'";
+constexpr const char* kLineForms = "expected 'diff START END' or 'add START N N N N N N'";
 
 // One line's calculation, appended to Out. Raises TUsageError for a line
 // that isn't one of the two forms, TConvertError for a calculation that
@@ -70,7 +70,7 @@ void RunLine(std::string_view Line, TResultFormat Format, F&& Today, TAmountText
         while (End < Line.size() && Line[End] != ' ' && Line[End] != '\t')
             ++End;
         if (Count == Words.size())
-            throw TUsageError(LineForms);
+            throw TUsageError(kLineForms);
         Words[Count++] = Line.substr(Pos, End - Pos);
         Pos = End;
     }
@@ -84,7 +84,7 @@ void RunLine(std::string_view Line, TResultFormat Format, F&& Today, TAmountText
             Amounts[K].assign(Words[K + 2]);
         AppendNewDate(Out, ApplyAmounts(Start, Amounts), Format);
     } else {
-        throw TUsageError(LineForms);
+        throw TUsageError(kLineForms);
     }
 }
 
@@ -166,7 +166,7 @@ int RunBatch(TResultFormat Format, TOutput& Output) {
         Output.Flush();
         if (Held == Buffer.size()) {
             ++LineNumber;
-            Fail(LineForms);
+            Fail(kLineForms);
             Skipping = true;
             Held = 0;
         }

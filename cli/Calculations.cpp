@@ -7,12 +7,12 @@
 namespace {
 
 // The window's labels of the six counts and of the phrase, in its order.
-constexpr std::array<const char*, 6> CountLabels = {
+constexpr std::array<const char*, 6> kCountLabels = {
     "Days:", "Weekdays:", "Weeks:", "Fortnights:", "Months:", "Years:"};
-constexpr const char* PhraseLabel = "Or:";
+constexpr const char* kPhraseLabel = "Or:";
 // The same six in JSON.
-constexpr std::array<const char*, 6> CountKeys = {"days",       "weekdays", "weeks",
-                                                  "fortnights", "months",   "years"};
+constexpr std::array<const char*, 6> kCountKeys = {"days",       "weekdays", "weeks",
+                                                   "fortnights", "months",   "years"};
 
 int Digits(std::string_view Text, std::size_t Pos, std::size_t Count) {
     int Value = 0;
@@ -77,21 +77,21 @@ void AppendDifference(std::string& Out, TDateTime Start, TDateTime End, TResultF
     if (Format == TResultFormat::Json) {
         QJsonObject Object;
         for (std::size_t K = 0; K < Counts.size(); ++K)
-            Object.insert(QLatin1String(CountKeys[K]), Counts[K]);
+            Object.insert(QLatin1String(kCountKeys[K]), Counts[K]);
         Object.insert(QLatin1String("phrase"), QString::fromStdString(Phrase));
         AppendJson(Out, Object);
         return;
     }
     for (std::size_t K = 0; K < Counts.size(); ++K) {
         if (Layout == TDiffLayout::Lines) {
-            Out += CountLabels[K];
+            Out += kCountLabels[K];
             Out += ' ';
         }
         Out += IntToText(Counts[K]);
         Out += Layout == TDiffLayout::Lines ? '\n' : '\t';
     }
     if (Layout == TDiffLayout::Lines) {
-        Out += PhraseLabel;
+        Out += kPhraseLabel;
         if (!Phrase.empty())
             Out += ' ';
     }

@@ -21,13 +21,13 @@
 
 namespace {
 
-constexpr const char* Usage =
+constexpr const char* kUsage =
     "Usage: morvane-calc diff START END [--json]\n"
     "       morvane-calc add START [--days N] [--weekdays N] [--weeks N]\n"
     "                    [--fortnights N] [--months N] [--years N] [--iso | --json]\n"
     "       morvane-calc [--iso | --json] -\n";
 
-constexpr const char* Description =
+constexpr const char* kDescription =
     "The two calculators of the Brelmont Date Calculator window, for terminals\n"
     "and scripts.\n"
     "\n"
@@ -43,8 +43,8 @@ constexpr const char* Description =
     "whole number as the window takes it (\" 12\", \"-3\", \"$1F\").";
 
 // The six amount options, in the order their amounts are applied.
-constexpr std::array<const char*, 6> AmountOptions = {"days",       "weekdays", "weeks",
-                                                      "fortnights", "months",   "years"};
+constexpr std::array<const char*, 6> kAmountOptions = {"days",       "weekdays", "weeks",
+                                                       "fortnights", "months",   "years"};
 
 // Prints the product name and version, the copyright and the licence line,
 // read from this program's own version information.
@@ -75,10 +75,10 @@ int Run(const QCommandLineParser& Parser, TOutput& Output) {
     const TResultFormat Format = FormatOf(Parser);
     TAmountTexts Amounts;
     bool AnyAmount = false;
-    for (std::size_t K = 0; K < AmountOptions.size(); ++K) {
-        const QStringList Values = Parser.values(QLatin1String(AmountOptions[K]));
+    for (std::size_t K = 0; K < kAmountOptions.size(); ++K) {
+        const QStringList Values = Parser.values(QLatin1String(kAmountOptions[K]));
         if (Values.size() > 1)
-            throw TUsageError(std::string("--") + AmountOptions[K] + " given more than once");
+            throw TUsageError(std::string("--") + kAmountOptions[K] + " given more than once");
         Amounts[K] = Values.isEmpty() ? "0" : Values.front().toStdString();
         AnyAmount = AnyAmount || !Values.isEmpty();
     }
@@ -119,14 +119,14 @@ int main(int argc, char* argv[]) {
     LoadLocaleSettings(QLocale::system());
 
     QCommandLineParser Parser;
-    Parser.setApplicationDescription(QString::fromUtf8(Description));
+    Parser.setApplicationDescription(QString::fromUtf8(kDescription));
     const QCommandLineOption Help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help."));
     const QCommandLineOption Version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version and copyright."));
     Parser.addOption(Help);
     Parser.addOption(Version);
-    for (const char* Name : AmountOptions) {
+    for (const char* Name : kAmountOptions) {
         QString Unit = QLatin1String(Name);
         Unit[0] = Unit[0].toUpper();
         Parser.addOption({QLatin1String(Name),
@@ -145,7 +145,7 @@ int main(int argc, char* argv[]) {
         if (!Parser.parse(QCoreApplication::arguments()))
             throw TUsageError(Parser.errorText().toStdString());
         if (Parser.isSet(Help)) {
-            Output.Text = Usage + ("\n" + Parser.helpText().section(u'\n', 1).toStdString());
+            Output.Text = kUsage + ("\n" + Parser.helpText().section(u'\n', 1).toStdString());
             return Output.Finish() ? 0 : 1;
         }
         if (Parser.isSet(Version)) {
@@ -155,7 +155,7 @@ int main(int argc, char* argv[]) {
         return Run(Parser, Output);
     } catch (const TUsageError& E) {
         Output.Text.clear();
-        Output.Error(std::string(E.what()) + "\n" + Usage + "Try 'morvane-calc --help' for more.");
+        Output.Error(std::string(E.what()) + "\n" + kUsage + "Try 'morvane-calc --help' for more.");
         return 2;
     } catch (const std::exception& E) {
         Output.Text.clear(); // nothing of a failed calculation is written

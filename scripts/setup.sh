@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(
   # toolchain and build
   g++ cmake ninja-build pkg-config git
+  # the format check of the sources
+  clang-format
   # date core tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev libhowardhinnant-date-dev
   # the peer of morvane-calc's batch benchmark (bench/calc-throughput.sh)

@@ -1,7 +1,9 @@
 #include "AboutForm.h"
 
 #include "Accessibility.h"
+#include "Caption.h"
 #include "ErrorGuard.h"
+#include "FormLook.h"
 #include "FormScaling.h"
 #include "GetFileVerInfo.h"
 #include "PictureSet.h"
@@ -15,6 +17,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QUrl>
+#include <QWindow>
 
 #include <cmath>
 #include <string>
@@ -41,51 +44,25 @@ std::string OwnExecutableFile() {
     return QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
 }
 
-bool IsLineBreak(QChar C) {
-    return C == u'\r' || C == u'\n';
-}
-
-// Appends the line break starting at Caption[I] and returns the index of its
-// last character (CR LF counts as one break).
-qsizetype AppendLineBreak(const QString& Caption, qsizetype I, QString& Html) {
-    Html += QStringLiteral("<br>");
-    if (Caption[I] == u'\r' && I + 1 < Caption.size() && Caption[I + 1] == u'\n')
-        ++I;
-    return I;
-}
-
-// The number of UTF-16 units (1 or 2) of the character starting at Caption[I].
-qsizetype CharacterLength(const QString& Caption, qsizetype I) {
-    return Caption[I].isHighSurrogate() && I + 1 < Caption.size() && Caption[I + 1].isLowSurrogate()
-               ? 2
-               : 1;
-}
-
 } // namespace
 
 QString AccessKeyRichText(const QString& Caption) {
+    const TCaption Parsed = ParseCaption(Caption);
+    const QString& Text = Parsed.Shown;
     QString Html;
-    for (qsizetype I = 0; I < Caption.size(); ++I) {
-        const QChar C = Caption[I];
-        if (IsLineBreak(C)) {
-            I = AppendLineBreak(Caption, I, Html);
-        } else if (C == u'&' && I + 1 < Caption.size()) {
-            const QChar Next = Caption[++I];
-            if (Next == u'&') {
-                Html += QStringLiteral("&amp;");
-            } else if (IsLineBreak(Next)) {
-                I = AppendLineBreak(Caption, I, Html);
-            } else {
-                const qsizetype Length = CharacterLength(Caption, I);
-                Html += QStringLiteral("<u>") + Caption.mid(I, Length).toHtmlEscaped() +
-                        QStringLiteral("</u>");
-                I += Length - 1;
-            }
-        } else {
-            const qsizetype Length = CharacterLength(Caption, I);
-            Html += Caption.mid(I, Length).toHtmlEscaped();
-            I += Length - 1;
+    for (qsizetype I = 0; I < Text.size(); ++I) {
+        if (Text[I] == u'\r' || Text[I] == u'\n') {
+            Html += QStringLiteral("<br>");
+            if (Text[I] == u'\r' && I + 1 < Text.size() && Text[I + 1] == u'\n')
+                ++I; // CR LF is one line break
+            continue;
         }
+        const qsizetype Length = CharacterLength(Text, I);
+        const QString Character = Text.mid(I, Length).toHtmlEscaped();
+        Html += Parsed.Marked.contains(I)
+                    ? QStringLiteral("<u>") + Character + QStringLiteral("</u>")
+                    : Character;
+        I += Length - 1;
     }
     // "pre" keeps runs of spaces as typed; there is no word wrap anyway.
     return QStringLiteral("<p style=\"white-space:pre\">") + Html + QStringLiteral("</p>");
@@ -145,15 +122,12 @@ void TfrmAbout::ShowSharpestPictures() {
 }
 
 void TfrmAbout::showEvent(QShowEvent* Event) {
-    // The window may come up on another screen than the one it was built for.
+    // The window may come up on another screen than the one it was built
+    // for, and may later be moved to a screen of another pixel density.
     ShowSharpestPictures();
+    connect(windowHandle(), &QWindow::screenChanged, this, &TfrmAbout::ShowSharpestPictures,
+            Qt::UniqueConnection);
     QDialog::showEvent(Event);
-}
-
-bool TfrmAbout::event(QEvent* Event) {
-    if (Event->type() == QEvent::ScreenChangeInternal)
-        ShowSharpestPictures(); // moved to a screen of another pixel density
-    return QDialog::event(Event);
 }
 
 void TfrmAbout::SetInfoCaption(const QString& Caption) {
@@ -186,11 +160,11 @@ void TfrmAbout::cmdOKClick() {
 }
 
 void TfrmAbout::lblHomePageClick() {
-    QDesktopServices::openUrl(WebAddress(HomePageAddress));
+    QDesktopServices::openUrl(WebAddress(kHomePageAddress));
 }
 
 void TfrmAbout::imgPayPalClick() {
-    QDesktopServices::openUrl(WebAddress(DonationAddress));
+    QDesktopServices::openUrl(WebAddress(kDonationAddress));
 }
 
 bool TfrmAbout::eventFilter(QObject* Watched, QEvent* Event) {

@@ -5,8 +5,6 @@
 // window's About button; closing it only hides it.
 #pragma once
 
-#include "PictureFormats.h"
-
 #include <QDialog>
 #include <QString>
 
@@ -20,11 +18,11 @@ class TfrmAbout;
 }
 
 // The maker's home page, opened by the "Go to Brelmont home page..." link.
-inline constexpr char HomePageAddress[] = "https://www.brelmont.com.au/";
+inline constexpr char kHomePageAddress[] = "https://www.brelmont.com.au/";
 
 // The donation page: the PayPal web-payment endpoint with its query fields,
 // values already percent-encoded as PayPal expects them.
-inline constexpr char DonationAddress[] =
+inline constexpr char kDonationAddress[] =
     "https://www.paypal.com/cgi-bin/webscr?cmd=_xclick"
     "&business=donations%40brelmont.com.au"
     "&item_name=Software%20donation&no_shipping=1&cn=Optional%20comments&tax=0"
@@ -48,9 +46,10 @@ struct TAboutSources {
     // The file whose version strings FormCreate reads; empty means the
     // running executable's own file.
     QString VersionFile;
-    // The two pictures, decoded through the picture-format registry.
-    QString LogoPicture = QString::fromLatin1(LogoPicturePath);
-    QString DonatePicture = QString::fromLatin1(DonatePicturePath);
+    // The two pictures (136 x 40 and 62 x 31), decoded through the
+    // picture-format registry.
+    QString LogoPicture = QStringLiteral(":/pictures/brelmont-logo.jpg");
+    QString DonatePicture = QStringLiteral(":/pictures/donate.jpg");
 };
 
 class TfrmAbout : public QDialog {
@@ -60,7 +59,7 @@ public:
     // Builds the window, hidden, from its description: decodes the two
     // pictures, each with its double-size version where one is stored (an
     // error there is raised out of the constructor, as any error in reading
-    // a window's description: EPictureError, EJpegError), scales it to the
+    // a window's description: TPictureError, TJpegError), scales it to the
     // font in use like the main window, shows each picture from the version
     // that draws sharpest on the window's screen, and runs FormCreate once
     // inside its own error guard.
@@ -73,7 +72,7 @@ public:
 
     // Handlers, each run inside an error guard.
     // Reads the version strings and sets the caption and lblInfo from list
-    // entries 7, 7, 2, 4, 9 and 5 in that order; raises EStringListError
+    // entries 7, 7, 2, 4, 9 and 5 in that order; raises TStringListError
     // ("List index out of bounds (<n>)") at the first position the list
     // doesn't hold, keeping whatever caption and text were already set.
     void FormCreate();
@@ -84,7 +83,6 @@ public:
     void imgPayPalClick();
 
 protected:
-    bool event(QEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
     void showEvent(QShowEvent* Event) override;
 

@@ -1,6 +1,6 @@
 #include "Accessibility.h"
 
-#include "FormScaling.h"
+#include "Caption.h"
 #include "UpDown.h"
 
 #include <QAccessibleWidget>
@@ -14,7 +14,7 @@
 namespace {
 
 // The dynamic property that carries a control's role for RoleFactory.
-constexpr char RoleProperty[] = "morvaneAccessibleRole";
+constexpr char kRoleProperty[] = "morvaneAccessibleRole";
 
 // A control that the user clicks although Qt knows it only as a label or a
 // picture: announced with the role of what it does, activated by "press".
@@ -53,7 +53,7 @@ public:
 QAccessibleInterface* RoleFactory(const QString& /*ClassName*/, QObject* Object) {
     if (!Object || !Object->isWidgetType())
         return nullptr;
-    const QVariant Role = Object->property(RoleProperty);
+    const QVariant Role = Object->property(kRoleProperty);
     if (!Role.isValid())
         return nullptr;
     return new TAccessibleClickable(static_cast<QWidget*>(Object),
@@ -63,7 +63,7 @@ QAccessibleInterface* RoleFactory(const QString& /*ClassName*/, QObject* Object)
 } // namespace
 
 QString AccessibleNameOfCaption(const QString& Caption) {
-    QString Name = CaptionAsShown(Caption).trimmed();
+    QString Name = ParseCaption(Caption).Shown.trimmed();
     if (Name.endsWith(u':'))
         Name.chop(1);
     return Name.trimmed();
@@ -95,7 +95,7 @@ void SetAccessibleRole(QWidget* Control, QAccessible::Role Role) {
         return true;
     }();
     (void)Installed;
-    Control->setProperty(RoleProperty, static_cast<int>(Role));
+    Control->setProperty(kRoleProperty, static_cast<int>(Role));
     // Qt builds and keeps a control's interface as soon as the control is
     // made (its text set in the constructor asks for it); drop that one so
     // that the next request is answered with the role.

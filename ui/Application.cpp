@@ -2,7 +2,7 @@
 
 #include "ApplicationIcon.h"
 #include "ErrorGuard.h"
-#include "FormScaling.h"
+#include "FormLook.h"
 #include "LocaleSettings.h"
 
 #include <QFileInfo>
@@ -88,7 +88,7 @@ QString LastResortText() {
 
 int RunStartUp(const TWindowFactory& CreateWindows) {
     try {
-        SetApplicationTitle(QString::fromUtf8(MorvaneTitle));
+        SetApplicationTitle(QString::fromUtf8(kMorvaneTitle));
         QPointer<QWidget> Main = CreateWindows();
         if (!Main)
             return 0;

@@ -25,7 +25,7 @@ protected:
 };
 
 // The program's title.
-inline constexpr const char* MorvaneTitle = "Brelmont Date Calculator";
+inline constexpr const char* kMorvaneTitle = "Brelmont Date Calculator";
 
 // Creates the program's windows (the main window first) and returns the main
 // window, not yet shown. Errors raised by the windows' creation handlers are

@@ -1,6 +1,6 @@
 #include "ErrorGuard.h"
 
-#include "FormScaling.h"
+#include "FormLook.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -15,8 +15,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include <map>
-
 namespace {
 
 TErrorDisplay& InstalledDisplay() {
@@ -27,11 +25,6 @@ TErrorDisplay& InstalledDisplay() {
 QString& Title() {
     static QString T;
     return T;
-}
-
-std::map<int, std::function<void()>>& Cancellers() {
-    static std::map<int, std::function<void()>> C;
-    return C;
 }
 
 // The stock display: the error box, owned by the active window so it opens
@@ -119,21 +112,9 @@ void SetApplicationTitle(const QString& NewTitle) {
     Title() = NewTitle;
 }
 
-int AddCaptureCanceller(std::function<void()> Cancel) {
-    static int NextId = 0;
-    Cancellers().emplace(++NextId, std::move(Cancel));
-    return NextId;
-}
-
-void RemoveCaptureCanceller(int Id) {
-    Cancellers().erase(Id);
-}
-
 void CancelMouseCapture() {
     if (QWidget* Grabber = QWidget::mouseGrabber())
         Grabber->releaseMouse();
-    for (auto& [Id, Cancel] : Cancellers())
-        Cancel();
 }
 
 void ShowError(const QString& Message) noexcept {

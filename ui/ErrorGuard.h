@@ -44,15 +44,10 @@ void ShowMessageBox(const QString& Caption, const QString& Text) noexcept;
 QString ApplicationTitle();
 void SetApplicationTitle(const QString& Title);
 
-// Releases any mouse capture: an explicit grab, and any spin button being
-// held down (whose auto-repeat would otherwise go on stepping behind a modal
-// box that swallows the mouse release).
+// Releases an explicit mouse grab, which a modal box would otherwise leave
+// with the control that holds it. (A spin button held down lets go by itself
+// when the box blocks its window.)
 void CancelMouseCapture();
-
-// Register a hook that CancelMouseCapture calls (spin buttons register one
-// each while they exist). The returned id removes it again.
-int AddCaptureCanceller(std::function<void()> Cancel);
-void RemoveCaptureCanceller(int Id);
 
 // The error display: cancels the mouse capture, applies the full-stop rule and
 // shows Message in a box captioned with the application title. Raises nothing.

@@ -1,20 +1,17 @@
 #include "FormScaling.h"
 
+#include "Caption.h"
+
 #include <QAbstractButton>
-#include <QApplication>
 #include <QDateTimeEdit>
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionSpinBox>
-#include <QStyleOptionTitleBar>
 #include <QWidget>
 
 #include <algorithm>
@@ -22,7 +19,7 @@
 
 namespace {
 
-constexpr double DesignTextHeight = 13.0;
+constexpr double kDesignTextHeight = 13.0;
 
 // The controls laid out by a window description: the window's own children
 // and, one level down, the children of its group boxes.
@@ -80,39 +77,9 @@ int DateFieldWidth(const QDateTimeEdit* D) {
 }
 
 // The widest amount every edit must show: the spin buttons' lowest.
-constexpr const char* WidestAmount = "-32768";
+constexpr const char* kWidestAmount = "-32768";
 
 } // namespace
-
-QString CaptionAsShown(const QString& Caption) {
-    QString T;
-    for (qsizetype I = 0; I < Caption.size(); ++I) {
-        if (Caption[I] == u'&' && I + 1 < Caption.size())
-            ++I;
-        T += Caption[I];
-    }
-    return T;
-}
-
-void PaintFormFace(QWidget* Form) {
-    QPalette Face = Form->palette();
-    Face.setColor(QPalette::Window, Face.color(QPalette::Button));
-    Form->setPalette(Face);
-    Form->setAutoFillBackground(true);
-}
-
-QFont FormFont() {
-    QFont F;
-    const QStringList Families = QFontDatabase::families();
-    if (Families.contains(QStringLiteral("Tahoma")))
-        F.setFamily(QStringLiteral("Tahoma"));
-    else if (Families.contains(QStringLiteral("DejaVu Sans")))
-        F.setFamily(QStringLiteral("DejaVu Sans"));
-    else
-        F.setStyleHint(QFont::SansSerif);
-    F.setPointSize(8);
-    return F;
-}
 
 int NumberWidth(const QFontMetrics& Metrics, const QString& Number) {
     QChar Widest = u'0';
@@ -127,17 +94,17 @@ int NumberWidth(const QFontMetrics& Metrics, const QString& Number) {
 }
 
 double FormScale(const QWidget* Form, const TWidestNumbers& Widest) {
-    double Scale = std::max(1.0, QFontMetrics(Form->font()).height() / DesignTextHeight);
+    double Scale = std::max(1.0, QFontMetrics(Form->font()).height() / kDesignTextHeight);
     for (const QWidget* W : DesignedControls(Form)) {
         int Needed = 0;
         if (const auto* L = qobject_cast<const QLabel*>(W))
-            Needed = L->fontMetrics().horizontalAdvance(CaptionAsShown(L->text()));
+            Needed = L->fontMetrics().horizontalAdvance(ParseCaption(L->text()).Shown);
         else if (const auto* B = qobject_cast<const QAbstractButton*>(W); B && !B->text().isEmpty())
             Needed = ButtonTextWidth(B);
         else if (const auto* D = qobject_cast<const QDateTimeEdit*>(W))
             Needed = DateFieldWidth(D);
         else if (const auto* E = qobject_cast<const QLineEdit*>(W))
-            Needed = std::max(NumberWidth(E->fontMetrics(), QString::fromLatin1(WidestAmount)),
+            Needed = std::max(NumberWidth(E->fontMetrics(), QString::fromLatin1(kWidestAmount)),
                               NumberWidth(E->fontMetrics(), Widest.value(E))) +
                      LineEditExtra(E);
         if (Needed > 0 && W->width() > 0)
@@ -155,47 +122,4 @@ void ScaleFormGeometry(QWidget* Form, double Scale) {
         W->setGeometry(Left, Top, S(G.x() + G.width()) - Left, S(G.y() + G.height()) - Top);
     }
     Form->setFixedSize(S(Form->width()), S(Form->height()));
-}
-
-int TitleBarWidth(const QWidget* Window, const QString& Title) {
-    QFont Font = QApplication::font("QMdiSubWindowTitleBar");
-    Font.setBold(true);
-    const QFontMetrics Metrics(Font);
-    QStyleOptionTitleBar Opt;
-    Opt.initFrom(Window);
-    Opt.text = Title;
-    Opt.icon = Window->windowIcon();
-    Opt.titleBarFlags = Window->windowFlags() | Qt::WindowSystemMenuHint |
-                        Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
-    Opt.subControls = QStyle::SC_All;
-    constexpr int Wide = 1000; // room enough for every button
-    Opt.rect =
-        QRect(0, 0, Wide, Window->style()->pixelMetric(QStyle::PM_TitleBarHeight, &Opt, Window));
-    const QRect Label = Window->style()->subControlRect(QStyle::CC_TitleBar, &Opt,
-                                                        QStyle::SC_TitleBarLabel, Window);
-    return Metrics.horizontalAdvance(Title) + 2 * Metrics.averageCharWidth() +
-           (Wide - Label.width());
-}
-
-void CentreWindow(QWidget* Window, const QWidget* Over) {
-    QRect Area;
-    if (Over) {
-        Area = Over->frameGeometry();
-    } else {
-        QScreen* Screen = Window->screen() ? Window->screen() : QGuiApplication::primaryScreen();
-        if (!Screen)
-            return;
-        Area = Screen->availableGeometry();
-    }
-    QSize Size = Window->frameGeometry().size();
-    if (Over && Size == Window->geometry().size()) {
-        // Never shown, so its frame is unknown: assume Over's. (A window
-        // shown before and hidden again keeps its frame in frameGeometry.)
-        const QRect Inner = Over->geometry();
-        const QRect Outer = Over->frameGeometry();
-        Size += QSize(Outer.width() - Inner.width(), Outer.height() - Inner.height());
-    }
-    const int Left = std::max(0, Area.x() + (Area.width() - Size.width()) / 2);
-    const int Top = std::max(0, Area.y() + (Area.height() - Size.height()) / 2);
-    Window->move(Left, Top);
 }

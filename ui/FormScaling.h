@@ -1,4 +1,4 @@
-// The windows' font and the scaling of their designed geometry.
+// The scaling of the windows' designed geometry.
 //
 // The window descriptions are laid out in pixels for Tahoma 8 point, whose
 // text is 13 pixels high. Where Tahoma is missing another sans-serif font is
@@ -7,23 +7,11 @@
 // field text is clipped.
 #pragma once
 
-#include <QFont>
 #include <QFontMetrics>
 #include <QHash>
 #include <QString>
 
 class QWidget;
-
-// Tahoma 8 point where installed, else DejaVu Sans 8 point, else the
-// toolkit's default sans-serif face at 8 point.
-QFont FormFont();
-
-// A caption as it is drawn: "&" marks the next character as the access key
-// and is not shown, "&&" shows one "&".
-QString CaptionAsShown(const QString& Caption);
-
-// Gives Form the button-face background that the program's windows use.
-void PaintFormFace(QWidget* Form);
 
 // Numbers that given line edits must show in full, beyond the widest amount
 // every edit must show ("-32768").
@@ -47,17 +35,3 @@ double FormScale(const QWidget* Form, const TWidestNumbers& Widest = {});
 // is scaled and rounded on its own, so controls that touch in the design
 // still touch. Fixes Form's size to the scaled client size.
 void ScaleFormGeometry(QWidget* Form, double Scale);
-
-// The width a title bar needs to show Title in full: the text in the
-// title-bar font (the application's font for title bars, which a platform
-// theme sets to the window manager's; bold, as window managers mostly draw
-// titles) with an average character's room on each side, beside the window
-// icon and the minimise, maximise and close buttons where the style lays
-// them out in a title bar (a window manager may show all three whatever
-// buttons the window asks for).
-int TitleBarWidth(const QWidget* Window, const QString& Title);
-
-// Places Window centred on the available area of its screen; a left or top
-// edge that would come out negative is set to 0. Over, when given, centres
-// it over that window instead.
-void CentreWindow(QWidget* Window, const QWidget* Over = nullptr);

@@ -21,8 +21,7 @@ struct TJpegErrorMgr {
     char Message[JMSG_LENGTH_MAX];
 };
 
-[[noreturn]] void JpegErrorExit(j_common_ptr Info)
-{
+[[noreturn]] void JpegErrorExit(j_common_ptr Info) {
     auto* Err = reinterpret_cast<TJpegErrorMgr*>(Info->err);
     (*Info->err->format_message)(Info, Err->Message);
     std::longjmp(Err->Jump, 1);
@@ -32,13 +31,11 @@ struct TJpegErrorMgr {
 // every other warning means the compressed data is damaged or cut short
 // (for a stream that ends early libjpeg pads it with a made-up end marker and
 // only warns), and the picture is refused rather than shown half grey.
-bool IsHarmlessWarning(int Code)
-{
+bool IsHarmlessWarning(int Code) {
     return Code == JWRN_JFIF_MAJOR || Code == JWRN_ADOBE_XFORM;
 }
 
-void JpegEmitMessage(j_common_ptr Info, int Level)
-{
+void JpegEmitMessage(j_common_ptr Info, int Level) {
     if (Level < 0 && !IsHarmlessWarning(Info->err->msg_code))
         JpegErrorExit(Info);
     // Trace notes (Level >= 0) and harmless warnings are dropped.
@@ -53,9 +50,8 @@ void JpegOutputMessage(j_common_ptr) {}
 // needs cleaning up, no object with a destructor lives in this frame or in
 // any libjpeg frame: the QImage is owned by the caller, and the only C++
 // work done here (QImage assignment) cannot raise.
-bool DecompressInto(const unsigned char* Data, unsigned long Size, QImage* Out,
-                    TJpegErrorMgr* Err, jpeg_decompress_struct* Info)
-{
+bool DecompressInto(const unsigned char* Data, unsigned long Size, QImage* Out, TJpegErrorMgr* Err,
+                    jpeg_decompress_struct* Info) {
     Info->err = jpeg_std_error(&Err->Pub);
     Err->Pub.error_exit = JpegErrorExit;
     Err->Pub.emit_message = JpegEmitMessage;
@@ -73,13 +69,13 @@ bool DecompressInto(const unsigned char* Data, unsigned long Size, QImage* Out,
 
     // Check the declared size before libjpeg or we allocate anything for it.
     const long long Pixels = static_cast<long long>(Info->image_width) * Info->image_height;
-    if (Info->image_width > static_cast<JDIMENSION>(MaxJpegSide) ||
-        Info->image_height > static_cast<JDIMENSION>(MaxJpegSide) || Pixels > MaxJpegPixels) {
+    if (Info->image_width > static_cast<JDIMENSION>(kMaxJpegSide) ||
+        Info->image_height > static_cast<JDIMENSION>(kMaxJpegSide) || Pixels > kMaxJpegPixels) {
         std::snprintf(Err->Message, sizeof Err->Message,
                       "The picture declares %u x %u pixels; at most %d pixels per side and "
                       "%lld megapixels are accepted",
-                      Info->image_width, Info->image_height, MaxJpegSide,
-                      MaxJpegPixels / (1024 * 1024));
+                      Info->image_width, Info->image_height, kMaxJpegSide,
+                      kMaxJpegPixels / (1024 * 1024));
         jpeg_destroy_decompress(Info);
         return false;
     }
@@ -104,8 +100,8 @@ bool DecompressInto(const unsigned char* Data, unsigned long Size, QImage* Out,
 
     jpeg_start_decompress(Info);
 
-    *Out = QImage(static_cast<int>(Info->output_width), static_cast<int>(Info->output_height),
-                  Format);
+    *Out =
+        QImage(static_cast<int>(Info->output_width), static_cast<int>(Info->output_height), Format);
     if (Out->isNull()) {
         std::snprintf(Err->Message, sizeof Err->Message,
                       "Not enough memory for a picture of %u x %u pixels", Info->output_width,
@@ -130,14 +126,13 @@ bool DecompressInto(const unsigned char* Data, unsigned long Size, QImage* Out,
 
 } // namespace
 
-QImage DecodeJpeg(const QByteArray& Data)
-{
+QImage DecodeJpeg(const QByteArray& Data) {
     QImage Result;
     TJpegErrorMgr Err;
     jpeg_decompress_struct Info;
     std::memset(&Info, 0, sizeof Info);
     if (!DecompressInto(reinterpret_cast<const unsigned char*>(Data.constData()),
                         static_cast<unsigned long>(Data.size()), &Result, &Err, &Info))
-        throw EJpegError(std::string("JPEG error: ") + Err.Message);
+        throw TJpegError(std::string("JPEG error: ") + Err.Message);
     return Result;
 }

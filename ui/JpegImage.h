@@ -10,24 +10,24 @@
 // Raised for every picture that cannot be decoded. what() reads
 // "JPEG error: " followed by the reason, e.g.
 // "JPEG error: Premature end of JPEG file".
-class EJpegError : public std::runtime_error {
+class TJpegError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
-// The largest picture DecodeJpeg accepts: at most MaxJpegSide pixels on
-// either side and at most MaxJpegPixels pixels in all (192 MiB as RGB).
+// The largest picture DecodeJpeg accepts: at most kMaxJpegSide pixels on
+// either side and at most kMaxJpegPixels pixels in all (192 MiB as RGB).
 // Larger declared sizes are refused before any pixel memory is taken.
-inline constexpr int MaxJpegSide = 16384;
-inline constexpr long long MaxJpegPixels = 64LL * 1024 * 1024;
+inline constexpr int kMaxJpegSide = 16384;
+inline constexpr long long kMaxJpegPixels = 64LL * 1024 * 1024;
 
 // Returns the picture held in Data, a complete JPEG stream (baseline or
 // progressive, 8-bit samples). Grey pictures come back as
 // QImage::Format_Grayscale8, colour pictures (YCbCr or RGB) as
 // QImage::Format_RGB888; the image's size is the picture's size.
-// Strict: raises EJpegError for empty input, anything that is not a JPEG
+// Strict: raises TJpegError for empty input, anything that is not a JPEG
 // stream, a stream that ends early (also only its final marker missing), any
 // sign of corrupt compressed data, a colour model other than grey, YCbCr or
-// RGB, and a picture larger than MaxJpegSide / MaxJpegPixels. Never prints
+// RGB, and a picture larger than kMaxJpegSide / kMaxJpegPixels. Never prints
 // anything, never ends the program.
 QImage DecodeJpeg(const QByteArray& Data);

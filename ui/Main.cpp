@@ -1,8 +1,10 @@
 #include "Main.h"
 
 #include "Accessibility.h"
+#include "Caption.h"
 #include "DateRoutines.h"
 #include "ErrorGuard.h"
+#include "FormLook.h"
 #include "FormScaling.h"
 #include "ui_Main.h"
 
@@ -247,11 +249,11 @@ void TfrmMainForm::closeEvent(QCloseEvent* Event) {
 
 bool TfrmMainForm::ClickMnemonic(QChar Letter) {
     for (QPushButton* B : findChildren<QPushButton*>()) {
-        const QString Caption = B->text();
-        const qsizetype Amp = Caption.indexOf(u'&');
-        if (Amp < 0 || Amp + 1 >= Caption.size() || !B->isVisible() || !B->isEnabled())
+        const TCaption Caption = ParseCaption(B->text());
+        const qsizetype Key = Caption.AccessKey();
+        if (Key < 0 || !B->isVisible() || !B->isEnabled())
             continue;
-        if (Caption[Amp + 1].toLower() == Letter.toLower()) {
+        if (Caption.Shown[Key].toLower() == Letter.toLower()) {
             B->setFocus(Qt::ShortcutFocusReason);
             B->click();
             return true;

@@ -30,7 +30,6 @@ public:
     // The window cmdAboutClick shows modally; while none is set the button
     // only shows the hourglass briefly.
     void SetAboutWindow(QDialog* About);
-    QDialog* AboutWindow() const { return FAbout; }
 
     // Handlers, each run inside an error guard by the event that calls it.
     void FormCreate();

@@ -10,8 +10,7 @@
 // The pictures are compiled into this static library; naming the resource
 // here pulls its object file into every program that registers the JPEG
 // format or loads a picture, and makes :/pictures/ readable from then on.
-static void InitPictureResources()
-{
+static void InitPictureResources() {
     static const bool Done = [] {
         Q_INIT_RESOURCE(pictures);
         return true;
@@ -23,8 +22,7 @@ namespace {
 
 // Keyed by the lower-case extension. A std::map never moves its entries, so
 // FindPictureFormat's result stays valid while other formats are registered.
-std::map<QString, TPictureFormat>& Registry()
-{
+std::map<QString, TPictureFormat>& Registry() {
     static std::map<QString, TPictureFormat> Formats;
     return Formats;
 }
@@ -32,8 +30,7 @@ std::map<QString, TPictureFormat>& Registry()
 } // namespace
 
 void RegisterPictureFormat(const QString& Extension, const QString& Description,
-                           TPictureDecoder Decode)
-{
+                           TPictureDecoder Decode) {
     if (Extension.isEmpty() || Extension.contains(QLatin1Char('.')))
         throw std::invalid_argument("A picture format needs a file extension without a dot");
     if (Decode == nullptr)
@@ -42,33 +39,30 @@ void RegisterPictureFormat(const QString& Extension, const QString& Description,
     Registry().insert_or_assign(Key, TPictureFormat{Key, Description, Decode});
 }
 
-void RegisterJpegFormat()
-{
+void RegisterJpegFormat() {
     InitPictureResources();
     const QString Description = QStringLiteral("JPEG Image File");
     RegisterPictureFormat(QStringLiteral("jpeg"), Description, DecodeJpeg);
     RegisterPictureFormat(QStringLiteral("jpg"), Description, DecodeJpeg);
 }
 
-const TPictureFormat* FindPictureFormat(const QString& Extension)
-{
+const TPictureFormat* FindPictureFormat(const QString& Extension) {
     const auto Found = Registry().find(Extension.toLower());
     return Found == Registry().end() ? nullptr : &Found->second;
 }
 
-QImage LoadPicture(const QString& Path)
-{
+QImage LoadPicture(const QString& Path) {
     InitPictureResources();
 
     const QString Extension = QFileInfo(Path).suffix();
     const TPictureFormat* Format = FindPictureFormat(Extension);
     if (Format == nullptr) {
         if (Extension.isEmpty())
-            throw EPictureError(
+            throw TPictureError(
                 QStringLiteral("The picture \"%1\" has no file extension to tell its format by")
                     .arg(Path)
                     .toStdString());
-        throw EPictureError(
+        throw TPictureError(
             QStringLiteral("The picture \"%1\" has the file extension \"%2\", for which no "
                            "picture format is registered")
                 .arg(Path, Extension)
@@ -77,12 +71,12 @@ QImage LoadPicture(const QString& Path)
 
     QFile File(Path);
     if (!File.open(QIODevice::ReadOnly))
-        throw EPictureError(QStringLiteral("The picture \"%1\" cannot be read: %2")
+        throw TPictureError(QStringLiteral("The picture \"%1\" cannot be read: %2")
                                 .arg(Path, File.errorString())
                                 .toStdString());
     const QByteArray Data = File.readAll();
     if (File.error() != QFileDevice::NoError)
-        throw EPictureError(QStringLiteral("The picture \"%1\" cannot be read: %2")
+        throw TPictureError(QStringLiteral("The picture \"%1\" cannot be read: %2")
                                 .arg(Path, File.errorString())
                                 .toStdString());
     return Format->Decode(Data);

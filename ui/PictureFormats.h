@@ -12,7 +12,7 @@
 
 // Raised by LoadPicture when a picture has no registered format or cannot be
 // read; what() is the whole message.
-class EPictureError : public std::runtime_error {
+class TPictureError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
@@ -26,10 +26,6 @@ struct TPictureFormat {
     QString Description; // e.g. "JPEG Image File"
     TPictureDecoder Decode = nullptr;
 };
-
-// Resource paths of the About window's two pictures (136 x 40 and 62 x 31).
-inline constexpr char LogoPicturePath[] = ":/pictures/brelmont-logo.jpg";
-inline constexpr char DonatePicturePath[] = ":/pictures/donate.jpg";
 
 // Registers (or replaces) the format for Extension, given without the dot and
 // in any letter case. Raises std::invalid_argument for an empty extension,
@@ -51,7 +47,7 @@ const TPictureFormat* FindPictureFormat(const QString& Extension);
 
 // Returns the picture stored at Path: a file name or a Qt resource path such
 // as ":/pictures/donate.jpg". The text after the last dot of the file name
-// picks the format. Raises EPictureError when no format is registered for it
+// picks the format. Raises TPictureError when no format is registered for it
 // or the file cannot be read, and passes on the decoder's exception (for JPEG:
-// EJpegError) when the bytes are not a sound picture.
+// TJpegError) when the bytes are not a sound picture.
 QImage LoadPicture(const QString& Path);

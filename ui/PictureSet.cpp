@@ -21,7 +21,7 @@ TPictureSet::TPictureSet(const QString& Path) {
     QImage Image = LoadPicture(Double);
     const QSize Expected = Size() * 2;
     if (Image.size() != Expected)
-        throw EPictureError(QStringLiteral("Picture %1 is %2 x %3 pixels, not %4 x %5")
+        throw TPictureError(QStringLiteral("Picture %1 is %2 x %3 pixels, not %4 x %5")
                                 .arg(Double)
                                 .arg(Image.width())
                                 .arg(Image.height())
@@ -29,13 +29,6 @@ TPictureSet::TPictureSet(const QString& Path) {
                                 .arg(Expected.height())
                                 .toStdString());
     FPictures.push_back({2, std::move(Image)});
-}
-
-std::vector<int> TPictureSet::Scales() const {
-    std::vector<int> S;
-    for (const TScaled& P : FPictures)
-        S.push_back(P.Scale);
-    return S;
 }
 
 QPixmap TPictureSet::SharpestFor(QSize DevicePixels) const {

@@ -23,16 +23,13 @@ class TPictureSet {
 public:
     // Decodes the picture at Path through LoadPicture and, where a file is
     // present at ScaledPicturePath(Path, 2), that one too. Raises what
-    // LoadPicture raises for either file, and EPictureError when the @2x
+    // LoadPicture raises for either file, and TPictureError when the @2x
     // picture is not exactly twice the size of the other.
     explicit TPictureSet(const QString& Path);
 
     // The picture's size in device-independent pixels: that of the file at
     // Path.
     QSize Size() const { return FPictures.front().Image.size(); }
-
-    // The scales held, ascending: {1} or {1, 2}.
-    std::vector<int> Scales() const;
 
     // Returns the stored picture that draws sharpest over an area of
     // DevicePixels device pixels: the smallest one that covers it in both

@@ -28,14 +28,9 @@ TUpDown::TUpDown(QWidget* Parent)
     connect(FUp, &QToolButton::released, this, &TUpDown::Release);
     connect(FDown, &QToolButton::released, this, &TUpDown::Release);
     connect(&FRepeat, &QTimer::timeout, this, [this] {
-        FRepeat.setInterval(RepeatIntervalMs);
+        FRepeat.setInterval(kRepeatIntervalMs);
         Guarded([this] { Step(FHeldDelta); });
     });
-    FCancellerId = AddCaptureCanceller([this] { CancelHold(); });
-}
-
-TUpDown::~TUpDown() {
-    RemoveCaptureCanceller(FCancellerId);
 }
 
 void TUpDown::SetAssociate(QLineEdit* Edit) {
@@ -64,9 +59,9 @@ void TUpDown::Step(int Delta) {
         return;
     bool Ok = false;
     const int Shown = FAssociate->text().toInt(&Ok, 10);
-    if (Ok && Shown >= MinPosition && Shown <= MaxPosition)
+    if (Ok && Shown >= kMinPosition && Shown <= kMaxPosition)
         FPosition = Shown;
-    const int Next = std::clamp(FPosition + Delta, MinPosition, MaxPosition);
+    const int Next = std::clamp(FPosition + Delta, kMinPosition, kMaxPosition);
     if (Next == FPosition && Ok && Shown == FPosition)
         return; // at an end of the range: no wrap-around, nothing to write
     FPosition = Next;
@@ -75,7 +70,7 @@ void TUpDown::Step(int Delta) {
 
 void TUpDown::Press(int Delta) {
     FHeldDelta = Delta;
-    FRepeat.start(RepeatDelayMs);
+    FRepeat.start(kRepeatDelayMs);
     Guarded([this, Delta] { Step(Delta); });
 }
 
@@ -89,6 +84,15 @@ void TUpDown::CancelHold() {
     for (QToolButton* B : {FUp, FDown})
         if (B->isDown())
             B->setDown(false);
+}
+
+bool TUpDown::event(QEvent* Event) {
+    // A modal window (an error box, say) opened over a held button takes the
+    // mouse, and the release with it: let go now rather than step on behind
+    // it. Qt passes the blocking of a window on to every control in it.
+    if (Event->type() == QEvent::WindowBlocked)
+        CancelHold();
+    return QWidget::event(Event);
 }
 
 bool TUpDown::eventFilter(QObject* Watched, QEvent* Event) {

@@ -18,14 +18,13 @@ class TUpDown : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int MinPosition = -32768;
-    static constexpr int MaxPosition = 32767;
+    static constexpr int kMinPosition = -32768;
+    static constexpr int kMaxPosition = 32767;
     // Delay before the first repeat while held, then the constant step rate.
-    static constexpr int RepeatDelayMs = 400;
-    static constexpr int RepeatIntervalMs = 100;
+    static constexpr int kRepeatDelayMs = 400;
+    static constexpr int kRepeatIntervalMs = 100;
 
     explicit TUpDown(QWidget* Parent = nullptr);
-    ~TUpDown() override;
 
     // Binds the spin button to Edit: moves it flush against Edit's right
     // edge at the same top and height and lets the arrow keys in Edit step
@@ -36,9 +35,6 @@ public:
     // Re-places the spin button against its edit (after a geometry change).
     void AlignToAssociate();
 
-    // The last position written or read, in [MinPosition, MaxPosition].
-    int Position() const { return FPosition; }
-
     // Moves the position by Delta (clamped to the range) and writes it into
     // the edit. Starts from the number in the edit when its text is a whole
     // number within the range; otherwise (empty, a lone "-", letters, a number
@@ -47,7 +43,8 @@ public:
     // nothing is written. Raises whatever the edit's change event raises.
     void Step(int Delta);
 
-    // Lets go of a held button: stops the repeat and shows it released.
+    // Lets go of a held button: stops the repeat and shows it released. Done
+    // by itself when a modal window blocks the spin button's window.
     void CancelHold();
 
     QToolButton* UpButton() const { return FUp; }
@@ -56,6 +53,7 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    bool event(QEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
 
@@ -69,5 +67,4 @@ private:
     QTimer FRepeat;
     int FHeldDelta = 0;
     int FPosition = 0;
-    int FCancellerId = 0;
 };

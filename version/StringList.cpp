@@ -9,7 +9,7 @@ int TStringList::Add(std::string S) {
 
 const std::string& TStringList::operator[](int Index) const {
     if (Index < 0 || Index >= Count()) {
-        throw EStringListError("List index out of bounds (" + std::to_string(Index) + ")");
+        throw TStringListError("List index out of bounds (" + std::to_string(Index) + ")");
     }
     return Items[static_cast<std::size_t>(Index)];
 }

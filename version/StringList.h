@@ -10,7 +10,7 @@
 // Raised when a list is read at a position it does not hold; what() is
 // exactly "List index out of bounds (<position>)", e.g.
 // "List index out of bounds (7)".
-class EStringListError : public std::runtime_error {
+class TStringListError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
@@ -24,7 +24,7 @@ public:
     int Count() const { return static_cast<int>(Items.size()); }
 
     // Returns the entry at Index, 0 <= Index < Count().
-    // Raises EStringListError for any other Index.
+    // Raises TStringListError for any other Index.
     const std::string& operator[](int Index) const;
 
 private:

@@ -59,7 +59,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     LoadLocaleSettings(QLocale::system());
     TApplication Application(argc, argv);
-    SetApplicationTitle(QString::fromUtf8(MorvaneTitle));
+    SetApplicationTitle(QString::fromUtf8(kMorvaneTitle));
     int Errors = 0;
     SetErrorDisplay([&Errors](const QString&, const QString&) { ++Errors; });
     TfrmMainForm Main;

@@ -1,6 +1,7 @@
 // Helpers shared by the date core's tests.
 #pragma once
 
+#include "../TableNames.h"
 #include "DateRoutines.h"
 
 #include <gtest/gtest.h>
@@ -24,11 +25,6 @@ inline std::string Show(TDateTime D) {
     return std::to_string(P.Year) + "-" + std::to_string(P.Month) + "-" + std::to_string(P.Day) +
            " (day " + std::to_string(D) + ")";
 }
-
-// Names a parameterised test after the Name field of its row.
-struct RowName {
-    template <class Info> std::string operator()(const Info& I) const { return I.param.Name; }
-};
 
 // Expects Statement to raise TConvertError with exactly Message.
 #define EXPECT_CONVERT_ERROR(Statement, Message)                                                   \

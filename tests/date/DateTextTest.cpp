@@ -24,7 +24,8 @@ INSTANTIATE_TEST_SUITE_P(
         AcceptedRow{"PlainDigits", "12", 12}, AcceptedRow{"LeadingSpaces", "   12", 12},
         AcceptedRow{"PlusSign", "+12", 12}, AcceptedRow{"MinusSign", "-12", -12},
         AcceptedRow{"SpacesThenSign", "  -7", -7}, AcceptedRow{"Zero", "0", 0},
-        AcceptedRow{"MinusZero", "-0", 0}, AcceptedRow{"DecimalLeadingZeros", "000000000000012", 12},
+        AcceptedRow{"MinusZero", "-0", 0},
+        AcceptedRow{"DecimalLeadingZeros", "000000000000012", 12},
         AcceptedRow{"Int32Max", "2147483647", 2147483647},
         AcceptedRow{"Int32Min", "-2147483648", std::numeric_limits<std::int32_t>::min()},
         AcceptedRow{"DollarHex", "$1F", 31}, AcceptedRow{"DollarHexLowerCase", "$1f", 31},
@@ -61,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedRow{"DoubleSign", "--12"}, RefusedRow{"MinusBeforeDollarHex", "-$1F"},
         RefusedRow{"PlusBeforeDollarHex", "+$1F"}, RefusedRow{"MinusBeforeZeroXHex", "-0x1F"},
         RefusedRow{"DollarWithoutDigits", "$"}, RefusedRow{"XWithoutDigits", "x"},
-        RefusedRow{"ZeroXWithoutDigits", "0x"}, RefusedRow{"NineSignificantHexDigits", "$123456789"},
+        RefusedRow{"ZeroXWithoutDigits", "0x"},
+        RefusedRow{"NineSignificantHexDigits", "$123456789"},
         RefusedRow{"HexWithSpaceAfterPrefix", "$ 1F"}, RefusedRow{"HexNonDigit", "$1G"},
         RefusedRow{"HexSignAfterPrefix", "0x-1"}, RefusedRow{"DecimalWithHexLetters", "1F"},
         RefusedRow{"AboveInt32Max", "2147483648"}, RefusedRow{"BelowInt32Min", "-2147483649"},
@@ -92,14 +94,15 @@ TEST_P(IntToTextCases, WritesPlainDecimal) {
     EXPECT_EQ(TextToInt(GetParam().Text), GetParam().N);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Numbers, IntToTextCases,
-    testing::Values(IntTextRow{"Zero", 0, "0"}, IntTextRow{"Negative", -1, "-1"},
-                    IntTextRow{"NoDigitGrouping", 1234567, "1234567"},
-                    IntTextRow{"Int32Max", 2147483647, "2147483647"},
-                    IntTextRow{"Int32Min", std::numeric_limits<std::int32_t>::min(),
-                               "-2147483648"}),
-    RowName{});
+INSTANTIATE_TEST_SUITE_P(Numbers, IntToTextCases,
+                         testing::Values(IntTextRow{"Zero", 0, "0"},
+                                         IntTextRow{"Negative", -1, "-1"},
+                                         IntTextRow{"NoDigitGrouping", 1234567, "1234567"},
+                                         IntTextRow{"Int32Max", 2147483647, "2147483647"},
+                                         IntTextRow{"Int32Min",
+                                                    std::numeric_limits<std::int32_t>::min(),
+                                                    "-2147483648"}),
+                         RowName{});
 
 // Each test here may change the format settings; they are put back after it.
 class DateTextFormat : public testing::Test {
@@ -159,8 +162,8 @@ TEST_F(DateTextFormat, NamesOfAnotherLanguageComeFromTheSettings) {
     TDateFormatSettings& S = DateFormatSettings();
     S.LongDatePattern = "dddd, d. mmmm yyyy";
     S.DateSeparator = ".";
-    S.LongMonthNames = {"Januar", "Februar", "M\xc3\xa4rz",  "April",   "Mai",      "Juni",
-                        "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+    S.LongMonthNames = {"Januar", "Februar", "M\xc3\xa4rz", "April",   "Mai",      "Juni",
+                        "Juli",   "August",  "September",   "Oktober", "November", "Dezember"};
     S.ShortMonthNames = {"Jan", "Feb", "M\xc3\xa4r", "Apr", "Mai", "Jun",
                          "Jul", "Aug", "Sep",        "Okt", "Nov", "Dez"};
     S.LongDayNames = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",

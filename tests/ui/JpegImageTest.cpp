@@ -1,7 +1,8 @@
 // The JPEG decoder: pixels come out where and as they went in, and every kind
-// of damaged or hostile stream is refused with an EJpegError, quietly.
+// of damaged or hostile stream is refused with a TJpegError, quietly.
 
 #include "JpegImage.h"
+#include "../TableNames.h"
 #include "JpegTestEncoder.h"
 
 #include <QFile>
@@ -11,15 +12,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <random>
-#include <ostream>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
 // The raw bytes of one of the program's stored pictures. (Q_INIT_RESOURCE
 // must not be used inside a namespace.)
-static QByteArray ReadResource(const char* Path)
-{
+static QByteArray ReadResource(const char* Path) {
     Q_INIT_RESOURCE(pictures);
     QFile File(QString::fromLatin1(Path));
     if (!File.open(QIODevice::ReadOnly))
@@ -29,28 +28,28 @@ static QByteArray ReadResource(const char* Path)
 
 namespace {
 
+using ::PrintTo; // rows print by their names
+
 // Largest difference between a decoded channel and the colour that was
 // encoded, for flat areas at quality 95.
-constexpr int Tolerance = 4;
+constexpr int kTolerance = 4;
 
-::testing::AssertionResult IsNear(QRgb Got, TRgb Want)
-{
+::testing::AssertionResult IsNear(QRgb Got, TRgb Want) {
     const int Diff[3] = {qRed(Got) - Want[0], qGreen(Got) - Want[1], qBlue(Got) - Want[2]};
     for (int D : Diff)
-        if (std::abs(D) > Tolerance)
+        if (std::abs(D) > kTolerance)
             return ::testing::AssertionFailure()
                    << "got (" << qRed(Got) << ", " << qGreen(Got) << ", " << qBlue(Got)
-                   << "), wanted (" << int(Want[0]) << ", " << int(Want[1]) << ", "
-                   << int(Want[2]) << ")";
+                   << "), wanted (" << int(Want[0]) << ", " << int(Want[1]) << ", " << int(Want[2])
+                   << ")";
     return ::testing::AssertionSuccess();
 }
 
 // The decoder's error for Data, or "" when it decoded.
-std::string DecodeError(const QByteArray& Data)
-{
+std::string DecodeError(const QByteArray& Data) {
     try {
         (void)DecodeJpeg(Data);
-    } catch (const EJpegError& E) {
+    } catch (const TJpegError& E) {
         return E.what();
     }
     return {};
@@ -68,12 +67,9 @@ struct TSolidRow {
     TRgb Colour;
 };
 
-void PrintTo(const TSolidRow& Row, std::ostream* Out) { *Out << Row.Name; }
-
 class SolidColour : public ::testing::TestWithParam<TSolidRow> {};
 
-TEST_P(SolidColour, EveryPixelCloseToTheEncodedColour)
-{
+TEST_P(SolidColour, EveryPixelCloseToTheEncodedColour) {
     const TSolidRow& Row = GetParam();
     TJpegTestPicture Picture;
     Picture.Width = Row.Width;
@@ -107,8 +103,7 @@ const TSolidRow SolidRows[] = {
     {"WhiteGreyProgressive", 20, 20, true, true, {255, 0, 0}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Decode, SolidColour, ::testing::ValuesIn(SolidRows),
-                         [](const auto& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Decode, SolidColour, ::testing::ValuesIn(SolidRows), RowName{});
 
 // ---------------------------------------------------------------------------
 // Layout: four coloured quadrants land in the right places, so rows are not
@@ -121,12 +116,9 @@ struct TLayoutRow {
     bool Progressive;
 };
 
-void PrintTo(const TLayoutRow& Row, std::ostream* Out) { *Out << Row.Name; }
-
 class QuadrantLayout : public ::testing::TestWithParam<TLayoutRow> {};
 
-TEST_P(QuadrantLayout, EachQuadrantKeepsItsColour)
-{
+TEST_P(QuadrantLayout, EachQuadrantKeepsItsColour) {
     const TLayoutRow& Row = GetParam();
     const TRgb TopLeft{230, 20, 20}, TopRight{20, 200, 30}, BottomLeft{20, 40, 220},
         BottomRight{250, 250, 250};
@@ -155,14 +147,12 @@ const TLayoutRow LayoutRows[] = {
     {"PartialBlocksProgressive", 70, 42, true},
 };
 
-INSTANTIATE_TEST_SUITE_P(Decode, QuadrantLayout, ::testing::ValuesIn(LayoutRows),
-                         [](const auto& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Decode, QuadrantLayout, ::testing::ValuesIn(LayoutRows), RowName{});
 
 // ---------------------------------------------------------------------------
 // Damaged and hostile streams are refused with a message naming the cause.
 
-QByteArray SampleStream(bool Progressive = false)
-{
+QByteArray SampleStream(bool Progressive = false) {
     TJpegTestPicture Picture;
     Picture.Width = 40;
     Picture.Height = 24;
@@ -176,8 +166,7 @@ QByteArray SampleStream(bool Progressive = false)
 
 // The sample with Count bytes of its compressed data, from the middle on,
 // set to Fill.
-QByteArray WithBodyFilled(char Fill, qsizetype Count)
-{
+QByteArray WithBodyFilled(char Fill, qsizetype Count) {
     QByteArray Stream = SampleStream();
     const qsizetype Start = FirstScanDataOffset(Stream);
     const qsizetype Middle = Start + (Stream.size() - 2 - Start) / 2;
@@ -186,8 +175,7 @@ QByteArray WithBodyFilled(char Fill, qsizetype Count)
     return Stream;
 }
 
-QByteArray RandomBytes(int Count, unsigned Seed)
-{
+QByteArray RandomBytes(int Count, unsigned Seed) {
     std::mt19937 Random(Seed);
     QByteArray Bytes(Count, '\0');
     for (char& B : Bytes)
@@ -201,12 +189,9 @@ struct TBadStreamRow {
     const char* Reason; // a piece of the message after "JPEG error: "
 };
 
-void PrintTo(const TBadStreamRow& Row, std::ostream* Out) { *Out << Row.Name; }
-
 class BadStream : public ::testing::TestWithParam<TBadStreamRow> {};
 
-TEST_P(BadStream, IsRefusedWithItsReason)
-{
+TEST_P(BadStream, IsRefusedWithItsReason) {
     const TBadStreamRow& Row = GetParam();
     const QByteArray Stream = Row.Make();
     const std::string Error = DecodeError(Stream);
@@ -222,8 +207,8 @@ const TBadStreamRow BadStreamRows[] = {
      "Not a JPEG file"},
     {"RandomBytes", [] { return RandomBytes(512, 7); }, "Not a JPEG file"},
     {"StartMarkerOnly", [] { return QByteArray("\xFF\xD8", 2); }, "Premature end of JPEG file"},
-    {"StartMarkerThenRandomBytes",
-     [] { return QByteArray("\xFF\xD8", 2) + RandomBytes(512, 11); }, ""},
+    {"StartMarkerThenRandomBytes", [] { return QByteArray("\xFF\xD8", 2) + RandomBytes(512, 11); },
+     ""},
     {"EndMarkerMissing", [] { return SampleStream().chopped(2); }, "Premature end of JPEG file"},
     {"BodyZeroedInTheMiddle", [] { return WithBodyFilled('\0', 64); }, "Corrupt JPEG data"},
     {"BodyOverwrittenWithOnes", [] { return WithBodyFilled('\x7F', 64); }, "Corrupt JPEG data"},
@@ -248,17 +233,14 @@ const TBadStreamRow BadStreamRows[] = {
      "at most 16384 pixels per side"},
     {"DeclaredOnePixelTooWide", [] { return WithDeclaredSize(SampleStream(), 16385, 8); },
      "at most 16384 pixels per side"},
-    {"DeclaredOnePixelTooTall",
-     [] { return WithDeclaredSize(SampleStream(true), 8, 16385); },
+    {"DeclaredOnePixelTooTall", [] { return WithDeclaredSize(SampleStream(true), 8, 16385); },
      "at most 16384 pixels per side"},
-    {"DeclaredTooManyPixelsInAll",
-     [] { return WithDeclaredSize(SampleStream(), 16384, 16384); }, "64 megapixels"},
-    {"DeclaredLargerThanItsData", [] { return WithDeclaredSize(SampleStream(), 4000, 3000); },
-     ""},
+    {"DeclaredTooManyPixelsInAll", [] { return WithDeclaredSize(SampleStream(), 16384, 16384); },
+     "64 megapixels"},
+    {"DeclaredLargerThanItsData", [] { return WithDeclaredSize(SampleStream(), 4000, 3000); }, ""},
 };
 
-INSTANTIATE_TEST_SUITE_P(Decode, BadStream, ::testing::ValuesIn(BadStreamRows),
-                         [](const auto& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Decode, BadStream, ::testing::ValuesIn(BadStreamRows), RowName{});
 
 // ---------------------------------------------------------------------------
 // A stream cut short at any length is refused, never half decoded.
@@ -268,12 +250,9 @@ struct TTruncationRow {
     std::function<QByteArray()> Make;
 };
 
-void PrintTo(const TTruncationRow& Row, std::ostream* Out) { *Out << Row.Name; }
-
 class Truncated : public ::testing::TestWithParam<TTruncationRow> {};
 
-TEST_P(Truncated, EveryShorterPrefixIsRefused)
-{
+TEST_P(Truncated, EveryShorterPrefixIsRefused) {
     const QByteArray Whole = GetParam().Make();
     ASSERT_GT(Whole.size(), 100);
     ASSERT_NO_THROW((void)DecodeJpeg(Whole));
@@ -292,15 +271,13 @@ const TTruncationRow TruncationRows[] = {
     {"ProgressiveSample", [] { return SampleStream(true); }},
 };
 
-INSTANTIATE_TEST_SUITE_P(Decode, Truncated, ::testing::ValuesIn(TruncationRows),
-                         [](const auto& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Decode, Truncated, ::testing::ValuesIn(TruncationRows), RowName{});
 
 // ---------------------------------------------------------------------------
 // Refusing a stream writes nothing to stderr (libjpeg's own handler would
 // print its warnings and errors there).
 
-TEST(DecodeJpegQuietly, RefusalsPrintNothing)
-{
+TEST(DecodeJpegQuietly, RefusalsPrintNothing) {
     std::FILE* Capture = std::tmpfile();
     ASSERT_NE(Capture, nullptr);
     std::fflush(stderr);

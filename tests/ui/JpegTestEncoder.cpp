@@ -14,18 +14,15 @@ struct TEncodeErrorMgr {
     std::jmp_buf Jump;
 };
 
-[[noreturn]] void EncodeErrorExit(j_common_ptr Info)
-{
+[[noreturn]] void EncodeErrorExit(j_common_ptr Info) {
     std::longjmp(reinterpret_cast<TEncodeErrorMgr*>(Info->err)->Jump, 1);
 }
 
 void EncodeOutputMessage(j_common_ptr) {}
 
 // All libjpeg calls; only trivially destructible objects live in this frame.
-bool CompressInto(const TJpegTestPicture* Picture, const unsigned char* Pixels,
-                  unsigned char** Out, unsigned long* OutSize, TEncodeErrorMgr* Err,
-                  jpeg_compress_struct* Info)
-{
+bool CompressInto(const TJpegTestPicture* Picture, const unsigned char* Pixels, unsigned char** Out,
+                  unsigned long* OutSize, TEncodeErrorMgr* Err, jpeg_compress_struct* Info) {
     Info->err = jpeg_std_error(&Err->Pub);
     Err->Pub.error_exit = EncodeErrorExit;
     Err->Pub.output_message = EncodeOutputMessage;
@@ -59,8 +56,7 @@ bool CompressInto(const TJpegTestPicture* Picture, const unsigned char* Pixels,
 
 } // namespace
 
-QByteArray EncodeTestJpeg(const TJpegTestPicture& Picture)
-{
+QByteArray EncodeTestJpeg(const TJpegTestPicture& Picture) {
     const int Components = Picture.Grey ? 1 : 3;
     std::vector<unsigned char> Pixels(static_cast<size_t>(Picture.Width) * Picture.Height *
                                       Components);
@@ -87,8 +83,7 @@ namespace {
 
 // Offset of the first marker 0xFF Code at or after the stream's start,
 // walking marker segments from the start-of-image marker; -1 if none.
-qsizetype FindSegment(const QByteArray& Stream, auto IsWanted)
-{
+qsizetype FindSegment(const QByteArray& Stream, auto IsWanted) {
     qsizetype Pos = 2; // after FF D8
     while (Pos + 4 <= Stream.size()) {
         if (static_cast<unsigned char>(Stream[Pos]) != 0xFF)
@@ -105,12 +100,10 @@ qsizetype FindSegment(const QByteArray& Stream, auto IsWanted)
 
 } // namespace
 
-QByteArray WithDeclaredSize(const QByteArray& Stream, std::uint16_t Width, std::uint16_t Height)
-{
+QByteArray WithDeclaredSize(const QByteArray& Stream, std::uint16_t Width, std::uint16_t Height) {
     QByteArray Result = Stream;
-    const qsizetype Sof = FindSegment(Stream, [](unsigned char Code) {
-        return Code == 0xC0 || Code == 0xC1 || Code == 0xC2;
-    });
+    const qsizetype Sof = FindSegment(
+        Stream, [](unsigned char Code) { return Code == 0xC0 || Code == 0xC1 || Code == 0xC2; });
     if (Sof < 0)
         return {};
     // FF Cn, length (2), precision (1), height (2), width (2)
@@ -121,8 +114,7 @@ QByteArray WithDeclaredSize(const QByteArray& Stream, std::uint16_t Width, std::
     return Result;
 }
 
-qsizetype FirstScanDataOffset(const QByteArray& Stream)
-{
+qsizetype FirstScanDataOffset(const QByteArray& Stream) {
     const qsizetype Sos = FindSegment(Stream, [](unsigned char Code) { return Code == 0xDA; });
     if (Sos < 0)
         return -1;

@@ -1,9 +1,10 @@
 // The picture-format registry and LoadPicture: lookups by extension in any
 // letter case, the About window's two stored pictures, and clear refusals.
 
+#include "PictureFormats.h"
+#include "../TableNames.h"
 #include "JpegImage.h"
 #include "JpegTestEncoder.h"
-#include "PictureFormats.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,10 +13,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <ostream>
 #include <string>
 
 namespace {
+
+using ::PrintTo; // rows print by their names
 
 class PictureRegistry : public ::testing::Test {
 protected:
@@ -31,12 +33,9 @@ struct TLookupRow {
     bool Known;
 };
 
-void PrintTo(const TLookupRow& Row, std::ostream* Out) { *Out << Row.Name; }
-
 class ExtensionLookup : public PictureRegistry, public ::testing::WithParamInterface<TLookupRow> {};
 
-TEST_P(ExtensionLookup, FindsJpegByEitherExtensionInAnyCase)
-{
+TEST_P(ExtensionLookup, FindsJpegByEitherExtensionInAnyCase) {
     const TLookupRow& Row = GetParam();
     const TPictureFormat* Format = FindPictureFormat(QString::fromLatin1(Row.Extension));
     if (!Row.Known) {
@@ -50,15 +49,14 @@ TEST_P(ExtensionLookup, FindsJpegByEitherExtensionInAnyCase)
 }
 
 const TLookupRow LookupRows[] = {
-    {"ShortLowerCase", "jpg", true},     {"LongLowerCase", "jpeg", true},
-    {"LongUpperCase", "JPEG", true},     {"ShortMixedCase", "JpG", true},
-    {"OtherFormat", "png", false},       {"Empty", "", false},
-    {"WithLeadingDot", ".jpg", false},   {"TooShort", "jp", false},
-    {"TooLong", "jpgx", false},          {"TrailingSpace", "jpg ", false},
+    {"ShortLowerCase", "jpg", true},   {"LongLowerCase", "jpeg", true},
+    {"LongUpperCase", "JPEG", true},   {"ShortMixedCase", "JpG", true},
+    {"OtherFormat", "png", false},     {"Empty", "", false},
+    {"WithLeadingDot", ".jpg", false}, {"TooShort", "jp", false},
+    {"TooLong", "jpgx", false},        {"TrailingSpace", "jpg ", false},
 };
 
-INSTANTIATE_TEST_SUITE_P(Registry, ExtensionLookup, ::testing::ValuesIn(LookupRows),
-                         [](const auto& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Registry, ExtensionLookup, ::testing::ValuesIn(LookupRows), RowName{});
 
 // ---------------------------------------------------------------------------
 // The About window's two pictures, loaded from the program's resources.
@@ -71,19 +69,18 @@ struct TStoredRow {
                  // take the ringing JPEG leaves next to an edge)
 };
 
-void PrintTo(const TStoredRow& Row, std::ostream* Out) { *Out << Row.Name; }
-
 class StoredPicture : public PictureRegistry, public ::testing::WithParamInterface<TStoredRow> {};
 
-TEST_P(StoredPicture, DecodesAtItsSizeWithItsBackgroundAndADrawing)
-{
+TEST_P(StoredPicture, DecodesAtItsSizeWithItsBackgroundAndADrawing) {
     const TStoredRow& Row = GetParam();
     const QImage Image = LoadPicture(QString::fromLatin1(Row.Path));
     ASSERT_EQ(Image.size(), Row.Size);
     EXPECT_EQ(Image.format(), QImage::Format_RGB888);
-    for (const QPoint Corner : {QPoint(0, 0), QPoint(Row.Size.width() - 1, Row.Size.height() - 1)}) {
+    for (const QPoint Corner :
+         {QPoint(0, 0), QPoint(Row.Size.width() - 1, Row.Size.height() - 1)}) {
         const QRgb Got = Image.pixel(Corner);
-        EXPECT_LE(std::abs(qRed(Got) - qRed(Row.Corner)) + std::abs(qGreen(Got) - qGreen(Row.Corner)) +
+        EXPECT_LE(std::abs(qRed(Got) - qRed(Row.Corner)) +
+                      std::abs(qGreen(Got) - qGreen(Row.Corner)) +
                       std::abs(qBlue(Got) - qBlue(Row.Corner)),
                   24)
             << "corner " << Corner.x() << ", " << Corner.y();
@@ -100,20 +97,18 @@ TEST_P(StoredPicture, DecodesAtItsSizeWithItsBackgroundAndADrawing)
 }
 
 const TStoredRow StoredRows[] = {
-    {"MakersLogo", LogoPicturePath, QSize(136, 40), qRgb(255, 255, 255)},
-    {"DonationButton", DonatePicturePath, QSize(62, 31), qRgb(240, 240, 240)},
+    {"MakersLogo", ":/pictures/brelmont-logo.jpg", QSize(136, 40), qRgb(255, 255, 255)},
+    {"DonationButton", ":/pictures/donate.jpg", QSize(62, 31), qRgb(240, 240, 240)},
 };
 
-INSTANTIATE_TEST_SUITE_P(Resources, StoredPicture, ::testing::ValuesIn(StoredRows),
-                         [](const auto& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Resources, StoredPicture, ::testing::ValuesIn(StoredRows), RowName{});
 
 // ---------------------------------------------------------------------------
 // Files picked by extension, and the refusals LoadPicture raises itself.
 
 class LoadFromFile : public PictureRegistry {
 protected:
-    QString Write(const QString& Name, const QByteArray& Bytes)
-    {
+    QString Write(const QString& Name, const QByteArray& Bytes) {
         const QString Path = Folder.filePath(Name);
         QFile File(Path);
         EXPECT_TRUE(File.open(QIODevice::WriteOnly));
@@ -123,34 +118,29 @@ protected:
     QTemporaryDir Folder;
 };
 
-QByteArray SmallJpeg()
-{
+QByteArray SmallJpeg() {
     TJpegTestPicture Picture;
     Picture.Width = 5;
     Picture.Height = 3;
     return EncodeTestJpeg(Picture);
 }
 
-TEST_F(LoadFromFile, UpperCaseExtensionPicksJpeg)
-{
+TEST_F(LoadFromFile, UpperCaseExtensionPicksJpeg) {
     const QImage Image = LoadPicture(Write(QStringLiteral("holiday.JPEG"), SmallJpeg()));
     EXPECT_EQ(Image.size(), QSize(5, 3));
 }
 
-TEST_F(LoadFromFile, DecoderErrorPassesThrough)
-{
+TEST_F(LoadFromFile, DecoderErrorPassesThrough) {
     const QString Path = Write(QStringLiteral("broken.jpg"), SmallJpeg().chopped(2));
-    EXPECT_THROW((void)LoadPicture(Path), EJpegError);
+    EXPECT_THROW((void)LoadPicture(Path), TJpegError);
 }
 
-TEST_F(LoadFromFile, JpegBytesUnderAnotherExtensionGoToThatFormat)
-{
+TEST_F(LoadFromFile, JpegBytesUnderAnotherExtensionGoToThatFormat) {
     // The extension alone decides: a registered test format sees the bytes.
-    RegisterPictureFormat(QStringLiteral("Tile"), QStringLiteral("Test tile"),
-                          [](const QByteArray& Data) {
-                              return QImage(static_cast<int>(Data.size()), 1,
-                                            QImage::Format_Grayscale8);
-                          });
+    RegisterPictureFormat(
+        QStringLiteral("Tile"), QStringLiteral("Test tile"), [](const QByteArray& Data) {
+            return QImage(static_cast<int>(Data.size()), 1, QImage::Format_Grayscale8);
+        });
     const QByteArray Bytes = SmallJpeg();
     const QImage Image = LoadPicture(Write(QStringLiteral("floor.tile"), Bytes));
     EXPECT_EQ(Image.size(), QSize(static_cast<int>(Bytes.size()), 1));
@@ -164,17 +154,14 @@ struct TRefusalRow {
     const char* Reason;
 };
 
-void PrintTo(const TRefusalRow& Row, std::ostream* Out) { *Out << Row.Name; }
-
 class LoadRefusal : public PictureRegistry, public ::testing::WithParamInterface<TRefusalRow> {};
 
-TEST_P(LoadRefusal, RaisesPictureErrorNamingThePath)
-{
+TEST_P(LoadRefusal, RaisesPictureErrorNamingThePath) {
     const TRefusalRow& Row = GetParam();
     try {
         (void)LoadPicture(QString::fromLatin1(Row.Path));
         FAIL() << "loaded without complaint";
-    } catch (const EPictureError& E) {
+    } catch (const TPictureError& E) {
         const std::string Message = E.what();
         EXPECT_NE(Message.find(Row.Path), std::string::npos) << Message;
         EXPECT_NE(Message.find(Row.Reason), std::string::npos) << Message;
@@ -189,11 +176,9 @@ const TRefusalRow RefusalRows[] = {
     {"MissingFile", "/nonexistent/folder/picture.jpeg", "cannot be read"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Load, LoadRefusal, ::testing::ValuesIn(RefusalRows),
-                         [](const auto& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Load, LoadRefusal, ::testing::ValuesIn(RefusalRows), RowName{});
 
-TEST(PictureFormatRegistration, RefusesUnusableEntries)
-{
+TEST(PictureFormatRegistration, RefusesUnusableEntries) {
     const auto Decode = [](const QByteArray&) { return QImage(); };
     EXPECT_THROW(RegisterPictureFormat(QString(), QStringLiteral("x"), Decode),
                  std::invalid_argument);

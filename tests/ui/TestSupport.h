@@ -1,6 +1,8 @@
 // Shared by the window tests: a recorder that stands in for the error box,
-// the keyboard helpers of tools/ui-driving, and a test main that runs under
-// the program's own application object.
+// the keyboard helpers of tools/ui-driving, a control finder, a pixel
+// comparison, a recorder of the addresses opened, a reader of what a
+// rich-text label shows, and a test main that runs under the program's own
+// application object.
 #pragma once
 
 #include "Application.h"
@@ -10,8 +12,13 @@
 #include "KeyboardDriving.h"
 #include "LocaleSettings.h"
 
+#include <QImage>
 #include <QLineEdit>
+#include <QObject>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QUrl>
 
 // Records every message the error display would show instead of opening a
 // box; restores the previous display when destroyed.
@@ -42,6 +49,51 @@ public:
 private:
     TErrorDisplay FPrevious;
 };
+
+// The control of Form called Name; ends the test run when there is none.
+template <class T> T* FindControl(const QObject* Form, const QString& Name) {
+    T* C = Form->findChild<T*>(Name);
+    if (!C)
+        qFatal("no control %s", qPrintable(Name));
+    return C;
+}
+
+// The pixels of an image or pixmap in one format, whatever resolution it
+// declares, for comparing pictures pixel by pixel.
+inline QImage Pixels(QImage Image) {
+    Image = Image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    Image.setDevicePixelRatio(1);
+    return Image;
+}
+
+// Receives the addresses the program asks the desktop to open (install it
+// with QDesktopServices::setUrlHandler and its Record slot).
+class TUrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> Urls;
+public slots:
+    void Record(const QUrl& Url) { Urls += Url; }
+};
+
+// The text a label shows and the characters it underlines, as laid out by
+// Qt's rich-text engine from Html.
+struct TShownText {
+    QString Plain;
+    QString Underlined;
+};
+
+inline TShownText Shown(const QString& Html) {
+    QTextDocument Doc;
+    Doc.setHtml(Html);
+    TShownText Result;
+    Result.Plain = Doc.toPlainText();
+    for (QTextBlock B = Doc.begin(); B != Doc.end(); B = B.next())
+        for (auto F = B.begin(); !F.atEnd(); ++F)
+            if (F.fragment().charFormat().fontUnderline())
+                Result.Underlined += F.fragment().text();
+    return Result;
+}
 
 inline TDateTime Day(int Year, int Month, int DayOfMonth) {
     return MakeDate(Year, Month, DayOfMonth);

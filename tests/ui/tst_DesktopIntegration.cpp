@@ -6,6 +6,7 @@
 #include "AboutForm.h"
 #include "Accessibility.h"
 #include "ApplicationIcon.h"
+#include "Caption.h"
 #include "DatePicker.h"
 #include "Main.h"
 #include "PictureFormats.h"
@@ -17,20 +18,41 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QUrl>
+#include <QXmlStreamReader>
 
 namespace {
 
-// The pixels of an image or pixmap in one format, whatever resolution it
-// declares, for comparing pictures pixel by pixel.
-inline QImage Pixels(QImage Image) {
-    Image = Image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    Image.setDevicePixelRatio(1);
-    return Image;
+// The accessible names the main window's description (resources/Main.ui)
+// gives its controls, by control name.
+QHash<QString, QString> DescribedNames() {
+    QFile File(QFileInfo(QStringLiteral(__FILE__)).absolutePath() +
+               QStringLiteral("/../../resources/Main.ui"));
+    if (!File.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(File.fileName()));
+    QXmlStreamReader Xml(&File);
+    QStringList Widgets; // the widget elements the reader is inside
+    QHash<QString, QString> Names;
+    while (!Xml.atEnd()) {
+        Xml.readNext();
+        if (Xml.name() == u"widget" && Xml.isStartElement())
+            Widgets += Xml.attributes().value(QStringLiteral("name")).toString();
+        else if (Xml.name() == u"widget" && Xml.isEndElement())
+            Widgets.removeLast();
+        else if (Xml.name() == u"property" && Xml.isStartElement() &&
+                 Xml.attributes().value(QStringLiteral("name")) == u"accessibleName" &&
+                 Xml.readNextStartElement())
+            Names[Widgets.last()] = Xml.readElementText();
+    }
+    return Names;
 }
 
 QAccessibleInterface* Accessible(QObject* Object) {
@@ -51,22 +73,6 @@ QString AccessibleText(QObject* Object) {
         return Text->text(0, Text->characterCount());
     return I->text(QAccessible::Value);
 }
-
-template <class T> T* Control(QWidget* Form, const QString& Name) {
-    T* C = Form->findChild<T*>(Name);
-    if (!C)
-        qFatal("no control %s", qPrintable(Name));
-    return C;
-}
-
-// Receives the addresses the program asks the desktop to open.
-class TUrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> Urls;
-public slots:
-    void Record(const QUrl& Url) { Urls += Url; }
-};
 
 // Records the text changes sent to assistive technology while it lives.
 class TTextChangeRecorder {
@@ -105,14 +111,9 @@ private slots:
 
     void windowsShowTheApplicationIcon();
 
-    void fieldNamedAfterItsLabel_data();
-    void fieldNamedAfterItsLabel();
-    void buttonNamedAfterItsCaption_data();
-    void buttonNamedAfterItsCaption();
-    void spinButtonsNamedAfterTheirEdit_data();
-    void spinButtonsNamedAfterTheirEdit();
-    void captionBecomesName_data();
-    void captionBecomesName();
+    void fieldsNamedAfterTheirLabels();
+    void buttonsNamedAfterTheirCaptions();
+    void spinButtonsNamedAfterTheirEdits();
     void labelTextNamesItsBuddy();
 
     void resultsReadThroughTheInterfaceAfterAChange();
@@ -171,157 +172,64 @@ void TDesktopIntegrationTest::windowsShowTheApplicationIcon() {
 // ---------------------------------------------------------------------------
 // Accessible names of the main window
 
-void TDesktopIntegrationTest::fieldNamedAfterItsLabel_data() {
-    QTest::addColumn<QString>("Field");
-    QTest::addColumn<QString>("Label");
-    QTest::addColumn<QString>("Name");
-
-    QTest::newRow("start date picker") << "dtpStartDt"
-                                       << "Label1"
-                                       << "Start Date";
-    QTest::newRow("choice of calculation") << "cmbCalc"
-                                           << "Label2"
-                                           << "Calculate";
-    QTest::newRow("end date picker") << "dtpEndDt"
-                                     << "Label3"
-                                     << "End Date";
-    QTest::newRow("days between") << "txtDays"
-                                  << "Label4"
-                                  << "Days";
-    QTest::newRow("weekdays between") << "txtWeekdays"
-                                      << "Label5"
-                                      << "Weekdays";
-    QTest::newRow("weeks between") << "txtWeeks"
-                                   << "Label6"
-                                   << "Weeks";
-    QTest::newRow("fortnights between") << "txtFortnights"
-                                        << "Label7"
-                                        << "Fortnights";
-    QTest::newRow("months between") << "txtMonths"
-                                    << "Label8"
-                                    << "Months";
-    QTest::newRow("years between") << "txtYears"
-                                   << "Label9"
-                                   << "Years";
-    // "Or" says nothing out of its place: the phrase box carries a name of
-    // its own and keeps its label as the label.
-    QTest::newRow("difference phrase, named for what it holds") << "mmoDiffString"
-                                                                << "Label10"
-                                                                << "Difference in words";
-    QTest::newRow("days to add") << "txtNoDays"
-                                 << "Label11"
-                                 << "Days";
-    QTest::newRow("weekdays to add") << "txtNoWeekdays"
-                                     << "Label12"
-                                     << "Weekdays";
-    QTest::newRow("weeks to add") << "txtNoWeeks"
-                                  << "Label13"
-                                  << "Weeks";
-    QTest::newRow("fortnights to add") << "txtNoFortnights"
-                                       << "Label14"
-                                       << "Fortnights";
-    QTest::newRow("months to add") << "txtNoMonths"
-                                   << "Label15"
-                                   << "Months";
-    QTest::newRow("years to add") << "txtNoYears"
-                                  << "Label16"
-                                  << "Years";
-    QTest::newRow("new date") << "txtNewDate"
-                              << "Label17"
-                              << "New Date";
-}
-
-void TDesktopIntegrationTest::fieldNamedAfterItsLabel() {
-    QFETCH(QString, Field);
-    QFETCH(QString, Label);
-    QFETCH(QString, Name);
-    QWidget* F = Control<QWidget>(Main.get(), Field);
-    QLabel* L = Control<QLabel>(Main.get(), Label);
-
-    QCOMPARE(F->accessibleName(), Name);
+void TDesktopIntegrationTest::fieldsNamedAfterTheirLabels() {
+    const QHash<QString, QString> Described = DescribedNames();
+    QSet<const QWidget*> Labelled;
+    for (const QLabel* L : Main->findChildren<QLabel*>()) {
+        QWidget* F = L->buddy();
+        if (!F)
+            continue;
+        Labelled += F;
+        const QString Name = Described.value(F->objectName(), AccessibleNameOfCaption(L->text()));
+        QVERIFY2(!Name.isEmpty(), qPrintable(F->objectName()));
+        QCOMPARE(F->accessibleName(), Name);
 #ifdef Q_OS_UNIX
-    // Qt names a drop-down list by its chosen item on these desktops, where
-    // screen readers announce the label through the relation below.
-    if (qobject_cast<QComboBox*>(F))
-        QCOMPARE(AccessibleName(F), qobject_cast<QComboBox*>(F)->currentText());
-    else
+        // Qt names a drop-down list by its chosen item on these desktops,
+        // where screen readers announce the label through the relation below.
+        if (qobject_cast<QComboBox*>(F))
+            QCOMPARE(AccessibleName(F), qobject_cast<QComboBox*>(F)->currentText());
+        else
 #endif
-        QCOMPARE(AccessibleName(F), Name);
-    // The label is announced as the field's label too.
-    const auto Labels = Accessible(F)->relations(QAccessible::Label);
-    QCOMPARE(Labels.size(), 1);
-    QCOMPARE(Labels.front().first->object(), L);
-    // The label's own text is left as it is shown.
-    QVERIFY(L->text().endsWith(u':'));
+            QCOMPARE(AccessibleName(F), Name);
+        // The label is announced as the field's label too.
+        const auto Labels = Accessible(F)->relations(QAccessible::Label);
+        QCOMPARE(Labels.size(), 1);
+        QCOMPARE(Labels.front().first->object(), L);
+        // The label's own text is left as it is shown.
+        QVERIFY(L->text().endsWith(u':'));
+    }
+    // Every field the user reads or fills has a label.
+    for (const QWidget* W : Main->findChildren<QWidget*>()) {
+        const bool Field = qobject_cast<const QAbstractSpinBox*>(W) ||
+                           qobject_cast<const QComboBox*>(W) ||
+                           qobject_cast<const QPlainTextEdit*>(W) ||
+                           (qobject_cast<const QLineEdit*>(W) &&
+                            !qobject_cast<const QAbstractSpinBox*>(W->parentWidget()));
+        if (Field)
+            QVERIFY2(Labelled.contains(W), qPrintable(W->objectName()));
+    }
+    QVERIFY(!Labelled.isEmpty());
 }
 
-void TDesktopIntegrationTest::buttonNamedAfterItsCaption_data() {
-    QTest::addColumn<QString>("Button");
-    QTest::addColumn<QString>("Name");
-    QTest::newRow("close") << "cmdClose"
-                           << "Close";
-    QTest::newRow("about, access key marker dropped") << "cmdAbout"
-                                                      << "About";
-    QTest::newRow("reset, access key marker dropped") << "cmdReset"
-                                                      << "Reset";
+// Qt names a push button by its caption without the access-key marker.
+void TDesktopIntegrationTest::buttonsNamedAfterTheirCaptions() {
+    const QList<QPushButton*> Buttons = Main->findChildren<QPushButton*>();
+    QVERIFY(!Buttons.isEmpty());
+    for (QPushButton* B : Buttons)
+        QCOMPARE(AccessibleName(B), ParseCaption(B->text()).Shown);
 }
 
-void TDesktopIntegrationTest::buttonNamedAfterItsCaption() {
-    QFETCH(QString, Button);
-    QFETCH(QString, Name);
-    QCOMPARE(AccessibleName(Control<QWidget>(Main.get(), Button)), Name);
-}
-
-void TDesktopIntegrationTest::spinButtonsNamedAfterTheirEdit_data() {
-    QTest::addColumn<QString>("Spin");
-    QTest::addColumn<QString>("Amount");
-    QTest::newRow("days") << "UpDown1"
-                          << "Days";
-    QTest::newRow("weekdays") << "UpDown2"
-                              << "Weekdays";
-    QTest::newRow("weeks") << "UpDown3"
-                           << "Weeks";
-    QTest::newRow("fortnights") << "UpDown4"
-                                << "Fortnights";
-    QTest::newRow("months") << "UpDown5"
-                            << "Months";
-    QTest::newRow("years") << "UpDown6"
-                           << "Years";
-}
-
-void TDesktopIntegrationTest::spinButtonsNamedAfterTheirEdit() {
-    QFETCH(QString, Spin);
-    QFETCH(QString, Amount);
-    TUpDown* S = Control<TUpDown>(Main.get(), Spin);
-    QCOMPARE(AccessibleName(S), Amount + QStringLiteral(" up/down"));
-    QCOMPARE(AccessibleName(S->UpButton()), Amount + QStringLiteral(" up"));
-    QCOMPARE(AccessibleName(S->DownButton()), Amount + QStringLiteral(" down"));
-    QCOMPARE(Accessible(S->UpButton())->role(), QAccessible::Button);
-}
-
-void TDesktopIntegrationTest::captionBecomesName_data() {
-    QTest::addColumn<QString>("Caption");
-    QTest::addColumn<QString>("Name");
-    QTest::newRow("final colon dropped") << "Start Date:"
-                                         << "Start Date";
-    QTest::newRow("without a colon") << "Or"
-                                     << "Or";
-    QTest::newRow("access key marker dropped") << "&Days:"
-                                               << "Days";
-    QTest::newRow("doubled ampersand shows one") << "Fish && Chips:"
-                                                 << "Fish & Chips";
-    QTest::newRow("spaces around the colon") << " Weeks : "
-                                             << "Weeks";
-    QTest::newRow("only the last colon dropped") << "Ratio 1:2:"
-                                                 << "Ratio 1:2";
-    QTest::newRow("nothing but a colon") << ":"
-                                         << "";
-}
-
-void TDesktopIntegrationTest::captionBecomesName() {
-    QFETCH(QString, Caption);
-    QFETCH(QString, Name);
-    QCOMPARE(AccessibleNameOfCaption(Caption), Name);
+void TDesktopIntegrationTest::spinButtonsNamedAfterTheirEdits() {
+    const QList<TUpDown*> Spins = Main->findChildren<TUpDown*>();
+    QVERIFY(!Spins.isEmpty());
+    for (TUpDown* S : Spins) {
+        const QString Amount = S->Associate()->accessibleName();
+        QVERIFY(!Amount.isEmpty());
+        QCOMPARE(AccessibleName(S), Amount + QStringLiteral(" up/down"));
+        QCOMPARE(AccessibleName(S->UpButton()), Amount + QStringLiteral(" up"));
+        QCOMPARE(AccessibleName(S->DownButton()), Amount + QStringLiteral(" down"));
+        QCOMPARE(Accessible(S->UpButton())->role(), QAccessible::Button);
+    }
 }
 
 // The name comes from whatever the label says when the window is built, and
@@ -348,11 +256,11 @@ void TDesktopIntegrationTest::labelTextNamesItsBuddy() {
 
 void TDesktopIntegrationTest::resultsReadThroughTheInterfaceAfterAChange() {
     TErrorRecorder Errors;
-    auto* Start = Control<TDatePicker>(Main.get(), QStringLiteral("dtpStartDt"));
-    auto* End = Control<TDatePicker>(Main.get(), QStringLiteral("dtpEndDt"));
-    auto* Phrase = Control<QPlainTextEdit>(Main.get(), QStringLiteral("mmoDiffString"));
-    auto* NewDate = Control<QLineEdit>(Main.get(), QStringLiteral("txtNewDate"));
-    auto* Months = Control<QLineEdit>(Main.get(), QStringLiteral("txtNoMonths"));
+    auto* Start = FindControl<TDatePicker>(Main.get(), QStringLiteral("dtpStartDt"));
+    auto* End = FindControl<TDatePicker>(Main.get(), QStringLiteral("dtpEndDt"));
+    auto* Phrase = FindControl<QPlainTextEdit>(Main.get(), QStringLiteral("mmoDiffString"));
+    auto* NewDate = FindControl<QLineEdit>(Main.get(), QStringLiteral("txtNewDate"));
+    auto* Months = FindControl<QLineEdit>(Main.get(), QStringLiteral("txtNoMonths"));
 
     // The interfaces exist before the change, as a screen reader's would.
     QVERIFY(Accessible(Phrase)->textInterface());
@@ -389,11 +297,11 @@ void TDesktopIntegrationTest::resultChangesReachAssistiveTechnology() {
         QSKIP("no assistive technology is listening on this platform");
     TErrorRecorder Errors;
     TTextChangeRecorder Changes;
-    auto* End = Control<TDatePicker>(Main.get(), QStringLiteral("dtpEndDt"));
+    auto* End = FindControl<TDatePicker>(Main.get(), QStringLiteral("dtpEndDt"));
     End->SetDate(Day(2010, 5, 5));
     Main->dtpEndDtChange();
     QVERIFY(Changes.Changed.contains(Main->findChild<QObject*>(QStringLiteral("mmoDiffString"))));
-    Control<QLineEdit>(Main.get(), QStringLiteral("txtNoDays"))->setText(QStringLiteral("3"));
+    FindControl<QLineEdit>(Main.get(), QStringLiteral("txtNoDays"))->setText(QStringLiteral("3"));
     QVERIFY(Changes.Changed.contains(Main->findChild<QObject*>(QStringLiteral("txtNewDate"))));
 }
 
@@ -404,14 +312,12 @@ void TDesktopIntegrationTest::aboutControlsNamedAndTyped_data() {
     QTest::addColumn<QString>("Control");
     QTest::addColumn<QString>("Name");
     QTest::addColumn<QAccessible::Role>("Role");
-    QTest::newRow("home-page link") << "lblHomePage"
-                                    << "Brelmont home page" << QAccessible::Link;
-    QTest::newRow("donation button picture") << "imgPayPal"
-                                             << "Donate via PayPal" << QAccessible::Button;
-    QTest::newRow("logo picture") << "imgBrelmont"
-                                  << "Brelmont logo" << QAccessible::Graphic;
-    QTest::newRow("OK button") << "cmdOK"
-                               << "OK" << QAccessible::Button;
+    // clang-format off
+    QTest::newRow("home-page link") << "lblHomePage" << "Brelmont home page" << QAccessible::Link;
+    QTest::newRow("donation button picture") << "imgPayPal" << "Donate via PayPal" << QAccessible::Button;
+    QTest::newRow("logo picture") << "imgBrelmont" << "Brelmont logo" << QAccessible::Graphic;
+    QTest::newRow("OK button") << "cmdOK" << "OK" << QAccessible::Button;
+    // clang-format on
 }
 
 void TDesktopIntegrationTest::aboutControlsNamedAndTyped() {
@@ -420,7 +326,7 @@ void TDesktopIntegrationTest::aboutControlsNamedAndTyped() {
     QFETCH(QAccessible::Role, Role);
     TErrorRecorder Errors;
     TfrmAbout About;
-    QWidget* C = ::Control<QWidget>(&About, Control);
+    QWidget* C = FindControl<QWidget>(&About, Control);
     QCOMPARE(AccessibleName(C), Name);
     QCOMPARE(Accessible(C)->role(), Role);
 }
@@ -428,8 +334,10 @@ void TDesktopIntegrationTest::aboutControlsNamedAndTyped() {
 void TDesktopIntegrationTest::pressActionOpensTheAddress_data() {
     QTest::addColumn<QString>("Control");
     QTest::addColumn<QString>("Address");
-    QTest::newRow("home-page link") << "lblHomePage" << QString::fromLatin1(HomePageAddress);
-    QTest::newRow("donation button") << "imgPayPal" << QString::fromLatin1(DonationAddress);
+    // clang-format off
+    QTest::newRow("home-page link") << "lblHomePage" << QString::fromLatin1(kHomePageAddress);
+    QTest::newRow("donation button") << "imgPayPal" << QString::fromLatin1(kDonationAddress);
+    // clang-format on
 }
 
 void TDesktopIntegrationTest::pressActionOpensTheAddress() {
@@ -437,7 +345,7 @@ void TDesktopIntegrationTest::pressActionOpensTheAddress() {
     QFETCH(QString, Address);
     TErrorRecorder Errors;
     TfrmAbout About;
-    QAccessibleInterface* I = Accessible(::Control<QWidget>(&About, Control));
+    QAccessibleInterface* I = Accessible(FindControl<QWidget>(&About, Control));
     QAccessibleActionInterface* Actions = I->actionInterface();
     QVERIFY(Actions);
     QCOMPARE(Actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
@@ -457,12 +365,13 @@ void TDesktopIntegrationTest::scaledPicturePath_data() {
     QTest::addColumn<QString>("Path");
     QTest::addColumn<int>("Scale");
     QTest::addColumn<QString>("Scaled");
-    QTest::newRow("resource picture at twice the size")
-        << ":/pictures/donate.jpg" << 2 << ":/pictures/donate@2x.jpg";
+    // clang-format off
+    QTest::newRow("resource picture at twice the size") << ":/pictures/donate.jpg" << 2 << ":/pictures/donate@2x.jpg";
     QTest::newRow("own size is the path itself") << "/a/logo.jpg" << 1 << "/a/logo.jpg";
     QTest::newRow("dot in a folder name") << "/a.b/logo" << 2 << "/a.b/logo@2x";
     QTest::newRow("only the last extension") << "pic.tar.jpg" << 3 << "pic.tar@3x.jpg";
     QTest::newRow("name starting with a dot") << "/a/.jpg" << 2 << "/a/.jpg@2x";
+    // clang-format on
 }
 
 void TDesktopIntegrationTest::scaledPicturePath() {
@@ -476,35 +385,41 @@ void TDesktopIntegrationTest::sharpestStoredPicture_data() {
     QTest::addColumn<QSize>("DevicePixels");
     QTest::addColumn<int>("Scale");
     // The logo is stored at 136 x 40 and 272 x 80.
+    // clang-format off
     QTest::newRow("its own size at one pixel to the pixel") << QSize(136, 40) << 1;
     QTest::newRow("smaller than its own size") << QSize(68, 20) << 1;
     QTest::newRow("stretched wider by a larger font") << QSize(155, 46) << 2;
     QTest::newRow("one pixel taller only") << QSize(136, 41) << 2;
     QTest::newRow("two device pixels to the pixel") << QSize(272, 80) << 2;
     QTest::newRow("beyond the largest stored") << QSize(400, 120) << 2;
+    // clang-format on
 }
 
 void TDesktopIntegrationTest::sharpestStoredPicture() {
     QFETCH(QSize, DevicePixels);
     QFETCH(int, Scale);
-    const TPictureSet Logo(QString::fromLatin1(LogoPicturePath));
+    const TPictureSet Logo(TAboutSources().LogoPicture);
     QCOMPARE(Logo.Size(), QSize(136, 40));
-    QCOMPARE(Logo.Scales(), (std::vector<int>{1, 2}));
+    // Both resolutions are held: the stored size for the smallest area, the
+    // double size for the largest.
+    QCOMPARE(Logo.SharpestFor(QSize(1, 1)).devicePixelRatio(), 1.0);
+    QCOMPARE(Logo.SharpestFor(QSize(4000, 4000)).devicePixelRatio(), 2.0);
 
     const QPixmap P = Logo.SharpestFor(DevicePixels);
     QCOMPARE(P.devicePixelRatio(), qreal(Scale));
     QCOMPARE(P.size(), QSize(136, 40) * Scale);
     QCOMPARE(P.deviceIndependentSize().toSize(), QSize(136, 40));
-    const QString Source = ScaledPicturePath(QString::fromLatin1(LogoPicturePath), Scale);
+    const QString Source = ScaledPicturePath(TAboutSources().LogoPicture, Scale);
     QCOMPARE(Pixels(P.toImage()), Pixels(LoadPicture(Source)));
 }
 
 void TDesktopIntegrationTest::pictureWithoutDoubleSize() {
     QTemporaryDir Dir;
     const QString Path = Dir.filePath(QStringLiteral("button.jpg"));
-    QVERIFY(QFile::copy(QString::fromLatin1(DonatePicturePath), Path));
+    QVERIFY(QFile::copy(TAboutSources().DonatePicture, Path));
     const TPictureSet Button(Path);
-    QCOMPARE(Button.Scales(), std::vector<int>{1});
+    // Only the stored size is held, however large the area.
+    QCOMPARE(Button.SharpestFor(QSize(4000, 4000)).devicePixelRatio(), 1.0);
     const QPixmap P = Button.SharpestFor(QSize(124, 62));
     QCOMPARE(P.devicePixelRatio(), 1.0); // stretched by whoever shows it
     QCOMPARE(P.size(), QSize(62, 31));
@@ -513,14 +428,14 @@ void TDesktopIntegrationTest::pictureWithoutDoubleSize() {
 void TDesktopIntegrationTest::doubleSizePictureOfTheWrongSize() {
     QTemporaryDir Dir;
     const QString Path = Dir.filePath(QStringLiteral("button.jpg"));
-    QVERIFY(QFile::copy(QString::fromLatin1(DonatePicturePath), Path));
+    QVERIFY(QFile::copy(TAboutSources().DonatePicture, Path));
     // The logo (272 x 80) is no double of the 62 x 31 button.
-    QVERIFY(QFile::copy(ScaledPicturePath(QString::fromLatin1(LogoPicturePath), 2),
-                        ScaledPicturePath(Path, 2)));
+    QVERIFY(
+        QFile::copy(ScaledPicturePath(TAboutSources().LogoPicture, 2), ScaledPicturePath(Path, 2)));
     try {
         TPictureSet Button(Path);
         QFAIL("a mismatched double-size picture was accepted");
-    } catch (const EPictureError& E) {
+    } catch (const TPictureError& E) {
         QVERIFY2(QString::fromUtf8(E.what()).contains(QStringLiteral("not 124 x 62")), E.what());
     }
 }

@@ -10,18 +10,6 @@
 
 #include <QLabel>
 
-namespace {
-
-// The pixels of an image or pixmap in one format, whatever resolution it
-// declares, for comparing pictures pixel by pixel.
-inline QImage Pixels(QImage Image) {
-    Image = Image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    Image.setDevicePixelRatio(1);
-    return Image;
-}
-
-} // namespace
-
 class THighDensityTest : public QObject {
     Q_OBJECT
 
@@ -43,10 +31,10 @@ void THighDensityTest::aboutPicturesFromDoubleSizeSources_data() {
     QTest::addColumn<QString>("Control");
     QTest::addColumn<QString>("Picture");
     QTest::addColumn<QSize>("Size");
-    QTest::newRow("maker's logo") << "imgBrelmont" << QString::fromLatin1(LogoPicturePath)
-                                  << QSize(136, 40);
-    QTest::newRow("donation button")
-        << "imgPayPal" << QString::fromLatin1(DonatePicturePath) << QSize(62, 31);
+    // clang-format off
+    QTest::newRow("maker's logo") << "imgBrelmont" << TAboutSources().LogoPicture << QSize(136, 40);
+    QTest::newRow("donation button") << "imgPayPal" << TAboutSources().DonatePicture << QSize(62, 31);
+    // clang-format on
 }
 
 void THighDensityTest::aboutPicturesFromDoubleSizeSources() {
@@ -74,9 +62,11 @@ void THighDensityTest::aboutPicturesFromDoubleSizeSources() {
 
 void THighDensityTest::iconDrawnFromTheLargerSize_data() {
     QTest::addColumn<int>("Size");
+    // clang-format off
     QTest::newRow("title bar, 16 px") << 16;
     QTest::newRow("task switcher, 32 px") << 32;
     QTest::newRow("large, 128 px") << 128;
+    // clang-format on
 }
 
 void THighDensityTest::iconDrawnFromTheLargerSize() {

@@ -13,9 +13,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
@@ -74,10 +76,7 @@ class TestMainForm : public QObject {
     std::unique_ptr<TErrorRecorder> Errors;
 
     template <class T> T* Control(const char* Name) const {
-        T* C = Form->findChild<T*>(QString::fromLatin1(Name));
-        if (!C)
-            qFatal("no control %s", Name);
-        return C;
+        return FindControl<T>(Form, QString::fromLatin1(Name));
     }
     TDatePicker* StartPicker() const { return Control<TDatePicker>("dtpStartDt"); }
     TDatePicker* EndPicker() const { return Control<TDatePicker>("dtpEndDt"); }
@@ -142,26 +141,14 @@ private slots:
         QTest::addColumn<TDateTime>("End");
         QTest::addColumn<QStringList>("Counts"); // days, weekdays, weeks, fortnights, months, years
         QTest::addColumn<QString>("Phrase");
-        QTest::newRow("one day later, a Saturday")
-            << Day(2004, 1, 2) << Day(2004, 1, 3) << QStringList{"1", "0", "0", "0", "0", "0"}
-            << "1 day";
-        QTest::newRow("one day later, a Friday")
-            << Day(2004, 1, 1) << Day(2004, 1, 2) << QStringList{"1", "1", "0", "0", "0", "0"}
-            << "1 day";
-        QTest::newRow("one day earlier from a weekday")
-            << Day(2004, 1, 2) << Day(2004, 1, 1) << QStringList{"-1", "-1", "0", "0", "0", "0"}
-            << "1 day ago";
-        QTest::newRow("one day earlier from a Sunday")
-            << Day(2004, 1, 4) << Day(2004, 1, 3) << QStringList{"-1", "0", "0", "0", "0", "0"}
-            << "1 day ago";
-        QTest::newRow("years, months, weeks and a day")
-            << Day(2002, 1, 15) << Day(2004, 3, 30)
-            << QStringList{"805", "575", "115", "57", "26", "2"}
-            << "2 years, 2 months, 2 weeks and 1 day";
-        QTest::newRow("an end date before the start counts below zero")
-            << Day(2004, 3, 30) << Day(2002, 1, 15)
-            << QStringList{"-805", "-575", "-115", "-57", "-26", "-2"}
-            << "2 years, 2 months, 2 weeks and 1 day ago";
+        // clang-format off
+        QTest::newRow("one day later, a Saturday") << Day(2004, 1, 2) << Day(2004, 1, 3) << QStringList{"1", "0", "0", "0", "0", "0"} << "1 day";
+        QTest::newRow("one day later, a Friday") << Day(2004, 1, 1) << Day(2004, 1, 2) << QStringList{"1", "1", "0", "0", "0", "0"} << "1 day";
+        QTest::newRow("one day earlier from a weekday") << Day(2004, 1, 2) << Day(2004, 1, 1) << QStringList{"-1", "-1", "0", "0", "0", "0"} << "1 day ago";
+        QTest::newRow("one day earlier from a Sunday") << Day(2004, 1, 4) << Day(2004, 1, 3) << QStringList{"-1", "0", "0", "0", "0", "0"} << "1 day ago";
+        QTest::newRow("years, months, weeks and a day") << Day(2002, 1, 15) << Day(2004, 3, 30) << QStringList{"805", "575", "115", "57", "26", "2"} << "2 years, 2 months, 2 weeks and 1 day";
+        QTest::newRow("an end date before the start counts below zero") << Day(2004, 3, 30) << Day(2002, 1, 15) << QStringList{"-805", "-575", "-115", "-57", "-26", "-2"} << "2 years, 2 months, 2 weeks and 1 day ago";
+        // clang-format on
     }
 
     void differencePanel() {
@@ -183,22 +170,15 @@ private slots:
         QTest::addColumn<TDateTime>("Start");
         QTest::addColumn<QStringList>("Amounts"); // typed in order Days .. Years
         QTest::addColumn<QString>("NewDate");
-        QTest::newRow("a month from 31 January clamps to 29 February")
-            << Day(2004, 1, 31) << QStringList{"", "", "", "", "1", ""} << LongDate(2004, 2, 29);
-        QTest::newRow("days apply before months")
-            << Day(2004, 1, 30) << QStringList{"1", "", "", "", "1", ""} << LongDate(2004, 2, 29);
-        QTest::newRow("all six at 1 land on a Saturday")
-            << Day(2004, 1, 1) << QStringList{"1", "1", "1", "1", "1", "1"}
-            << LongDate(2005, 2, 26);
-        QTest::newRow("a weekday from Friday is Monday")
-            << Day(2004, 1, 2) << QStringList{"", "1", "", "", "", ""} << LongDate(2004, 1, 5);
-        QTest::newRow("negative days go back over a month end")
-            << Day(2004, 3, 1) << QStringList{"-1", "", "", "", "", ""} << LongDate(2004, 2, 29);
-        QTest::newRow("a year from 29 February is 28 February")
-            << Day(2004, 2, 29) << QStringList{"", "", "", "", "", "1"} << LongDate(2005, 2, 28);
-        QTest::newRow("fortnights and weeks backwards")
-            << Day(2004, 1, 31) << QStringList{"", "", "-1", "-2", "", ""}
-            << LongDate(2003, 12, 27);
+        // clang-format off
+        QTest::newRow("a month from 31 January clamps to 29 February") << Day(2004, 1, 31) << QStringList{"", "", "", "", "1", ""} << LongDate(2004, 2, 29);
+        QTest::newRow("days apply before months") << Day(2004, 1, 30) << QStringList{"1", "", "", "", "1", ""} << LongDate(2004, 2, 29);
+        QTest::newRow("all six at 1 land on a Saturday") << Day(2004, 1, 1) << QStringList{"1", "1", "1", "1", "1", "1"} << LongDate(2005, 2, 26);
+        QTest::newRow("a weekday from Friday is Monday") << Day(2004, 1, 2) << QStringList{"", "1", "", "", "", ""} << LongDate(2004, 1, 5);
+        QTest::newRow("negative days go back over a month end") << Day(2004, 3, 1) << QStringList{"-1", "", "", "", "", ""} << LongDate(2004, 2, 29);
+        QTest::newRow("a year from 29 February is 28 February") << Day(2004, 2, 29) << QStringList{"", "", "", "", "", "1"} << LongDate(2005, 2, 28);
+        QTest::newRow("fortnights and weeks backwards") << Day(2004, 1, 31) << QStringList{"", "", "-1", "-2", "", ""} << LongDate(2003, 12, 27);
+        // clang-format on
     }
 
     void newDatePanel() {
@@ -226,19 +206,13 @@ private slots:
         QTest::addColumn<QStringList>("Amounts"); // typed in order Years first .. Days last
         QTest::addColumn<QString>("Paste");       // pasted into Days after typing, if any
         QTest::addColumn<QString>("LastError");
-        QTest::newRow("days beyond year 9999") << QStringList{"3000000", "", "", "", "", ""}
-                                               << QString() << "Invalid argument to date encode.";
-        QTest::newRow("date error comes before a bad later amount")
-            << QStringList{"", "", "", "", "99999", "-"} << QString()
-            << "Invalid argument to date encode.";
-        QTest::newRow("a misplaced minus") << QStringList{"5-", "", "", "", "", ""} << QString()
-                                           << "'5-' is not a valid integer value.";
-        QTest::newRow("beyond 32 bits")
-            << QStringList{"2147483648", "", "", "", "", ""} << QString()
-            << "'2147483648' is not a valid integer value.";
-        QTest::newRow("digit grouping pasted past the key filter")
-            << QStringList{"", "", "", "", "", ""} << "1,000"
-            << "'1,000' is not a valid integer value.";
+        // clang-format off
+        QTest::newRow("days beyond year 9999") << QStringList{"3000000", "", "", "", "", ""} << QString() << "Invalid argument to date encode.";
+        QTest::newRow("date error comes before a bad later amount") << QStringList{"", "", "", "", "99999", "-"} << QString() << "Invalid argument to date encode.";
+        QTest::newRow("a misplaced minus") << QStringList{"5-", "", "", "", "", ""} << QString() << "'5-' is not a valid integer value.";
+        QTest::newRow("beyond 32 bits") << QStringList{"2147483648", "", "", "", "", ""} << QString() << "'2147483648' is not a valid integer value.";
+        QTest::newRow("digit grouping pasted past the key filter") << QStringList{"", "", "", "", "", ""} << "1,000" << "'1,000' is not a valid integer value.";
+        // clang-format on
     }
 
     // A bad amount leaves the new date as it was and shows the error; the
@@ -300,28 +274,22 @@ private slots:
         QTest::addColumn<TKeyStrokes>("Keys");
         QTest::addColumn<QString>("Expected");
         QTest::addColumn<int>("Changes"); // change events the keys raise
+        // clang-format off
         QTest::newRow("digits and minus are typed") << "" << TypedText("-12") << "-12" << 3;
         QTest::newRow("a letter is discarded") << "7" << TypedText("a") << "7" << 0;
         QTest::newRow("a space is discarded") << "7" << TypedText(" ") << "7" << 0;
         QTest::newRow("a plus is discarded") << "7" << TypedText("+") << "7" << 0;
         QTest::newRow("minus after a digit is typed") << "5" << TypedText("-") << "5-" << 1;
         QTest::newRow("backspace deletes") << "123" << TKeyStrokes{Backspace} << "12" << 1;
-        QTest::newRow("arrow keys move the caret")
-            << "12" << TKeyStrokes{Left, Typed('9')} << "192" << 1;
-        QTest::newRow("a digit typed over the same digit changes nothing")
-            << "5" << TKeyStrokes{SelectToStart, Typed('5')} << "5" << 0;
-        QTest::newRow("ctrl+x cuts nothing")
-            << "123" << TKeyStrokes{SelectToStart, Ctrl('x')} << "123" << 0;
-        QTest::newRow("ctrl+v pastes nothing")
-            << "123" << TKeyStrokes{SelectToStart, Ctrl('v')} << "123" << 0;
-        QTest::newRow("ctrl+z undoes nothing")
-            << "12" << TKeyStrokes{Typed('3'), Ctrl('z')} << "123" << 1;
-        QTest::newRow("alt with a letter types nothing")
-            << "7" << TKeyStrokes{{Qt::Key_X, Qt::AltModifier, QStringLiteral("x")}} << "7" << 0;
-        QTest::newRow("meta with a letter types nothing")
-            << "7" << TKeyStrokes{{Qt::Key_Q, Qt::MetaModifier, QStringLiteral("q")}} << "7" << 0;
-        QTest::newRow("shift+insert pastes unfiltered")
-            << "123" << TKeyStrokes{SelectToStart, ShiftInsert} << "4x" << 1;
+        QTest::newRow("arrow keys move the caret") << "12" << TKeyStrokes{Left, Typed('9')} << "192" << 1;
+        QTest::newRow("a digit typed over the same digit changes nothing") << "5" << TKeyStrokes{SelectToStart, Typed('5')} << "5" << 0;
+        QTest::newRow("ctrl+x cuts nothing") << "123" << TKeyStrokes{SelectToStart, Ctrl('x')} << "123" << 0;
+        QTest::newRow("ctrl+v pastes nothing") << "123" << TKeyStrokes{SelectToStart, Ctrl('v')} << "123" << 0;
+        QTest::newRow("ctrl+z undoes nothing") << "12" << TKeyStrokes{Typed('3'), Ctrl('z')} << "123" << 1;
+        QTest::newRow("alt with a letter types nothing") << "7" << TKeyStrokes{{Qt::Key_X, Qt::AltModifier, QStringLiteral("x")}} << "7" << 0;
+        QTest::newRow("meta with a letter types nothing") << "7" << TKeyStrokes{{Qt::Key_Q, Qt::MetaModifier, QStringLiteral("q")}} << "7" << 0;
+        QTest::newRow("shift+insert pastes unfiltered") << "123" << TKeyStrokes{SelectToStart, ShiftInsert} << "4x" << 1;
+        // clang-format on
     }
 
     void keyFilter() {
@@ -402,16 +370,12 @@ private slots:
         QTest::addColumn<QStringList>("Amounts"); // set before Reset, Days .. Years
         QTest::addColumn<int>("ChangeEvents");
         QTest::addColumn<QStringList>("ErrorsShown");
-        QTest::newRow("all at 0 runs nothing")
-            << QStringList{"0", "0", "0", "0", "0", "0"} << 0 << QStringList{};
-        QTest::newRow("only Years changed runs once")
-            << QStringList{"0", "0", "0", "0", "0", "3"} << 1 << QStringList{};
-        QTest::newRow("several changed, one event each")
-            << QStringList{"5", "0", "-2", "0", "7", "1"} << 4 << QStringList{};
-        QTest::newRow("a bad Years text shows an error per earlier reset")
-            << QStringList{"1", "0", "0", "0", "2", "x"} << 3
-            << QStringList{"'x' is not a valid integer value.",
-                           "'x' is not a valid integer value."};
+        // clang-format off
+        QTest::newRow("all at 0 runs nothing") << QStringList{"0", "0", "0", "0", "0", "0"} << 0 << QStringList{};
+        QTest::newRow("only Years changed runs once") << QStringList{"0", "0", "0", "0", "0", "3"} << 1 << QStringList{};
+        QTest::newRow("several changed, one event each") << QStringList{"5", "0", "-2", "0", "7", "1"} << 4 << QStringList{};
+        QTest::newRow("a bad Years text shows an error per earlier reset") << QStringList{"1", "0", "0", "0", "2", "x"} << 3 << QStringList{"'x' is not a valid integer value.", "'x' is not a valid integer value."};
+        // clang-format on
     }
 
     // Each edit that changes raises its own change event, guarded on its
@@ -479,14 +443,26 @@ private slots:
         StepPickerTo(StartPicker(), Day(2004, 1, 31));
         RetypeText(Amount(0), QString()); // Days emptied: every CalcNew fails
         Errors->Entries.clear();
+        // Each error opens the real box, modal to the application, and leaves
+        // it up (shown rather than run) while the test goes on.
+        std::unique_ptr<QMessageBox> Box;
+        const TErrorDisplay Recorder =
+            SetErrorDisplay([&](const QString& Caption, const QString& Text) {
+                Errors->Entries.append({Caption, Text});
+                Box = CreateErrorBox(Caption, Text, Form);
+                Box->show();
+            });
+        const auto Restore = qScopeGuard([&] { SetErrorDisplay(Recorder); });
         auto* Years = Control<TUpDown>("UpDown6");
         QTest::mousePress(Years->UpButton(), Qt::LeftButton);
         QCOMPARE(Amount(5)->text(), QStringLiteral("1"));
         QCOMPARE(Errors->Texts(), QStringList{"'' is not a valid integer value."});
+        QVERIFY(Box && Box->isVisible() && QApplication::activeModalWidget() == Box.get());
         QVERIFY(!Years->UpButton()->isDown());
-        QTest::qWait(TUpDown::RepeatDelayMs + 3 * TUpDown::RepeatIntervalMs);
+        QTest::qWait(TUpDown::kRepeatDelayMs + 3 * TUpDown::kRepeatIntervalMs);
         QCOMPARE(Amount(5)->text(), QStringLiteral("1"));
         QCOMPARE(Errors->Entries.size(), 1);
+        Box.reset();
         QTest::mouseRelease(Years->UpButton(), Qt::LeftButton);
     }
 
@@ -494,7 +470,7 @@ private slots:
         ChooseMode(1);
         auto* Days = Control<TUpDown>("UpDown1");
         QTest::mousePress(Days->UpButton(), Qt::LeftButton);
-        QTest::qWait(TUpDown::RepeatDelayMs + 10 * TUpDown::RepeatIntervalMs + 50);
+        QTest::qWait(TUpDown::kRepeatDelayMs + 10 * TUpDown::kRepeatIntervalMs + 50);
         QTest::mouseRelease(Days->UpButton(), Qt::LeftButton);
         const int Steps = Amount(0)->text().toInt();
         // One step on the press, then one per interval: about 12 (fewer on a
@@ -502,7 +478,7 @@ private slots:
         // accelerating repeat would reach.
         QVERIFY2(Steps >= 3 && Steps <= 13, qPrintable(Amount(0)->text()));
         const QString After = Amount(0)->text();
-        QTest::qWait(3 * TUpDown::RepeatIntervalMs);
+        QTest::qWait(3 * TUpDown::kRepeatIntervalMs);
         QCOMPARE(Amount(0)->text(), After);
     }
 
@@ -572,6 +548,7 @@ private slots:
         QTest::addColumn<QString>("FocusOn");
         QTest::addColumn<int>("Mode");
         QTest::addColumn<QString>("Pressed"); // the button Enter presses, or none
+        // clang-format off
         QTest::newRow("from an amount edit presses Close") << "txtNoDays" << 1 << "cmdClose";
         QTest::newRow("from a result field presses Close") << "txtWeeks" << 0 << "cmdClose";
         QTest::newRow("from the date picker presses Close") << "dtpStartDt" << 0 << "cmdClose";
@@ -579,6 +556,7 @@ private slots:
         QTest::newRow("on About presses About") << "cmdAbout" << 0 << "cmdAbout";
         QTest::newRow("on Reset presses Reset") << "cmdReset" << 1 << "cmdReset";
         QTest::newRow("the phrase box keeps Enter") << "mmoDiffString" << 0 << "";
+        // clang-format on
     }
 
     void enterKey() {
@@ -644,6 +622,10 @@ private slots:
         Control<QPushButton>("cmdClose")->setFocus(Qt::OtherFocusReason);
         QTest::keyClick(Control<QPushButton>("cmdClose"), Qt::Key_A);
         QCOMPARE(About.count(), 2);
+        // The access key is the letter after the marker, past a doubled "&&".
+        Control<QPushButton>("cmdReset")->setText(QStringLiteral("Undo && &Reset"));
+        QTest::keyClick(Control<QPushButton>("cmdClose"), Qt::Key_R);
+        QCOMPARE(Reset.count(), 2);
     }
 
     void tabSelectsAllClickPlacesCaret() {
@@ -734,9 +716,11 @@ private slots:
 
     void textsFitTheirBoxes_data() {
         QTest::addColumn<QString>("Locale");
+        // clang-format off
         QTest::newRow("C") << "C";
         QTest::newRow("German") << "de_DE";
         QTest::newRow("Portuguese (Brazil), long dates") << "pt_BR";
+        // clang-format on
     }
 
     // Every caption, label and field text fits its box at the font in use,

@@ -26,7 +26,7 @@
 
 namespace {
 
-constexpr int StepsPerRound = 300;
+constexpr int kStepsPerRound = 300;
 
 // A key a user might press: its code, modifiers and the text it types.
 struct TKey {
@@ -302,7 +302,7 @@ bool TRound::Run(qint64& Steps) {
     if (!StepPickerTo(Control<TDatePicker>("dtpStartDt"), RandomDate()) ||
         !StepPickerTo(Control<TDatePicker>("dtpEndDt"), RandomDate()))
         return Fail(0, QStringLiteral("the dates could not be set"));
-    for (int I = 1; I <= StepsPerRound; ++I) {
+    for (int I = 1; I <= kStepsPerRound; ++I) {
         try {
             Step();
         } catch (...) {
@@ -352,7 +352,7 @@ private slots:
             QVERIFY2(Round.Run(Steps), qPrintable(Round.Failure));
             ++Rounds;
         } while (!Replay && Clock.elapsed() < Seconds * 1000);
-        qInfo("%d rounds of %d steps, seeds %u to %u: %lld steps in %.1f s", Rounds, StepsPerRound,
+        qInfo("%d rounds of %d steps, seeds %u to %u: %lld steps in %.1f s", Rounds, kStepsPerRound,
               Seed, Seed + Rounds - 1, Steps, Clock.elapsed() / 1000.0);
     }
 };

@@ -20,7 +20,7 @@ public:
 
 // Set when this executable is started again to print what the application
 // object made of its command line.
-constexpr char PrintSettingsVariable[] = "MORVANE_PRINT_TOOLKIT_SETTINGS";
+constexpr char kPrintSettingsVariable[] = "MORVANE_PRINT_TOOLKIT_SETTINGS";
 
 // What the toolkit settles from a command line: the platform, the layout
 // direction, the style and the style sheet, as this executable started
@@ -28,7 +28,7 @@ constexpr char PrintSettingsVariable[] = "MORVANE_PRINT_TOOLKIT_SETTINGS";
 QString ToolkitSettings(const QStringList& Arguments) {
     QProcess Run;
     QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
-    Environment.insert(QString::fromLatin1(PrintSettingsVariable), QStringLiteral("1"));
+    Environment.insert(QString::fromLatin1(kPrintSettingsVariable), QStringLiteral("1"));
     Run.setProcessEnvironment(Environment);
     Run.start(QCoreApplication::applicationFilePath(), Arguments);
     if (!Run.waitForFinished(60000))
@@ -45,20 +45,12 @@ private slots:
     void errorEscapingStartUp_data() {
         QTest::addColumn<QString>("Message");
         QTest::addColumn<QString>("Pattern");
-        QTest::newRow("message ending in a letter gets a full stop")
-            << "Stream read error"
-            << R"(Exception \(anonymous namespace\)::TDescriptionError in module tst_startup at )"
-               R"(0x[0-9a-f]+\.\nStream read error\.)";
-        QTest::newRow("message ending in a full stop is left alone")
-            << "Bad resource."
-            << R"(Exception .*TDescriptionError in module tst_startup at )"
-               R"(0x[0-9a-f]+\.\nBad resource\.)";
-        QTest::newRow("message ending in a bracket still gets one")
-            << "List index out of bounds (7)"
-            << R"(Exception .* at 0x[0-9a-f]+\.\nList index out of bounds \(7\)\.)";
-        QTest::newRow("empty message, no full stop")
-            << ""
-            << R"(Exception .*TDescriptionError in module tst_startup at 0x[0-9a-f]+\.\n)";
+        // clang-format off
+        QTest::newRow("message ending in a letter gets a full stop") << "Stream read error" << R"(Exception \(anonymous namespace\)::TDescriptionError in module tst_startup at )" R"(0x[0-9a-f]+\.\nStream read error\.)";
+        QTest::newRow("message ending in a full stop is left alone") << "Bad resource." << R"(Exception .*TDescriptionError in module tst_startup at )" R"(0x[0-9a-f]+\.\nBad resource\.)";
+        QTest::newRow("message ending in a bracket still gets one") << "List index out of bounds (7)" << R"(Exception .* at 0x[0-9a-f]+\.\nList index out of bounds \(7\)\.)";
+        QTest::newRow("empty message, no full stop") << "" << R"(Exception .*TDescriptionError in module tst_startup at 0x[0-9a-f]+\.\n)";
+        // clang-format on
     }
 
     // An error that escapes start-up outside the windows' creation handlers
@@ -97,9 +89,11 @@ private slots:
 
     void everyCloseRouteEndsTheProgram_data() {
         QTest::addColumn<QString>("Route");
+        // clang-format off
         QTest::newRow("Close button") << "click";
         QTest::newRow("Enter reaching the default button") << "enter";
         QTest::newRow("title bar close box or Alt+F4") << "close";
+        // clang-format on
     }
 
     // The program starts titled and centred with the start picker focused;
@@ -151,10 +145,12 @@ private slots:
 
     void commandLineChangesNothing_data() {
         QTest::addColumn<QStringList>("Arguments");
+        // clang-format off
         QTest::newRow("right to left") << QStringList{"-reverse"};
         QTest::newRow("another style") << QStringList{"-style", "windows"};
         QTest::newRow("a style sheet") << QStringList{"-stylesheet", "any.qss"};
         QTest::newRow("another platform") << QStringList{"-platform", "minimal"};
+        // clang-format on
     }
 
     // The program reads no command-line arguments and hands the toolkit
@@ -169,7 +165,7 @@ private slots:
 };
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsSet(PrintSettingsVariable)) {
+    if (qEnvironmentVariableIsSet(kPrintSettingsVariable)) {
         TApplication App(argc, argv);
         QTextStream(stdout) << QGuiApplication::platformName() << ' ' << App.layoutDirection()
                             << ' ' << App.style()->name() << " [" << App.styleSheet() << "]\n";

@@ -1,8 +1,11 @@
 // The thin layer over Qt: the error guard, its text rule and its box, the locale
-// settings and pattern translation, the date picker's change events and the
-// spin button's stepping.
+// settings and pattern translation, the date picker's change events, the
+// caption language and the spin button's stepping.
+#include "AboutForm.h"
+#include "Accessibility.h"
+#include "Caption.h"
 #include "DatePicker.h"
-#include "FormScaling.h"
+#include "FormLook.h"
 #include "LocaleSettings.h"
 #include "TestSupport.h"
 #include "UpDown.h"
@@ -48,24 +51,17 @@ private slots:
     void fullStopRule_data() {
         QTest::addColumn<QString>("Message");
         QTest::addColumn<QString>("Shown");
-        QTest::newRow("ends in a letter") << "Invalid argument to date encode"
-                                          << "Invalid argument to date encode.";
-        QTest::newRow("ends in a digit") << "Error 42"
-                                         << "Error 42.";
-        QTest::newRow("ends in a closing bracket") << "List index out of bounds (7)"
-                                                   << "List index out of bounds (7)";
-        QTest::newRow("ends in a full stop") << "Done."
-                                             << "Done.";
-        QTest::newRow("ends in an apostrophe, below the full stop") << "'x'"
-                                                                    << "'x'";
-        QTest::newRow("ends in a space") << "Trailing "
-                                         << "Trailing ";
-        QTest::newRow("ends in a slash, just above the full stop") << "a/"
-                                                                   << "a/.";
-        QTest::newRow("ends in a non-ASCII letter")
-            << QString::fromUtf8("Fehler ä") << QString::fromUtf8("Fehler ä.");
-        QTest::newRow("empty") << ""
-                               << "";
+        // clang-format off
+        QTest::newRow("ends in a letter") << "Invalid argument to date encode" << "Invalid argument to date encode.";
+        QTest::newRow("ends in a digit") << "Error 42" << "Error 42.";
+        QTest::newRow("ends in a closing bracket") << "List index out of bounds (7)" << "List index out of bounds (7)";
+        QTest::newRow("ends in a full stop") << "Done." << "Done.";
+        QTest::newRow("ends in an apostrophe, below the full stop") << "'x'" << "'x'";
+        QTest::newRow("ends in a space") << "Trailing " << "Trailing ";
+        QTest::newRow("ends in a slash, just above the full stop") << "a/" << "a/.";
+        QTest::newRow("ends in a non-ASCII letter") << QString::fromUtf8("Fehler ä") << QString::fromUtf8("Fehler ä.");
+        QTest::newRow("empty") << "" << "";
+        // clang-format on
     }
 
     void fullStopRule() {
@@ -84,16 +80,16 @@ private slots:
     // a long one inside the box, and is wide enough for its title.
     void errorBox_data() {
         QTest::addColumn<QString>("Message");
+        // clang-format off
         QTest::newRow("markup is shown, not read") << "'<b>bold</b>' is not a valid integer value.";
-        QTest::newRow("a 300-character word wraps inside the box")
-            << "'" + QString(300, u'7') + "' is not a valid integer value.";
-        QTest::newRow("a short message in a box as wide as its title")
-            << "'-' is not a valid integer value.";
+        QTest::newRow("a 300-character word wraps inside the box") << "'" + QString(300, u'7') + "' is not a valid integer value.";
+        QTest::newRow("a short message in a box as wide as its title") << "'-' is not a valid integer value.";
+        // clang-format on
     }
 
     void errorBox() {
         QFETCH(QString, Message);
-        const QString Title = QString::fromUtf8(MorvaneTitle);
+        const QString Title = QString::fromUtf8(kMorvaneTitle);
         const auto Box = CreateErrorBox(Title, Message);
         Box->show();
         QVERIFY(QTest::qWaitForWindowExposed(Box.get()));
@@ -151,18 +147,14 @@ private slots:
     void qtPatternTranslation_data() {
         QTest::addColumn<QString>("QtPattern");
         QTest::addColumn<QString>("DatePattern");
-        QTest::newRow("English (US)") << "dddd, MMMM d, yyyy"
-                                      << "dddd, mmmm d, yyyy";
-        QTest::newRow("German, full stop after the day") << "dddd, d. MMMM yyyy"
-                                                         << "dddd, d. mmmm yyyy";
-        QTest::newRow("quoted word with pattern letters") << "d 'de' MMMM 'de' yyyy"
-                                                          << "d \"d\"e mmmm \"d\"e yyyy";
-        QTest::newRow("two-digit year and doubled quote") << "d MMM ''yy"
-                                                          << "d mmm \"'\"yy";
-        QTest::newRow("a literal slash is not the separator") << "d/M/yyyy"
-                                                              << "d\"/\"m\"/\"yyyy";
-        QTest::newRow("letters outside d, m and y are copied") << "'Le' d"
-                                                               << "Le d";
+        // clang-format off
+        QTest::newRow("English (US)") << "dddd, MMMM d, yyyy" << "dddd, mmmm d, yyyy";
+        QTest::newRow("German, full stop after the day") << "dddd, d. MMMM yyyy" << "dddd, d. mmmm yyyy";
+        QTest::newRow("quoted word with pattern letters") << "d 'de' MMMM 'de' yyyy" << "d \"d\"e mmmm \"d\"e yyyy";
+        QTest::newRow("two-digit year and doubled quote") << "d MMM ''yy" << "d mmm \"'\"yy";
+        QTest::newRow("a literal slash is not the separator") << "d/M/yyyy" << "d\"/\"m\"/\"yyyy";
+        QTest::newRow("letters outside d, m and y are copied") << "'Le' d" << "Le d";
+        // clang-format on
     }
 
     void qtPatternTranslation() {
@@ -175,18 +167,12 @@ private slots:
         QTest::addColumn<QString>("DatePattern");
         QTest::addColumn<QString>("Separator");
         QTest::addColumn<QString>("QtFormat");
-        QTest::newRow("the fallback pattern") << "mmmm d, yyyy"
-                                              << "/"
-                                              << "MMMM d, yyyy";
-        QTest::newRow("separator from the settings") << "d/m/yy"
-                                                     << "."
-                                                     << "d.M.yy";
-        QTest::newRow("upper-case letters") << "DDDD D MMMM YYYY"
-                                            << "/"
-                                            << "dddd d MMMM yyyy";
-        QTest::newRow("quoted text keeps its letters") << "dddd \"the\" d 'of' mmmm"
-                                                       << "/"
-                                                       << "dddd' the 'd' of 'MMMM";
+        // clang-format off
+        QTest::newRow("the fallback pattern") << "mmmm d, yyyy" << "/" << "MMMM d, yyyy";
+        QTest::newRow("separator from the settings") << "d/m/yy" << "." << "d.M.yy";
+        QTest::newRow("upper-case letters") << "DDDD D MMMM YYYY" << "/" << "dddd d MMMM yyyy";
+        QTest::newRow("quoted text keeps its letters") << "dddd \"the\" d 'of' mmmm" << "/" << "dddd' the 'd' of 'MMMM";
+        // clang-format on
     }
 
     void displayFormatTranslation() {
@@ -202,12 +188,14 @@ private slots:
     // shows the same text.
     void localeLongDates_data() {
         QTest::addColumn<QString>("Locale");
+        // clang-format off
         QTest::newRow("C") << "C";
         QTest::newRow("English (US)") << "en_US";
         QTest::newRow("German") << "de_DE";
         QTest::newRow("Spanish, quoted words") << "es_ES";
         QTest::newRow("French") << "fr_FR";
         QTest::newRow("Portuguese (Brazil)") << "pt_BR";
+        // clang-format on
     }
 
     void localeLongDates() {
@@ -233,12 +221,11 @@ private slots:
     void dateSeparator_data() {
         QTest::addColumn<QString>("Locale");
         QTest::addColumn<QString>("Separator");
-        QTest::newRow("English (US)") << "en_US"
-                                      << "/";
-        QTest::newRow("German") << "de_DE"
-                                << ".";
-        QTest::newRow("Dutch") << "nl_NL"
-                               << "-";
+        // clang-format off
+        QTest::newRow("English (US)") << "en_US" << "/";
+        QTest::newRow("German") << "de_DE" << ".";
+        QTest::newRow("Dutch") << "nl_NL" << "-";
+        // clang-format on
     }
 
     void dateSeparator() {
@@ -267,17 +254,15 @@ private slots:
         QTest::addColumn<TDateTime>("Set");
         QTest::addColumn<QDate>("Shown");
         QTest::addColumn<TDateTime>("Read");
+        // clang-format off
         QTest::newRow("day 0") << 0.0 << QDate(1899, 12, 30) << 0.0;
         QTest::newRow("day -1") << -1.0 << QDate(1899, 12, 29) << -1.0;
         QTest::newRow("a time of day is dropped") << 38046.75 << QDate(2004, 2, 29) << 38046.0;
-        QTest::newRow("first day the picker takes")
-            << MakeDate(100, 1, 1) << QDate(100, 1, 1) << MakeDate(100, 1, 1);
-        QTest::newRow("before year 100 clamps to the first")
-            << MakeDate(99, 12, 31) << QDate(100, 1, 1) << MakeDate(100, 1, 1);
-        QTest::newRow("last day") << MakeDate(9999, 12, 31) << QDate(9999, 12, 31)
-                                  << MakeDate(9999, 12, 31);
-        QTest::newRow("after 9999 clamps to the last")
-            << MakeDate(9999, 12, 31) + 400 << QDate(9999, 12, 31) << MakeDate(9999, 12, 31);
+        QTest::newRow("first day the picker takes") << MakeDate(100, 1, 1) << QDate(100, 1, 1) << MakeDate(100, 1, 1);
+        QTest::newRow("before year 100 clamps to the first") << MakeDate(99, 12, 31) << QDate(100, 1, 1) << MakeDate(100, 1, 1);
+        QTest::newRow("last day") << MakeDate(9999, 12, 31) << QDate(9999, 12, 31) << MakeDate(9999, 12, 31);
+        QTest::newRow("after 9999 clamps to the last") << MakeDate(9999, 12, 31) + 400 << QDate(9999, 12, 31) << MakeDate(9999, 12, 31);
+        // clang-format on
     }
 
     void pickerDayNumbers() {
@@ -345,43 +330,27 @@ private slots:
         const int Day = QDateTimeEdit::DaySection;
         const int Month = QDateTimeEdit::MonthSection;
         const int Year = QDateTimeEdit::YearSection;
-        QTest::newRow("a comma after the weekday moves on to the day")
-            << Monday << Weekday << ",5" << QDate(2026, 12, 5) << 1 << "";
-        QTest::newRow("a space after the day moves on to the month")
-            << Monday << Day << " j" << QDate(2026, 1, 7) << 1 << "";
-        QTest::newRow("a comma that does not follow the day does nothing")
-            << Monday << Day << ",5" << QDate(2026, 12, 5) << 1 << "";
-        QTest::newRow("a space in the last field does nothing")
-            << Monday << Year << " " << Monday << 0 << "";
-        QTest::newRow("day: the first digit shows alone, no change yet")
-            << Monday << Day << "1" << Monday << 0 << "Monday, 1 December 2026";
-        QTest::newRow("day: two digits, one change")
-            << Monday << Day << "15" << QDate(2026, 12, 15) << 1 << "";
-        QTest::newRow("day: a digit no second can follow is the day")
-            << Monday << Day << "4" << QDate(2026, 12, 4) << 1 << "";
-        QTest::newRow("day: 31 in a 30-day month is its last day")
-            << QDate(2026, 11, 7) << Day << "31" << QDate(2026, 11, 30) << 1 << "";
-        QTest::newRow("day: a lone digit is taken on leaving the field")
-            << Monday << Day << "2 " << QDate(2026, 12, 2) << 1 << "";
+        // clang-format off
+        QTest::newRow("a comma after the weekday moves on to the day") << Monday << Weekday << ",5" << QDate(2026, 12, 5) << 1 << "";
+        QTest::newRow("a space after the day moves on to the month") << Monday << Day << " j" << QDate(2026, 1, 7) << 1 << "";
+        QTest::newRow("a comma that does not follow the day does nothing") << Monday << Day << ",5" << QDate(2026, 12, 5) << 1 << "";
+        QTest::newRow("a space in the last field does nothing") << Monday << Year << " " << Monday << 0 << "";
+        QTest::newRow("day: the first digit shows alone, no change yet") << Monday << Day << "1" << Monday << 0 << "Monday, 1 December 2026";
+        QTest::newRow("day: two digits, one change") << Monday << Day << "15" << QDate(2026, 12, 15) << 1 << "";
+        QTest::newRow("day: a digit no second can follow is the day") << Monday << Day << "4" << QDate(2026, 12, 4) << 1 << "";
+        QTest::newRow("day: 31 in a 30-day month is its last day") << QDate(2026, 11, 7) << Day << "31" << QDate(2026, 11, 30) << 1 << "";
+        QTest::newRow("day: a lone digit is taken on leaving the field") << Monday << Day << "2 " << QDate(2026, 12, 2) << 1 << "";
         QTest::newRow("day: 00 is no day") << Monday << Day << "00" << Monday << 0 << "";
-        QTest::newRow("month: a digit in the name field picks the month")
-            << Monday << Month << "3" << QDate(2026, 3, 7) << 1 << "";
-        QTest::newRow("month: 1 then 2 picks December")
-            << QDate(2026, 3, 7) << Month << "12" << Monday << 1 << "";
-        QTest::newRow("month: the same letter again moves on (January, June, July)")
-            << Monday << Month << "jjj" << QDate(2026, 7, 7) << 3 << "";
-        QTest::newRow("year: the digits show as they are typed, no change yet")
-            << Monday << Year << "201" << Monday << 0 << "Monday, 7 December 201";
-        QTest::newRow("year: the fourth digit makes one change")
-            << Monday << Year << "2010" << QDate(2010, 12, 7) << 1 << "";
-        QTest::newRow("year: leaving the picker takes a valid year")
-            << Monday << Year << "201\t" << QDate(201, 12, 7) << 1 << "";
-        QTest::newRow("year: Enter takes the digits, with one change")
-            << Monday << Year << "201\r" << QDate(201, 12, 7) << 1 << "";
-        QTest::newRow("year: below the picker's range is not taken")
-            << Monday << Year << "99\t" << Monday << 0 << "";
-        QTest::newRow("year: Esc drops the digits")
-            << Monday << Year << "20\x1b" << Monday << 0 << "";
+        QTest::newRow("month: a digit in the name field picks the month") << Monday << Month << "3" << QDate(2026, 3, 7) << 1 << "";
+        QTest::newRow("month: 1 then 2 picks December") << QDate(2026, 3, 7) << Month << "12" << Monday << 1 << "";
+        QTest::newRow("month: the same letter again moves on (January, June, July)") << Monday << Month << "jjj" << QDate(2026, 7, 7) << 3 << "";
+        QTest::newRow("year: the digits show as they are typed, no change yet") << Monday << Year << "201" << Monday << 0 << "Monday, 7 December 201";
+        QTest::newRow("year: the fourth digit makes one change") << Monday << Year << "2010" << QDate(2010, 12, 7) << 1 << "";
+        QTest::newRow("year: leaving the picker takes a valid year") << Monday << Year << "201\t" << QDate(201, 12, 7) << 1 << "";
+        QTest::newRow("year: Enter takes the digits, with one change") << Monday << Year << "201\r" << QDate(201, 12, 7) << 1 << "";
+        QTest::newRow("year: below the picker's range is not taken") << Monday << Year << "99\t" << Monday << 0 << "";
+        QTest::newRow("year: Esc drops the digits") << Monday << Year << "20\x1b" << Monday << 0 << "";
+        // clang-format on
     }
 
     void pickerTyping() {
@@ -449,6 +418,7 @@ private slots:
     void pickerRefusesTextEditing_data() {
         QTest::addColumn<int>("Key");
         QTest::addColumn<int>("Modifiers");
+        // clang-format off
         QTest::newRow("Backspace") << int(Qt::Key_Backspace) << int(Qt::NoModifier);
         QTest::newRow("Delete") << int(Qt::Key_Delete) << int(Qt::NoModifier);
         QTest::newRow("Ctrl+Backspace") << int(Qt::Key_Backspace) << int(Qt::ControlModifier);
@@ -456,6 +426,7 @@ private slots:
         QTest::newRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier);
         QTest::newRow("Shift+Insert") << int(Qt::Key_Insert) << int(Qt::ShiftModifier);
         QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << int(Qt::ControlModifier);
+        // clang-format on
     }
     void pickerRefusesTextEditing() {
         QFETCH(int, Key);
@@ -506,21 +477,72 @@ private slots:
         QCOMPARE(Changes.count(), 2);
     }
 
+    // The caption language, read the same by every reader: the text shown
+    // (line breaks as the About window's label draws them), the access key
+    // (the key a push button takes, the character the label underlines) and
+    // the accessible name a label gives its field.
+    void captionLanguage_data() {
+        QTest::addColumn<QString>("Caption");
+        QTest::addColumn<QString>("Plain");
+        QTest::addColumn<QString>("Key");
+        QTest::addColumn<QString>("Name");
+        // clang-format off
+        QTest::newRow("plain text as it is") << "Info" << "Info" << "" << "Info";
+        QTest::newRow("ampersand marks the next character") << "&About" << "About" << "A" << "About";
+        QTest::newRow("marker inside the text") << "Save &as" << "Save as" << "a" << "Save as";
+        QTest::newRow("doubled ampersand shows one") << "Tom && Jerry" << "Tom & Jerry" << "" << "Tom & Jerry";
+        QTest::newRow("doubled ampersand before a colon") << "Fish && Chips:" << "Fish & Chips:" << "" << "Fish & Chips";
+        QTest::newRow("tripled: one shown, then a marker") << "a&&&b" << "a&b" << "b" << "a&b";
+        QTest::newRow("lone final ampersand shown") << "Rock &" << "Rock &" << "" << "Rock &";
+        QTest::newRow("markup characters shown as typed") << "<b>x</b> \"q\" 'y'" << "<b>x</b> \"q\" 'y'" << "" << "<b>x</b> \"q\" 'y'";
+        QTest::newRow("carriage returns start new lines") << "one\rtwo\r\rfour" << "one\ntwo\n\nfour" << "" << "one\rtwo\r\rfour";
+        QTest::newRow("CR LF is one line break") << "one\r\ntwo" << "one\ntwo" << "" << "one\r\ntwo";
+        QTest::newRow("runs of spaces kept") << "a   b  " << "a   b  " << "" << "a   b";
+        QTest::newRow("marker before a line break marks nothing") << "end&\rnext" << "end\nnext" << "" << "end\rnext";
+        QTest::newRow("character outside the basic plane marked whole") << QStringLiteral("&\U0001F600x") << QStringLiteral("\U0001F600x") << QStringLiteral("\U0001F600") << QStringLiteral("\U0001F600x");
+        QTest::newRow("final colon dropped from the name") << "Start Date:" << "Start Date:" << "" << "Start Date";
+        QTest::newRow("name without a colon") << "Or" << "Or" << "" << "Or";
+        QTest::newRow("access key marker dropped from the name") << "&Days:" << "Days:" << "D" << "Days";
+        QTest::newRow("spaces around the colon") << " Weeks : " << " Weeks : " << "" << "Weeks";
+        QTest::newRow("only the last colon dropped") << "Ratio 1:2:" << "Ratio 1:2:" << "" << "Ratio 1:2";
+        QTest::newRow("nothing but a colon") << ":" << ":" << "" << "";
+        // clang-format on
+    }
+
+    void captionLanguage() {
+        QFETCH(QString, Caption);
+        QFETCH(QString, Plain);
+        QFETCH(QString, Key);
+        QFETCH(QString, Name);
+        const TCaption Parsed = ParseCaption(Caption);
+        QCOMPARE(QString(Parsed.Shown)
+                     .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                     .replace(u'\r', u'\n'),
+                 Plain);
+        const qsizetype At = Parsed.AccessKey();
+        QCOMPARE(At < 0 ? QString() : Parsed.Shown.mid(At, CharacterLength(Parsed.Shown, At)), Key);
+        const TShownText Label = Shown(AccessKeyRichText(Caption));
+        QCOMPARE(Label.Plain, Plain);
+        QCOMPARE(Label.Underlined, Key);
+        QCOMPARE(AccessibleNameOfCaption(Caption), Name);
+    }
+
     void upDownSteps_data() {
         QTest::addColumn<QString>("Text");
         QTest::addColumn<int>("LastPosition");
         QTest::addColumn<int>("Delta");
         QTest::addColumn<QString>("Expected");
         QTest::addColumn<int>("Writes");
+        // clang-format off
         QTest::newRow("from the number shown") << "41" << 0 << 1 << "42" << 1;
         QTest::newRow("negative numbers with a minus") << "0" << 0 << -1 << "-1" << 1;
         QTest::newRow("no wrap at the top") << "32767" << 0 << 1 << "32767" << 0;
         QTest::newRow("no wrap at the bottom") << "-32768" << 0 << -1 << "-32768" << 0;
         QTest::newRow("unreadable text: from the last position") << "-" << 7 << 1 << "8" << 1;
         QTest::newRow("empty text: from the last position") << "" << -3 << -1 << "-4" << 1;
-        QTest::newRow("a number beyond the range: from the last position")
-            << "99999" << 5 << 1 << "6" << 1;
+        QTest::newRow("a number beyond the range: from the last position") << "99999" << 5 << 1 << "6" << 1;
         QTest::newRow("grouped digits: from the last position") << "1,000" << 2 << -1 << "1" << 1;
+        // clang-format on
     }
 
     void upDownSteps() {

@@ -137,7 +137,7 @@ TEST(ReadVersionStrings, LegalTrademarksIsAtPositionFive) {
     ReadVersionStrings(fixtures::Path("complete_pe64.dll"), List);
     ASSERT_EQ(List.Count(), 10);
     EXPECT_EQ(List[5], "See LICENSE");
-    EXPECT_THROW((void)List[10], EStringListError);
+    EXPECT_THROW((void)List[10], TStringListError);
 }
 
 TEST(ReadVersionStrings, OnlyAppendsToWhatTheListHolds) {

@@ -35,7 +35,7 @@ TEST(StringList, ReadingAPositionItDoesNotHoldRaisesWithThePosition) {
             ADD_FAILURE() << "no exception";
         } catch (const std::exception& E) {
             EXPECT_STREQ(E.what(), R.Message);
-            EXPECT_NE(dynamic_cast<const EStringListError*>(&E), nullptr);
+            EXPECT_NE(dynamic_cast<const TStringListError*>(&E), nullptr);
         }
     }
 }
@@ -43,5 +43,5 @@ TEST(StringList, ReadingAPositionItDoesNotHoldRaisesWithThePosition) {
 TEST(StringList, AnEmptyListHoldsNoPosition) {
     TStringList List;
     EXPECT_EQ(List.Count(), 0);
-    EXPECT_THROW((void)List[0], EStringListError);
+    EXPECT_THROW((void)List[0], TStringListError);
 }

@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: morvane_about_shot <out.png>\n");
         return 2;
     }
-    SetApplicationTitle(QString::fromUtf8(MorvaneTitle));
+    SetApplicationTitle(QString::fromUtf8(kMorvaneTitle));
     TfrmAbout About;
     About.show();
     // Let the window be mapped and painted before its pixels are read.
