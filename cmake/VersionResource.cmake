@@ -29,60 +29,60 @@ include_guard(GLOBAL)
 find_program(MORVANE_LLVM_RC NAMES llvm-rc llvm-rc-14 DOC "LLVM resource compiler")
 
 function(morvane_compile_version_resource res_out rc_file)
-    if(NOT MORVANE_LLVM_RC)
-        message(FATAL_ERROR "llvm-rc (or llvm-rc-14) is needed to compile ${rc_file}")
-    endif()
-    get_filename_component(rc_abs "${rc_file}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
-    # /C 65001: the script is UTF-8, so "©" stays U+00A9. "--" ends the
-    # options: llvm-rc reads any argument that starts with "/" as an option,
-    # so an absolute path such as /check/... would be taken for /C.
-    add_custom_command(
-        OUTPUT "${res_out}"
-        COMMAND "${MORVANE_LLVM_RC}" /C 65001 /FO "${res_out}" -- "${rc_abs}"
-        DEPENDS "${rc_abs}"
-        COMMENT "Compiling version resource ${rc_file}"
-        VERBATIM)
+  if(NOT MORVANE_LLVM_RC)
+    message(FATAL_ERROR "llvm-rc (or llvm-rc-14) is needed to compile ${rc_file}")
+  endif()
+  get_filename_component(rc_abs "${rc_file}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
+  # /C 65001: the script is UTF-8, so "©" stays U+00A9. "--" ends the
+  # options: llvm-rc reads any argument that starts with "/" as an option,
+  # so an absolute path such as /check/... would be taken for /C.
+  add_custom_command(
+    OUTPUT "${res_out}"
+    COMMAND "${MORVANE_LLVM_RC}" /C 65001 /FO "${res_out}" -- "${rc_abs}"
+    DEPENDS "${rc_abs}"
+    COMMENT "Compiling version resource ${rc_file}"
+    VERBATIM)
 endfunction()
 
 function(morvane_extract_version_resource bin_out res_file)
-    add_custom_command(
-        OUTPUT "${bin_out}"
-        COMMAND morvane_res_extract "${res_file}" "${bin_out}"
-        DEPENDS "${res_file}" morvane_res_extract
-        COMMENT "Extracting the VERSIONINFO entry of ${res_file}"
-        VERBATIM)
+  add_custom_command(
+    OUTPUT "${bin_out}"
+    COMMAND morvane_res_extract "${res_file}" "${bin_out}"
+    DEPENDS "${res_file}" morvane_res_extract
+    COMMENT "Extracting the VERSIONINFO entry of ${res_file}"
+    VERBATIM)
 endfunction()
 
 function(morvane_version_section_source c_out bin)
-    configure_file("${CMAKE_CURRENT_FUNCTION_LIST_DIR}/VersionSection.c.in" "${c_out}" @ONLY)
+  configure_file("${CMAKE_CURRENT_FUNCTION_LIST_DIR}/VersionSection.c.in" "${c_out}" @ONLY)
 endfunction()
 
 function(morvane_embed_version_resource target rc_file)
-    get_filename_component(rc_abs "${rc_file}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
-    if(WIN32)
-        # The same script is the Windows resource, compiled by the
-        # toolchain's resource compiler (the RC language) and found by the
-        # system's version functions in the executable's resource directory.
-        # The script is UTF-8; windres would read it as code page 1252.
-        target_sources(${target} PRIVATE "${rc_abs}")
-        if(CMAKE_RC_COMPILER MATCHES "windres")
-            set_property(SOURCE "${rc_abs}" APPEND PROPERTY COMPILE_OPTIONS --codepage=65001)
-        endif()
-        return()
+  get_filename_component(rc_abs "${rc_file}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
+  if(WIN32)
+    # The same script is the Windows resource, compiled by the
+    # toolchain's resource compiler (the RC language) and found by the
+    # system's version functions in the executable's resource directory.
+    # The script is UTF-8; windres would read it as code page 1252.
+    target_sources(${target} PRIVATE "${rc_abs}")
+    if(CMAKE_RC_COMPILER MATCHES "windres")
+      set_property(SOURCE "${rc_abs}" APPEND PROPERTY COMPILE_OPTIONS --codepage=65001)
     endif()
+    return()
+  endif()
 
-    set(dir "${CMAKE_CURRENT_BINARY_DIR}/${target}_vsinfo")
-    set(res "${dir}/version.res")
-    set(bin "${dir}/version.bin")
-    set(src "${dir}/version_section.c")
+  set(dir "${CMAKE_CURRENT_BINARY_DIR}/${target}_vsinfo")
+  set(res "${dir}/version.res")
+  set(bin "${dir}/version.bin")
+  set(src "${dir}/version_section.c")
 
-    morvane_compile_version_resource("${res}" "${rc_abs}")
-    morvane_extract_version_resource("${bin}" "${res}")
+  morvane_compile_version_resource("${res}" "${rc_abs}")
+  morvane_extract_version_resource("${bin}" "${res}")
 
-    # A C file holding only file-scope assembly: no symbol, nothing for the
-    # program to reference, just the bytes in their own allocated section.
-    morvane_version_section_source("${src}" "${bin}")
+  # A C file holding only file-scope assembly: no symbol, nothing for the
+  # program to reference, just the bytes in their own allocated section.
+  morvane_version_section_source("${src}" "${bin}")
 
-    target_sources(${target} PRIVATE "${src}" "${bin}")
-    set_source_files_properties("${src}" PROPERTIES OBJECT_DEPENDS "${bin}")
+  target_sources(${target} PRIVATE "${src}" "${bin}")
+  set_source_files_properties("${src}" PROPERTIES OBJECT_DEPENDS "${bin}")
 endfunction()

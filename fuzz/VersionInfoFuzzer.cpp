@@ -2,6 +2,7 @@
 // read twice: as a whole file (PE or ELF: locate the version resource, load
 // it, query it) and as a bare version block. Every answer must point inside
 // the buffer it came from; the sanitizers catch any read or write outside.
+#include "GetFileVerInfo.h"
 #include "VersionResource.h"
 
 #include <cstdint>
@@ -12,23 +13,15 @@
 
 namespace {
 
-const char* const Paths[] = {
-    "StringFileInfo\\040904E4\\CompanyName",
-    "StringFileInfo\\040904E4\\FileDescription",
-    "StringFileInfo\\040904E4\\FileVersion",
-    "StringFileInfo\\040904E4\\InternalName",
-    "StringFileInfo\\040904E4\\LegalCopyright",
-    "StringFileInfo\\040904E4\\LegalTradeMarks",
-    "StringFileInfo\\040904E4\\OriginalFilename",
-    "StringFileInfo\\040904E4\\ProductName",
-    "StringFileInfo\\040904E4\\ProductVersion",
-    "StringFileInfo\\040904E4\\Comments",
-    "StringFileInfo\\040904E4\\Release",
-    "\\",
-    "",
-    "\\VarFileInfo\\Translation",
-    "\\StringFileInfo\\040904E4",
-};
+// The paths ReadVersionStrings asks for, then the root, an empty path, the
+// translation table and a string table.
+const std::vector<std::string> Paths = [] {
+    std::vector<std::string> P;
+    for (const char* Key : VersionKeys)
+        P.push_back(std::string("StringFileInfo\\040904E4\\") + Key);
+    P.insert(P.end(), {"\\", "", "\\VarFileInfo\\Translation", "\\StringFileInfo\\040904E4"});
+    return P;
+}();
 
 void Check(bool Condition) {
     if (!Condition) {
@@ -48,8 +41,8 @@ void QueryOne(std::vector<unsigned char>& Buffer, const char* Path) {
 }
 
 void QueryAll(std::vector<unsigned char>& Buffer, const uint8_t* Data, size_t Size) {
-    for (const char* Path : Paths) {
-        QueryOne(Buffer, Path);
+    for (const std::string& Path : Paths) {
+        QueryOne(Buffer, Path.c_str());
     }
     // A path taken from the input's last bytes, for the path parser.
     const size_t Tail = Size < 24 ? Size : 24;

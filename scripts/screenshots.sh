@@ -13,17 +13,18 @@ cd "$(dirname "$0")/.."
 normal=1
 if [[ ${1:-} == --2x ]]; then normal=0; fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+# The screenshot tools (tools/shots) are built only when asked for.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVANE_BUILD_TOOLS=ON > /dev/null
 cmake --build build -j 2 --target morvane_shots morvane_about_shot
 mkdir -p docs
 export LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
 if ((normal)); then
-  xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" build/ui/morvane_shots docs
-  xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" build/ui/morvane_about_shot docs/about.png
+  xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" build/tools/shots/morvane_shots docs
+  xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" build/tools/shots/morvane_about_shot docs/about.png
 fi
 # Qt's own scaling, so fonts, controls and pictures are drawn for two device
 # pixels to the pixel rather than enlarged afterwards.
 QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2048x1536x24 -dpi 96" \
-  build/ui/morvane_shots docs @2x
+  build/tools/shots/morvane_shots docs @2x
 QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2048x1536x24 -dpi 96" \
-  build/ui/morvane_about_shot docs/about@2x.png
+  build/tools/shots/morvane_about_shot docs/about@2x.png

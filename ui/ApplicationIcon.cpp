@@ -1,4 +1,5 @@
 #include "ApplicationIcon.h"
+#include "IconSizes.h"
 
 #include <QFile>
 
@@ -13,7 +14,7 @@ static void InitIconResources() {
 }
 
 QList<int> ApplicationIconSizes() {
-    return {16, 32, 48, 64, 128, 256};
+    return {MORVANE_ICON_SIZES};
 }
 
 QIcon ApplicationIcon() {

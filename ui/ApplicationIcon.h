@@ -5,9 +5,9 @@
 #include <QIcon>
 #include <QList>
 
-// The sizes, in pixels, at which the icon is stored: 16, 32, 48, 64, 128 and
-// 256. The 16-pixel one is drawn for its size; the others are rendered from
-// the scalable icon.
+// The sizes, in pixels, at which the icon is stored (MORVANE_ICON_SIZES in
+// resources/CMakeLists.txt). The 16-pixel one is drawn for its size; the
+// others are rendered from the scalable icon.
 QList<int> ApplicationIconSizes();
 
 // Returns the application icon with one image for each of

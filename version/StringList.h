@@ -27,9 +27,6 @@ public:
     // Raises TStringListError for any other Index.
     const std::string& operator[](int Index) const;
 
-    // Removes every entry.
-    void Clear() { Items.clear(); }
-
 private:
     std::vector<std::string> Items;
 };

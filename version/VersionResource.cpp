@@ -655,6 +655,10 @@ bool FileSource::ReadAt(std::uint64_t Offset, void* Dest, std::size_t Count) con
 // ---------------------------------------------------------------------------
 // Locating the resource
 
+namespace {
+
+// Returns the location of the version resource of a PE file, or nullopt when
+// Source is not a PE file or holds no type 16 / id 1 resource.
 std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) {
     Reader R(Source);
     if (R.U16(0) != 0x5A4D || !R.Ok) { // "MZ"
@@ -754,6 +758,8 @@ std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) 
     return ResourceLocation{Data->Offset, DataSize};
 }
 
+// Returns the location of the version block of an ELF file (see the header),
+// or nullopt when Source is not an ELF file or holds no block.
 std::optional<ResourceLocation> FindElfVersionResource(const ByteSource& Source) {
     const auto File = ReadElfHeader(Source);
     if (!File) {
@@ -767,6 +773,8 @@ std::optional<ResourceLocation> FindElfVersionResource(const ByteSource& Source)
     }
     return FindElfSection(*File);
 }
+
+} // namespace
 
 std::optional<ResourceLocation> FindVersionResource(const ByteSource& Source) {
     if (auto Pe = FindPeVersionResource(Source)) {

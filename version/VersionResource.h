@@ -95,16 +95,9 @@ struct ResourceLocation {
     std::uint64_t Size; // > 0; Offset + Size <= the file's size
 };
 
-// Returns the location of the version resource of a PE file, or nullopt when
-// Source is not a PE file or holds no type 16 / id 1 resource.
-std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source);
-
-// Returns the location of the version block of an ELF file (see above), or
-// nullopt when Source is not an ELF file or holds no block.
-std::optional<ResourceLocation> FindElfVersionResource(const ByteSource& Source);
-
-// Returns the location of the version resource of a PE or ELF file, or
-// nullopt.
+// Returns the location of the version resource of a PE file (type 16 / id 1)
+// or of the version block of an ELF file (see above), or nullopt when Source
+// is neither or holds none.
 std::optional<ResourceLocation> FindVersionResource(const ByteSource& Source);
 
 // Returns the buffer size needed for a version block of BlockSize bytes whose

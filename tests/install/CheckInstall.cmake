@@ -1,5 +1,5 @@
-# cmake -DBUILD_DIR= -DPREFIX= -DVERINFO= -DVERSION_RC= -DREADELF=
-#       -DDESKTOP_FILE_VALIDATE= -P CheckInstall.cmake
+# cmake -DBUILD_DIR= -DPREFIX= -DVERINFO= -DVERSION_RC= -DICON_SIZES=16,32,...
+#       -DREADELF= -DDESKTOP_FILE_VALIDATE= -P CheckInstall.cmake
 #
 # Installs BUILD_DIR into PREFIX (emptied first) with --strip, then checks:
 #   - each file the desktop expects is there, under the GNUInstallDirs paths;
@@ -32,7 +32,11 @@ set(expected
   share/metainfo/${app}.metainfo.xml
   share/icons/hicolor/scalable/apps/${app}.svg
   share/doc/morvane/LICENSE)
-foreach(size 16 32 48 64 128 256)
+string(REPLACE "," ";" icon_sizes "${ICON_SIZES}")
+if(NOT icon_sizes)
+  problem("no icon sizes given (-DICON_SIZES=)")
+endif()
+foreach(size IN LISTS icon_sizes)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${app}.png)
 endforeach()
 foreach(f IN LISTS expected)

@@ -1,6 +1,5 @@
-// Shared by the window tests (and the screenshot tool, which drives the
-// window the same way): a recorder that stands in for the error box, typing
-// helpers that act like a user at the keyboard, a control finder, a pixel
+// Shared by the window tests: a recorder that stands in for the error box,
+// the keyboard helpers of tools/ui-driving, a control finder, a pixel
 // comparison, a recorder of the addresses opened, a reader of what a
 // rich-text label shows, and a test main that runs under the program's own
 // application object.
@@ -10,6 +9,7 @@
 #include "DatePicker.h"
 #include "DateRoutines.h"
 #include "ErrorGuard.h"
+#include "KeyboardDriving.h"
 #include "LocaleSettings.h"
 
 #include <QImage>
@@ -49,48 +49,6 @@ public:
 private:
     TErrorDisplay FPrevious;
 };
-
-// Replaces the whole text of Edit by typing, as a user would: Home,
-// Shift+End to select everything, then the characters of Text (Backspace
-// when Text is empty).
-inline void RetypeText(QLineEdit* Edit, const QString& Text) {
-    QTest::keyClick(Edit, Qt::Key_Home);
-    QTest::keyClick(Edit, Qt::Key_End, Qt::ShiftModifier);
-    if (Text.isEmpty())
-        QTest::keyClick(Edit, Qt::Key_Backspace);
-    else
-        QTest::keyClicks(Edit, Text);
-}
-
-// Moves the caret of Picker to its field of kind Field with the keyboard, as
-// a user would: Home, then Right from field to field. NoSection stands for
-// the weekday name. Returns false when the picker has no such field.
-inline bool GoToField(TDatePicker* Picker, QDateTimeEdit::Section Field) {
-    QTest::keyClick(Picker, Qt::Key_Home);
-    for (int I = 0; I < Picker->sectionCount(); ++I) {
-        const bool Weekday = Picker->InWeekdayField();
-        if (Field == QDateTimeEdit::NoSection ? Weekday
-                                              : !Weekday && Picker->currentSection() == Field)
-            return true;
-        QTest::keyClick(Picker, Qt::Key_Right);
-    }
-    return false;
-}
-
-// Changes Picker to Date with one keystroke in its day field, the way a user
-// steps a date: the picker is put one day off within the month first (from
-// the program, which raises nothing), then the day field is chosen and Up or
-// Down moves it onto Date. Returns whether Picker ends on Date.
-inline bool StepPickerTo(TDatePicker* Picker, TDateTime Date) {
-    const QDate Target = DateOfDayNumber(Date);
-    const bool FromBelow = Target.day() > 1;
-    Picker->SetDate(Date + (FromBelow ? -1 : 1));
-    Picker->setFocus(Qt::OtherFocusReason);
-    if (!GoToField(Picker, QDateTimeEdit::DaySection))
-        return false;
-    QTest::keyClick(Picker, FromBelow ? Qt::Key_Up : Qt::Key_Down);
-    return Picker->date() == Target;
-}
 
 // The control of Form called Name; ends the test run when there is none.
 template <class T> T* FindControl(const QObject* Form, const QString& Name) {

@@ -8,9 +8,9 @@
 #include "DatePicker.h"
 #include "ErrorGuard.h"
 #include "FormLook.h"
+#include "KeyboardDriving.h"
 #include "LocaleSettings.h"
 #include "Main.h"
-#include "TestSupport.h"
 
 #include <QComboBox>
 #include <QDir>
