@@ -15,7 +15,7 @@ namespace {
 
 // The paths ReadVersionStrings asks for, then the root, an empty path, the
 // translation table and a string table.
-const std::vector<std::string> Paths = [] {
+const std::vector<std::string> kPaths = [] {
     std::vector<std::string> P;
     for (const char* Key : VersionKeys)
         P.push_back(std::string("StringFileInfo\\040904E4\\") + Key);
@@ -41,7 +41,7 @@ void QueryOne(std::vector<unsigned char>& Buffer, const char* Path) {
 }
 
 void QueryAll(std::vector<unsigned char>& Buffer, const uint8_t* Data, size_t Size) {
-    for (const std::string& Path : Paths) {
+    for (const std::string& Path : kPaths) {
         QueryOne(Buffer, Path.c_str());
     }
     // A path taken from the input's last bytes, for the path parser.

@@ -19,7 +19,7 @@ namespace verinfo {
 
 namespace {
 
-constexpr unsigned char BufferTag[4] = {'F', 'E', '2', 'X'};
+constexpr unsigned char kBufferTag[4] = {'F', 'E', '2', 'X'};
 
 constexpr std::uint64_t Align4(std::uint64_t X) {
     return (X + 3) & ~std::uint64_t(3);
@@ -78,13 +78,13 @@ constexpr bool Inside(std::uint64_t Off, std::uint64_t Count, std::uint64_t Size
 // 65,536 ELF section headers, far more than a linked program has. A larger
 // table is not read, so a header that claims millions of entries costs
 // nothing; every table is read in one piece, so a real one costs one read.
-constexpr std::uint64_t MaxTableBytes = std::uint64_t(4) << 20;
+constexpr std::uint64_t kMaxTableBytes = std::uint64_t(4) << 20;
 
 // Returns the Count bytes at Off of Source, read at once, or nullopt when
-// they don't lie wholly inside the source or Count exceeds MaxTableBytes.
+// they don't lie wholly inside the source or Count exceeds kMaxTableBytes.
 std::optional<std::vector<unsigned char>> ReadTable(const ByteSource& Source, std::uint64_t Off,
                                                     std::uint64_t Count) {
-    if (Count > MaxTableBytes || !Inside(Off, Count, Source.Size())) {
+    if (Count > kMaxTableBytes || !Inside(Off, Count, Source.Size())) {
         return std::nullopt;
     }
     std::vector<unsigned char> Bytes(static_cast<std::size_t>(Count));
@@ -104,7 +104,7 @@ public:
     PeSections(const ByteSource& Source, std::uint64_t TableOffset, unsigned Count)
         : Size(Source.Size()) {
         const std::uint64_t Room = TableOffset < Size ? (Size - TableOffset) / 40 : 0;
-        // At most 65535 entries of 40 bytes: within MaxTableBytes.
+        // At most 65535 entries of 40 bytes: within kMaxTableBytes.
         if (auto Read = ReadTable(Source, TableOffset, 40 * std::min<std::uint64_t>(Count, Room))) {
             Table = std::move(*Read);
         }
@@ -147,7 +147,7 @@ struct DirEntry {
     std::uint32_t Target; // bit 31 set: subdirectory offset; else a data entry offset
 };
 
-constexpr std::uint32_t HighBit = 0x80000000u;
+constexpr std::uint32_t kHighBit = 0x80000000u;
 
 // The resource directory tree: every offset is relative to its root and must
 // stay inside [0, Limit).
@@ -208,19 +208,19 @@ const DirEntry* FindId(const std::vector<DirEntry>& List, std::uint32_t Id) {
 // ---------------------------------------------------------------------------
 // ELF
 
-constexpr unsigned char ElfMagic[4] = {0x7F, 'E', 'L', 'F'};
-constexpr std::uint32_t ProgramNote = 4;   // PT_NOTE
-constexpr std::uint32_t SectionNote = 7;   // SHT_NOTE
-constexpr std::uint32_t SectionNoBits = 8; // SHT_NOBITS
+constexpr unsigned char kElfMagic[4] = {0x7F, 'E', 'L', 'F'};
+constexpr std::uint32_t kProgramNote = 4;   // PT_NOTE
+constexpr std::uint32_t kSectionNote = 7;   // SHT_NOTE
+constexpr std::uint32_t kSectionNoBits = 8; // SHT_NOBITS
 
 // The note that holds the version block: owner "Morvane", type 16 (the
 // resource type of version information), the block as its descriptor.
-constexpr char NoteOwner[8] = "Morvane"; // with its NUL
-constexpr std::uint64_t NoteType = 16;
+constexpr char kNoteOwner[8] = "Morvane"; // with its NUL
+constexpr std::uint64_t kNoteType = 16;
 
 // The note segments looked at: the first eight, and no more than
-// MaxTableBytes of them in all. A linked program has two or three.
-constexpr unsigned MaxNoteSegments = 8;
+// kMaxTableBytes of them in all. A linked program has two or three.
+constexpr unsigned kMaxNoteSegments = 8;
 
 // An ELF file (32 or 64 bit, either byte order) and its file header.
 struct ElfFile {
@@ -241,7 +241,7 @@ struct ElfFile {
 
 std::optional<ElfFile> ReadElfHeader(const ByteSource& Source) {
     ElfFile F{Source};
-    if (!Source.ReadAt(0, F.Header, 16) || std::memcmp(F.Header, ElfMagic, 4) != 0) {
+    if (!Source.ReadAt(0, F.Header, 16) || std::memcmp(F.Header, kElfMagic, 4) != 0) {
         return std::nullopt;
     }
     F.Is64 = F.Header[4] == 2;
@@ -269,8 +269,8 @@ std::optional<ResourceLocation> FindVersionNote(const ElfFile& F,
         if (Desc > Area.size() || DescSize > Area.size() - Desc) {
             return std::nullopt;
         }
-        if (F.Int(&Area[P + 8], 4) == NoteType && NameSize == sizeof NoteOwner &&
-            std::memcmp(&Area[P + 12], NoteOwner, sizeof NoteOwner) == 0) {
+        if (F.Int(&Area[P + 8], 4) == kNoteType && NameSize == sizeof kNoteOwner &&
+            std::memcmp(&Area[P + 12], kNoteOwner, sizeof kNoteOwner) == 0) {
             if (DescSize == 0) {
                 return std::nullopt;
             }
@@ -296,10 +296,10 @@ std::optional<ResourceLocation> FindElfNote(const ElfFile& F) {
         return std::nullopt;
     }
     unsigned Segments = 0;
-    std::uint64_t Budget = MaxTableBytes;
-    for (std::uint64_t I = 0; I < Count && Segments < MaxNoteSegments; ++I) {
+    std::uint64_t Budget = kMaxTableBytes;
+    for (std::uint64_t I = 0; I < Count && Segments < kMaxNoteSegments; ++I) {
         const unsigned char* H = Headers->data() + I * EntrySize;
-        if (F.Int(H, 4) != ProgramNote) {
+        if (F.Int(H, 4) != kProgramNote) {
             continue;
         }
         ++Segments;
@@ -373,7 +373,7 @@ std::optional<ResourceLocation> FindElfSection(const ElfFile& F) {
         return SectionAt(F, Headers->data() + I * EntrySize);
     };
     const ElfSection NameTable = Section(NamesIndex);
-    const auto Names = NameTable.Type == SectionNoBits
+    const auto Names = NameTable.Type == kSectionNoBits
                            ? std::nullopt
                            : ReadTable(F.Src, NameTable.Offset, NameTable.Size);
     if (!Names) {
@@ -387,10 +387,10 @@ std::optional<ResourceLocation> FindElfSection(const ElfFile& F) {
             std::memcmp(Names->data() + S.Name, Wanted, sizeof Wanted) != 0) {
             continue;
         }
-        if (S.Type == SectionNoBits || S.Size == 0 || !Inside(S.Offset, S.Size, FileSize)) {
+        if (S.Type == kSectionNoBits || S.Size == 0 || !Inside(S.Offset, S.Size, FileSize)) {
             return std::nullopt;
         }
-        if (S.Type == SectionNote) {
+        if (S.Type == kSectionNote) {
             const auto Area = ReadTable(F.Src, S.Offset, S.Size);
             return Area ? FindVersionNote(F, *Area, S.Offset, S.Align) : std::nullopt;
         }
@@ -712,10 +712,10 @@ std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) 
         return std::nullopt;
     }
     const DirEntry* Type = FindId(*Types, 16);
-    if (!Type || !(Type->Target & HighBit)) {
+    if (!Type || !(Type->Target & kHighBit)) {
         return std::nullopt;
     }
-    const std::uint32_t NamesOff = Type->Target & ~HighBit;
+    const std::uint32_t NamesOff = Type->Target & ~kHighBit;
     if (NamesOff == 0) {
         return std::nullopt;
     }
@@ -724,10 +724,10 @@ std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) 
         return std::nullopt;
     }
     const DirEntry* Name = FindId(*Names, 1);
-    if (!Name || !(Name->Target & HighBit)) {
+    if (!Name || !(Name->Target & kHighBit)) {
         return std::nullopt;
     }
-    const std::uint32_t LangsOff = Name->Target & ~HighBit;
+    const std::uint32_t LangsOff = Name->Target & ~kHighBit;
     if (LangsOff == 0 || LangsOff == NamesOff) {
         return std::nullopt;
     }
@@ -742,7 +742,7 @@ std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) 
     if (!Lang) {
         Lang = &Langs->front();
     }
-    if (Lang->Target & HighBit) { // the leaf must be a data entry
+    if (Lang->Target & kHighBit) { // the leaf must be a data entry
         return std::nullopt;
     }
     std::uint32_t DataRva = 0;
@@ -824,7 +824,7 @@ bool PrepareVersionBuffer(std::span<const unsigned char> Block, void* Data, std:
     std::memcpy(Out, Block.data(), Length);
     Out[0] = static_cast<unsigned char>(Length & 0xFF); // the root length, clamped
     Out[1] = static_cast<unsigned char>(Length >> 8);
-    std::memcpy(Out + Aligned, BufferTag, sizeof BufferTag);
+    std::memcpy(Out + Aligned, kBufferTag, sizeof kBufferTag);
     return true;
 }
 
@@ -860,7 +860,7 @@ bool QueryVersionValue(void* Buffer, const char* SubBlock, void** Value, unsigne
         return Fail();
     }
     const auto Aligned = static_cast<std::uint32_t>(Align4(Length));
-    if (std::memcmp(B + Aligned, BufferTag, sizeof BufferTag) != 0) {
+    if (std::memcmp(B + Aligned, kBufferTag, sizeof kBufferTag) != 0) {
         return Fail();
     }
 

@@ -92,7 +92,7 @@ TEST_P(SolidColour, EveryPixelCloseToTheEncodedColour) {
     EXPECT_EQ(Checked, Row.Width * Row.Height);
 }
 
-const TSolidRow SolidRows[] = {
+const TSolidRow kSolidRows[] = {
     {"RedBaseline", 16, 16, false, false, {220, 30, 40}},
     {"TealAtOddSizeAcrossBlockEdges", 37, 23, false, false, {20, 150, 140}},
     {"BlueProgressive", 24, 17, false, true, {30, 60, 200}},
@@ -103,7 +103,7 @@ const TSolidRow SolidRows[] = {
     {"WhiteGreyProgressive", 20, 20, true, true, {255, 0, 0}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Decode, SolidColour, ::testing::ValuesIn(SolidRows), RowName{});
+INSTANTIATE_TEST_SUITE_P(Decode, SolidColour, ::testing::ValuesIn(kSolidRows), RowName{});
 
 // ---------------------------------------------------------------------------
 // Layout: four coloured quadrants land in the right places, so rows are not
@@ -141,13 +141,13 @@ TEST_P(QuadrantLayout, EachQuadrantKeepsItsColour) {
     EXPECT_TRUE(IsNear(Image.pixel(R, B), BottomRight));
 }
 
-const TLayoutRow LayoutRows[] = {
+const TLayoutRow kLayoutRows[] = {
     {"WholeBlocksBaseline", 64, 32, false},
     {"PartialBlocksBaseline", 70, 42, false},
     {"PartialBlocksProgressive", 70, 42, true},
 };
 
-INSTANTIATE_TEST_SUITE_P(Decode, QuadrantLayout, ::testing::ValuesIn(LayoutRows), RowName{});
+INSTANTIATE_TEST_SUITE_P(Decode, QuadrantLayout, ::testing::ValuesIn(kLayoutRows), RowName{});
 
 // ---------------------------------------------------------------------------
 // Damaged and hostile streams are refused with a message naming the cause.
@@ -200,7 +200,7 @@ TEST_P(BadStream, IsRefusedWithItsReason) {
     EXPECT_NE(Error.find(Row.Reason), std::string::npos) << Error;
 }
 
-const TBadStreamRow BadStreamRows[] = {
+const TBadStreamRow kBadStreamRows[] = {
     {"ZeroLength", [] { return QByteArray(); }, "Empty input file"},
     {"PlainText", [] { return QByteArray("Brelmont Date Calculator\n"); }, "Not a JPEG file"},
     {"PngSignature", [] { return QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16); },
@@ -240,7 +240,7 @@ const TBadStreamRow BadStreamRows[] = {
     {"DeclaredLargerThanItsData", [] { return WithDeclaredSize(SampleStream(), 4000, 3000); }, ""},
 };
 
-INSTANTIATE_TEST_SUITE_P(Decode, BadStream, ::testing::ValuesIn(BadStreamRows), RowName{});
+INSTANTIATE_TEST_SUITE_P(Decode, BadStream, ::testing::ValuesIn(kBadStreamRows), RowName{});
 
 // ---------------------------------------------------------------------------
 // A stream cut short at any length is refused, never half decoded.
@@ -265,13 +265,13 @@ TEST_P(Truncated, EveryShorterPrefixIsRefused) {
     EXPECT_EQ(Refused, Whole.size());
 }
 
-const TTruncationRow TruncationRows[] = {
+const TTruncationRow kTruncationRows[] = {
     {"MakersLogo", [] { return ReadResource(":/pictures/brelmont-logo.jpg"); }},
     {"DonationButton", [] { return ReadResource(":/pictures/donate.jpg"); }},
     {"ProgressiveSample", [] { return SampleStream(true); }},
 };
 
-INSTANTIATE_TEST_SUITE_P(Decode, Truncated, ::testing::ValuesIn(TruncationRows), RowName{});
+INSTANTIATE_TEST_SUITE_P(Decode, Truncated, ::testing::ValuesIn(kTruncationRows), RowName{});
 
 // ---------------------------------------------------------------------------
 // Refusing a stream writes nothing to stderr (libjpeg's own handler would

@@ -48,7 +48,7 @@ TEST_P(ExtensionLookup, FindsJpegByEitherExtensionInAnyCase) {
     EXPECT_EQ(Format->Decode, &DecodeJpeg);
 }
 
-const TLookupRow LookupRows[] = {
+const TLookupRow kLookupRows[] = {
     {"ShortLowerCase", "jpg", true},   {"LongLowerCase", "jpeg", true},
     {"LongUpperCase", "JPEG", true},   {"ShortMixedCase", "JpG", true},
     {"OtherFormat", "png", false},     {"Empty", "", false},
@@ -56,7 +56,7 @@ const TLookupRow LookupRows[] = {
     {"TooLong", "jpgx", false},        {"TrailingSpace", "jpg ", false},
 };
 
-INSTANTIATE_TEST_SUITE_P(Registry, ExtensionLookup, ::testing::ValuesIn(LookupRows), RowName{});
+INSTANTIATE_TEST_SUITE_P(Registry, ExtensionLookup, ::testing::ValuesIn(kLookupRows), RowName{});
 
 // ---------------------------------------------------------------------------
 // The About window's two pictures, loaded from the program's resources.
@@ -96,12 +96,12 @@ TEST_P(StoredPicture, DecodesAtItsSizeWithItsBackgroundAndADrawing) {
     EXPECT_GT(Drawn, Row.Size.width() * Row.Size.height() / 10);
 }
 
-const TStoredRow StoredRows[] = {
+const TStoredRow kStoredRows[] = {
     {"MakersLogo", ":/pictures/brelmont-logo.jpg", QSize(136, 40), qRgb(255, 255, 255)},
     {"DonationButton", ":/pictures/donate.jpg", QSize(62, 31), qRgb(240, 240, 240)},
 };
 
-INSTANTIATE_TEST_SUITE_P(Resources, StoredPicture, ::testing::ValuesIn(StoredRows), RowName{});
+INSTANTIATE_TEST_SUITE_P(Resources, StoredPicture, ::testing::ValuesIn(kStoredRows), RowName{});
 
 // ---------------------------------------------------------------------------
 // Files picked by extension, and the refusals LoadPicture raises itself.
@@ -168,7 +168,7 @@ TEST_P(LoadRefusal, RaisesPictureErrorNamingThePath) {
     }
 }
 
-const TRefusalRow RefusalRows[] = {
+const TRefusalRow kRefusalRows[] = {
     {"UnregisteredExtension", ":/pictures/brelmont-logo.png",
      "has the file extension \"png\", for which no picture format is registered"},
     {"NoExtension", ":/pictures/brelmont-logo", "has no file extension"},
@@ -176,7 +176,7 @@ const TRefusalRow RefusalRows[] = {
     {"MissingFile", "/nonexistent/folder/picture.jpeg", "cannot be read"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Load, LoadRefusal, ::testing::ValuesIn(RefusalRows), RowName{});
+INSTANTIATE_TEST_SUITE_P(Load, LoadRefusal, ::testing::ValuesIn(kRefusalRows), RowName{});
 
 TEST(PictureFormatRegistration, RefusesUnusableEntries) {
     const auto Decode = [](const QByteArray&) { return QImage(); };

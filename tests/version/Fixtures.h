@@ -70,7 +70,7 @@ inline std::vector<std::string> InUtf8(std::vector<std::string> Entries) {
 #endif
 
 // The values of fixtures/complete.rc in VersionKeys order (no Release).
-inline const std::vector<std::string> Complete = {
+inline const std::vector<std::string> kComplete = {
     "Fixture Works",
     "Fixture file",
     "2.5.0.17",

@@ -21,8 +21,8 @@ namespace {
 using Bytes = std::vector<unsigned char>;
 using Found = std::vector<int>; // positions in VersionKeys that read a value
 
-const Found All = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-const Found None = {};
+const Found kAll = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+const Found kNone = {};
 
 std::uint64_t Get(const Bytes& B, std::size_t Off, int Size) {
     std::uint64_t V = 0;
@@ -79,7 +79,7 @@ void ExpectFound(const std::vector<std::optional<std::string>>& Keys, const Foun
             << VersionKeys[static_cast<std::size_t>(I)];
         if (Wanted && Keys[static_cast<std::size_t>(I)]) {
             EXPECT_EQ(*Keys[static_cast<std::size_t>(I)],
-                      fixtures::Complete[static_cast<std::size_t>(I)]);
+                      fixtures::kComplete[static_cast<std::size_t>(I)]);
         }
     }
 }
@@ -214,7 +214,7 @@ TEST(HostileInput, TruncatedFilesYieldAllOrNothing) {
         SCOPED_TRACE(Name);
         const Bytes File = fixtures::ReadBytes(fixtures::Path(Name));
         ASSERT_GT(File.size(), 256u);
-        ExpectFound(ReadFileKeys(File), All);
+        ExpectFound(ReadFileKeys(File), kAll);
         std::size_t Runs = 0;
         std::size_t Complete = 0;
         for (std::size_t Length = 0; Length < File.size(); ++Length, ++Runs) {
@@ -225,7 +225,7 @@ TEST(HostileInput, TruncatedFilesYieldAllOrNothing) {
                 std::any_of(Keys.begin(), Keys.end(), [](const auto& K) { return K.has_value(); });
             if (Any) {
                 ++Complete;
-                ExpectFound(Keys, All);
+                ExpectFound(Keys, kAll);
             }
         }
         EXPECT_EQ(Runs, File.size());
@@ -246,7 +246,7 @@ TEST(HostileInput, TruncatedBlocksYieldPrefixesOfTheTrueValues) {
         const auto Keys = ReadBlockKeys(Cut);
         for (std::size_t I = 0; I < 10; ++I) {
             if (Keys[I]) {
-                EXPECT_EQ(fixtures::Complete[I].rfind(*Keys[I], 0), 0u)
+                EXPECT_EQ(fixtures::kComplete[I].rfind(*Keys[I], 0), 0u)
                     << "length " << Length << ": " << *Keys[I];
             }
         }
@@ -258,38 +258,38 @@ TEST(HostileInput, PatchedPeFiles) {
     const Bytes Original = fixtures::ReadBytes(fixtures::Path("complete_pe64.dll"));
     const PeLayout L = LayOut(Original);
     const PatchRow Rows[] = {
-        {"unpatched", [](Bytes&) {}, All},
-        {"PE header offset past the end", [](Bytes& B) { Set(B, 0x3C, 4, 0xFFFFFFF0); }, None},
+        {"unpatched", [](Bytes&) {}, kAll},
+        {"PE header offset past the end", [](Bytes& B) { Set(B, 0x3C, 4, 0xFFFFFFF0); }, kNone},
         {"PE header offset at the last bytes", [](Bytes& B) { Set(B, 0x3C, 4, B.size() - 2); },
-         None},
-        {"unknown optional header magic", [&](Bytes& B) { Set(B, L.Optional, 2, 0x30B); }, None},
-        {"65535 sections", [&](Bytes& B) { Set(B, L.Optional - 18, 2, 0xFFFF); }, All},
+         kNone},
+        {"unknown optional header magic", [&](Bytes& B) { Set(B, L.Optional, 2, 0x30B); }, kNone},
+        {"65535 sections", [&](Bytes& B) { Set(B, L.Optional - 18, 2, 0xFFFF); }, kAll},
         {"resource directory size 4 GiB",
-         [&](Bytes& B) { Set(B, L.ResourceDirEntry + 4, 4, 0xFFFFFFFF); }, All},
+         [&](Bytes& B) { Set(B, L.ResourceDirEntry + 4, 4, 0xFFFFFFFF); }, kAll},
         {"resource directory size ends inside the tree",
-         [&](Bytes& B) { Set(B, L.ResourceDirEntry + 4, 4, 24); }, None},
+         [&](Bytes& B) { Set(B, L.ResourceDirEntry + 4, 4, 24); }, kNone},
         {"resource RVA in no section", [&](Bytes& B) { Set(B, L.ResourceDirEntry, 4, 0x7FFFFFF0); },
-         None},
+         kNone},
         {"resource section data past the end",
-         [&](Bytes& B) { Set(B, L.RsrcSection + 20, 4, 0xFFFFFE00); }, None},
+         [&](Bytes& B) { Set(B, L.RsrcSection + 20, 4, 0xFFFFFE00); }, kNone},
         {"resource section size 4 GiB",
-         [&](Bytes& B) { Set(B, L.RsrcSection + 16, 4, 0xFFFFFFFF); }, All},
+         [&](Bytes& B) { Set(B, L.RsrcSection + 16, 4, 0xFFFFFFFF); }, kAll},
         {"root directory claims 65535 entries", [&](Bytes& B) { Set(B, L.Root + 14, 2, 0xFFFF); },
-         None},
+         kNone},
         {"type directory points back at the root",
-         [&](Bytes& B) { Set(B, L.TypeEntry + 4, 4, 0x80000000); }, None},
+         [&](Bytes& B) { Set(B, L.TypeEntry + 4, 4, 0x80000000); }, kNone},
         {"name directory points at itself",
-         [&](Bytes& B) { Set(B, L.NameEntry + 4, 4, 0x80000000 | L.NamesDir); }, None},
+         [&](Bytes& B) { Set(B, L.NameEntry + 4, 4, 0x80000000 | L.NamesDir); }, kNone},
         {"name directory past the section",
-         [&](Bytes& B) { Set(B, L.TypeEntry + 4, 4, 0xFFFFFFF0); }, None},
+         [&](Bytes& B) { Set(B, L.TypeEntry + 4, 4, 0xFFFFFFF0); }, kNone},
         {"language entry is a directory",
-         [&](Bytes& B) { Set(B, L.LangEntry + 4, 4, 0x80000000 | L.LangsDir); }, None},
+         [&](Bytes& B) { Set(B, L.LangEntry + 4, 4, 0x80000000 | L.LangsDir); }, kNone},
         {"data entry past the section", [&](Bytes& B) { Set(B, L.LangEntry + 4, 4, 0x7FFFFFF0); },
-         None},
+         kNone},
         {"data size past the file", [&](Bytes& B) { Set(B, L.DataEntry + 4, 4, 0x7FFFFFFF); },
-         None},
-        {"data RVA in no section", [&](Bytes& B) { Set(B, L.DataEntry, 4, 0xFFFFFF00); }, None},
-        {"data size 0", [&](Bytes& B) { Set(B, L.DataEntry + 4, 4, 0); }, None},
+         kNone},
+        {"data RVA in no section", [&](Bytes& B) { Set(B, L.DataEntry, 4, 0xFFFFFF00); }, kNone},
+        {"data size 0", [&](Bytes& B) { Set(B, L.DataEntry + 4, 4, 0); }, kNone},
     };
     for (const PatchRow& R : Rows) {
         SCOPED_TRACE(R.Name);
@@ -306,34 +306,34 @@ TEST(HostileInput, PatchedElfFiles) {
     const ElfLayout L = LayOutElf(Object);
     const std::size_t V = L.VersionHeader;
     const PatchRow SectionRows[] = {
-        {"unpatched", [](Bytes&) {}, All},
-        {"section table past the end", [](Bytes& B) { Set(B, 0x28, 8, B.size() + 8); }, None},
+        {"unpatched", [](Bytes&) {}, kAll},
+        {"section table past the end", [](Bytes& B) { Set(B, 0x28, 8, B.size() + 8); }, kNone},
         {"section table offset near 2^64", [](Bytes& B) { Set(B, 0x28, 8, ~std::uint64_t(15)); },
-         None},
-        {"section entries too small", [](Bytes& B) { Set(B, 0x3A, 2, 16); }, None},
-        {"65535 sections", [](Bytes& B) { Set(B, 0x3C, 2, 0xFFFF); }, None},
+         kNone},
+        {"section entries too small", [](Bytes& B) { Set(B, 0x3A, 2, 16); }, kNone},
+        {"65535 sections", [](Bytes& B) { Set(B, 0x3C, 2, 0xFFFF); }, kNone},
         {"extended section count 2^62",
          [&](Bytes& B) {
              Set(B, 0x3C, 2, 0);
              Set(B, L.SectionTable + 32, 8, std::uint64_t(1) << 62);
          },
-         None},
-        {"name table index out of range", [&](Bytes& B) { Set(B, 0x3E, 2, L.Count); }, None},
+         kNone},
+        {"name table index out of range", [&](Bytes& B) { Set(B, 0x3E, 2, L.Count); }, kNone},
         {"version section offset past the end",
-         [&](Bytes& B) { Set(B, V + 24, 8, std::uint64_t(1) << 63); }, None},
+         [&](Bytes& B) { Set(B, V + 24, 8, std::uint64_t(1) << 63); }, kNone},
         {"version section size past the end",
-         [&](Bytes& B) { Set(B, V + 32, 8, std::uint64_t(1) << 40); }, None},
+         [&](Bytes& B) { Set(B, V + 32, 8, std::uint64_t(1) << 40); }, kNone},
         {"version section offset plus size wraps",
          [&](Bytes& B) {
              Set(B, V + 24, 8, 16);
              Set(B, V + 32, 8, ~std::uint64_t(7));
          },
-         None},
+         kNone},
         {"version section name outside the name table", [&](Bytes& B) { Set(B, V, 4, 0xFFFFFFFF); },
-         None},
-        {"version section without contents", [&](Bytes& B) { Set(B, V + 4, 4, 8); }, None},
-        {"unknown class", [](Bytes& B) { B[4] = 3; }, None},
-        {"unknown byte order", [](Bytes& B) { B[5] = 0; }, None},
+         kNone},
+        {"version section without contents", [&](Bytes& B) { Set(B, V + 4, 4, 8); }, kNone},
+        {"unknown class", [](Bytes& B) { B[4] = 3; }, kNone},
+        {"unknown byte order", [](Bytes& B) { B[5] = 0; }, kNone},
     };
 
     // The program headers of a linked file, mostly with its section headers
@@ -347,35 +347,35 @@ TEST(HostileInput, PatchedElfFiles) {
         Set(B, 0x3E, 2, 0);
     };
     const PatchRow NoteRows[] = {
-        {"no section headers", NoSections, All},
+        {"no section headers", NoSections, kAll},
         {"program headers past the end, the section kept",
-         [](Bytes& B) { Set(B, 0x20, 8, B.size()); }, All},
+         [](Bytes& B) { Set(B, 0x20, 8, B.size()); }, kAll},
         {"note segment past the end",
          [&](Bytes& B) {
              NoSections(B);
              Set(B, Segment + 8, 8, B.size());
          },
-         None},
+         kNone},
         {"note segment of 4 GiB",
          [&](Bytes& B) {
              NoSections(B);
              Set(B, Segment + 32, 8, std::uint64_t(1) << 32);
          },
-         None},
+         kNone},
         {"note owner size past the segment",
          [&](Bytes& B) {
              NoSections(B);
              Set(B, Note, 4, 0xFFFFFFF0);
          },
-         None},
+         kNone},
         {"note descriptor past the segment",
          [&](Bytes& B) {
              NoSections(B);
              Set(B, Note + 4, 4, 0xFFFFFF00);
          },
-         None},
+         kNone},
         // The section leads to the same note, so it is refused both ways.
-        {"another note owner", [&](Bytes& B) { B.at(Note + 12) = 'X'; }, None},
+        {"another note owner", [&](Bytes& B) { B.at(Note + 12) = 'X'; }, kNone},
     };
     for (const auto& [Original, Rows] : {std::pair{&Object, std::span<const PatchRow>(SectionRows)},
                                          std::pair{&Linked, std::span<const PatchRow>(NoteRows)}}) {
@@ -453,11 +453,11 @@ TEST(HostileInput, PatchedVersionBlocks) {
     const std::size_t FileInfo = NodeOf("StringFileInfo");
     const std::size_t Table = NodeOf("040904E4");
     const PatchRow Rows[] = {
-        {"unpatched", [](Bytes&) {}, All},
-        {"root length 0", [](Bytes& B) { Set(B, 0, 2, 0); }, None},
-        {"root length past the block", [](Bytes& B) { Set(B, 0, 2, 0xFFFF); }, All},
-        {"string table length 0", [&](Bytes& B) { Set(B, Table, 2, 0); }, None},
-        {"string table length past its parent", [&](Bytes& B) { Set(B, Table, 2, 0xFFF0); }, All},
+        {"unpatched", [](Bytes&) {}, kAll},
+        {"root length 0", [](Bytes& B) { Set(B, 0, 2, 0); }, kNone},
+        {"root length past the block", [](Bytes& B) { Set(B, 0, 2, 0xFFFF); }, kAll},
+        {"string table length 0", [&](Bytes& B) { Set(B, Table, 2, 0); }, kNone},
+        {"string table length past its parent", [&](Bytes& B) { Set(B, Table, 2, 0xFFF0); }, kAll},
         {"string length 0", [&](Bytes& B) { Set(B, Company, 2, 0); }, BeforeCompanyName},
         {"string shorter than its header", [&](Bytes& B) { Set(B, Company, 2, 5); },
          BeforeCompanyName},
@@ -472,7 +472,7 @@ TEST(HostileInput, PatchedVersionBlocks) {
              }
              B.insert(B.begin() + static_cast<long>(Company), {4, 0, 0, 0});
          },
-         All},
+         kAll},
         {"a key that no longer matches", [&](Bytes& B) { Set(B, Company + 6, 2, 'K'); },
          AllButCompanyName},
     };

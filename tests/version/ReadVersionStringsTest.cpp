@@ -27,19 +27,19 @@ std::vector<std::string> Read(const std::string& FileName) {
 }
 
 std::vector<std::string> CompleteWith(int Index, const std::string& Value) {
-    auto V = fixtures::Complete;
+    auto V = fixtures::kComplete;
     V[static_cast<std::size_t>(Index)] = Value;
     return V;
 }
 
 std::vector<std::string> CompleteWithout(int Index) {
-    auto V = fixtures::Complete;
+    auto V = fixtures::kComplete;
     V.erase(V.begin() + Index);
     return V;
 }
 
 std::vector<std::string> CompletePlus(const std::string& Value) {
-    auto V = fixtures::Complete;
+    auto V = fixtures::kComplete;
     V.push_back(Value);
     return V;
 }
@@ -62,7 +62,7 @@ public:
 #endif
 
 // The program's own strings, as resources/version.rc.in sets them.
-const std::vector<std::string> ProgramStrings = {
+const std::vector<std::string> kProgramStrings = {
     "Brelmont",
     "Date Calculator",
     MORVANE_VERSION_TEXT,
@@ -88,22 +88,22 @@ TEST(ReadVersionStrings, AppendsTheValuesInKeyTableOrder) {
         std::vector<std::string> Expected;
     };
     const Row Rows[] = {
-        {"ten standard keys, PE32+ DLL", Path("complete_pe64.dll"), fixtures::Complete},
-        {"ten standard keys, PE32 DLL", Path("complete_pe32.dll"), fixtures::Complete},
+        {"ten standard keys, PE32+ DLL", Path("complete_pe64.dll"), fixtures::kComplete},
+        {"ten standard keys, PE32 DLL", Path("complete_pe32.dll"), fixtures::kComplete},
 #ifdef _WIN32
         // The system's functions read PE files only; these DLLs are linked
         // by the toolchain, their resources compiled by its own compiler.
         {"ten standard keys, DLL of this toolchain", Path("complete_mingw.dll"),
-         fixtures::Complete},
+         fixtures::kComplete},
         {"empty InternalName reads (unknown), DLL of this toolchain", Path("empty_value_mingw.dll"),
          CompleteWith(3, "(unknown)")},
 #else
-        {"ten standard keys, ELF64 shared object", Path("complete_elf64.so"), fixtures::Complete},
-        {"ten standard keys, ELF32 object", Path("complete_elf32.o"), fixtures::Complete},
+        {"ten standard keys, ELF64 shared object", Path("complete_elf64.so"), fixtures::kComplete},
+        {"ten standard keys, ELF32 object", Path("complete_elf32.o"), fixtures::kComplete},
         {"ten standard keys, big-endian ELF64 object", Path("complete_elf64be.o"),
-         fixtures::Complete},
+         fixtures::kComplete},
         {"ten standard keys, big-endian ELF32 object", Path("complete_elf32be.o"),
-         fixtures::Complete},
+         fixtures::kComplete},
         {"empty InternalName reads (unknown), ELF", Path("empty_value_elf64.so"),
          CompleteWith(3, "(unknown)")},
         {"ELF without a version section", Path("none_elf64.so"), {}},
@@ -113,7 +113,7 @@ TEST(ReadVersionStrings, AppendsTheValuesInKeyTableOrder) {
         {"no LegalCopyright moves later values up", Path("no_copyright_pe64.dll"),
          CompleteWithout(4)},
         {"keys and table name in other letter case", Path("mixed_case_pe64.dll"),
-         fixtures::Complete},
+         fixtures::kComplete},
         {"a Release key makes eleven", Path("release_pe64.dll"), CompletePlus("R7")},
         {"table under code page 04B0", Path("other_codepage_pe64.dll"), {}},
         {"table under language 0809", Path("other_language_pe64.dll"), {}},
@@ -153,7 +153,7 @@ TEST(ReadVersionStrings, OnlyAppendsToWhatTheListHolds) {
 // The test executable embeds the program's version script through
 // morvane_embed_version_resource(), exactly as the program does.
 TEST(EmbeddedVersionResource, ReadsTheProgramStringsFromItsOwnFile) {
-    EXPECT_EQ(Read(fixtures::OwnFile()), ProgramStrings);
+    EXPECT_EQ(Read(fixtures::OwnFile()), kProgramStrings);
 }
 
 #ifndef _WIN32
@@ -202,7 +202,7 @@ TEST(EmbeddedVersionResource, SurvivesEveryLinkerAndStrip) {
                 ASSERT_EQ(std::system(Command.c_str()), 0) << Command;
                 EXPECT_LT(fs::file_size(Out), fs::file_size(Linked)) << "nothing was stripped";
             }
-            EXPECT_EQ(Read(Out.string()), ProgramStrings);
+            EXPECT_EQ(Read(Out.string()), kProgramStrings);
         }
     }
     fs::remove_all(Dir);

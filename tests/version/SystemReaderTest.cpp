@@ -48,10 +48,10 @@ TEST(SystemAndPortableReaders, GiveTheSameEntriesForEveryPeFile) {
 TEST(SystemAndPortableReaders, DifferByDesignOutsideTheAnsiCodePage) {
     ASSERT_EQ(GetACP(), 1252u);
     const std::string File = fixtures::Path("outside_ansi_pe64.dll");
-    auto System = fixtures::Complete;
+    auto System = fixtures::kComplete;
     System[7] = "Fixture Product ??";
     System[9] = "Written for the tests O";
-    auto Portable = fixtures::Complete;
+    auto Portable = fixtures::kComplete;
     Portable[7] = "Fixture Product \u65e5\u672c";
     Portable[9] = "Written for the tests \u03a9";
     EXPECT_EQ(fixtures::InUtf8(fixtures::Entries(ReadVersionStrings, File)), System);

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr char Usage[] =
+constexpr char kUsage[] =
     "usage: morvane-verinfo FILE\n"
     "       morvane-verinfo --help\n"
     "Prints the version strings of FILE (a PE or ELF executable) one per line,\n"
@@ -56,11 +56,11 @@ std::string Escaped(const std::string& Value) {
 
 int main(int argc, char* argv[]) {
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
-        std::fputs(Usage, stdout);
+        std::fputs(kUsage, stdout);
         return std::fflush(stdout) == 0 ? Printed : Unreadable;
     }
     if (argc != 2) {
-        std::fputs(Usage, stderr);
+        std::fputs(kUsage, stderr);
         return WrongUsage;
     }
     const char* File = argv[1];
