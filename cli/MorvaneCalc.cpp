@@ -10,10 +10,10 @@
 #include "Calculations.h"
 #include "GetFileVerInfo.h"
 #include "LocaleSettings.h"
+#include "OwnExecutable.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 #include <QLocale>
 
 #include <exception>
@@ -50,8 +50,7 @@ constexpr std::array<const char*, 6> kAmountOptions = {"days",       "weekdays",
 // read from this program's own version information.
 void PrintVersion(TOutput& Output) {
     TStringList Strings;
-    ReadVersionStrings(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString(),
-                       Strings);
+    ReadVersionStrings(OwnExecutableFile(), Strings);
     // By position, as the About window reads them: a short list fails at
     // the first position it lacks.
     Output.Text = "morvane-calc (" + Strings[7] + ") " + Strings[2] + "\n" + Strings[4] + "\n" +

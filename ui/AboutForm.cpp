@@ -6,11 +6,11 @@
 #include "FormLook.h"
 #include "FormScaling.h"
 #include "GetFileVerInfo.h"
+#include "OwnExecutable.h"
 #include "PictureSet.h"
 #include "StringList.h"
 #include "ui_AboutForm.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
 #include <QMouseEvent>
@@ -22,29 +22,11 @@
 #include <cmath>
 #include <string>
 
-#include <unistd.h>
-
 TfrmAbout* frmAbout = nullptr;
 
 QUrl WebAddress(const char* Address) {
     return QUrl::fromEncoded(QByteArray(Address), QUrl::TolerantMode);
 }
-
-namespace {
-
-// The path of the running executable's file, as the bytes the system takes.
-// On Linux /proc/self/exe opens that file whatever its name, even after it
-// was moved or replaced. Elsewhere the path Qt reports is turned back into
-// bytes, which works only while the name is valid in the locale's encoding.
-std::string OwnExecutableFile() {
-#ifdef __linux__
-    if (::access("/proc/self/exe", R_OK) == 0)
-        return "/proc/self/exe";
-#endif
-    return QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
-}
-
-} // namespace
 
 QString AccessKeyRichText(const QString& Caption) {
     const TCaption Parsed = ParseCaption(Caption);

@@ -2,8 +2,18 @@
 // from all six amounts, one error of each kind, and a batch run with a
 // failing line in the middle. The arithmetic itself is the date core's to
 // test; these rows check what reaches the terminal and the exit status.
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
 
 class TCalcTest : public QObject {
     Q_OBJECT
@@ -79,6 +89,37 @@ private slots:
         QCOMPARE(Errors.left(Errors.indexOf('\n')), FirstError);
         QCOMPARE(Calc.exitStatus(), QProcess::NormalExit);
         QCOMPARE(Calc.exitCode(), ExitCode);
+    }
+
+    // --version reads the tool's own file, also from a folder whose name is
+    // not UTF-8: no QString holds that path, so the copy is made and started
+    // by its bytes.
+    void versionFromAFolderNamedInLatin1() {
+        QTemporaryDir Dir;
+        QVERIFY(Dir.isValid());
+        const std::filesystem::path Base(QFile::encodeName(Dir.path()).toStdString());
+        const std::filesystem::path Folder = Base / "d\xe9j\xe0";
+        const std::filesystem::path Copy = Folder / "morvane-calc";
+        const std::filesystem::path Printed = Base / "version.txt";
+        std::filesystem::create_directory(Folder);
+        std::filesystem::copy_file(MORVANE_CALC, Copy);
+        char* Args[] = {const_cast<char*>(Copy.c_str()), const_cast<char*>("--version"), nullptr};
+        posix_spawn_file_actions_t Files;
+        posix_spawn_file_actions_init(&Files);
+        posix_spawn_file_actions_addopen(&Files, 1, Printed.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0600);
+        pid_t Child = 0;
+        const int Spawned = posix_spawn(&Child, Copy.c_str(), &Files, nullptr, Args, environ);
+        posix_spawn_file_actions_destroy(&Files);
+        QCOMPARE(Spawned, 0);
+        int Status = 0;
+        QCOMPARE(waitpid(Child, &Status, 0), Child);
+        QVERIFY(WIFEXITED(Status));
+        QCOMPARE(WEXITSTATUS(Status), 0);
+        std::ostringstream Text;
+        Text << std::ifstream(Printed).rdbuf();
+        QVERIFY2(Text.str().starts_with("morvane-calc (Brelmont Date Calculator) "),
+                 Text.str().c_str());
     }
 };
 
