@@ -257,7 +257,6 @@ void TDatePicker::TypeDigit(QChar Digit) {
     if (Pattern.isEmpty() || Pattern.startsWith(u"ddd"))
         return; // the weekday name takes letters only
     if (FTyped.isEmpty() || !FTyped.front().isDigit()) {
-        EndTyping();
         SelectField(Index);
         FTypedField = Index;
         FTypedStart = lineEdit()->selectionStart();
@@ -339,7 +338,6 @@ void TDatePicker::keyPressEvent(QKeyEvent* Event) {
         const QChar Typed = Text.front();
         if (currentSectionIndex() != FTypedField) {
             EndTyping();
-            FTyped.clear();
             FTypedField = currentSectionIndex();
         }
         if (Typed.isDigit()) {
@@ -366,7 +364,6 @@ void TDatePicker::keyPressEvent(QKeyEvent* Event) {
         return;
     }
     EndTyping(Event->key() != Qt::Key_Escape);
-    FTyped.clear();
     // Left and Right move from field to field, Home and End to the first and
     // last; Tab leaves the picker (see focusNextPrevChild).
     if (!(Event->modifiers() & ~Qt::KeypadModifier)) {
@@ -447,7 +444,6 @@ bool TDatePicker::focusNextPrevChild(bool Next) {
 
 void TDatePicker::focusOutEvent(QFocusEvent* Event) {
     EndTyping();
-    FTyped.clear();
     QDateEdit::focusOutEvent(Event);
 }
 

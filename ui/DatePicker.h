@@ -84,7 +84,7 @@ private:
     void TypeLetter(QChar Letter);
     // Ends the typing of digits: takes them as the field's value when Keep
     // is set and they make one, else shows the date as it was. One Change
-    // when the date differs.
+    // when the date differs. Letters typed so far are forgotten too.
     void EndTyping(bool Keep = true);
     // The date with the typed value Value in the field at Index, or an
     // invalid date when Value is no value of that field.
