@@ -2,6 +2,7 @@
 
 #include "BatchLine.h"
 #include "LineReader.h"
+#include "Messages.h"
 
 #include <cerrno>
 #include <cstring>
@@ -21,12 +22,12 @@ int RunBatch(TResultFormat Format, TOutput& Output) {
     bool Failed = false;
     const auto Fail = [&](long Number, const std::string& Message) {
         Failed = true;
-        Output.Error("line " + std::to_string(Number) + ": " + Message);
+        Output.Error(Fill(kLineMessage, {std::to_string(Number), Message}));
     };
     for (;;) {
         while (const std::optional<TInputLine> Line = Reader.Next()) {
             if (Line->Overlong) {
-                Fail(Line->Number, "expected 'diff START END' or 'add START N N N N N N'");
+                Fail(Line->Number, kLineForms);
                 continue;
             }
             if (IsBlank(Line->Text))
@@ -42,14 +43,18 @@ int RunBatch(TResultFormat Format, TOutput& Output) {
                 Fail(Line->Number, ShownError(E.what()));
             }
         }
-        // Results so far go out before the program waits for more input.
-        Output.Flush();
+        // Results so far go out before the program waits for more input;
+        // once they cannot, there is no point in reading on.
+        if (!Output.Flush())
+            break;
         if (!Reader.Fill())
             break;
     }
+    if (!Output.Finish())
+        return kExitStreamFailed;
     if (Reader.Error()) {
-        Output.Error(std::string("cannot read standard input: ") + std::strerror(Reader.Error()));
-        return 1;
+        Output.Error(Fill(kCannotRead, {std::strerror(Reader.Error())}));
+        return kExitStreamFailed;
     }
-    return Output.Finish() && !Failed ? 0 : 1;
+    return Failed ? kExitFailed : kExitDone;
 }

@@ -1,12 +1,8 @@
 #include "BatchLine.h"
 
+#include "Messages.h"
+
 #include <array>
-
-namespace {
-
-constexpr const char* kLineForms = "expected 'diff START END' or 'add START N N N N N N'";
-
-} // namespace
 
 TBatchLine::TBatchLine(TResultFormat Format) : FFormat(Format) {}
 

@@ -106,7 +106,7 @@ int Run(const QCommandLineParser& Parser, TOutput& Output) {
     } else {
         throw TUsageError("unknown command '" + Command + "'");
     }
-    return Output.Finish() ? 0 : 1;
+    return Output.Finish() ? kExitDone : kExitStreamFailed;
 }
 
 } // namespace
@@ -145,20 +145,20 @@ int main(int argc, char* argv[]) {
             throw TUsageError(Parser.errorText().toStdString());
         if (Parser.isSet(Help)) {
             Output.Text = kUsage + ("\n" + Parser.helpText().section(u'\n', 1).toStdString());
-            return Output.Finish() ? 0 : 1;
+            return Output.Finish() ? kExitDone : kExitStreamFailed;
         }
         if (Parser.isSet(Version)) {
             PrintVersion(Output);
-            return Output.Finish() ? 0 : 1;
+            return Output.Finish() ? kExitDone : kExitStreamFailed;
         }
         return Run(Parser, Output);
     } catch (const TUsageError& E) {
         Output.Text.clear();
         Output.Error(std::string(E.what()) + "\n" + kUsage + "Try 'morvane-calc --help' for more.");
-        return 2;
+        return kExitUsage;
     } catch (const std::exception& E) {
         Output.Text.clear(); // nothing of a failed calculation is written
         Output.Error(ShownError(E.what()));
-        return 1;
+        return kExitFailed;
     }
 }

@@ -1,49 +1,54 @@
 #include "Output.h"
 
 #include "MessageText.h"
+#include "Messages.h"
 
 #include <QString>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 #include <unistd.h>
 
 namespace {
 
 // Writes all of Size bytes to the file descriptor, however many calls it
-// takes. False on an error.
-bool WriteAll(int Fd, const char* Data, std::size_t Size) {
+// takes. Returns 0, or the errno of the write that failed.
+int WriteAll(int Fd, const char* Data, std::size_t Size) {
     while (Size > 0) {
         const ssize_t Written = ::write(Fd, Data, std::min<std::size_t>(Size, 1u << 30));
         if (Written < 0 && errno == EINTR)
             continue;
-        if (Written <= 0)
-            return false;
+        if (Written < 0)
+            return errno;
+        if (Written == 0)
+            return EIO;
         Data += Written;
         Size -= static_cast<std::size_t>(Written);
     }
-    return true;
+    return 0;
 }
 
 } // namespace
 
-void TOutput::Flush() {
-    if (!Text.empty() && !WriteAll(1, Text.data(), Text.size()))
-        Lost = true;
+bool TOutput::Flush() {
+    if (!Text.empty() && FWriteError == 0)
+        FWriteError = WriteAll(1, Text.data(), Text.size());
     Text.clear();
+    return FWriteError == 0;
 }
 
 bool TOutput::Finish() {
-    Flush();
-    if (Lost)
-        Error("cannot write the results to standard output");
-    return !Lost;
+    if (Flush())
+        return true;
+    Error(Fill(kCannotWrite, {std::strerror(FWriteError)}));
+    return false;
 }
 
 void TOutput::Error(const std::string& Message) {
     Flush();
-    const std::string Line = "morvane-calc: " + Message + "\n";
+    const std::string Line = kMessageStart + Message + "\n";
     WriteAll(2, Line.data(), Line.size());
 }
 

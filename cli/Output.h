@@ -4,28 +4,37 @@
 
 #include <string>
 
+// The exit statuses.
+enum TExitStatus : int {
+    kExitDone = 0,         // every result written
+    kExitFailed = 1,       // a calculation (in batch mode: a line) failed
+    kExitUsage = 2,        // the command line could not be read
+    kExitStreamFailed = 3, // standard input or output failed or is closed
+};
+
 // Standard output and standard error, written in whole pieces. A result line
 // goes out whole or not at all: results are gathered in one buffer that is
-// written only at line boundaries.
+// written only at line boundaries. Once a write to standard output has
+// failed, nothing more is written there.
 class TOutput {
 public:
     // The buffer results are appended to; Flush writes it.
     std::string Text;
 
-    // Writes Text to standard output and empties it. A failed write sets
-    // Lost (the text is dropped).
-    void Flush();
+    // Writes Text to standard output and empties it. Returns false when this
+    // or an earlier write failed (the text is dropped).
+    bool Flush();
 
-    // True once a write to standard output has failed.
-    bool Lost = false;
-
-    // Flushes the results; when any write failed, says so on standard error
+    // Flushes the results; when a write failed, says why on standard error
     // and returns false.
     bool Finish();
 
     // Flushes the results so far, then writes Message to standard error as
     // "morvane-calc: <Message>" and a line break.
     void Error(const std::string& Message);
+
+private:
+    int FWriteError = 0; // the errno of the failed write
 };
 
 // The text of a calculation's error as the window shows it: What with the

@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -14,6 +17,15 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
+
+// What standard output is, for a row: the test's pipe, or one that fails.
+enum class TStreams {
+    Piped,
+    OutputFull,       // /dev/full: every write fails with ENOSPC
+    OutputPipeClosed, // a pipe whose reading end is closed, SIGPIPE ignored
+};
+Q_DECLARE_METATYPE(TStreams)
 
 class TCalcTest : public QObject {
     Q_OBJECT
@@ -23,52 +35,30 @@ private slots:
         QTest::addColumn<QString>("Locale");
         QTest::addColumn<QStringList>("Arguments");
         QTest::addColumn<QByteArray>("Input");
+        QTest::addColumn<TStreams>("Streams");
         QTest::addColumn<QByteArray>("Output");
         QTest::addColumn<QByteArray>("FirstError"); // first line of standard error
         QTest::addColumn<int>("ExitCode");
 
-        QTest::newRow("README difference, 31 January 2004 to 16 September 2026")
-            << "" << QStringList{"diff", "2004-01-31", "2026-09-16"} << QByteArray()
-            << QByteArray("Days: 8264\nWeekdays: 5903\nWeeks: 1180\nFortnights: 590\n"
-                          "Months: 271\nYears: 22\n"
-                          "Or: 22 years, 7 months, 2 weeks and 2 days\n")
-            << QByteArray() << 0;
-        QTest::newRow("all six amounts given years first are applied days first, in German")
-            << "de_DE.UTF-8"
-            << QStringList{"add",          "2004-01-01", "--years", "1", "--months",   "1",
-                           "--fortnights", "1",          "--weeks", "1", "--weekdays", "1",
-                           "--days",       "1",          "--json"}
-            << QByteArray()
-            << QByteArray(R"({"date":"2005-02-26","dayNumber":38409,)"
-                          R"("longDate":"Samstag, 26. Februar 2005"})"
-                          "\n")
-            << QByteArray() << 0;
-        QTest::newRow("amount that is not a whole number")
-            << "" << QStringList{"add", "2004-01-31", "--days", "5x"} << QByteArray()
-            << QByteArray() << QByteArray("morvane-calc: '5x' is not a valid integer value.") << 1;
-        QTest::newRow("new date beyond the year 9999")
-            << "" << QStringList{"add", "2004-01-01", "--days", "3000000"} << QByteArray()
-            << QByteArray() << QByteArray("morvane-calc: Invalid argument to date encode.") << 1;
-        QTest::newRow("date that does not exist")
-            << "" << QStringList{"diff", "2004-02-30", "2026-09-16"} << QByteArray() << QByteArray()
-            << QByteArray("morvane-calc: invalid date '2004-02-30' "
-                          "(YYYY-MM-DD with a year from 0001 to 9999, or today)")
-            << 2;
-        QTest::newRow("batch with a failing line in the middle")
-            << "" << QStringList{"--iso", "-"}
-            << QByteArray("add 2004-01-31 0 0 0 0 1 0\n"
-                          "add 2004-01-31 5x 0 0 0 0 0\n"
-                          "diff 2004-01-31 2026-09-16\n")
-            << QByteArray(
-                   "2004-02-29\n"
-                   "8264\t5903\t1180\t590\t271\t22\t22 years, 7 months, 2 weeks and 2 days\n")
-            << QByteArray("morvane-calc: line 2: '5x' is not a valid integer value.") << 1;
+        const QByteArray Mondays = QByteArray("add 2004-01-05 1 0 0 0 0 0\n").repeated(1000);
+        const QByteArray CannotWrite = "morvane-calc: cannot write to standard output: ";
+        // clang-format off
+        QTest::newRow("README difference, 31 January 2004 to 16 September 2026") << "" << QStringList{"diff", "2004-01-31", "2026-09-16"} << QByteArray() << TStreams::Piped << QByteArray("Days: 8264\nWeekdays: 5903\nWeeks: 1180\nFortnights: 590\nMonths: 271\nYears: 22\nOr: 22 years, 7 months, 2 weeks and 2 days\n") << QByteArray() << 0;
+        QTest::newRow("all six amounts given years first are applied days first, in German") << "de_DE.UTF-8" << QStringList{"add", "2004-01-01", "--years", "1", "--months", "1", "--fortnights", "1", "--weeks", "1", "--weekdays", "1", "--days", "1", "--json"} << QByteArray() << TStreams::Piped << QByteArray(R"({"date":"2005-02-26","dayNumber":38409,"longDate":"Samstag, 26. Februar 2005"})" "\n") << QByteArray() << 0;
+        QTest::newRow("amount that is not a whole number") << "" << QStringList{"add", "2004-01-31", "--days", "5x"} << QByteArray() << TStreams::Piped << QByteArray() << QByteArray("morvane-calc: '5x' is not a valid integer value.") << 1;
+        QTest::newRow("new date beyond the year 9999") << "" << QStringList{"add", "2004-01-01", "--days", "3000000"} << QByteArray() << TStreams::Piped << QByteArray() << QByteArray("morvane-calc: Invalid argument to date encode.") << 1;
+        QTest::newRow("date that does not exist") << "" << QStringList{"diff", "2004-02-30", "2026-09-16"} << QByteArray() << TStreams::Piped << QByteArray() << QByteArray("morvane-calc: invalid date '2004-02-30' (YYYY-MM-DD with a year from 0001 to 9999, or today)") << 2;
+        QTest::newRow("batch with a failing line in the middle") << "" << QStringList{"--iso", "-"} << QByteArray("add 2004-01-31 0 0 0 0 1 0\nadd 2004-01-31 5x 0 0 0 0 0\ndiff 2004-01-31 2026-09-16\n") << TStreams::Piped << QByteArray("2004-02-29\n8264\t5903\t1180\t590\t271\t22\t22 years, 7 months, 2 weeks and 2 days\n") << QByteArray("morvane-calc: line 2: '5x' is not a valid integer value.") << 1;
+        QTest::newRow("batch into a full device stops at the first failed write") << "" << QStringList{"--iso", "-"} << Mondays << TStreams::OutputFull << QByteArray() << CannotWrite + std::strerror(ENOSPC) << 3;
+        QTest::newRow("batch into a closed pipe with SIGPIPE ignored stops") << "" << QStringList{"--iso", "-"} << Mondays << TStreams::OutputPipeClosed << QByteArray() << CannotWrite + std::strerror(EPIPE) << 3;
+        // clang-format on
     }
 
     void runs() {
         QFETCH(QString, Locale);
         QFETCH(QStringList, Arguments);
         QFETCH(QByteArray, Input);
+        QFETCH(TStreams, Streams);
         QFETCH(QByteArray, Output);
         QFETCH(QByteArray, FirstError);
         QFETCH(int, ExitCode);
@@ -79,11 +69,29 @@ private slots:
             Environment.insert(QStringLiteral("LC_ALL"), Locale);
             Calc.setProcessEnvironment(Environment);
         }
+        // Runs in the child between fork and exec, after QProcess has set up
+        // its pipes: only calls that are safe there.
+        Calc.setChildProcessModifier([Streams] {
+            if (Streams == TStreams::OutputFull) {
+                const int Full = ::open("/dev/full", O_WRONLY);
+                ::dup2(Full, 1);
+            } else if (Streams == TStreams::OutputPipeClosed) {
+                int Ends[2];
+                if (::pipe(Ends) == 0) {
+                    ::dup2(Ends[1], 1);
+                    ::close(Ends[0]);
+                }
+                ::signal(SIGPIPE, SIG_IGN);
+            }
+        });
         Calc.start(QStringLiteral(MORVANE_CALC), Arguments);
         QVERIFY(Calc.waitForStarted());
         Calc.write(Input);
-        Calc.closeWriteChannel();
-        QVERIFY(Calc.waitForFinished());
+        // When writing fails, the tool must stop by itself: its input stays
+        // open, as that of "yes | morvane-calc" would.
+        if (Streams == TStreams::Piped)
+            Calc.closeWriteChannel();
+        QVERIFY(Calc.waitForFinished(10000));
         const QByteArray Errors = Calc.readAllStandardError();
         QCOMPARE(Calc.readAllStandardOutput(), Output);
         QCOMPARE(Errors.left(Errors.indexOf('\n')), FirstError);
