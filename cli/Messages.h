@@ -13,6 +13,8 @@ inline constexpr const char* kMessageStart = "morvane-calc: ";
 // Reading and writing the standard streams.
 inline constexpr const char* kCannotWrite = "cannot write to standard output: %1";
 inline constexpr const char* kCannotRead = "cannot read standard input: %1";
+inline constexpr const char* kInputClosed = "standard input is closed";
+inline constexpr const char* kOutputClosed = "standard output is closed";
 
 // Batch mode: a message about one input line.
 inline constexpr const char* kLineMessage = "line %1: %2";

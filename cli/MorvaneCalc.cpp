@@ -10,6 +10,7 @@
 #include "Calculations.h"
 #include "GetFileVerInfo.h"
 #include "LocaleSettings.h"
+#include "Messages.h"
 #include "OwnExecutable.h"
 
 #include <QCommandLineParser>
@@ -67,7 +68,7 @@ TResultFormat FormatOf(const QCommandLineParser& Parser) {
 
 // Runs the calculation the command line asks for. Raises TUsageError for a
 // command line it can't read, TConvertError for a calculation that fails.
-int Run(const QCommandLineParser& Parser, TOutput& Output) {
+int Run(const QCommandLineParser& Parser, TClosedStreams Closed, TOutput& Output) {
     const QStringList Words = Parser.positionalArguments();
     if (Words.isEmpty())
         throw TUsageError("no command given");
@@ -88,6 +89,10 @@ int Run(const QCommandLineParser& Parser, TOutput& Output) {
     if (Command == "-") {
         if (Words.size() != 1)
             throw TUsageError("- takes no further arguments");
+        if (Closed.Input) {
+            Output.Error(kInputClosed);
+            return kExitStreamFailed;
+        }
         return RunBatch(Format, Output);
     }
     if (Command == "diff") {
@@ -112,6 +117,12 @@ int Run(const QCommandLineParser& Parser, TOutput& Output) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const TClosedStreams Closed = OpenClosedStandardStreams();
+    TOutput Output;
+    if (Closed.Output) {
+        Output.Error(kOutputClosed);
+        return kExitStreamFailed;
+    }
     QCoreApplication Application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("morvane-calc"));
     // The long date format, weekday and month names, as the window reads them.
@@ -139,7 +150,6 @@ int main(int argc, char* argv[]) {
                                  QStringLiteral("diff START END, add START, or -."),
                                  QStringLiteral("(diff START END | add START | -)"));
 
-    TOutput Output;
     try {
         if (!Parser.parse(QCoreApplication::arguments()))
             throw TUsageError(Parser.errorText().toStdString());
@@ -151,7 +161,7 @@ int main(int argc, char* argv[]) {
             PrintVersion(Output);
             return Output.Finish() ? kExitDone : kExitStreamFailed;
         }
-        return Run(Parser, Output);
+        return Run(Parser, Closed, Output);
     } catch (const TUsageError& E) {
         Output.Text.clear();
         Output.Error(std::string(E.what()) + "\n" + kUsage + "Try 'morvane-calc --help' for more.");

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -50,6 +51,18 @@ void TOutput::Error(const std::string& Message) {
     Flush();
     const std::string Line = kMessageStart + Message + "\n";
     WriteAll(2, Line.data(), Line.size());
+}
+
+TClosedStreams OpenClosedStandardStreams() {
+    bool Closed[3] = {};
+    for (int Fd = 0; Fd < 3; ++Fd) {
+        // The lower numbers are open by now, so open() returns Fd itself.
+        if (::fcntl(Fd, F_GETFD) < 0 && errno == EBADF) {
+            Closed[Fd] = true;
+            ::open("/dev/null", O_RDWR);
+        }
+    }
+    return {Closed[0], Closed[1]};
 }
 
 std::string ShownError(const char* What) {

@@ -37,6 +37,18 @@ private:
     int FWriteError = 0; // the errno of the failed write
 };
 
+// Which of the standard streams were closed when the program started.
+struct TClosedStreams {
+    bool Input = false;
+    bool Output = false;
+};
+
+// Opens /dev/null on each standard stream (0, 1, 2) that is closed, before
+// anything else opens a file: a file opened later would otherwise take its
+// number and be read or written as that stream. Returns which of standard
+// input and output were closed; a closed standard error stays silent.
+TClosedStreams OpenClosedStandardStreams();
+
 // The text of a calculation's error as the window shows it: What with the
 // full stop that the error display adds.
 std::string ShownError(const char* What);

@@ -22,6 +22,8 @@
 // What standard output is, for a row: the test's pipe, or one that fails.
 enum class TStreams {
     Piped,
+    InputClosed,
+    OutputClosed,
     OutputFull,       // /dev/full: every write fails with ENOSPC
     OutputPipeClosed, // a pipe whose reading end is closed, SIGPIPE ignored
 };
@@ -51,6 +53,8 @@ private slots:
         QTest::newRow("batch with a failing line in the middle") << "" << QStringList{"--iso", "-"} << QByteArray("add 2004-01-31 0 0 0 0 1 0\nadd 2004-01-31 5x 0 0 0 0 0\ndiff 2004-01-31 2026-09-16\n") << TStreams::Piped << QByteArray("2004-02-29\n8264\t5903\t1180\t590\t271\t22\t22 years, 7 months, 2 weeks and 2 days\n") << QByteArray("morvane-calc: line 2: '5x' is not a valid integer value.") << 1;
         QTest::newRow("batch into a full device stops at the first failed write") << "" << QStringList{"--iso", "-"} << Mondays << TStreams::OutputFull << QByteArray() << CannotWrite + std::strerror(ENOSPC) << 3;
         QTest::newRow("batch into a closed pipe with SIGPIPE ignored stops") << "" << QStringList{"--iso", "-"} << Mondays << TStreams::OutputPipeClosed << QByteArray() << CannotWrite + std::strerror(EPIPE) << 3;
+        QTest::newRow("batch with standard input closed") << "" << QStringList{"--iso", "-"} << QByteArray() << TStreams::InputClosed << QByteArray() << QByteArray("morvane-calc: standard input is closed") << 3;
+        QTest::newRow("difference with standard output closed") << "" << QStringList{"diff", "2004-01-31", "2026-09-16"} << QByteArray() << TStreams::OutputClosed << QByteArray() << QByteArray("morvane-calc: standard output is closed") << 3;
         // clang-format on
     }
 
@@ -72,7 +76,11 @@ private slots:
         // Runs in the child between fork and exec, after QProcess has set up
         // its pipes: only calls that are safe there.
         Calc.setChildProcessModifier([Streams] {
-            if (Streams == TStreams::OutputFull) {
+            if (Streams == TStreams::InputClosed) {
+                ::close(0);
+            } else if (Streams == TStreams::OutputClosed) {
+                ::close(1);
+            } else if (Streams == TStreams::OutputFull) {
                 const int Full = ::open("/dev/full", O_WRONLY);
                 ::dup2(Full, 1);
             } else if (Streams == TStreams::OutputPipeClosed) {
@@ -89,7 +97,7 @@ private slots:
         Calc.write(Input);
         // When writing fails, the tool must stop by itself: its input stays
         // open, as that of "yes | morvane-calc" would.
-        if (Streams == TStreams::Piped)
+        if (Streams != TStreams::OutputFull && Streams != TStreams::OutputPipeClosed)
             Calc.closeWriteChannel();
         QVERIFY(Calc.waitForFinished(10000));
         const QByteArray Errors = Calc.readAllStandardError();
