@@ -3,6 +3,7 @@
 #include "BatchLine.h"
 #include "LineReader.h"
 #include "Messages.h"
+#include "TextWriting.h"
 
 #include <cerrno>
 #include <cstring>
@@ -14,6 +15,21 @@ bool IsBlank(std::string_view Line) {
     return Line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
+// Appends the line that stands for a failed input line's result, so that
+// every input line that is not blank has its output line: an empty line, or
+// in JSON an object with the line number and the message.
+void AppendFailure(std::string& Out, TResultFormat Format, long Number,
+                   const std::string& Message) {
+    if (Format == TResultFormat::Json) {
+        Out += "{\"line\":";
+        AppendInt(Out, Number);
+        Out += ",\"error\":";
+        AppendJsonString(Out, Message);
+        Out += '}';
+    }
+    Out += '\n';
+}
+
 } // namespace
 
 int RunBatch(TResultFormat Format, TOutput& Output) {
@@ -23,6 +39,7 @@ int RunBatch(TResultFormat Format, TOutput& Output) {
     const auto Fail = [&](long Number, const std::string& Message) {
         Failed = true;
         Output.Error(Fill(kLineMessage, {std::to_string(Number), Message}));
+        AppendFailure(Output.Text, Format, Number, Message);
     };
     for (;;) {
         while (const std::optional<TInputLine> Line = Reader.Next()) {

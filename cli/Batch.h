@@ -10,7 +10,9 @@
 // writes each result as one line in Format: a difference as its six counts
 // and phrase separated by tabs (or a JSON object), a new date as in a single
 // calculation. A failing line writes "line <n>: <error>" to standard error
-// and the run goes on. Returns kExitDone when every line gave a result,
+// and, in its place on standard output, an empty line (in JSON
+// {"line":<n>,"error":"<error>"}), so that every line that is not blank has
+// one output line; the run goes on. Returns kExitDone when every line gave a result,
 // kExitFailed when any failed, and kExitStreamFailed as soon as standard
 // input cannot be read or standard output written (the run stops there).
 int RunBatch(TResultFormat Format, TOutput& Output);
