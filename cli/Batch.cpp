@@ -44,7 +44,7 @@ int RunBatch(TResultFormat Format, TOutput& Output) {
     for (;;) {
         while (const std::optional<TInputLine> Line = Reader.Next()) {
             if (Line->Overlong) {
-                Fail(Line->Number, kLineForms);
+                Fail(Line->Number, kLineTooLong);
                 continue;
             }
             if (IsBlank(Line->Text))

@@ -1,5 +1,7 @@
 #include "Calculations.h"
 
+#include "TextWriting.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QString>
@@ -59,7 +61,7 @@ TDateTime ParseIsoDate(std::string_view Text) {
         if (Year >= 1 && Month >= 1 && Month <= 12 && Day >= 1 && Day <= MonthLength(Year, Month))
             return MakeDate(Year, Month, Day);
     }
-    throw TUsageError("invalid date '" + std::string(Text) +
+    throw TUsageError("invalid date '" + ShownText(Text) +
                       "' (YYYY-MM-DD with a year from 0001 to 9999, or today)");
 }
 
@@ -99,10 +101,24 @@ void AppendDifference(std::string& Out, TDateTime Start, TDateTime End, TResultF
     Out += '\n';
 }
 
+std::int32_t AmountOf(std::string_view Text) {
+    try {
+        return TextToInt(std::string(Text));
+    } catch (const TConvertError&) {
+        // The message quotes the text; when it holds bytes that can't be
+        // printed, or is huge, the message is that of the text as shown. The
+        // shown text fails too: it holds a backslash or "...".
+        const std::string Shown = ShownText(Text);
+        if (Shown != Text)
+            TextToInt(Shown);
+        throw;
+    }
+}
+
 TDateTime ApplyAmounts(TDateTime Start, const TAmountTexts& Amounts) {
     TDateTime Date = Start;
     for (std::size_t K = 0; K < Amounts.size(); ++K)
-        Date = AddDateUnits(static_cast<TDateKind>(K), Date, TextToInt(Amounts[K]));
+        Date = AddDateUnits(static_cast<TDateKind>(K), Date, AmountOf(Amounts[K]));
     return Date;
 }
 

@@ -48,6 +48,10 @@ void AppendDifference(std::string& Out, TDateTime Start, TDateTime End, TResultF
 // fortnights, months, years. Each is text for TextToInt.
 using TAmountTexts = std::array<std::string, 6>;
 
+// Returns the amount that Text holds, as TextToInt reads it, and raises its
+// TConvertError otherwise; the message shows Text as ShownText does.
+std::int32_t AmountOf(std::string_view Text);
+
 // Returns Start moved by the six amounts, each converted just before it is
 // applied. Raises TConvertError (not an integer; a date outside the years 1
 // to 9999) like the window's new-date panel.

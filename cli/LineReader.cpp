@@ -5,6 +5,13 @@
 
 #include <unistd.h>
 
+namespace {
+
+// The UTF-8 byte-order mark that some editors and spreadsheets write first.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+} // namespace
+
 TLineReader::TLineReader(int Fd) : FFd(Fd), FBuffer(kLimit) {}
 
 TInputLine TLineReader::Take(std::size_t End, std::size_t Next) {
@@ -12,6 +19,8 @@ TInputLine TLineReader::Take(std::size_t End, std::size_t Next) {
     FStart = Next;
     if (!Text.empty() && Text.back() == '\r')
         Text.remove_suffix(1);
+    if (FNumber == 0 && Text.starts_with(kByteOrderMark))
+        Text.remove_prefix(kByteOrderMark.size());
     return {Text, ++FNumber, false};
 }
 

@@ -29,7 +29,8 @@ public:
 
     // The next line held, or nothing when the block holds no complete line
     // (at the end of the input, the last line counts as complete without its
-    // line break). A line break is "\n"; a "\r" before it is dropped.
+    // line break). A line break is "\n"; a "\r" before it is dropped, and so
+    // is a UTF-8 byte-order mark at the start of the input.
     std::optional<TInputLine> Next();
 
     // Reads more of the input, waiting only while none is there. False when

@@ -18,6 +18,7 @@ inline constexpr const char* kOutputClosed = "standard output is closed";
 
 // Batch mode: a message about one input line.
 inline constexpr const char* kLineMessage = "line %1: %2";
+inline constexpr const char* kLineTooLong = "longer than 1 MiB";
 inline constexpr const char* kLineForms = "expected 'diff START END' or 'add START N N N N N N'";
 
 // Returns Text with each "%<n>" (n from 1 to 9) replaced by the n-th of Args.

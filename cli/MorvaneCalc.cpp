@@ -12,6 +12,7 @@
 #include "LocaleSettings.h"
 #include "Messages.h"
 #include "OwnExecutable.h"
+#include "TextWriting.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -109,7 +110,7 @@ int Run(const QCommandLineParser& Parser, TClosedStreams Closed, TOutput& Output
         const TDateTime Start = ParseDate(Words[1].toStdString(), LocalToday);
         AppendNewDate(Output.Text, ApplyAmounts(Start, Amounts), Format);
     } else {
-        throw TUsageError("unknown command '" + Command + "'");
+        throw TUsageError("unknown command '" + ShownText(Command) + "'");
     }
     return Output.Finish() ? kExitDone : kExitStreamFailed;
 }

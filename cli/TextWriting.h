@@ -13,3 +13,10 @@ void AppendInt(std::string& Out, std::int64_t N, int Width = 1);
 // backslash and the control characters escaped. Text is UTF-8 and is copied
 // as it stands otherwise.
 void AppendJsonString(std::string& Out, std::string_view Text);
+
+// Returns Text as a message quotes it: every byte that cannot be printed (a
+// control character, or a byte that is not part of valid UTF-8) as \xHH and
+// a backslash as \\; a text longer than kShownLimit bytes is cut there,
+// between two characters, and ends in "...".
+inline constexpr std::size_t kShownLimit = 32;
+std::string ShownText(std::string_view Text);

@@ -43,6 +43,8 @@ private slots:
         QTest::addColumn<int>("ExitCode");
 
         const QByteArray Mondays = QByteArray("add 2004-01-05 1 0 0 0 0 0\n").repeated(1000);
+        const QByteArray Overlong = QByteArray(2 << 20, '7') + "\nadd 2004-01-31 0 0 0 0 1 0\n";
+        const QByteArray HugeDate = "diff 2004-01-31 " + QByteArray(100000, '9') + "\n";
         const QByteArray CannotWrite = "morvane-calc: cannot write to standard output: ";
         // clang-format off
         QTest::newRow("README difference, 31 January 2004 to 16 September 2026") << "" << QStringList{"diff", "2004-01-31", "2026-09-16"} << QByteArray() << TStreams::Piped << QByteArray("Days: 8264\nWeekdays: 5903\nWeeks: 1180\nFortnights: 590\nMonths: 271\nYears: 22\nOr: 22 years, 7 months, 2 weeks and 2 days\n") << QByteArray() << 0;
@@ -52,94 +54,97 @@ private slots:
         QTest::newRow("date that does not exist") << "" << QStringList{"diff", "2004-02-30", "2026-09-16"} << QByteArray() << TStreams::Piped << QByteArray() << QByteArray("morvane-calc: invalid date '2004-02-30' (YYYY-MM-DD with a year from 0001 to 9999, or today)") << 2;
         QTest::newRow("batch with a failing line in the middle") << "" << QStringList{"--iso", "-"} << QByteArray("add 2004-01-31 0 0 0 0 1 0\nadd 2004-01-31 5x 0 0 0 0 0\ndiff 2004-01-31 2026-09-16\n") << TStreams::Piped << QByteArray("2004-02-29\n\n8264\t5903\t1180\t590\t271\t22\t22 years, 7 months, 2 weeks and 2 days\n") << QByteArray("morvane-calc: line 2: '5x' is not a valid integer value.") << 1;
         QTest::newRow("JSON batch answers a failing line with its number and message") << "" << QStringList{"--json", "-"} << QByteArray("\ndiff 2004-02-30 2004-03-01\nadd 2004-01-31 0 0 0 0 1 0\n") << TStreams::Piped << QByteArray(R"j({"line":2,"error":"invalid date '2004-02-30' (YYYY-MM-DD with a year from 0001 to 9999, or today)"})j" "\n" R"({"date":"2004-02-29","dayNumber":38046,"longDate":"Sunday, 29 February 2004"})" "\n") << QByteArray("morvane-calc: line 2: invalid date '2004-02-30' (YYYY-MM-DD with a year from 0001 to 9999, or today)") << 1;
+        QTest::newRow("batch input that starts with a UTF-8 byte-order mark") << "" << QStringList{"--iso", "-"} << QByteArray("\xEF\xBB\xBF" "add 2004-01-31 0 0 0 0 1 0\r\n") << TStreams::Piped << QByteArray("2004-02-29\n") << QByteArray() << 0;
+        QTest::newRow("NUL byte in an amount is shown, not cut off") << "" << QStringList{"--iso", "-"} << QByteArray("add 2004-01-31 1.") + '\0' + "x 0 0 0 0 0\n" << TStreams::Piped << QByteArray("\n") << QByteArray("morvane-calc: line 1: '1.\\x00x' is not a valid integer value.") << 1;
+        QTest::newRow("line over the limit") << "" << QStringList{"--iso", "-"} << Overlong << TStreams::Piped << QByteArray("\n2004-02-29\n") << QByteArray("morvane-calc: line 1: longer than 1 MiB") << 1;
+        QTest::newRow("huge date is quoted shortened") << "" << QStringList{"--iso", "-"} << HugeDate << TStreams::Piped << QByteArray("\n") << "morvane-calc: line 1: invalid date '" + QByteArray(32, '9') + "...' (YYYY-MM-DD with a year from 0001 to 9999, or today)" << 1;
         QTest::newRow("batch into a full device stops at the first failed write") << "" << QStringList{"--iso", "-"} << Mondays << TStreams::OutputFull << QByteArray() << CannotWrite + std::strerror(ENOSPC) << 3;
         QTest::newRow("batch into a closed pipe with SIGPIPE ignored stops") << "" << QStringList{"--iso", "-"} << Mondays << TStreams::OutputPipeClosed << QByteArray() << CannotWrite + std::strerror(EPIPE) << 3;
         QTest::newRow("batch with standard input closed") << "" << QStringList{"--iso", "-"} << QByteArray() << TStreams::InputClosed << QByteArray() << QByteArray("morvane-calc: standard input is closed") << 3;
         QTest::newRow("difference with standard output closed") << "" << QStringList{"diff", "2004-01-31", "2026-09-16"} << QByteArray() << TStreams::OutputClosed << QByteArray() << QByteArray("morvane-calc: standard output is closed") << 3;
-    // clang-format on
-}
+        // clang-format on
+    }
 
     void runs() {
-    QFETCH(QString, Locale);
-    QFETCH(QStringList, Arguments);
-    QFETCH(QByteArray, Input);
-    QFETCH(TStreams, Streams);
-    QFETCH(QByteArray, Output);
-    QFETCH(QByteArray, FirstError);
-    QFETCH(int, ExitCode);
+        QFETCH(QString, Locale);
+        QFETCH(QStringList, Arguments);
+        QFETCH(QByteArray, Input);
+        QFETCH(TStreams, Streams);
+        QFETCH(QByteArray, Output);
+        QFETCH(QByteArray, FirstError);
+        QFETCH(int, ExitCode);
 
-    QProcess Calc;
-    if (!Locale.isEmpty()) {
-        QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
-        Environment.insert(QStringLiteral("LC_ALL"), Locale);
-        Calc.setProcessEnvironment(Environment);
-    }
-    // Runs in the child between fork and exec, after QProcess has set up
-    // its pipes: only calls that are safe there.
-    Calc.setChildProcessModifier([Streams] {
-        if (Streams == TStreams::InputClosed) {
-            ::close(0);
-        } else if (Streams == TStreams::OutputClosed) {
-            ::close(1);
-        } else if (Streams == TStreams::OutputFull) {
-            const int Full = ::open("/dev/full", O_WRONLY);
-            ::dup2(Full, 1);
-        } else if (Streams == TStreams::OutputPipeClosed) {
-            int Ends[2];
-            if (::pipe(Ends) == 0) {
-                ::dup2(Ends[1], 1);
-                ::close(Ends[0]);
-            }
-            ::signal(SIGPIPE, SIG_IGN);
+        QProcess Calc;
+        if (!Locale.isEmpty()) {
+            QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
+            Environment.insert(QStringLiteral("LC_ALL"), Locale);
+            Calc.setProcessEnvironment(Environment);
         }
-    });
-    Calc.start(QStringLiteral(MORVANE_CALC), Arguments);
-    QVERIFY(Calc.waitForStarted());
-    Calc.write(Input);
-    // When writing fails, the tool must stop by itself: its input stays
-    // open, as that of "yes | morvane-calc" would.
-    if (Streams != TStreams::OutputFull && Streams != TStreams::OutputPipeClosed)
-        Calc.closeWriteChannel();
-    QVERIFY(Calc.waitForFinished(10000));
-    const QByteArray Errors = Calc.readAllStandardError();
-    QCOMPARE(Calc.readAllStandardOutput(), Output);
-    QCOMPARE(Errors.left(Errors.indexOf('\n')), FirstError);
-    QCOMPARE(Calc.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(Calc.exitCode(), ExitCode);
-}
+        // Runs in the child between fork and exec, after QProcess has set up
+        // its pipes: only calls that are safe there.
+        Calc.setChildProcessModifier([Streams] {
+            if (Streams == TStreams::InputClosed) {
+                ::close(0);
+            } else if (Streams == TStreams::OutputClosed) {
+                ::close(1);
+            } else if (Streams == TStreams::OutputFull) {
+                const int Full = ::open("/dev/full", O_WRONLY);
+                ::dup2(Full, 1);
+            } else if (Streams == TStreams::OutputPipeClosed) {
+                int Ends[2];
+                if (::pipe(Ends) == 0) {
+                    ::dup2(Ends[1], 1);
+                    ::close(Ends[0]);
+                }
+                ::signal(SIGPIPE, SIG_IGN);
+            }
+        });
+        Calc.start(QStringLiteral(MORVANE_CALC), Arguments);
+        QVERIFY(Calc.waitForStarted());
+        Calc.write(Input);
+        // When writing fails, the tool must stop by itself: its input stays
+        // open, as that of "yes | morvane-calc" would.
+        if (Streams != TStreams::OutputFull && Streams != TStreams::OutputPipeClosed)
+            Calc.closeWriteChannel();
+        QVERIFY(Calc.waitForFinished(10000));
+        const QByteArray Errors = Calc.readAllStandardError();
+        QCOMPARE(Calc.readAllStandardOutput(), Output);
+        QCOMPARE(Errors.left(Errors.indexOf('\n')), FirstError);
+        QCOMPARE(Calc.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(Calc.exitCode(), ExitCode);
+    }
 
-// --version reads the tool's own file, also from a folder whose name is
-// not UTF-8: no QString holds that path, so the copy is made and started
-// by its bytes.
-void versionFromAFolderNamedInLatin1() {
-    QTemporaryDir Dir;
-    QVERIFY(Dir.isValid());
-    const std::filesystem::path Base(QFile::encodeName(Dir.path()).toStdString());
-    const std::filesystem::path Folder = Base / "d\xe9j\xe0";
-    const std::filesystem::path Copy = Folder / "morvane-calc";
-    const std::filesystem::path Printed = Base / "version.txt";
-    std::filesystem::create_directory(Folder);
-    std::filesystem::copy_file(MORVANE_CALC, Copy);
-    char* Args[] = {const_cast<char*>(Copy.c_str()), const_cast<char*>("--version"), nullptr};
-    posix_spawn_file_actions_t Files;
-    posix_spawn_file_actions_init(&Files);
-    posix_spawn_file_actions_addopen(&Files, 1, Printed.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    pid_t Child = 0;
-    const int Spawned = posix_spawn(&Child, Copy.c_str(), &Files, nullptr, Args, environ);
-    posix_spawn_file_actions_destroy(&Files);
-    QCOMPARE(Spawned, 0);
-    int Status = 0;
-    QCOMPARE(waitpid(Child, &Status, 0), Child);
-    QVERIFY(WIFEXITED(Status));
-    QCOMPARE(WEXITSTATUS(Status), 0);
-    std::ostringstream Text;
-    Text << std::ifstream(Printed).rdbuf();
-    QVERIFY2(Text.str().starts_with("morvane-calc (Brelmont Date Calculator) "),
-             Text.str().c_str());
-}
-}
-;
+    // --version reads the tool's own file, also from a folder whose name is
+    // not UTF-8: no QString holds that path, so the copy is made and started
+    // by its bytes.
+    void versionFromAFolderNamedInLatin1() {
+        QTemporaryDir Dir;
+        QVERIFY(Dir.isValid());
+        const std::filesystem::path Base(QFile::encodeName(Dir.path()).toStdString());
+        const std::filesystem::path Folder = Base / "d\xe9j\xe0";
+        const std::filesystem::path Copy = Folder / "morvane-calc";
+        const std::filesystem::path Printed = Base / "version.txt";
+        std::filesystem::create_directory(Folder);
+        std::filesystem::copy_file(MORVANE_CALC, Copy);
+        char* Args[] = {const_cast<char*>(Copy.c_str()), const_cast<char*>("--version"), nullptr};
+        posix_spawn_file_actions_t Files;
+        posix_spawn_file_actions_init(&Files);
+        posix_spawn_file_actions_addopen(&Files, 1, Printed.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0600);
+        pid_t Child = 0;
+        const int Spawned = posix_spawn(&Child, Copy.c_str(), &Files, nullptr, Args, environ);
+        posix_spawn_file_actions_destroy(&Files);
+        QCOMPARE(Spawned, 0);
+        int Status = 0;
+        QCOMPARE(waitpid(Child, &Status, 0), Child);
+        QVERIFY(WIFEXITED(Status));
+        QCOMPARE(WEXITSTATUS(Status), 0);
+        std::ostringstream Text;
+        Text << std::ifstream(Printed).rdbuf();
+        QVERIFY2(Text.str().starts_with("morvane-calc (Brelmont Date Calculator) "),
+                 Text.str().c_str());
+    }
+};
 
 QTEST_GUILESS_MAIN(TCalcTest)
 #include "tst_Calc.moc"
