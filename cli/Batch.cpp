@@ -36,10 +36,14 @@ int RunBatch(TResultFormat Format, TOutput& Output) {
     TLineReader Reader(0);
     TBatchLine Calculation(Format);
     bool Failed = false;
-    const auto Fail = [&](long Number, const std::string& Message) {
+    // Message is what went wrong, Unit the amount it is about (if any).
+    const auto Fail = [&](long Number, const std::string& Message, const char* Unit = nullptr) {
         Failed = true;
-        Output.Error(Fill(kLineMessage, {std::to_string(Number), Message}));
-        AppendFailure(Output.Text, Format, Number, Message);
+        const std::string Line = std::to_string(Number);
+        Output.Error(Unit ? Fill(kLineAmountMessage, {Line, Unit, Message})
+                          : Fill(kLineMessage, {Line, Message}));
+        AppendFailure(Output.Text, Format, Number,
+                      Unit ? Fill(kAmountMessage, {Unit, Message}) : Message);
     };
     for (;;) {
         while (const std::optional<TInputLine> Line = Reader.Next()) {
@@ -55,6 +59,9 @@ int RunBatch(TResultFormat Format, TOutput& Output) {
             } catch (const TUsageError& E) {
                 Output.Text.resize(Mark); // nothing of a failed line is written
                 Fail(Line->Number, E.what());
+            } catch (const TAmountError& E) {
+                Output.Text.resize(Mark);
+                Fail(Line->Number, ShownError(E.what()), kUnitNames[E.Unit]);
             } catch (const std::exception& E) {
                 Output.Text.resize(Mark);
                 Fail(Line->Number, ShownError(E.what()));

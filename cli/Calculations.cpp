@@ -12,9 +12,6 @@ namespace {
 constexpr std::array<const char*, 6> kCountLabels = {
     "Days:", "Weekdays:", "Weeks:", "Fortnights:", "Months:", "Years:"};
 constexpr const char* kPhraseLabel = "Or:";
-// The same six in JSON.
-constexpr std::array<const char*, 6> kCountKeys = {"days",       "weekdays", "weeks",
-                                                   "fortnights", "months",   "years"};
 
 int Digits(std::string_view Text, std::size_t Pos, std::size_t Count) {
     int Value = 0;
@@ -79,7 +76,7 @@ void AppendDifference(std::string& Out, TDateTime Start, TDateTime End, TResultF
     if (Format == TResultFormat::Json) {
         QJsonObject Object;
         for (std::size_t K = 0; K < Counts.size(); ++K)
-            Object.insert(QLatin1String(kCountKeys[K]), Counts[K]);
+            Object.insert(QLatin1String(kUnitNames[K]), Counts[K]);
         Object.insert(QLatin1String("phrase"), QString::fromStdString(Phrase));
         AppendJson(Out, Object);
         return;
@@ -117,8 +114,15 @@ std::int32_t AmountOf(std::string_view Text) {
 
 TDateTime ApplyAmounts(TDateTime Start, const TAmountTexts& Amounts) {
     TDateTime Date = Start;
-    for (std::size_t K = 0; K < Amounts.size(); ++K)
-        Date = AddDateUnits(static_cast<TDateKind>(K), Date, AmountOf(Amounts[K]));
+    for (std::size_t K = 0; K < Amounts.size(); ++K) {
+        std::int32_t Amount = 0;
+        try {
+            Amount = AmountOf(Amounts[K]);
+        } catch (const TConvertError& E) {
+            throw TAmountError(K, E.what());
+        }
+        Date = AddDateUnits(static_cast<TDateKind>(K), Date, Amount);
+    }
     return Date;
 }
 

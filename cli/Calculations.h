@@ -19,6 +19,20 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A calculation error that one of the six amounts caused: it is not a whole
+// number. Unit is its place (0 days ... 5 years); what() is the message.
+class TAmountError : public TConvertError {
+public:
+    TAmountError(std::size_t Unit, const char* What) : TConvertError(What), Unit(Unit) {}
+    std::size_t Unit;
+};
+
+// The six units in their fixed order (TDateKind), as the options of the
+// amounts, the columns of a batch line and the JSON keys of a difference
+// name them.
+inline constexpr std::array<const char*, 6> kUnitNames = {"days",       "weekdays", "weeks",
+                                                          "fortnights", "months",   "years"};
+
 // How a result is written.
 enum class TResultFormat {
     Text, // difference: "Label: value" lines; new date: the long date text
@@ -53,8 +67,9 @@ using TAmountTexts = std::array<std::string, 6>;
 std::int32_t AmountOf(std::string_view Text);
 
 // Returns Start moved by the six amounts, each converted just before it is
-// applied. Raises TConvertError (not an integer; a date outside the years 1
-// to 9999) like the window's new-date panel.
+// applied. Raises TConvertError like the window's new-date panel: a
+// TAmountError for an amount that is not an integer, and the date core's
+// error for a date outside the years 1 to 9999.
 TDateTime ApplyAmounts(TDateTime Start, const TAmountTexts& Amounts);
 
 // Appends Date in Format, ending in a line break.

@@ -16,6 +16,13 @@ inline constexpr const char* kCannotRead = "cannot read standard input: %1";
 inline constexpr const char* kInputClosed = "standard input is closed";
 inline constexpr const char* kOutputClosed = "standard output is closed";
 
+// A message about an amount (%1 its unit, "days" to "years") that is not a
+// whole number: of an option, of a column of a batch line (%1 the line
+// number), and in a JSON batch result.
+inline constexpr const char* kOptionAmountMessage = "--%1: %2";
+inline constexpr const char* kLineAmountMessage = "line %1, %2: %3";
+inline constexpr const char* kAmountMessage = "%1: %2";
+
 // Batch mode: a message about one input line.
 inline constexpr const char* kLineMessage = "line %1: %2";
 inline constexpr const char* kLineTooLong = "longer than 1 MiB";

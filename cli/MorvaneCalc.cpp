@@ -44,10 +44,6 @@ constexpr const char* kDescription =
     "A date is YYYY-MM-DD (years 0001 to 9999) or \"today\"; an amount is a\n"
     "whole number as the window takes it (\" 12\", \"-3\", \"$1F\").";
 
-// The six amount options, in the order their amounts are applied.
-constexpr std::array<const char*, 6> kAmountOptions = {"days",       "weekdays", "weeks",
-                                                       "fortnights", "months",   "years"};
-
 // Prints the product name and version, the copyright and the licence line,
 // read from this program's own version information.
 void PrintVersion(TOutput& Output) {
@@ -76,10 +72,10 @@ int Run(const QCommandLineParser& Parser, TClosedStreams Closed, TOutput& Output
     const TResultFormat Format = FormatOf(Parser);
     TAmountTexts Amounts;
     bool AnyAmount = false;
-    for (std::size_t K = 0; K < kAmountOptions.size(); ++K) {
-        const QStringList Values = Parser.values(QLatin1String(kAmountOptions[K]));
+    for (std::size_t K = 0; K < kUnitNames.size(); ++K) {
+        const QStringList Values = Parser.values(QLatin1String(kUnitNames[K]));
         if (Values.size() > 1)
-            throw TUsageError(std::string("--") + kAmountOptions[K] + " given more than once");
+            throw TUsageError(std::string("--") + kUnitNames[K] + " given more than once");
         Amounts[K] = Values.isEmpty() ? "0" : Values.front().toStdString();
         AnyAmount = AnyAmount || !Values.isEmpty();
     }
@@ -137,7 +133,7 @@ int main(int argc, char* argv[]) {
                                      QStringLiteral("Show the version and copyright."));
     Parser.addOption(Help);
     Parser.addOption(Version);
-    for (const char* Name : kAmountOptions) {
+    for (const char* Name : kUnitNames) {
         QString Unit = QLatin1String(Name);
         Unit[0] = Unit[0].toUpper();
         Parser.addOption({QLatin1String(Name),
@@ -167,8 +163,12 @@ int main(int argc, char* argv[]) {
         Output.Text.clear();
         Output.Error(std::string(E.what()) + "\n" + kUsage + "Try 'morvane-calc --help' for more.");
         return kExitUsage;
-    } catch (const std::exception& E) {
+    } catch (const TAmountError& E) {
         Output.Text.clear(); // nothing of a failed calculation is written
+        Output.Error(Fill(kOptionAmountMessage, {kUnitNames[E.Unit], ShownError(E.what())}));
+        return kExitFailed;
+    } catch (const std::exception& E) {
+        Output.Text.clear();
         Output.Error(ShownError(E.what()));
         return kExitFailed;
     }
