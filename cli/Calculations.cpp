@@ -1,5 +1,6 @@
 #include "Calculations.h"
 
+#include "CountLabels.h"
 #include "TextWriting.h"
 
 #include <QJsonDocument>
@@ -8,10 +9,9 @@
 
 namespace {
 
-// The window's labels of the six counts and of the phrase, in its order.
-constexpr std::array<const char*, 6> kCountLabels = {
-    "Days:", "Weekdays:", "Weeks:", "Fortnights:", "Months:", "Years:"};
-constexpr const char* kPhraseLabel = "Or:";
+// The window's labels of the six counts and of the phrase, in its order
+// (kCountLabels, read from its description at build time).
+constexpr const char* kPhraseLabel = kCountLabels[6];
 
 int Digits(std::string_view Text, std::size_t Pos, std::size_t Count) {
     int Value = 0;
