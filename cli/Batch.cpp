@@ -32,9 +32,9 @@ void AppendFailure(std::string& Out, TResultFormat Format, long Number,
 
 } // namespace
 
-int RunBatch(TResultFormat Format, TOutput& Output) {
+int RunBatch(const TResultStyle& Style, std::optional<TAmounts> Shared, TOutput& Output) {
     TLineReader Reader(0);
-    TBatchLine Calculation(Format);
+    TBatchLine Calculation(Style, Shared);
     bool Failed = false;
     // Message is what went wrong, Unit the amount it is about (if any).
     const auto Fail = [&](long Number, const std::string& Message, const char* Unit = nullptr) {
@@ -42,7 +42,7 @@ int RunBatch(TResultFormat Format, TOutput& Output) {
         const std::string Line = std::to_string(Number);
         Output.Error(Unit ? Fill(kLineAmountMessage, {Line, Unit, Message})
                           : Fill(kLineMessage, {Line, Message}));
-        AppendFailure(Output.Text, Format, Number,
+        AppendFailure(Output.Text, Style.Format, Number,
                       Unit ? Fill(kAmountMessage, {Unit, Message}) : Message);
     };
     for (;;) {

@@ -4,7 +4,8 @@
 
 #include <array>
 
-TBatchLine::TBatchLine(TResultFormat Format) : FFormat(Format) {}
+TBatchLine::TBatchLine(const TResultStyle& Style, std::optional<TAmounts> Shared)
+    : FStyle(Style), FShared(Shared) {}
 
 TDateTime TBatchLine::Today() {
     if (!FTodayKnown) {
@@ -17,6 +18,7 @@ TDateTime TBatchLine::Today() {
 void TBatchLine::Run(std::string_view Line, std::string& Out) {
     std::array<std::string_view, 8> Words;
     std::size_t Count = 0;
+    const char* Forms = FShared ? kDateLineForm : kLineForms;
     for (std::size_t Pos = 0; Pos < Line.size();) {
         if (Line[Pos] == ' ' || Line[Pos] == '\t') {
             ++Pos;
@@ -26,21 +28,24 @@ void TBatchLine::Run(std::string_view Line, std::string& Out) {
         while (End < Line.size() && Line[End] != ' ' && Line[End] != '\t')
             ++End;
         if (Count == Words.size())
-            throw TUsageError(kLineForms);
+            throw TUsageError(Forms);
         Words[Count++] = Line.substr(Pos, End - Pos);
         Pos = End;
     }
     const auto Today = [this] { return this->Today(); };
-    if (Count == 3 && Words[0] == "diff") {
+    if (FShared) {
+        if (Count != 1)
+            throw TUsageError(Forms);
+        AppendNewDate(Out, ApplyAmounts(ParseDate(Words[0], Today), *FShared), FStyle);
+    } else if (Count == 3 && Words[0] == "diff") {
         const TDateTime Start = ParseDate(Words[1], Today);
         const TDateTime End = ParseDate(Words[2], Today);
-        AppendDifference(Out, Start, End, FFormat, TDiffLayout::OneLine);
+        AppendDifference(Out, Start, End, FStyle, TDiffLayout::OneLine);
     } else if (Count == 8 && Words[0] == "add") {
         const TDateTime Start = ParseDate(Words[1], Today);
-        for (std::size_t K = 0; K < FAmounts.size(); ++K)
-            FAmounts[K].assign(Words[K + 2]);
-        AppendNewDate(Out, ApplyAmounts(Start, FAmounts), FFormat);
+        const TAmountTexts Amounts = {Words[2], Words[3], Words[4], Words[5], Words[6], Words[7]};
+        AppendNewDate(Out, ApplyAmounts(Start, Amounts), FStyle);
     } else {
-        throw TUsageError(kLineForms);
+        throw TUsageError(Forms);
     }
 }

@@ -3,26 +3,29 @@
 
 #include "Calculations.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 // Works the lines "diff START END" and "add START N N N N N N" (words
-// separated by blanks). "today" is read from the clock once, at the first
-// line that names it, so every line of a run means the same day.
+// separated by blanks) or, given shared amounts, lines that hold one date
+// each, which are moved by those amounts. "today" is read from the clock
+// once, at the first line that needs it, so every line of a run means the
+// same day.
 class TBatchLine {
 public:
-    explicit TBatchLine(TResultFormat Format);
+    TBatchLine(const TResultStyle& Style, std::optional<TAmounts> Shared);
 
     // Appends the result of Line to Out in the batch layout, ending in a line
-    // break. Raises TUsageError for a line that is neither form, and what the
+    // break. Raises TUsageError for a line of the wrong form, and what the
     // calculation raises (TConvertError); Out is left as it was then.
     void Run(std::string_view Line, std::string& Out);
 
 private:
-    TResultFormat FFormat;
+    const TResultStyle& FStyle;
+    std::optional<TAmounts> FShared;
     TDateTime FToday = 0;
     bool FTodayKnown = false;
-    TAmountTexts FAmounts; // reused from line to line, so its strings keep their room
 
     TDateTime Today();
 };

@@ -3,15 +3,18 @@
 #include "CountLabels.h"
 #include "TextWriting.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QString>
+#include <algorithm>
 
 namespace {
 
-// The window's labels of the six counts and of the phrase, in its order
-// (kCountLabels, read from its description at build time).
-constexpr const char* kPhraseLabel = kCountLabels[6];
+// The JSON keys of a difference's items in alphabetical order, as they are
+// written: a JSON object's keys have no order of their own, and these keep
+// the one that earlier versions wrote.
+constexpr std::array<std::size_t, 7> kJsonOrder = {0, 3, 4, kPhraseItem, 1, 2, 5};
+
+const char* ItemName(std::size_t Item) {
+    return Item == kPhraseItem ? kPhraseName : kUnitNames[Item];
+}
 
 int Digits(std::string_view Text, std::size_t Pos, std::size_t Count) {
     int Value = 0;
@@ -23,29 +26,20 @@ int Digits(std::string_view Text, std::size_t Pos, std::size_t Count) {
     return Value;
 }
 
-void AppendDigits(std::string& Out, std::int64_t Value, int Count) {
-    char Buffer[4];
-    for (int I = Count - 1; I >= 0; --I) {
-        Buffer[I] = static_cast<char>('0' + Value % 10);
-        Value /= 10;
-    }
-    Out.append(Buffer, static_cast<std::size_t>(Count));
-}
-
 // Date as YYYY-MM-DD. Every date that leaves ApplyAmounts lies in the years
 // 1 to 9999: its months and years steps refuse any other.
 void AppendIso(std::string& Out, TDateTime Date) {
     const TDateParts P = SplitDate(Date);
-    AppendDigits(Out, P.Year, 4);
+    AppendInt(Out, P.Year, 4);
     Out += '-';
-    AppendDigits(Out, P.Month, 2);
+    AppendInt(Out, P.Month, 2);
     Out += '-';
-    AppendDigits(Out, P.Day, 2);
+    AppendInt(Out, P.Day, 2);
 }
 
-void AppendJson(std::string& Out, const QJsonObject& Object) {
-    Out += QJsonDocument(Object).toJson(QJsonDocument::Compact).toStdString();
-    Out += '\n';
+// Moves Date by Amount units of Kind, as AddDateUnits does.
+TDateTime ApplyStep(std::size_t Kind, TDateTime Date, std::int32_t Amount) {
+    return AddDateUnits(static_cast<TDateKind>(Kind), Date, Amount);
 }
 
 } // namespace
@@ -59,43 +53,64 @@ TDateTime ParseIsoDate(std::string_view Text) {
             return MakeDate(Year, Month, Day);
     }
     throw TUsageError("invalid date '" + ShownText(Text) +
-                      "' (YYYY-MM-DD with a year from 0001 to 9999, or today)");
+                      "' (YYYY-MM-DD with a year from 0001 to 9999, today, yesterday or tomorrow)");
 }
 
 TDateTime LocalToday() {
     return static_cast<TDateTime>(WholePart(CurrentDateTime()));
 }
 
-void AppendDifference(std::string& Out, TDateTime Start, TDateTime End, TResultFormat Format,
+void AppendDifference(std::string& Out, TDateTime Start, TDateTime End, const TResultStyle& Style,
                       TDiffLayout Layout) {
     std::array<std::int32_t, 6> Counts{};
-    for (std::size_t K = 0; K < Counts.size(); ++K)
-        Counts[K] = DateUnitsBetween(static_cast<TDateKind>(K), Start, End);
-    const std::string Phrase = DiffPhrase(Start, End);
+    std::string Phrase;
+    for (const std::size_t Item : Style.DiffItems) {
+        if (Item == kPhraseItem)
+            Phrase = DiffPhrase(Start, End);
+        else
+            Counts[Item] = DateUnitsBetween(static_cast<TDateKind>(Item), Start, End);
+    }
 
-    if (Format == TResultFormat::Json) {
-        QJsonObject Object;
-        for (std::size_t K = 0; K < Counts.size(); ++K)
-            Object.insert(QLatin1String(kUnitNames[K]), Counts[K]);
-        Object.insert(QLatin1String("phrase"), QString::fromStdString(Phrase));
-        AppendJson(Out, Object);
+    if (Style.Format == TResultFormat::Json) {
+        char Separator = '{';
+        for (const std::size_t Item : kJsonOrder) {
+            if (std::find(Style.DiffItems.begin(), Style.DiffItems.end(), Item) ==
+                Style.DiffItems.end())
+                continue;
+            Out += Separator;
+            Separator = ',';
+            Out += '"';
+            Out += ItemName(Item);
+            Out += "\":";
+            if (Item == kPhraseItem)
+                AppendJsonString(Out, Phrase);
+            else
+                AppendInt(Out, Counts[Item]);
+        }
+        Out += "}\n";
         return;
     }
-    for (std::size_t K = 0; K < Counts.size(); ++K) {
+    if (Style.Format == TResultFormat::Iso)
+        Layout = TDiffLayout::OneLine;
+    bool First = true;
+    for (const std::size_t Item : Style.DiffItems) {
+        if (Layout == TDiffLayout::OneLine && !First)
+            Out += '\t';
+        First = false;
         if (Layout == TDiffLayout::Lines) {
-            Out += kCountLabels[K];
-            Out += ' ';
+            Out += kCountLabels[Item];
+            if (Item != kPhraseItem || !Phrase.empty())
+                Out += ' ';
         }
-        Out += IntToText(Counts[K]);
-        Out += Layout == TDiffLayout::Lines ? '\n' : '\t';
+        if (Item == kPhraseItem)
+            Out += Phrase;
+        else
+            AppendInt(Out, Counts[Item]);
+        if (Layout == TDiffLayout::Lines)
+            Out += '\n';
     }
-    if (Layout == TDiffLayout::Lines) {
-        Out += kPhraseLabel;
-        if (!Phrase.empty())
-            Out += ' ';
-    }
-    Out += Phrase;
-    Out += '\n';
+    if (Layout == TDiffLayout::OneLine)
+        Out += '\n';
 }
 
 std::int32_t AmountOf(std::string_view Text) {
@@ -112,38 +127,60 @@ std::int32_t AmountOf(std::string_view Text) {
     }
 }
 
+namespace {
+
+// The K-th amount of Texts, converted; raises TAmountError.
+std::int32_t AmountAt(const TAmountTexts& Texts, std::size_t K) {
+    try {
+        return AmountOf(Texts[K]);
+    } catch (const TConvertError& E) {
+        throw TAmountError(K, E.what());
+    }
+}
+
+} // namespace
+
+TAmounts AmountsOf(const TAmountTexts& Texts) {
+    TAmounts Amounts{};
+    for (std::size_t K = 0; K < Texts.size(); ++K)
+        Amounts[K] = AmountAt(Texts, K);
+    return Amounts;
+}
+
 TDateTime ApplyAmounts(TDateTime Start, const TAmountTexts& Amounts) {
     TDateTime Date = Start;
-    for (std::size_t K = 0; K < Amounts.size(); ++K) {
-        std::int32_t Amount = 0;
-        try {
-            Amount = AmountOf(Amounts[K]);
-        } catch (const TConvertError& E) {
-            throw TAmountError(K, E.what());
-        }
-        Date = AddDateUnits(static_cast<TDateKind>(K), Date, Amount);
-    }
+    for (std::size_t K = 0; K < Amounts.size(); ++K)
+        Date = ApplyStep(K, Date, AmountAt(Amounts, K));
     return Date;
 }
 
-void AppendNewDate(std::string& Out, TDateTime Date, TResultFormat Format) {
-    switch (Format) {
+TDateTime ApplyAmounts(TDateTime Start, const TAmounts& Amounts) {
+    TDateTime Date = Start;
+    for (std::size_t K = 0; K < Amounts.size(); ++K)
+        Date = ApplyStep(K, Date, Amounts[K]);
+    return Date;
+}
+
+void AppendNewDate(std::string& Out, TDateTime Date, const TResultStyle& Style) {
+    switch (Style.Format) {
     case TResultFormat::Text:
-        Out += LongDateText(Date);
+        if (Style.DateFormat)
+            Style.DateFormat->AppendTo(Out, Date);
+        else
+            Out += LongDateText(Date);
         break;
     case TResultFormat::Iso:
         AppendIso(Out, Date);
         break;
-    case TResultFormat::Json: {
-        std::string Iso;
-        AppendIso(Iso, Date);
-        QJsonObject Object;
-        Object.insert(QLatin1String("date"), QString::fromStdString(Iso));
-        Object.insert(QLatin1String("dayNumber"), Date);
-        Object.insert(QLatin1String("longDate"), QString::fromStdString(LongDateText(Date)));
-        AppendJson(Out, Object);
-        return;
-    }
+    case TResultFormat::Json:
+        Out += "{\"date\":\"";
+        AppendIso(Out, Date);
+        Out += "\",\"dayNumber\":";
+        AppendInt(Out, static_cast<std::int64_t>(Date));
+        Out += ",\"longDate\":";
+        AppendJsonString(Out, LongDateText(Date));
+        Out += '}';
+        break;
     }
     Out += '\n';
 }
