@@ -76,6 +76,9 @@ inline constexpr const char* kLineAmountMessage = "line %1, %2: %3";
 inline constexpr const char* kAmountMessage = "%1: %2";
 
 // A command line that can't be read.
+inline constexpr const char* kUnknownOption = "unknown option '%1'";
+inline constexpr const char* kMissingValue = "--%1 takes a value";
+inline constexpr const char* kNoValue = "--%1 takes no value";
 inline constexpr const char* kNoCommand = "no command given";
 inline constexpr const char* kUnknownCommand = "unknown command '%1'";
 inline constexpr const char* kGivenTwice = "--%1 given more than once";

@@ -8,16 +8,14 @@
 // Exit status: TExitStatus (Output.h).
 #include "Batch.h"
 #include "Calculations.h"
+#include "CommandLine.h"
 #include "GetFileVerInfo.h"
 #include "LocaleSettings.h"
 #include "Messages.h"
 #include "OwnExecutable.h"
 #include "TextWriting.h"
 
-#include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QLocale>
-#include <QStringList>
 
 #include <algorithm>
 #include <exception>
@@ -35,17 +33,6 @@ void PrintVersion(TOutput& Output) {
     // the first position it lacks.
     Output.Text = "morvane-calc (" + Strings[7] + ") " + Strings[2] + "\n" + Strings[4] + "\n" +
                   Strings[5] + "\n";
-}
-
-// The one value of the option Name, if given. Raises TUsageError when it
-// was given more than once.
-std::optional<std::string> ValueOf(const QCommandLineParser& Parser, const char* Name) {
-    const QStringList Values = Parser.values(QLatin1String(Name));
-    if (Values.size() > 1)
-        throw TUsageError(Fill(kGivenTwice, {Name}));
-    if (Values.isEmpty())
-        return std::nullopt;
-    return Values.front().toStdString();
 }
 
 // The items of --units: names separated by commas. Raises TUsageError for
@@ -70,18 +57,18 @@ std::vector<std::size_t> ItemsOf(std::string_view List) {
 
 // How the results are written, from --iso, --json, --format, --units and
 // --phrase-only. Raises TUsageError.
-TResultStyle StyleOf(const QCommandLineParser& Parser) {
+TResultStyle StyleOf(const TCommandLine& Line) {
     TResultStyle Style;
-    const std::optional<std::string> Format = ValueOf(Parser, "format");
-    const bool Iso = Parser.isSet(QStringLiteral("iso"));
-    const bool Json = Parser.isSet(QStringLiteral("json"));
+    const std::optional<std::string_view> Format = Line.Value("format");
+    const bool Iso = Line.Has("iso");
+    const bool Json = Line.Has("json");
     if (Iso + Json + Format.has_value() > 1)
         throw TUsageError(kFormatsExclude);
     Style.Format = Iso ? TResultFormat::Iso : Json ? TResultFormat::Json : TResultFormat::Text;
     if (Format)
         Style.DateFormat.emplace(*Format);
-    const std::optional<std::string> Units = ValueOf(Parser, "units");
-    const bool PhraseOnly = Parser.isSet(QStringLiteral("phrase-only"));
+    const std::optional<std::string_view> Units = Line.Value("units");
+    const bool PhraseOnly = Line.Has("phrase-only");
     if (Units && PhraseOnly)
         throw TUsageError(kItemsExclude);
     if (Units)
@@ -93,32 +80,30 @@ TResultStyle StyleOf(const QCommandLineParser& Parser) {
 
 // Runs the calculation the command line asks for. Raises TUsageError for a
 // command line it can't read, TConvertError for a calculation that fails.
-int Run(const QCommandLineParser& Parser, TClosedStreams Closed, TOutput& Output) {
-    const QStringList Words = Parser.positionalArguments();
-    if (Words.isEmpty())
+int Run(const TCommandLine& Line, TClosedStreams Closed, TOutput& Output) {
+    const std::vector<std::string_view>& Words = Line.Words();
+    if (Words.empty())
         throw TUsageError(kNoCommand);
-    const TResultStyle Style = StyleOf(Parser);
-    std::array<std::string, 6> AmountTexts;
+    const std::string_view Command = Words.front();
+    TAmountTexts Amounts;
     bool AnyAmount = false;
     for (std::size_t K = 0; K < kUnitNames.size(); ++K) {
-        const std::optional<std::string> Value = ValueOf(Parser, kUnitNames[K]);
-        AmountTexts[K] = Value.value_or("0");
+        const std::optional<std::string_view> Value = Line.Value(kUnitNames[K]);
+        Amounts[K] = Value.value_or("0");
         AnyAmount = AnyAmount || Value;
     }
-    const TAmountTexts Amounts = {AmountTexts[0], AmountTexts[1], AmountTexts[2],
-                                  AmountTexts[3], AmountTexts[4], AmountTexts[5]};
-    const std::string Command = Words.front().toStdString();
-    const bool ItemsGiven =
-        Parser.isSet(QStringLiteral("units")) || Parser.isSet(QStringLiteral("phrase-only"));
     if (Command != "add" && AnyAmount)
         throw TUsageError(kAmountsWithAdd);
-    if (Command == "add" && ItemsGiven)
+    if (Command == "add" && (Line.Has("units") || Line.Has("phrase-only")))
         throw TUsageError(kItemsWithDiff);
-    if (Command == "diff" && Style.DateFormat)
+    if (Command == "diff" && Line.Has("format"))
         throw TUsageError(kFormatWithAdd);
+    // The locale's names and long date are read only for a new date as text.
+    const TResultStyle Style = StyleOf(Line);
+    if (Command != "diff" && Style.Format != TResultFormat::Iso)
+        LoadLocaleSettings(QLocale::system());
 
-    const bool Batch =
-        Command == "-" || (Command == "add" && Words.size() == 2 && Words[1] == u'-');
+    const bool Batch = Command == "-" || (Command == "add" && Words.size() == 2 && Words[1] == "-");
     if (Command == "-" && Words.size() != 1)
         throw TUsageError(kBatchAlone);
     if (Batch) {
@@ -134,31 +119,18 @@ int Run(const QCommandLineParser& Parser, TClosedStreams Closed, TOutput& Output
     if (Command == "diff") {
         if (Words.size() != 3)
             throw TUsageError(kDiffDates);
-        const TDateTime Start = ParseDate(Words[1].toStdString(), LocalToday);
-        const TDateTime End = ParseDate(Words[2].toStdString(), LocalToday);
+        const TDateTime Start = ParseDate(Words[1], LocalToday);
+        const TDateTime End = ParseDate(Words[2], LocalToday);
         AppendDifference(Output.Text, Start, End, Style, TDiffLayout::Lines);
     } else if (Command == "add") {
         if (Words.size() != 2)
             throw TUsageError(kAddDate);
-        const TDateTime Start = ParseDate(Words[1].toStdString(), LocalToday);
+        const TDateTime Start = ParseDate(Words[1], LocalToday);
         AppendNewDate(Output.Text, ApplyAmounts(Start, Amounts), Style);
     } else {
         throw TUsageError(Fill(kUnknownCommand, {ShownText(Command)}));
     }
     return Output.Finish() ? kExitDone : kExitStreamFailed;
-}
-
-// The options the tool reads. Their descriptions are kHelp's.
-void AddOptions(QCommandLineParser& Parser) {
-    Parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QString()});
-    Parser.addOption({{QStringLiteral("v"), QStringLiteral("version")}, QString()});
-    for (const char* Name : kUnitNames)
-        Parser.addOption({QLatin1String(Name), QString(), QStringLiteral("N")});
-    Parser.addOption({QStringLiteral("iso"), QString()});
-    Parser.addOption({QStringLiteral("json"), QString()});
-    Parser.addOption({QStringLiteral("format"), QString(), QStringLiteral("FMT")});
-    Parser.addOption({QStringLiteral("units"), QString(), QStringLiteral("LIST")});
-    Parser.addOption({QStringLiteral("phrase-only"), QString()});
 }
 
 } // namespace
@@ -170,25 +142,20 @@ int main(int argc, char* argv[]) {
         Output.Error(kOutputClosed);
         return kExitStreamFailed;
     }
-    QCoreApplication Application(argc, argv);
-    const QStringList Arguments = QCoreApplication::arguments();
-    // The long date format, weekday and month names, as the window reads them.
-    LoadLocaleSettings(QLocale::system());
-
-    QCommandLineParser Parser;
-    AddOptions(Parser);
+    // No QCoreApplication: the tool needs no event loop, and building one
+    // (the locale, the event dispatcher, the logging rules) would cost more
+    // than a whole calculation. Nor QCommandLineParser, for the same reason.
     try {
-        if (!Parser.parse(Arguments))
-            throw TUsageError(Parser.errorText().toStdString());
-        if (Parser.isSet(QStringLiteral("help"))) {
+        const TCommandLine Line(argc, argv);
+        if (Line.Has("help")) {
             Output.Text = std::string(kUsage) + kHelp;
             return Output.Finish() ? kExitDone : kExitStreamFailed;
         }
-        if (Parser.isSet(QStringLiteral("version"))) {
+        if (Line.Has("version")) {
             PrintVersion(Output);
             return Output.Finish() ? kExitDone : kExitStreamFailed;
         }
-        return Run(Parser, Closed, Output);
+        return Run(Line, Closed, Output);
     } catch (const TUsageError& E) {
         Output.Text.clear();
         Output.Error(std::string(E.what()) + "\n" + kUsage + kTryHelp);
