@@ -5,20 +5,25 @@
 #include "Messages.h"
 #include "TextWriting.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <exception>
 
 namespace {
 
+// The size from which results are written out without waiting for the end
+// of the input block.
+constexpr std::size_t kOutputBlock = 64 * 1024;
+
 bool IsBlank(std::string_view Line) {
-    return Line.find_first_not_of(" \t") == std::string_view::npos;
+    return std::all_of(Line.begin(), Line.end(), [](char C) { return C == ' ' || C == '\t'; });
 }
 
 // Appends the line that stands for a failed input line's result, so that
 // every input line that is not blank has its output line: an empty line, or
 // in JSON an object with the line number and the message.
-void AppendFailure(std::string& Out, TResultFormat Format, long Number,
+void AppendFailure(TTextBuffer& Out, TResultFormat Format, long Number,
                    const std::string& Message) {
     if (Format == TResultFormat::Json) {
         Out += "{\"line\":";
@@ -30,48 +35,55 @@ void AppendFailure(std::string& Out, TResultFormat Format, long Number,
     Out += '\n';
 }
 
+// Works one line that is not blank: appends its result to the output or, when
+// it fails, the line that stands for one, and says why on standard error.
+// Returns false when the line failed.
+bool WorkLine(const TInputLine& Line, TBatchLine& Calculation, TResultFormat Format,
+              TOutput& Output) {
+    // Message is what went wrong, Unit the amount it is about (if any).
+    const auto Fail = [&](const std::string& Message, const char* Unit = nullptr) {
+        const std::string Number = std::to_string(Line.Number);
+        Output.Error(Unit ? Fill(kLineAmountMessage, {Number, Unit, Message})
+                          : Fill(kLineMessage, {Number, Message}));
+        AppendFailure(Output.Text, Format, Line.Number,
+                      Unit ? Fill(kAmountMessage, {Unit, Message}) : Message);
+        return false;
+    };
+    if (Line.Overlong)
+        return Fail(kLineTooLong);
+    const std::size_t Mark = Output.Text.Size();
+    try {
+        Calculation.Run(Line.Text, Output.Text);
+        return true;
+    } catch (const TUsageError& E) {
+        Output.Text.Truncate(Mark); // nothing of a failed line is written
+        return Fail(E.what());
+    } catch (const TAmountError& E) {
+        Output.Text.Truncate(Mark);
+        return Fail(ShownError(E.what()), kUnitNames[E.Unit]);
+    } catch (const std::exception& E) {
+        Output.Text.Truncate(Mark);
+        return Fail(ShownError(E.what()));
+    }
+}
+
 } // namespace
 
 int RunBatch(const TResultStyle& Style, std::optional<TAmounts> Shared, TOutput& Output) {
     TLineReader Reader(0);
     TBatchLine Calculation(Style, Shared);
     bool Failed = false;
-    // Message is what went wrong, Unit the amount it is about (if any).
-    const auto Fail = [&](long Number, const std::string& Message, const char* Unit = nullptr) {
-        Failed = true;
-        const std::string Line = std::to_string(Number);
-        Output.Error(Unit ? Fill(kLineAmountMessage, {Line, Unit, Message})
-                          : Fill(kLineMessage, {Line, Message}));
-        AppendFailure(Output.Text, Style.Format, Number,
-                      Unit ? Fill(kAmountMessage, {Unit, Message}) : Message);
-    };
     for (;;) {
         while (const std::optional<TInputLine> Line = Reader.Next()) {
-            if (Line->Overlong) {
-                Fail(Line->Number, kLineTooLong);
-                continue;
-            }
-            if (IsBlank(Line->Text))
-                continue;
-            const std::size_t Mark = Output.Text.size();
-            try {
-                Calculation.Run(Line->Text, Output.Text);
-            } catch (const TUsageError& E) {
-                Output.Text.resize(Mark); // nothing of a failed line is written
-                Fail(Line->Number, E.what());
-            } catch (const TAmountError& E) {
-                Output.Text.resize(Mark);
-                Fail(Line->Number, ShownError(E.what()), kUnitNames[E.Unit]);
-            } catch (const std::exception& E) {
-                Output.Text.resize(Mark);
-                Fail(Line->Number, ShownError(E.what()));
-            }
+            if (Line->Overlong || !IsBlank(Line->Text))
+                Failed = !WorkLine(*Line, Calculation, Style.Format, Output) || Failed;
+            // Whole lines go out in blocks that stay in the processor's cache.
+            if (Output.Text.Size() >= kOutputBlock && !Output.Flush())
+                break;
         }
-        // Results so far go out before the program waits for more input;
+        // The results so far go out before the program waits for more input;
         // once they cannot, there is no point in reading on.
-        if (!Output.Flush())
-            break;
-        if (!Reader.Fill())
+        if (!Output.Flush() || !Reader.Fill())
             break;
     }
     if (!Output.Finish())

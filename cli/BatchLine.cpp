@@ -2,7 +2,16 @@
 
 #include "Messages.h"
 
+#include <algorithm>
 #include <array>
+
+namespace {
+
+bool IsBlank(char C) {
+    return C == ' ' || C == '\t';
+}
+
+} // namespace
 
 TBatchLine::TBatchLine(const TResultStyle& Style, std::optional<TAmounts> Shared)
     : FStyle(Style), FShared(Shared) {}
@@ -15,29 +24,35 @@ TDateTime TBatchLine::Today() {
     return FToday;
 }
 
-void TBatchLine::Run(std::string_view Line, std::string& Out) {
+void TBatchLine::Run(std::string_view Line, TTextBuffer& Out) {
+    const auto Today = [this] { return this->Today(); };
+    if (FShared) {
+        // One date, with blanks around it at most.
+        while (IsBlank(Line.front()))
+            Line.remove_prefix(1);
+        while (IsBlank(Line.back()))
+            Line.remove_suffix(1);
+        if (std::any_of(Line.begin(), Line.end(), IsBlank))
+            throw TUsageError(kDateLineForm);
+        AppendNewDate(Out, ApplyAmounts(ParseDate(Line, Today), *FShared), FStyle);
+        return;
+    }
     std::array<std::string_view, 8> Words;
     std::size_t Count = 0;
-    const char* Forms = FShared ? kDateLineForm : kLineForms;
     for (std::size_t Pos = 0; Pos < Line.size();) {
-        if (Line[Pos] == ' ' || Line[Pos] == '\t') {
+        if (IsBlank(Line[Pos])) {
             ++Pos;
             continue;
         }
         std::size_t End = Pos;
-        while (End < Line.size() && Line[End] != ' ' && Line[End] != '\t')
+        while (End < Line.size() && !IsBlank(Line[End]))
             ++End;
         if (Count == Words.size())
-            throw TUsageError(Forms);
+            throw TUsageError(kLineForms);
         Words[Count++] = Line.substr(Pos, End - Pos);
         Pos = End;
     }
-    const auto Today = [this] { return this->Today(); };
-    if (FShared) {
-        if (Count != 1)
-            throw TUsageError(Forms);
-        AppendNewDate(Out, ApplyAmounts(ParseDate(Words[0], Today), *FShared), FStyle);
-    } else if (Count == 3 && Words[0] == "diff") {
+    if (Count == 3 && Words[0] == "diff") {
         const TDateTime Start = ParseDate(Words[1], Today);
         const TDateTime End = ParseDate(Words[2], Today);
         AppendDifference(Out, Start, End, FStyle, TDiffLayout::OneLine);
@@ -46,6 +61,6 @@ void TBatchLine::Run(std::string_view Line, std::string& Out) {
         const TAmountTexts Amounts = {Words[2], Words[3], Words[4], Words[5], Words[6], Words[7]};
         AppendNewDate(Out, ApplyAmounts(Start, Amounts), FStyle);
     } else {
-        throw TUsageError(Forms);
+        throw TUsageError(kLineForms);
     }
 }

@@ -16,10 +16,11 @@ class TBatchLine {
 public:
     TBatchLine(const TResultStyle& Style, std::optional<TAmounts> Shared);
 
-    // Appends the result of Line to Out in the batch layout, ending in a line
-    // break. Raises TUsageError for a line of the wrong form, and what the
-    // calculation raises (TConvertError); Out is left as it was then.
-    void Run(std::string_view Line, std::string& Out);
+    // Appends the result of Line, which is not blank, to Out in the batch
+    // layout, ending in a line break. Raises TUsageError for a line of the
+    // wrong form, and what the calculation raises (TConvertError); Out is then
+    // left with part of a line at most, which the caller takes back.
+    void Run(std::string_view Line, TTextBuffer& Out);
 
 private:
     const TResultStyle& FStyle;

@@ -1,93 +1,176 @@
 #include "Calculations.h"
 
 #include "CountLabels.h"
+#include "Messages.h"
 #include "TextWriting.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
 // The JSON keys of a difference's items in alphabetical order, as they are
 // written: a JSON object's keys have no order of their own, and these keep
-// the one that earlier versions wrote.
-constexpr std::array<std::size_t, 7> kJsonOrder = {0, 3, 4, kPhraseItem, 1, 2, 5};
+// the one that earlier versions wrote. Each with its quotes, the colon and
+// the comma before it, kept in sixteen characters copied whole.
+struct TJsonKey {
+    std::size_t Item;
+    char Text[16];
+    std::size_t Length;
+};
+constexpr std::array<TJsonKey, 7> kJsonKeys = {{{0, ",\"days\":", 8},
+                                                {3, ",\"fortnights\":", 14},
+                                                {4, ",\"months\":", 10},
+                                                {kPhraseItem, ",\"phrase\":", 10},
+                                                {1, ",\"weekdays\":", 12},
+                                                {2, ",\"weeks\":", 9},
+                                                {5, ",\"years\":", 9}}};
 
-const char* ItemName(std::size_t Item) {
-    return Item == kPhraseItem ? kPhraseName : kUnitNames[Item];
+// True for a character that a JSON string holds as it stands.
+bool IsPlain(char C) {
+    return static_cast<unsigned char>(C) >= 0x20 && C != '"' && C != '\\';
 }
 
-int Digits(std::string_view Text, std::size_t Pos, std::size_t Count) {
-    int Value = 0;
-    for (std::size_t I = Pos; I < Pos + Count; ++I) {
-        if (Text[I] < '0' || Text[I] > '9')
-            return -1;
-        Value = Value * 10 + (Text[I] - '0');
+// The same for a whole text, eight characters at a time: subtracting a value
+// from every byte of a word sets the top bit of a byte below that value
+// whose own top bit is clear (a borrow only runs on from such a byte), and
+// a byte equal to '"' or '\\' is a zero byte once the word is xor-ed with it.
+bool IsPlain(std::string_view Text) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101, kTops = 0x8080808080808080;
+    const auto HasZeroByte = [](std::uint64_t W) { return (W - kOnes) & ~W & kTops; };
+    std::size_t I = 0;
+    for (; I + 8 <= Text.size(); I += 8) {
+        std::uint64_t W;
+        std::memcpy(&W, Text.data() + I, 8);
+        const std::uint64_t Below20 = (W - kOnes * 0x20) & ~W & kTops;
+        if (Below20 | HasZeroByte(W ^ (kOnes * '"')) | HasZeroByte(W ^ (kOnes * '\\')))
+            return false;
     }
-    return Value;
+    for (; I < Text.size(); ++I)
+        if (!IsPlain(Text[I]))
+            return false;
+    return true;
 }
 
-// Date as YYYY-MM-DD. Every date that leaves ApplyAmounts lies in the years
-// 1 to 9999: its months and years steps refuse any other.
-void AppendIso(std::string& Out, TDateTime Date) {
-    const TDateParts P = SplitDate(Date);
-    AppendInt(Out, P.Year, 4);
-    Out += '-';
-    AppendInt(Out, P.Month, 2);
-    Out += '-';
-    AppendInt(Out, P.Day, 2);
+// Appends, as a JSON string, the text that Write appends to Out. The text
+// seldom holds anything to escape (a quote, a backslash, a control
+// character); when it does, it is taken back and written escaped.
+template <class F> void AppendJsonText(TTextBuffer& Out, F&& Write) {
+    Out += '"';
+    const std::size_t Start = Out.Size();
+    Write();
+    const std::string_view Written = Out.View().substr(Start);
+    if (!IsPlain(Written)) {
+        const std::string Text(Written);
+        Out.Truncate(Start - 1);
+        AppendJsonString(Out, Text);
+        return;
+    }
+    Out += '"';
 }
 
-// Moves Date by Amount units of Kind, as AddDateUnits does.
+// Date as YYYY-MM-DD, from its parts P. Every date that leaves ApplyAmounts
+// lies in the years 1 to 9999: its months and years steps refuse any other.
+void AppendIso(TTextBuffer& Out, const TDateParts& P) {
+    const auto Year = static_cast<unsigned>(P.Year);
+    const auto Month = static_cast<unsigned>(P.Month);
+    const auto Day = static_cast<unsigned>(P.Day);
+    const char Text[10] = {static_cast<char>('0' + Year / 1000),
+                           static_cast<char>('0' + Year / 100 % 10),
+                           static_cast<char>('0' + Year / 10 % 10),
+                           static_cast<char>('0' + Year % 10),
+                           '-',
+                           static_cast<char>('0' + Month / 10),
+                           static_cast<char>('0' + Month % 10),
+                           '-',
+                           static_cast<char>('0' + Day / 10),
+                           static_cast<char>('0' + Day % 10)};
+    Out += std::string_view(Text, sizeof Text);
+}
+
+// Date in the long date format, from its parts P.
+void AppendLongDate(TTextBuffer& Out, TDateTime Date, const TDateParts& P,
+                    const TResultStyle& Style) {
+    Out.Commit(Style.LongDate.Write(Out.Room(Style.LongDate.MaxLength()), Date, P));
+}
+
+// The first and the last day that a months or years step can rebuild.
+const TDateTime kFirstDay = MakeDate(1, 1, 1);
+const TDateTime kLastDay = MakeDate(9999, 12, 31);
+
+// Moves Date by Amount units of Kind, as AddDateUnits does. A step of 0
+// leaves a date of the years 1 to 9999 as it is, so only a step that moves
+// the date, or a months or years step of 0 that refuses a date outside
+// those years, goes to AddDateUnits.
 TDateTime ApplyStep(std::size_t Kind, TDateTime Date, std::int32_t Amount) {
+    if (Amount == 0 && (Kind < dkMonths || (Date >= kFirstDay && Date <= kLastDay)))
+        return Date;
     return AddDateUnits(static_cast<TDateKind>(Kind), Date, Amount);
 }
 
 } // namespace
 
+bool LongDateIsPlainText() {
+    const TDateFormatSettings& S = DateFormatSettings();
+    bool Plain = IsPlain(S.LongDatePattern) && IsPlain(S.DateSeparator);
+    for (const auto* Names : {&S.LongMonthNames, &S.ShortMonthNames})
+        for (const std::string& Name : *Names)
+            Plain = Plain && IsPlain(Name);
+    for (const auto* Names : {&S.LongDayNames, &S.ShortDayNames})
+        for (const std::string& Name : *Names)
+            Plain = Plain && IsPlain(Name);
+    return Plain;
+}
+
 TDateTime ParseIsoDate(std::string_view Text) {
     if (Text.size() == 10 && Text[4] == '-' && Text[7] == '-') {
-        const int Year = Digits(Text, 0, 4);
-        const int Month = Digits(Text, 5, 2);
-        const int Day = Digits(Text, 8, 2);
-        if (Year >= 1 && Month >= 1 && Month <= 12 && Day >= 1 && Day <= MonthLength(Year, Month))
-            return MakeDate(Year, Month, Day);
+        // Each character's distance from '0'; a character that is no digit
+        // gives a distance above 9.
+        const auto D = [&](std::size_t I) { return static_cast<unsigned char>(Text[I] - '0'); };
+        if (D(0) < 10 && D(1) < 10 && D(2) < 10 && D(3) < 10 && D(5) < 10 && D(6) < 10 &&
+            D(8) < 10 && D(9) < 10) {
+            const int Year = ((D(0) * 10 + D(1)) * 10 + D(2)) * 10 + D(3);
+            const int Month = D(5) * 10 + D(6);
+            const int Day = D(8) * 10 + D(9);
+            if (Year >= 1 && Month >= 1 && Month <= 12 && Day >= 1 &&
+                Day <= MonthLength(Year, Month))
+                return MakeDate(Year, Month, Day);
+        }
     }
-    throw TUsageError("invalid date '" + ShownText(Text) +
-                      "' (YYYY-MM-DD with a year from 0001 to 9999, today, yesterday or tomorrow)");
+    throw TUsageError(Fill(kInvalidDate, {ShownText(Text)}));
 }
 
 TDateTime LocalToday() {
     return static_cast<TDateTime>(WholePart(CurrentDateTime()));
 }
 
-void AppendDifference(std::string& Out, TDateTime Start, TDateTime End, const TResultStyle& Style,
+void AppendDifference(TTextBuffer& Out, TDateTime Start, TDateTime End, const TResultStyle& Style,
                       TDiffLayout Layout) {
-    std::array<std::int32_t, 6> Counts{};
-    std::string Phrase;
-    for (const std::size_t Item : Style.DiffItems) {
+    const std::array<std::int32_t, 6> Counts = DateCountsBetween(Start, End);
+    const auto AppendValue = [&](std::size_t Item) {
         if (Item == kPhraseItem)
-            Phrase = DiffPhrase(Start, End);
+            Out.Commit(WriteDiffPhrase(Out.Room(kMaxDiffPhraseLength), Start, End));
         else
-            Counts[Item] = DateUnitsBetween(static_cast<TDateKind>(Item), Start, End);
-    }
-
+            AppendInt(Out, Counts[Item]);
+    };
     if (Style.Format == TResultFormat::Json) {
-        char Separator = '{';
-        for (const std::size_t Item : kJsonOrder) {
-            if (std::find(Style.DiffItems.begin(), Style.DiffItems.end(), Item) ==
-                Style.DiffItems.end())
+        unsigned Chosen = 0; // a bit for each item written
+        for (const std::size_t Item : Style.DiffItems)
+            Chosen |= 1u << Item;
+        const std::size_t Start = Out.Size();
+        for (const TJsonKey& Key : kJsonKeys) {
+            if ((Chosen >> Key.Item & 1) == 0)
                 continue;
-            Out += Separator;
-            Separator = ',';
-            Out += '"';
-            Out += ItemName(Item);
-            Out += "\":";
-            if (Item == kPhraseItem)
-                AppendJsonString(Out, Phrase);
+            char* const Room = Out.Room(sizeof Key.Text);
+            std::memcpy(Room, Key.Text, sizeof Key.Text);
+            Out.Commit(Room + Key.Length);
+            if (Key.Item == kPhraseItem)
+                AppendJsonText(Out, [&] { AppendValue(Key.Item); });
             else
-                AppendInt(Out, Counts[Item]);
+                AppendValue(Key.Item);
         }
         Out += "}\n";
+        Out.Patch(Start, '{'); // the object opens where the first key's comma is
         return;
     }
     if (Style.Format == TResultFormat::Iso)
@@ -97,15 +180,15 @@ void AppendDifference(std::string& Out, TDateTime Start, TDateTime End, const TR
         if (Layout == TDiffLayout::OneLine && !First)
             Out += '\t';
         First = false;
-        if (Layout == TDiffLayout::Lines) {
+        if (Layout == TDiffLayout::Lines)
             Out += kCountLabels[Item];
-            if (Item != kPhraseItem || !Phrase.empty())
-                Out += ' ';
-        }
-        if (Item == kPhraseItem)
-            Out += Phrase;
-        else
-            AppendInt(Out, Counts[Item]);
+        // A label is followed by a space, unless the phrase after it is empty.
+        const std::size_t Mark = Out.Size();
+        if (Layout == TDiffLayout::Lines)
+            Out += ' ';
+        AppendValue(Item);
+        if (Layout == TDiffLayout::Lines && Out.Size() == Mark + 1)
+            Out.Truncate(Mark);
         if (Layout == TDiffLayout::Lines)
             Out += '\n';
     }
@@ -161,24 +244,31 @@ TDateTime ApplyAmounts(TDateTime Start, const TAmounts& Amounts) {
     return Date;
 }
 
-void AppendNewDate(std::string& Out, TDateTime Date, const TResultStyle& Style) {
+void AppendNewDate(TTextBuffer& Out, TDateTime Date, const TResultStyle& Style) {
+    const TDateParts P = SplitDate(Date);
     switch (Style.Format) {
     case TResultFormat::Text:
         if (Style.DateFormat)
             Style.DateFormat->AppendTo(Out, Date);
         else
-            Out += LongDateText(Date);
+            AppendLongDate(Out, Date, P, Style);
         break;
     case TResultFormat::Iso:
-        AppendIso(Out, Date);
+        AppendIso(Out, P);
         break;
     case TResultFormat::Json:
         Out += "{\"date\":\"";
-        AppendIso(Out, Date);
+        AppendIso(Out, P);
         Out += "\",\"dayNumber\":";
         AppendInt(Out, static_cast<std::int64_t>(Date));
         Out += ",\"longDate\":";
-        AppendJsonString(Out, LongDateText(Date));
+        if (Style.LongDateIsPlain) {
+            Out += '"';
+            AppendLongDate(Out, Date, P, Style);
+            Out += '"';
+        } else {
+            AppendJsonText(Out, [&] { AppendLongDate(Out, Date, P, Style); });
+        }
         Out += '}';
         break;
     }

@@ -7,6 +7,7 @@
 
 #include "DateFormat.h"
 #include "DateRoutines.h"
+#include "TextWriting.h"
 
 #include <array>
 #include <cstdint>
@@ -54,12 +55,21 @@ enum class TResultFormat {
 // and the ISO form). JSON is one line either way.
 enum class TDiffLayout { Lines, OneLine };
 
+// True when none of DateFormatSettings()'s names, its separator and its long
+// date pattern holds a double quote, a backslash or a control character.
+bool LongDateIsPlainText();
+
 // Everything about how the results of one run are written.
 struct TResultStyle {
     TResultFormat Format = TResultFormat::Text;
     // The new date as text: written with --format when given, else as the
     // long date of the user's locale.
     std::optional<TDateFormat> DateFormat;
+    // The long date of the locale: made once the locale's settings are read.
+    TDatePattern LongDate{DateFormatSettings().LongDatePattern};
+    // True when no long date can hold a character that JSON escapes: none
+    // of the names, the separator or the pattern holds one.
+    bool LongDateIsPlain = LongDateIsPlainText();
     // The items of a difference, in the order they are written (JSON keeps
     // its keys in alphabetical order): 0 to 5 the counts, kPhraseItem.
     std::vector<std::size_t> DiffItems = {0, 1, 2, 3, 4, 5, kPhraseItem};
@@ -77,8 +87,9 @@ TDateTime LocalToday();
 
 // Appends the difference from Start to End, ending in a line break: the
 // items of Style.DiffItems, in Style.Format (Text in Layout). Raises what
-// DiffPhrase raises when the phrase is among them.
-void AppendDifference(std::string& Out, TDateTime Start, TDateTime End, const TResultStyle& Style,
+// DiffPhrase raises when the phrase is among them, with part of the line
+// appended at most.
+void AppendDifference(TTextBuffer& Out, TDateTime Start, TDateTime End, const TResultStyle& Style,
                       TDiffLayout Layout);
 
 // The six amounts in the order they are applied: days, weekdays, weeks,
@@ -104,7 +115,7 @@ TDateTime ApplyAmounts(TDateTime Start, const TAmountTexts& Amounts);
 TDateTime ApplyAmounts(TDateTime Start, const TAmounts& Amounts);
 
 // Appends Date in Style.Format, ending in a line break.
-void AppendNewDate(std::string& Out, TDateTime Date, const TResultStyle& Style);
+void AppendNewDate(TTextBuffer& Out, TDateTime Date, const TResultStyle& Style);
 
 template <class F> TDateTime ParseDate(std::string_view Text, F&& Today) {
     if (Text.size() == 10)

@@ -49,7 +49,7 @@ TDateFormat::TDateFormat(std::string_view Format) {
     }
 }
 
-void TDateFormat::AppendTo(std::string& Out, TDateTime Date) const {
+void TDateFormat::AppendTo(TTextBuffer& Out, TDateTime Date) const {
     const TDateFormatSettings& Names = DateFormatSettings();
     const TDateParts P = SplitDate(Date);
     const auto Month = static_cast<std::size_t>(P.Month - 1);
@@ -57,7 +57,7 @@ void TDateFormat::AppendTo(std::string& Out, TDateTime Date) const {
     for (const TPiece& Piece : FPieces) {
         switch (Piece.Code) {
         case 0:
-            Out.append(FLiterals, Piece.Start, Piece.Length);
+            Out += std::string_view(FLiterals).substr(Piece.Start, Piece.Length);
             break;
         case 'Y':
             AppendInt(Out, P.Year, 4);

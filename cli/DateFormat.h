@@ -3,6 +3,7 @@
 #pragma once
 
 #include "DateRoutines.h"
+#include "TextWriting.h"
 
 #include <string>
 #include <string_view>
@@ -24,7 +25,7 @@ public:
     explicit TDateFormat(std::string_view Format);
 
     // Appends Date (in the years 1 to 9999) written with the format.
-    void AppendTo(std::string& Out, TDateTime Date) const;
+    void AppendTo(TTextBuffer& Out, TDateTime Date) const;
 
 private:
     // A code letter, or 0 for the literal text Literals[Start, Start + Length).

@@ -80,6 +80,8 @@ inline constexpr const char* kUnknownOption = "unknown option '%1'";
 inline constexpr const char* kMissingValue = "--%1 takes a value";
 inline constexpr const char* kNoValue = "--%1 takes no value";
 inline constexpr const char* kNoCommand = "no command given";
+inline constexpr const char* kInvalidDate =
+    "invalid date '%1' (YYYY-MM-DD with a year from 0001 to 9999, today, yesterday or tomorrow)";
 inline constexpr const char* kUnknownCommand = "unknown command '%1'";
 inline constexpr const char* kGivenTwice = "--%1 given more than once";
 inline constexpr const char* kFormatsExclude = "--iso, --json and --format exclude each other";

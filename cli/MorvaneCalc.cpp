@@ -99,9 +99,9 @@ int Run(const TCommandLine& Line, TClosedStreams Closed, TOutput& Output) {
     if (Command == "diff" && Line.Has("format"))
         throw TUsageError(kFormatWithAdd);
     // The locale's names and long date are read only for a new date as text.
-    const TResultStyle Style = StyleOf(Line);
-    if (Command != "diff" && Style.Format != TResultFormat::Iso)
+    if (Command != "diff" && !Line.Has("iso"))
         LoadLocaleSettings(QLocale::system());
+    const TResultStyle Style = StyleOf(Line);
 
     const bool Batch = Command == "-" || (Command == "add" && Words.size() == 2 && Words[1] == "-");
     if (Command == "-" && Words.size() != 1)
@@ -157,15 +157,15 @@ int main(int argc, char* argv[]) {
         }
         return Run(Line, Closed, Output);
     } catch (const TUsageError& E) {
-        Output.Text.clear();
+        Output.Text.Clear();
         Output.Error(std::string(E.what()) + "\n" + kUsage + kTryHelp);
         return kExitUsage;
     } catch (const TAmountError& E) {
-        Output.Text.clear(); // nothing of a failed calculation is written
+        Output.Text.Clear(); // nothing of a failed calculation is written
         Output.Error(Fill(kOptionAmountMessage, {kUnitNames[E.Unit], ShownError(E.what())}));
         return kExitFailed;
     } catch (const std::exception& E) {
-        Output.Text.clear();
+        Output.Text.Clear();
         Output.Error(ShownError(E.what()));
         return kExitFailed;
     }

@@ -34,9 +34,9 @@ int WriteAll(int Fd, const char* Data, std::size_t Size) {
 } // namespace
 
 bool TOutput::Flush() {
-    if (!Text.empty() && FWriteError == 0)
-        FWriteError = WriteAll(1, Text.data(), Text.size());
-    Text.clear();
+    if (Text.Size() > 0 && FWriteError == 0)
+        FWriteError = WriteAll(1, Text.View().data(), Text.Size());
+    Text.Clear();
     return FWriteError == 0;
 }
 

@@ -2,6 +2,8 @@
 // in whole lines, and messages to standard error.
 #pragma once
 
+#include "TextWriting.h"
+
 #include <string>
 
 // The exit statuses.
@@ -19,7 +21,7 @@ enum TExitStatus : int {
 class TOutput {
 public:
     // The buffer results are appended to; Flush writes it.
-    std::string Text;
+    TTextBuffer Text;
 
     // Writes Text to standard output and empties it. Returns false when this
     // or an earlier write failed (the text is dropped).
