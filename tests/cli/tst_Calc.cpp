@@ -125,6 +125,54 @@ private slots:
         QCOMPARE(Calc.exitCode(), ExitCode);
     }
 
+    // The completions of the three shells, each line in each: the words
+    // offered at the end of Line (the part after the last comma, for a list).
+    void completion_data() {
+        QTest::addColumn<QString>("Line");
+        QTest::addColumn<QStringList>("Offered");
+
+        // clang-format off
+        QTest::newRow("no option that is already given") << "add 2004-01-01 --days 3 -" << QStringList{"--format", "--fortnights", "--iso", "--json", "--months", "--weekdays", "--weeks", "--years"};
+        QTest::newRow("no format option that excludes one given") << "add 2004-01-01 --format %Y -" << QStringList{"--days", "--fortnights", "--months", "--weekdays", "--weeks", "--years"};
+        QTest::newRow("dates up to diff's second") << "diff 2004-01-01 t" << QStringList{"today", "tomorrow"};
+        QTest::newRow("no third date after diff START END") << "diff 2004-01-01 2004-02-01 t" << QStringList{};
+        QTest::newRow("--units offers the names not listed yet") << "diff --units days,w" << QStringList{"weekdays", "weeks"};
+        // clang-format on
+    }
+
+    void completion() {
+        QFETCH(QString, Line);
+        QFETCH(QStringList, Offered);
+        const QString Packaging = QStringLiteral(MORVANE_PACKAGING);
+        const QString Words = QStringLiteral("morvane-calc ") + Line;
+        // Each shell prints what it offers, one word a line.
+        const QList<QStringList> Shells = {
+            {QStringLiteral("bash"), QStringLiteral("-c"),
+             QStringLiteral("source \"$1\"; COMP_WORDS=($2); [[ $2 == *' ' ]] && COMP_WORDS+=(''); "
+                            "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _morvane_calc; "
+                            "printf '%s\\n' \"${COMPREPLY[@]}\""),
+             QStringLiteral("bash"), Packaging + QStringLiteral("/bash-completion/morvane-calc"),
+             Words},
+            {QStringLiteral("fish"), QStringLiteral("--no-config"), QStringLiteral("-c"),
+             QStringLiteral("source $argv[1]; complete -C $argv[2] | string replace -r '\\t.*' ''"),
+             Packaging + QStringLiteral("/fish/morvane-calc.fish"), Words},
+            {QStringLiteral("zsh"), QStringLiteral("-f"), QStringLiteral(MORVANE_ZSH_COMPLETE),
+             Packaging + QStringLiteral("/zsh"), Words},
+        };
+        for (const QStringList& Shell : Shells) {
+            QProcess Process;
+            Process.start(Shell.front(), Shell.mid(1));
+            QVERIFY2(Process.waitForFinished(20000), qPrintable(Shell.front()));
+            QStringList Got =
+                QString::fromUtf8(Process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+            for (QString& Word : Got)
+                Word = Word.section(u',', -1);
+            Got.sort();
+            Got.removeDuplicates();
+            QCOMPARE(Got, Offered);
+        }
+    }
+
     // --version reads the tool's own file, also from a folder whose name is
     // not UTF-8: no QString holds that path, so the copy is made and started
     // by its bytes.
