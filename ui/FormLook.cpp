@@ -1,12 +1,10 @@
 #include "FormLook.h"
 
-#include <QApplication>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QStyle>
-#include <QStyleOptionTitleBar>
 #include <QWidget>
 
 #include <algorithm>
@@ -31,24 +29,27 @@ void PaintFormFace(QWidget* Form) {
     Form->setAutoFillBackground(true);
 }
 
-int TitleBarWidth(const QWidget* Window, const QString& Title) {
-    QFont Font = QApplication::font("QMdiSubWindowTitleBar");
+namespace {
+
+constexpr qreal kTitleFontPoints = 11;
+// The window icon and the minimise, maximise and close buttons.
+constexpr int kTitleBarButtons = 4;
+
+// The font window titles are estimated in (see TitleBarWidth).
+QFont TitleBarFont() {
+    QFont Font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     Font.setBold(true);
-    const QFontMetrics Metrics(Font);
-    QStyleOptionTitleBar Opt;
-    Opt.initFrom(Window);
-    Opt.text = Title;
-    Opt.icon = Window->windowIcon();
-    Opt.titleBarFlags = Window->windowFlags() | Qt::WindowSystemMenuHint |
-                        Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
-    Opt.subControls = QStyle::SC_All;
-    constexpr int Wide = 1000; // room enough for every button
-    Opt.rect =
-        QRect(0, 0, Wide, Window->style()->pixelMetric(QStyle::PM_TitleBarHeight, &Opt, Window));
-    const QRect Label = Window->style()->subControlRect(QStyle::CC_TitleBar, &Opt,
-                                                        QStyle::SC_TitleBarLabel, Window);
-    return Metrics.horizontalAdvance(Title) + 2 * Metrics.averageCharWidth() +
-           (Wide - Label.width());
+    if (QFontInfo(Font).pointSizeF() < kTitleFontPoints)
+        Font.setPointSizeF(kTitleFontPoints);
+    return Font;
+}
+
+} // namespace
+
+int TitleBarWidth(const QWidget* Window, const QString& Title) {
+    const QFontMetrics Metrics(TitleBarFont(), Window);
+    return Metrics.horizontalAdvance(Title) + kTitleBarButtons * 2 * Metrics.height() +
+           2 * Metrics.averageCharWidth();
 }
 
 void CentreWindow(QWidget* Window, const QWidget* Over) {

@@ -14,13 +14,18 @@ QFont FormFont();
 // Gives Form the button-face background that the program's windows use.
 void PaintFormFace(QWidget* Form);
 
-// The width a title bar needs to show Title in full: the text in the
-// title-bar font (the application's font for title bars, which a platform
-// theme sets to the window manager's; bold, as window managers mostly draw
-// titles) with an average character's room on each side, beside the window
-// icon and the minimise, maximise and close buttons where the style lays
-// them out in a title bar (a window manager may show all three whatever
-// buttons the window asks for).
+// The width a title bar needs to show Title in full. The window manager
+// draws the title bar, in a font and with buttons of its own that the window
+// cannot ask for, so this is an estimate on the generous side: Title in the
+// font Qt reports for window titles (QFontDatabase::TitleFont: the platform
+// theme's where it knows the window manager's, else the toolkit's default
+// font), bold, at no less than 11 points (GNOME's default, "Cantarell Bold
+// 11", the largest among common window managers; Openbox's default theme
+// takes sans bold 8); beside four buttons (window icon, minimise, maximise,
+// close: a window manager may show them all whatever the window asks for),
+// each with its spacing taken as twice the font's height (Openbox's default
+// theme takes 103 pixels beside the text of a 13-pixel high title for its
+// four and their spacing); and an average character's room on each side.
 int TitleBarWidth(const QWidget* Window, const QString& Title);
 
 // Places Window centred on the available area of its screen; a left or top
