@@ -1,5 +1,6 @@
 #include "FormLook.h"
 
+#include <QEvent>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -73,4 +74,44 @@ void CentreWindow(QWidget* Window, const QWidget* Over) {
     const int Left = std::max(0, Area.x() + (Area.width() - Size.width()) / 2);
     const int Top = std::max(0, Area.y() + (Area.height() - Size.height()) / 2);
     Window->move(Left, Top);
+}
+
+namespace {
+
+bool FrameKnown(const QWidget* Window) {
+    return Window->frameGeometry() != Window->geometry();
+}
+
+// Centres its window once, when the window first reports a frame around
+// it, and goes.
+class TCentreWhenFramed : public QObject {
+public:
+    explicit TCentreWhenFramed(QWidget* Window) : QObject(Window), FWindow(Window) {
+        Window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override {
+        const bool Placed = Event->type() == QEvent::Move || Event->type() == QEvent::Resize;
+        if (Watched == FWindow && Placed && FrameKnown(FWindow)) {
+            FWindow->removeEventFilter(this);
+            CentreWindow(FWindow);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget* FWindow;
+};
+
+} // namespace
+
+void ShowCentred(QWidget* Window) {
+    CentreWindow(Window);
+    Window->show();
+    if (FrameKnown(Window))
+        CentreWindow(Window);
+    else
+        new TCentreWhenFramed(Window); // owned by Window
 }
