@@ -4,8 +4,12 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QFrame>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QWidget>
 
 #include <algorithm>
@@ -28,6 +32,80 @@ void PaintFormFace(QWidget* Form) {
     Face.setColor(QPalette::Window, Face.color(QPalette::Button));
     Form->setPalette(Face);
     Form->setAutoFillBackground(true);
+}
+
+namespace {
+
+// A see-through cover over its frame that draws the frame as the frame draws
+// itself (the option QFrame builds for its style). It stays on top of the
+// frame's other controls: a scroll area raises its scroll bars whenever it
+// lays them out.
+class TFrameCover : public QWidget {
+public:
+    explicit TFrameCover(QFrame* Box) : QWidget(Box), FBox(Box) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(Box->rect());
+        Box->installEventFilter(this);
+        for (QWidget* Control : Box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (Control != this)
+                Control->installEventFilter(this);
+        raise();
+        show();
+    }
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override {
+        if (Watched == FBox) {
+            if (Event->type() == QEvent::Resize)
+                setGeometry(FBox->rect());
+            if (Event->type() == QEvent::ChildAdded) {
+                QObject* Added = static_cast<QChildEvent*>(Event)->child();
+                if (Added->isWidgetType() && Added != this) {
+                    Added->installEventFilter(this);
+                    raise();
+                }
+            }
+        } else if (Event->type() == QEvent::ZOrderChange) {
+            raise(); // nothing when already on top
+        }
+        return false;
+    }
+
+    void paintEvent(QPaintEvent*) override {
+        QStyleOptionFrame Opt;
+        Opt.initFrom(FBox);
+        Opt.rect = FBox->frameRect();
+        Opt.frameShape = FBox->frameShape();
+        switch (FBox->frameShape()) {
+        case QFrame::Box:
+        case QFrame::HLine:
+        case QFrame::VLine:
+        case QFrame::StyledPanel:
+        case QFrame::Panel:
+            Opt.lineWidth = FBox->lineWidth();
+            Opt.midLineWidth = FBox->midLineWidth();
+            break;
+        default:
+            Opt.lineWidth = FBox->frameWidth();
+            break;
+        }
+        if (FBox->frameShadow() == QFrame::Sunken)
+            Opt.state |= QStyle::State_Sunken;
+        else if (FBox->frameShadow() == QFrame::Raised)
+            Opt.state |= QStyle::State_Raised;
+        QPainter Painter(this);
+        FBox->style()->drawControl(QStyle::CE_ShapedFrame, &Opt, &Painter, FBox);
+    }
+
+private:
+    QFrame* FBox;
+};
+
+} // namespace
+
+void KeepFrameOnTop(QFrame* Box) {
+    new TFrameCover(Box); // owned by Box
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QString>
 
+class QFrame;
 class QWidget;
 
 // Tahoma 8 point where installed, else DejaVu Sans 8 point, else the
@@ -13,6 +14,14 @@ QFont FormFont();
 
 // Gives Form the button-face background that the program's windows use.
 void PaintFormFace(QWidget* Form);
+
+// Draws Box's frame once more over the controls inside it, so that it shows
+// at every device pixel ratio. A scroll area lays its viewport and scroll
+// bars out in whole pixels within its frame; at a fractional ratio (1.5,
+// say) the frame's last row and column fall on device pixels that those
+// controls, painted after the frame, cover. The cover lets the mouse through
+// and takes no focus.
+void KeepFrameOnTop(QFrame* Box);
 
 // The width a title bar needs to show Title in full. The window manager
 // draws the title bar, in a font and with buttons of its own that the window
