@@ -18,8 +18,8 @@ packages=(
   clang lld llvm libclang-rt-14-dev binutils
   # the program
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libjpeg62-turbo-dev
-  # windows under a virtual display, screenshots, fonts
-  xvfb xauth imagemagick fonts-dejavu-core librsvg2-bin
+  # windows under a virtual display, and a window manager there; screenshots, fonts
+  xvfb xauth openbox imagemagick fonts-dejavu-core librsvg2-bin
   # desktop integration checks and packaging
   desktop-file-utils appstream dpkg-dev file
   # the Windows build (mingw-w64, GoogleTest from source) and wine to run its tests

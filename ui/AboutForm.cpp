@@ -71,6 +71,9 @@ TfrmAbout::TfrmAbout(QWidget* Parent, TAboutSources Sources)
     // logo is stretched to its control.
     ui->imgPayPal->resize(FDonate->Size());
     ShowSharpestPictures();
+    // The link is drawn in the palette's link colour (blue in the standard
+    // palettes, a lighter one in dark palettes), following palette changes.
+    ui->lblHomePage->setForegroundRole(QPalette::Link);
     // Screen readers: the link and the donation button say what they do.
     SetAccessibleRole(ui->lblHomePage, QAccessible::Link);
     SetAccessibleRole(ui->imgPayPal, QAccessible::Button);

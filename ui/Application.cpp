@@ -95,9 +95,7 @@ int RunStartUp(const TWindowFactory& CreateWindows) {
         // Closing the main window by any route ends the program, whatever
         // other windows (shown or hidden) are left.
         QObject::connect(Main, &QObject::destroyed, qApp, &QCoreApplication::quit);
-        CentreWindow(Main);
-        Main->show();
-        CentreWindow(Main); // again, now that the frame around it is known
+        ShowCentred(Main);
         const int Code = QApplication::exec();
         delete Main.data();
         return Code;

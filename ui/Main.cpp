@@ -107,6 +107,7 @@ TfrmMainForm::TfrmMainForm(QWidget* Parent)
         PaintButtonFace(E);
     PaintButtonFace(ui->txtNewDate);
     PaintButtonFace(ui->mmoDiffString);
+    KeepFrameOnTop(ui->mmoDiffString);
     ui->mmoDiffString->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                                Qt::TextSelectableByKeyboard);
     ui->mmoDiffString->setFocusPolicy(Qt::StrongFocus);

@@ -593,11 +593,26 @@ void TAboutFormTest::windowFrameAndControls() {
 
     // The link keeps its own look beside the window's font and face, in the
     // window's font family, and its text fits its control.
-    const QLabel* Home = Label(About, "lblHomePage");
+    QLabel* Home = Label(About, "lblHomePage");
     QVERIFY(Home->font().underline());
     QCOMPARE(Home->font().family(), About.font().family());
-    QCOMPARE(Home->palette().color(QPalette::WindowText), QColor(Qt::blue));
     QVERIFY(QFontMetrics(Home->font()).horizontalAdvance(Home->text()) <= Home->width());
+    // It is drawn (its underline, at least) in the palette's link colour,
+    // blue in the standard palette, and follows a change to a dark one.
+    const auto Drawn = [Home](const QColor& Colour) {
+        const QImage Shown = Home->grab().toImage();
+        for (int Y = 0; Y < Shown.height(); ++Y)
+            for (int X = 0; X < Shown.width(); ++X)
+                if (Shown.pixelColor(X, Y) == Colour)
+                    return true;
+        return false;
+    };
+    QVERIFY(Drawn(QColor(Qt::blue)));
+    QPalette Dark(QColor(0x35, 0x35, 0x35), QColor(0x2a, 0x2a, 0x2a));
+    Dark.setColor(QPalette::Link, QColor(0x8a, 0xb4, 0xf8));
+    About.setPalette(Dark);
+    QVERIFY(Drawn(Dark.color(QPalette::Link)));
+    QVERIFY(!Drawn(QColor(Qt::blue)));
 }
 
 void TAboutFormTest::aboutButtonShowsTheWindow() {

@@ -813,6 +813,31 @@ private slots:
         Phrase->ensurePolished();
         QVERIFY(2 * FM.lineSpacing() <= Phrase->viewport()->height());
     }
+
+    // The phrase box's border shows on every side at the device pixel ratio
+    // in use: in the window as drawn, the device pixels of the box's last
+    // row and column (at a fractional ratio, one of the two a line there may
+    // fall on) hold the colour of its first row and column.
+    void phraseBoxBorderShows() {
+        const auto* Phrase = Control<QPlainTextEdit>("mmoDiffString");
+        const QImage Shown = Form->grab().toImage();
+        const qreal Ratio = Shown.devicePixelRatio();
+        const QRect Box(Phrase->mapTo(Form.data(), QPoint(0, 0)), Phrase->size());
+        const auto First = [Ratio](int Logical) { return int(std::floor(Logical * Ratio)); };
+        const auto Last = [Ratio](int End) { return int(std::ceil(End * Ratio)) - 1; };
+        const int MidX = First(Box.center().x());
+        const int MidY = First(Box.center().y());
+        const QColor Top = Shown.pixelColor(MidX, First(Box.top()));
+        const QColor LeftSide = Shown.pixelColor(First(Box.left()), MidY);
+        bool Bottom = false;
+        for (int Y = First(Box.bottom()); Y <= Last(Box.bottom() + 1); ++Y)
+            Bottom = Bottom || Shown.pixelColor(MidX, Y) == Top;
+        bool RightSide = false;
+        for (int X = First(Box.right()); X <= Last(Box.right() + 1); ++X)
+            RightSide = RightSide || Shown.pixelColor(X, MidY) == LeftSide;
+        QVERIFY2(Bottom, qPrintable(Top.name()));
+        QVERIFY2(RightSide, qPrintable(LeftSide.name()));
+    }
 };
 
 MORVANE_TEST_MAIN(TestMainForm)

@@ -115,8 +115,15 @@ private slots:
                 if (!QTest::qWaitForWindowActive(Main))
                     return;
                 Title = Main->windowTitle();
-                Centre = Main->frameGeometry().center();
                 ScreenCentre = Main->screen()->availableGeometry().center();
+                // A window manager frames and places the window a moment
+                // after it is shown (checked below).
+                static_cast<void>(QTest::qWaitFor(
+                    [&] {
+                        Centre = Main->frameGeometry().center();
+                        return (Centre - ScreenCentre).manhattanLength() <= 2;
+                    },
+                    2000));
                 StartFocused = QApplication::focusWidget() &&
                                QApplication::focusWidget()->objectName() == "dtpStartDt";
                 if (Route == "click")
