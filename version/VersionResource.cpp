@@ -7,6 +7,8 @@
 #include <system_error>
 #include <vector>
 
+#include "ByteOrder.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #ifdef _WIN32
@@ -25,16 +27,6 @@ constexpr std::uint64_t Align4(std::uint64_t X) {
     return (X + 3) & ~std::uint64_t(3);
 }
 
-// An integer of Size bytes (at most 8) at P, in either byte order, from
-// bytes already read and bounds-checked.
-std::uint64_t Decode(const unsigned char* P, std::size_t Size, bool BigEndian) {
-    std::uint64_t V = 0;
-    for (std::size_t I = 0; I < Size; ++I) {
-        V = V << 8 | P[BigEndian ? I : Size - 1 - I];
-    }
-    return V;
-}
-
 // Reads little-endian integers from a ByteSource, one field at a time. A
 // read outside the source yields 0 and clears Ok; callers test Ok before
 // acting on what they read.
@@ -42,32 +34,22 @@ class Reader {
 public:
     explicit Reader(const ByteSource& Source) : Src(Source) {}
 
-    std::uint16_t U16(std::uint64_t Off) { return static_cast<std::uint16_t>(Read(Off, 2)); }
-    std::uint32_t U32(std::uint64_t Off) { return static_cast<std::uint32_t>(Read(Off, 4)); }
+    std::uint16_t U16(std::uint64_t Off) { return Read<2>(Off); }
+    std::uint32_t U32(std::uint64_t Off) { return Read<4>(Off); }
     bool Ok = true;
 
 private:
-    std::uint64_t Read(std::uint64_t Off, std::size_t Count) {
-        unsigned char B[8] = {};
-        if (!Src.ReadAt(Off, B, Count)) {
+    template <std::size_t N> TUnsigned<N> Read(std::uint64_t Off) {
+        unsigned char B[N];
+        if (!Src.ReadAt(Off, B, N)) {
             Ok = false;
             return 0;
         }
-        return Decode(B, Count, false);
+        return Le<N>(B);
     }
 
     const ByteSource& Src;
 };
-
-// Little-endian integers from bytes already read and bounds-checked.
-std::uint16_t Le16(const unsigned char* P) {
-    return static_cast<std::uint16_t>(P[0] | P[1] << 8);
-}
-
-std::uint32_t Le32(const unsigned char* P) {
-    return std::uint32_t(P[0]) | std::uint32_t(P[1]) << 8 | std::uint32_t(P[2]) << 16 |
-           std::uint32_t(P[3]) << 24;
-}
 
 // True when [Off, Off + Count) lies inside [0, Size).
 constexpr bool Inside(std::uint64_t Off, std::uint64_t Count, std::uint64_t Size) {
@@ -120,9 +102,9 @@ public:
     // when no section holds it or its data lies outside the file.
     std::optional<Mapped> Map(std::uint32_t Rva) const {
         for (std::size_t Header = 0; Header < Table.size(); Header += 40) {
-            const std::uint32_t VirtualAddress = Le32(&Table[Header + 12]);
-            const std::uint32_t RawSize = Le32(&Table[Header + 16]);
-            const std::uint32_t RawPointer = Le32(&Table[Header + 20]);
+            const std::uint32_t VirtualAddress = Le<4>(&Table[Header + 12]);
+            const std::uint32_t RawSize = Le<4>(&Table[Header + 16]);
+            const std::uint32_t RawPointer = Le<4>(&Table[Header + 20]);
             if (Rva < VirtualAddress ||
                 std::uint64_t(Rva) >= std::uint64_t(VirtualAddress) + RawSize) {
                 continue;
@@ -163,7 +145,7 @@ public:
         if (!Inside(DirOff, 16, Lim) || !Src.ReadAt(Root + DirOff, Header, 16)) {
             return std::nullopt;
         }
-        const std::uint64_t Count = std::uint64_t{Le16(Header + 12)} + Le16(Header + 14);
+        const std::uint64_t Count = std::uint64_t{Le<2>(Header + 12)} + Le<2>(Header + 14);
         if (!Inside(DirOff + 16, 8 * Count, Lim)) {
             return std::nullopt;
         }
@@ -174,8 +156,8 @@ public:
         std::vector<DirEntry> List(Count);
         for (std::size_t I = 0; I < Count; ++I) {
             const unsigned char* E = Raw.data() + 8 * I;
-            List[I].Name = Le32(E);
-            List[I].Target = Le32(E + 4);
+            List[I].Name = Le<4>(E);
+            List[I].Target = Le<4>(E + 4);
         }
         return List;
     }
@@ -185,8 +167,8 @@ public:
         if (!Inside(Off, 16, Lim) || !Src.ReadAt(Root + Off, Entry, 16)) {
             return false;
         }
-        Rva = Le32(Entry);
-        Size = Le32(Entry + 4);
+        Rva = Le<4>(Entry);
+        Size = Le<4>(Entry + 4);
         return true;
     }
 
@@ -229,13 +211,16 @@ struct ElfFile {
     bool Big = false;
     unsigned char Header[64] = {}; // 52 bytes used in a 32-bit file
 
-    std::uint64_t Int(const unsigned char* P, std::size_t Size) const {
-        return Decode(P, Size, Big);
+    template <std::size_t N> std::uint64_t Int(const unsigned char* P) const {
+        return Decode<N>(P, Big);
     }
     // The header field at Off64 (64-bit file) or Off32 (32-bit file), an
     // address-sized one when Wide.
     std::uint64_t Field(std::size_t Off64, std::size_t Off32, bool Wide = false) const {
-        return Is64 ? Int(Header + Off64, Wide ? 8 : 2) : Int(Header + Off32, Wide ? 4 : 2);
+        if (Wide) {
+            return Is64 ? Int<8>(Header + Off64) : Int<4>(Header + Off32);
+        }
+        return Int<2>(Header + (Is64 ? Off64 : Off32));
     }
 };
 
@@ -263,13 +248,13 @@ std::optional<ResourceLocation> FindVersionNote(const ElfFile& F,
     const std::uint64_t Pad = Align == 8 ? 7 : 3;
     std::uint64_t P = 0;
     while (P < Area.size() && Area.size() - P >= 12) {
-        const std::uint64_t NameSize = F.Int(&Area[P], 4);
-        const std::uint64_t DescSize = F.Int(&Area[P + 4], 4);
+        const std::uint64_t NameSize = F.Int<4>(&Area[P]);
+        const std::uint64_t DescSize = F.Int<4>(&Area[P + 4]);
         const std::uint64_t Desc = P + 12 + ((NameSize + Pad) & ~Pad);
         if (Desc > Area.size() || DescSize > Area.size() - Desc) {
             return std::nullopt;
         }
-        if (F.Int(&Area[P + 8], 4) == kNoteType && NameSize == sizeof kNoteOwner &&
+        if (F.Int<4>(&Area[P + 8]) == kNoteType && NameSize == sizeof kNoteOwner &&
             std::memcmp(&Area[P + 12], kNoteOwner, sizeof kNoteOwner) == 0) {
             if (DescSize == 0) {
                 return std::nullopt;
@@ -299,13 +284,13 @@ std::optional<ResourceLocation> FindElfNote(const ElfFile& F) {
     std::uint64_t Budget = kMaxTableBytes;
     for (std::uint64_t I = 0; I < Count && Segments < kMaxNoteSegments; ++I) {
         const unsigned char* H = Headers->data() + I * EntrySize;
-        if (F.Int(H, 4) != kProgramNote) {
+        if (F.Int<4>(H) != kProgramNote) {
             continue;
         }
         ++Segments;
-        const std::uint64_t Offset = F.Is64 ? F.Int(H + 8, 8) : F.Int(H + 4, 4);
-        const std::uint64_t Size = F.Is64 ? F.Int(H + 32, 8) : F.Int(H + 16, 4);
-        const std::uint64_t Align = F.Is64 ? F.Int(H + 48, 8) : F.Int(H + 28, 4);
+        const std::uint64_t Offset = F.Is64 ? F.Int<8>(H + 8) : F.Int<4>(H + 4);
+        const std::uint64_t Size = F.Is64 ? F.Int<8>(H + 32) : F.Int<4>(H + 16);
+        const std::uint64_t Align = F.Is64 ? F.Int<8>(H + 48) : F.Int<4>(H + 28);
         if (Size > Budget) {
             continue;
         }
@@ -325,11 +310,11 @@ struct ElfSection {
 
 ElfSection SectionAt(const ElfFile& F, const unsigned char* H) {
     if (F.Is64) {
-        return {F.Int(H, 4),      F.Int(H + 4, 4),  F.Int(H + 40, 4),
-                F.Int(H + 24, 8), F.Int(H + 32, 8), F.Int(H + 48, 8)};
+        return {F.Int<4>(H),      F.Int<4>(H + 4),  F.Int<4>(H + 40),
+                F.Int<8>(H + 24), F.Int<8>(H + 32), F.Int<8>(H + 48)};
     }
-    return {F.Int(H, 4),      F.Int(H + 4, 4),  F.Int(H + 24, 4),
-            F.Int(H + 16, 4), F.Int(H + 20, 4), F.Int(H + 32, 4)};
+    return {F.Int<4>(H),      F.Int<4>(H + 4),  F.Int<4>(H + 24),
+            F.Int<4>(H + 16), F.Int<4>(H + 20), F.Int<4>(H + 32)};
 }
 
 // Returns the location of the block in the section named .vsinfo: the
@@ -424,7 +409,7 @@ std::optional<Node> ParseNode(const unsigned char* B, std::uint32_t Start,
     if (Start > ParentEnd || ParentEnd - Start < 6) {
         return std::nullopt;
     }
-    const std::uint32_t Length = Le16(B + Start);
+    const std::uint32_t Length = Le<2>(B + Start);
     if (Length < 6) {
         return std::nullopt;
     }
@@ -432,7 +417,7 @@ std::optional<Node> ParseNode(const unsigned char* B, std::uint32_t Start,
     N.End = std::min(Start + Length, ParentEnd);
     N.Key = Start + 6;
     std::uint32_t P = N.Key;
-    while (P + 2 <= N.End && Le16(B + P) != 0) {
+    while (P + 2 <= N.End && Le<2>(B + P) != 0) {
         P += 2;
     }
     if (P + 2 > N.End) {
@@ -440,8 +425,8 @@ std::optional<Node> ParseNode(const unsigned char* B, std::uint32_t Start,
     }
     N.KeyUnits = (P - N.Key) / 2;
     N.Value = static_cast<std::uint32_t>(Align4(P + 2));
-    N.ValueLength = Le16(B + Start + 2);
-    N.Type = Le16(B + Start + 4);
+    N.ValueLength = Le<2>(B + Start + 2);
+    N.Type = Le<2>(B + Start + 4);
     N.Children =
         static_cast<std::uint32_t>(Align4(N.Value + N.ValueLength * (N.Type != 0 ? 2u : 1u)));
     N.Next = static_cast<std::uint32_t>(Start + Align4(Length));
@@ -499,7 +484,7 @@ bool KeyMatches(const unsigned char* B, const Node& N, const std::vector<std::ui
         return false;
     }
     for (std::uint32_t I = 0; I < N.KeyUnits; ++I) {
-        if (FoldAscii(Le16(B + N.Key + 2 * I)) != FoldAscii(Part[I])) {
+        if (FoldAscii(Le<2>(B + N.Key + 2 * I)) != FoldAscii(Part[I])) {
             return false;
         }
     }
@@ -809,8 +794,7 @@ bool PrepareVersionBuffer(std::span<const unsigned char> Block, void* Data, std:
         return false;
     }
     auto* Out = static_cast<unsigned char*>(Data);
-    const std::uint16_t RootLength =
-        Block.size() >= 2 ? static_cast<std::uint16_t>(Block[0] | Block[1] << 8) : 0;
+    const std::uint16_t RootLength = Block.size() >= 2 ? Le<2>(Block.data()) : std::uint16_t{0};
     const std::uint32_t Need = VersionBufferSize(Block.size(), RootLength);
     if (Need == 0 || Len < Need) {
         if (Len >= 2) {
@@ -855,7 +839,7 @@ bool QueryVersionValue(void* Buffer, const char* SubBlock, void** Value, unsigne
         return Fail();
     }
     auto* B = static_cast<unsigned char*>(Buffer);
-    const std::uint32_t Length = Le16(B + 0);
+    const std::uint32_t Length = Le<2>(B + 0);
     if (Length < 6) {
         return Fail();
     }
@@ -884,7 +868,7 @@ bool QueryVersionValue(void* Buffer, const char* SubBlock, void** Value, unsigne
             // As the system's walk: a length of 0 ends it, and a node shorter
             // than its own header is stepped over (its key, which the system
             // reads past the node's end, is not read).
-            const std::uint32_t ChildLength = Le16(B + Child);
+            const std::uint32_t ChildLength = Le<2>(B + Child);
             if (ChildLength == 0) {
                 break;
             }
@@ -929,14 +913,14 @@ bool QueryVersionValue(void* Buffer, const char* SubBlock, void** Value, unsigne
     std::uint32_t Q = N.Value;
     const std::uint32_t TextEnd = std::min(N.End, N.Value + 2 * N.ValueLength);
     while (Q + 2 <= TextEnd) {
-        std::uint32_t Cp = Le16(B + Q);
+        std::uint32_t Cp = Le<2>(B + Q);
         Q += 2;
         if (Cp == 0) {
             NulFound = true;
             break;
         }
         if (Cp >= 0xD800 && Cp < 0xDC00 && Q + 2 <= TextEnd) {
-            const std::uint32_t Low = Le16(B + Q);
+            const std::uint32_t Low = Le<2>(B + Q);
             if (Low >= 0xDC00 && Low < 0xE000) {
                 Cp = 0x10000 + ((Cp - 0xD800) << 10) + (Low - 0xDC00);
                 Q += 2;
