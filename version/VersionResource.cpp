@@ -642,9 +642,17 @@ bool FileSource::ReadAt(std::uint64_t Offset, void* Dest, std::size_t Count) con
 
 namespace {
 
-// Returns the location of the version resource of a PE file, or nullopt when
-// Source is not a PE file or holds no type 16 / id 1 resource.
-std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) {
+// What the headers of a PE file tell about its resources.
+struct PeHeaders {
+    std::uint64_t SectionTable; // file offset of the section table
+    unsigned SectionCount;
+    std::uint32_t ResourceRva;  // data directory 2 (nonzero)
+    std::uint32_t ResourceSize; // (nonzero)
+};
+
+// Reads the headers of a PE32 or PE32+ file up to its resource directory
+// entry. Returns nullopt when Source is not a PE file or lists no resources.
+std::optional<PeHeaders> ReadOptionalHeader(const ByteSource& Source) {
     Reader R(Source);
     if (R.U16(0) != 0x5A4D || !R.Ok) { // "MZ"
         return std::nullopt;
@@ -658,20 +666,12 @@ std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) 
     const unsigned OptionalSize = R.U16(Coff + 16);
     const std::uint64_t Optional = Coff + 20;
     const unsigned Magic = R.U16(Optional);
-    if (!R.Ok) {
+    if (!R.Ok || (Magic != 0x10B && Magic != 0x20B)) { // PE32, PE32+
         return std::nullopt;
     }
-    std::uint64_t CountField = 0;
-    std::uint64_t Directories = 0;
-    if (Magic == 0x10B) { // PE32
-        CountField = 92;
-        Directories = 96;
-    } else if (Magic == 0x20B) { // PE32+
-        CountField = 108;
-        Directories = 112;
-    } else {
-        return std::nullopt;
-    }
+    // NumberOfRvaAndSizes, then the data directories.
+    const std::uint64_t CountField = Magic == 0x10B ? 92 : 108;
+    const std::uint64_t Directories = CountField + 4;
     if (OptionalSize < Directories + 3 * 8 || R.U32(Optional + CountField) < 3) {
         return std::nullopt;
     }
@@ -680,39 +680,26 @@ std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) 
     if (!R.Ok || ResourceRva == 0 || ResourceSize == 0) {
         return std::nullopt;
     }
+    return PeHeaders{Optional + OptionalSize, SectionCount, ResourceRva, ResourceSize};
+}
 
-    const PeSections Sections(Source, Optional + OptionalSize, SectionCount);
-    const auto Root = Sections.Map(ResourceRva);
-    if (!Root) {
-        return std::nullopt;
-    }
-    const PeResourceTree Tree(Source, Root->Offset,
-                              std::min<std::uint64_t>(ResourceSize, Root->Available));
+// Returns the offset of the subdirectory Entry leads to, or 0 when there is
+// no Entry or it leads to a data entry (0 is the root's own offset, which no
+// subdirectory may have).
+std::uint32_t SubdirectoryOf(const DirEntry* Entry) {
+    return Entry && (Entry->Target & kHighBit) ? Entry->Target & ~kHighBit : 0;
+}
 
-    // Three levels, no recursion: type 16 -> name 1 -> language. The two
-    // subdirectories may not be the root or each other, so a directory that
-    // points back at itself or its parent ends the search.
+// Walks the resource tree three levels down, with no recursion: type 16 ->
+// name 1 -> language (neutral 0x0000, else 0x0409, else the first entry).
+// Returns the offset of the language's data entry, or nullopt. The two
+// subdirectories may not be the root or each other, so a directory that
+// points back at itself or its parent ends the walk.
+std::optional<std::uint32_t> WalkTypeNameLanguage(const PeResourceTree& Tree) {
     const auto Types = Tree.Entries(0);
-    if (!Types) {
-        return std::nullopt;
-    }
-    const DirEntry* Type = FindId(*Types, 16);
-    if (!Type || !(Type->Target & kHighBit)) {
-        return std::nullopt;
-    }
-    const std::uint32_t NamesOff = Type->Target & ~kHighBit;
-    if (NamesOff == 0) {
-        return std::nullopt;
-    }
-    const auto Names = Tree.Entries(NamesOff);
-    if (!Names) {
-        return std::nullopt;
-    }
-    const DirEntry* Name = FindId(*Names, 1);
-    if (!Name || !(Name->Target & kHighBit)) {
-        return std::nullopt;
-    }
-    const std::uint32_t LangsOff = Name->Target & ~kHighBit;
+    const std::uint32_t NamesOff = Types ? SubdirectoryOf(FindId(*Types, 16)) : 0;
+    const auto Names = NamesOff != 0 ? Tree.Entries(NamesOff) : std::nullopt;
+    const std::uint32_t LangsOff = Names ? SubdirectoryOf(FindId(*Names, 1)) : 0;
     if (LangsOff == 0 || LangsOff == NamesOff) {
         return std::nullopt;
     }
@@ -730,9 +717,27 @@ std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) 
     if (Lang->Target & kHighBit) { // the leaf must be a data entry
         return std::nullopt;
     }
+    return Lang->Target;
+}
+
+// Returns the location of the version resource of a PE file, or nullopt when
+// Source is not a PE file or holds no type 16 / id 1 resource.
+std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) {
+    const auto Headers = ReadOptionalHeader(Source);
+    if (!Headers) {
+        return std::nullopt;
+    }
+    const PeSections Sections(Source, Headers->SectionTable, Headers->SectionCount);
+    const auto Root = Sections.Map(Headers->ResourceRva);
+    if (!Root) {
+        return std::nullopt;
+    }
+    const PeResourceTree Tree(Source, Root->Offset,
+                              std::min<std::uint64_t>(Headers->ResourceSize, Root->Available));
+    const auto Leaf = WalkTypeNameLanguage(Tree);
     std::uint32_t DataRva = 0;
     std::uint32_t DataSize = 0;
-    if (!Tree.ReadDataEntry(Lang->Target, DataRva, DataSize) || DataSize == 0) {
+    if (!Leaf || !Tree.ReadDataEntry(*Leaf, DataRva, DataSize) || DataSize == 0) {
         return std::nullopt;
     }
     // OffsetToData is an RVA, not relative to the resource root.
@@ -828,86 +833,55 @@ bool LoadVersionInfo(const ByteSource& Source, void* Data, std::uint32_t Len) {
 // ---------------------------------------------------------------------------
 // Queries
 
-bool QueryVersionValue(void* Buffer, const char* SubBlock, void** Value, unsigned* Len) {
-    auto Fail = [&] {
-        if (Len) {
-            *Len = 0;
-        }
-        return false;
-    };
-    if (Buffer == nullptr) {
-        return Fail();
-    }
-    auto* B = static_cast<unsigned char*>(Buffer);
-    const std::uint32_t Length = Le<2>(B + 0);
-    if (Length < 6) {
-        return Fail();
-    }
-    const auto Aligned = static_cast<std::uint32_t>(Align4(Length));
-    if (std::memcmp(B + Aligned, kBufferTag, sizeof kBufferTag) != 0) {
-        return Fail();
-    }
+namespace {
 
-    auto Current = ParseNode(B, 0, Length);
-    if (!Current) {
-        return Fail();
+// Returns the child of Parent whose key is Part, or nullopt. The children
+// are searched in order, as the system searches them: a length of 0 ends the
+// search, and a node shorter than its own header is stepped over (its key,
+// which the system reads past the node's end, is not read).
+std::optional<Node> FindChild(const unsigned char* B, const Node& Parent,
+                              const std::vector<std::uint16_t>& Part) {
+    for (std::uint32_t Child = Parent.Children; Child + 2 <= Parent.End;) {
+        const std::uint32_t ChildLength = Le<2>(B + Child);
+        if (ChildLength == 0) {
+            return std::nullopt;
+        }
+        if (ChildLength < 6) {
+            Child += static_cast<std::uint32_t>(Align4(ChildLength));
+            continue;
+        }
+        const auto N = ParseNode(B, Child, Parent.End);
+        if (!N || KeyMatches(B, *N, Part)) {
+            return N;
+        }
+        Child = N->Next;
     }
-    const char* P = SubBlock ? SubBlock : "";
-    while (*P) {
+    return std::nullopt;
+}
+
+// Returns the node that SubBlock names in the block of Length bytes at B
+// (parts separated by "\", empty parts skipped), or nullopt.
+std::optional<Node> FindPath(const unsigned char* B, std::uint32_t Length, const char* SubBlock) {
+    auto Current = ParseNode(B, 0, Length);
+    for (const char* P = SubBlock ? SubBlock : ""; Current && *P;) {
         if (*P == '\\') {
             ++P;
             continue;
         }
-        const char* PartEnd = std::strchr(P, '\\');
-        const std::size_t PartSize = PartEnd ? std::size_t(PartEnd - P) : std::strlen(P);
-        const auto Part = Utf8ToUtf16(P, PartSize);
+        const std::size_t PartSize = std::strcspn(P, "\\");
+        Current = FindChild(B, *Current, Utf8ToUtf16(P, PartSize));
         P += PartSize;
-
-        std::optional<Node> Found;
-        for (std::uint32_t Child = Current->Children; Child + 2 <= Current->End;) {
-            // As the system's walk: a length of 0 ends it, and a node shorter
-            // than its own header is stepped over (its key, which the system
-            // reads past the node's end, is not read).
-            const std::uint32_t ChildLength = Le<2>(B + Child);
-            if (ChildLength == 0) {
-                break;
-            }
-            if (ChildLength < 6) {
-                Child += static_cast<std::uint32_t>(Align4(ChildLength));
-                continue;
-            }
-            const auto N = ParseNode(B, Child, Current->End);
-            if (!N) {
-                break;
-            }
-            if (KeyMatches(B, *N, Part)) {
-                Found = N;
-                break;
-            }
-            Child = N->Next;
-        }
-        if (!Found) {
-            return Fail();
-        }
-        Current = Found;
     }
+    return Current;
+}
 
-    const Node& N = *Current;
-    if (N.Type == 0) {
-        if (Value) {
-            *Value = B + N.Value;
-        }
-        if (Len) {
-            *Len = N.Value <= N.End ? std::min(N.ValueLength, N.End - N.Value) : 0;
-        }
-        return true;
-    }
-
-    // Text: read UTF-16 up to its NUL, its stored length or the node's end,
-    // whichever comes first, and write it as UTF-8 at 3/2 of its offset in
-    // the copy area.
-    unsigned char* const Dest = B + Aligned + 4 + N.Value / 2 * 3;
-    const unsigned char* const AreaEnd = B + 3 * Aligned + 4 - 1; // keeps room for the NUL
+// Writes the text of node N as UTF-8 at Dest, NUL-terminated, stopping
+// before End (which leaves room for the NUL): the UTF-16 units up to the
+// first NUL, the stored length or the node's end, whichever comes first, a
+// lone surrogate as U+FFFD. Returns the bytes written, plus 1 when the text
+// ended in a NUL.
+unsigned CopyTextAsUtf8(const unsigned char* B, const Node& N, unsigned char* Dest,
+                        const unsigned char* End) {
     unsigned char* Out = Dest;
     bool NulFound = false;
     std::uint32_t Q = N.Value;
@@ -929,18 +903,50 @@ bool QueryVersionValue(void* Buffer, const char* SubBlock, void** Value, unsigne
         if (Cp >= 0xD800 && Cp < 0xE000) { // a lone surrogate
             Cp = 0xFFFD;
         }
-        const std::size_t Written = PutUtf8(Cp, Out, AreaEnd);
+        const std::size_t Written = PutUtf8(Cp, Out, End);
         if (Written == 0) {
             break;
         }
         Out += Written;
     }
     *Out = 0;
+    return static_cast<unsigned>(Out - Dest) + (NulFound ? 1u : 0u);
+}
+
+} // namespace
+
+bool QueryVersionValue(void* Buffer, const char* SubBlock, void** Value, unsigned* Len) {
+    auto* B = static_cast<unsigned char*>(Buffer);
+    const std::uint32_t Length = B ? Le<2>(B) : 0;
+    const auto Aligned = static_cast<std::uint32_t>(Align4(Length));
+    // A prepared buffer holds a root node and the tag after the block.
+    const auto Found = Length >= 6 && std::memcmp(B + Aligned, kBufferTag, sizeof kBufferTag) == 0
+                           ? FindPath(B, Length, SubBlock)
+                           : std::nullopt;
+    if (!Found) {
+        if (Len) {
+            *Len = 0;
+        }
+        return false;
+    }
+    const Node& N = *Found;
+    if (N.Type == 0) {
+        if (Value) {
+            *Value = B + N.Value;
+        }
+        if (Len) {
+            *Len = N.Value <= N.End ? std::min(N.ValueLength, N.End - N.Value) : 0;
+        }
+        return true;
+    }
+    // Text goes to the copy area, at 3/2 of its offset in the block.
+    unsigned char* const Dest = B + Aligned + 4 + N.Value / 2 * 3;
+    const unsigned Written = CopyTextAsUtf8(B, N, Dest, B + 3 * Aligned + 4 - 1);
     if (Value) {
         *Value = Dest;
     }
     if (Len) {
-        *Len = static_cast<unsigned>(Out - Dest) + (NulFound ? 1u : 0u);
+        *Len = Written;
     }
     return true;
 }
