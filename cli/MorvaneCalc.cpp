@@ -50,7 +50,7 @@ constexpr std::array<const char*, 6> kAmountOptions = {"days",       "weekdays",
 // read from this program's own version information.
 void PrintVersion(TOutput& Output) {
     TStringList Strings;
-    ReadVersionStrings(OwnExecutableFile(), Strings);
+    ReadOwnVersionStrings(OwnExecutableFile(), Strings);
     // One entry at a time, in this order, as the About window reads them: a
     // short list fails at the first position it lacks.
     const std::string& Product = Strings[kProductName];

@@ -122,10 +122,10 @@ void TfrmAbout::SetInfoCaption(const QString& Caption) {
 
 void TfrmAbout::FormCreate() {
     TStringList Strings; // released on every way out of here
-    ReadVersionStrings(FSources.VersionFile.isEmpty()
-                           ? OwnExecutableFile()
-                           : QFile::encodeName(FSources.VersionFile).toStdString(),
-                       Strings);
+    if (FSources.VersionFile.isEmpty())
+        ReadOwnVersionStrings(OwnExecutableFile(), Strings);
+    else
+        ReadVersionStrings(QFile::encodeName(FSources.VersionFile).toStdString(), Strings);
 
     // Entries are read one at a time, in this order, so that a short list
     // fails at the first position it lacks, with what came before kept.

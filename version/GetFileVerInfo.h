@@ -63,6 +63,14 @@ static_assert(std::string_view(VersionKeys[kRelease]) == "Release");
 // through the portable ones of VersionInfoApi.h.
 void ReadVersionStrings(const std::string& FileName, TStringList& List);
 
+// Appends to List the running program's own version strings, with the
+// contract of ReadVersionStrings, read from the program's image in memory
+// (LoadedVersionBlock in VersionResource.h), so that neither the way it was
+// started nor its file's name or permissions matter. When the image holds no
+// version block, reads the file FallbackFile instead. Values are UTF-8 on
+// every system: both ways go through the portable functions.
+void ReadOwnVersionStrings(const std::string& FallbackFile, TStringList& List);
+
 #ifdef _WIN32
 // ReadVersionStrings through the portable functions instead of the system's:
 // the same contract, with values in UTF-8. The tests hold the two side by

@@ -12,8 +12,14 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <io.h>
+#include <windows.h>
 #else
+#include <bit>
+#include <link.h>
 #include <unistd.h>
 #endif
 
@@ -238,32 +244,14 @@ std::optional<ElfFile> ReadElfHeader(const ByteSource& Source) {
     return F;
 }
 
-// Returns where the descriptor of the version note lies among the notes in
-// Area, which was read from file offset AreaOffset and whose notes are
-// aligned to Align bytes (8, else 4), or nullopt. The walk ends at a note
-// that runs past the area.
-std::optional<ResourceLocation> FindVersionNote(const ElfFile& F,
-                                                const std::vector<unsigned char>& Area,
-                                                std::uint64_t AreaOffset, std::uint64_t Align) {
-    const std::uint64_t Pad = Align == 8 ? 7 : 3;
-    std::uint64_t P = 0;
-    while (P < Area.size() && Area.size() - P >= 12) {
-        const std::uint64_t NameSize = F.Int<4>(&Area[P]);
-        const std::uint64_t DescSize = F.Int<4>(&Area[P + 4]);
-        const std::uint64_t Desc = P + 12 + ((NameSize + Pad) & ~Pad);
-        if (Desc > Area.size() || DescSize > Area.size() - Desc) {
-            return std::nullopt;
-        }
-        if (F.Int<4>(&Area[P + 8]) == kNoteType && NameSize == sizeof kNoteOwner &&
-            std::memcmp(&Area[P + 12], kNoteOwner, sizeof kNoteOwner) == 0) {
-            if (DescSize == 0) {
-                return std::nullopt;
-            }
-            return ResourceLocation{AreaOffset + Desc, DescSize};
-        }
-        P = Desc + ((DescSize + Pad) & ~Pad);
-    }
-    return std::nullopt;
+// The version note found among the notes of Area (read from file offset
+// Offset), or nullopt.
+std::optional<ResourceLocation> FindVersionNoteAt(const ElfFile& F,
+                                                  const std::vector<unsigned char>& Area,
+                                                  std::uint64_t Offset, std::uint64_t Align) {
+    const auto Found = FindVersionNote(Area, Align, F.Big);
+    return Found ? std::optional(ResourceLocation{Offset + Found->Offset, Found->Size})
+                 : std::nullopt;
 }
 
 // Returns the location of the version note through the program headers
@@ -296,7 +284,7 @@ std::optional<ResourceLocation> FindElfNote(const ElfFile& F) {
         }
         Budget -= Size;
         if (const auto Area = ReadTable(F.Src, Offset, Size)) {
-            if (auto Found = FindVersionNote(F, *Area, Offset, Align)) {
+            if (auto Found = FindVersionNoteAt(F, *Area, Offset, Align)) {
                 return Found;
             }
         }
@@ -377,7 +365,7 @@ std::optional<ResourceLocation> FindElfSection(const ElfFile& F) {
         }
         if (S.Type == kSectionNote) {
             const auto Area = ReadTable(F.Src, S.Offset, S.Size);
-            return Area ? FindVersionNote(F, *Area, S.Offset, S.Align) : std::nullopt;
+            return Area ? FindVersionNoteAt(F, *Area, S.Offset, S.Align) : std::nullopt;
         }
         return ResourceLocation{S.Offset, S.Size};
     }
@@ -519,6 +507,101 @@ std::size_t PutUtf8(std::uint32_t Cp, unsigned char* Out, const unsigned char* E
 }
 
 } // namespace
+
+// ---------------------------------------------------------------------------
+// Notes
+
+std::optional<ResourceLocation> FindVersionNote(std::span<const unsigned char> Notes,
+                                                std::uint64_t Align, bool BigEndian) {
+    const std::uint64_t Pad = Align == 8 ? 7 : 3;
+    std::uint64_t P = 0;
+    while (P < Notes.size() && Notes.size() - P >= 12) {
+        const std::uint64_t NameSize = Decode<4>(&Notes[P], BigEndian);
+        const std::uint64_t DescSize = Decode<4>(&Notes[P + 4], BigEndian);
+        const std::uint64_t Desc = P + 12 + ((NameSize + Pad) & ~Pad);
+        if (Desc > Notes.size() || DescSize > Notes.size() - Desc) {
+            return std::nullopt;
+        }
+        if (Decode<4>(&Notes[P + 8], BigEndian) == kNoteType && NameSize == sizeof kNoteOwner &&
+            std::memcmp(&Notes[P + 12], kNoteOwner, sizeof kNoteOwner) == 0) {
+            if (DescSize == 0) {
+                return std::nullopt;
+            }
+            return ResourceLocation{Desc, DescSize};
+        }
+        P = Desc + ((DescSize + Pad) & ~Pad);
+    }
+    return std::nullopt;
+}
+
+// ---------------------------------------------------------------------------
+// The running program's image
+
+namespace {
+
+#ifdef _WIN32
+// The version resource of the executable module (the module of handle 0),
+// through the resource functions, which read the loaded image.
+std::span<const unsigned char> ModuleVersionResource() {
+    HRSRC Found = FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(16)); // RT_VERSION
+    HGLOBAL Loaded = Found ? LoadResource(nullptr, Found) : nullptr;
+    const void* Bytes = Loaded ? LockResource(Loaded) : nullptr;
+    if (Bytes == nullptr) {
+        return {};
+    }
+    return {static_cast<const unsigned char*>(Bytes), SizeofResource(nullptr, Found)};
+}
+#else
+// True when the segment Note lies wholly inside a readable loaded segment of
+// Object, so that its memory is mapped whatever the headers claim.
+bool IsLoaded(const dl_phdr_info& Object, const ElfW(Phdr) & Note) {
+    for (int I = 0; I < Object.dlpi_phnum; ++I) {
+        const ElfW(Phdr)& L = Object.dlpi_phdr[I];
+        if (L.p_type == PT_LOAD && (L.p_flags & PF_R) && Note.p_vaddr >= L.p_vaddr &&
+            Note.p_memsz <= L.p_memsz && Note.p_vaddr - L.p_vaddr <= L.p_memsz - Note.p_memsz) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The version block among the loaded note segments of Object (the first
+// kMaxNoteSegments), or an empty span.
+std::span<const unsigned char> VersionNoteOf(const dl_phdr_info& Object) {
+    unsigned Segments = 0;
+    for (int I = 0; I < Object.dlpi_phnum && Segments < kMaxNoteSegments; ++I) {
+        const ElfW(Phdr)& Note = Object.dlpi_phdr[I];
+        if (Note.p_type != PT_NOTE || !IsLoaded(Object, Note)) {
+            continue;
+        }
+        ++Segments;
+        const std::span<const unsigned char> Notes(
+            reinterpret_cast<const unsigned char*>(Object.dlpi_addr + Note.p_vaddr), Note.p_memsz);
+        if (const auto Found =
+                FindVersionNote(Notes, Note.p_align, std::endian::native == std::endian::big)) {
+            return Notes.subspan(Found->Offset, Found->Size);
+        }
+    }
+    return {};
+}
+#endif
+
+} // namespace
+
+std::span<const unsigned char> LoadedVersionBlock() {
+#ifdef _WIN32
+    return ModuleVersionResource();
+#else
+    std::span<const unsigned char> Block;
+    dl_iterate_phdr(
+        [](dl_phdr_info* Object, std::size_t, void* Found) {
+            *static_cast<std::span<const unsigned char>*>(Found) = VersionNoteOf(*Object);
+            return 1; // the first object is the main program: no other is visited
+        },
+        &Block);
+    return Block;
+#endif
+}
 
 // ---------------------------------------------------------------------------
 // Sources
@@ -782,6 +865,10 @@ std::uint32_t VersionBufferSize(std::uint64_t BlockSize, std::uint16_t RootLengt
         return 0;
     }
     return static_cast<std::uint32_t>(3 * Align4(Length) + 4);
+}
+
+std::uint32_t VersionBufferSize(std::span<const unsigned char> Block) {
+    return VersionBufferSize(Block.size(), Block.size() >= 2 ? Le<2>(Block.data()) : 0);
 }
 
 std::uint32_t VersionInfoSize(const ByteSource& Source) {

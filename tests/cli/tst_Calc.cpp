@@ -124,6 +124,9 @@ private slots:
         QTest::addColumn<QByteArray>("Error");
         // clang-format off
         QTest::newRow("a copy in a folder named in Latin-1 bytes") << int(TStart::Directly) << false << QByteArray();
+        QTest::newRow("through the dynamic loader") << int(TStart::ThroughLoader) << false << QByteArray();
+        QTest::newRow("without /proc") << int(TStart::WithoutProc) << false << QByteArray();
+        QTest::newRow("an execute-only copy run by another user") << int(TStart::AsNobody) << false << QByteArray();
         // The first entry read, the product name, is the one reported.
         QTest::newRow("a copy without version strings") << int(TStart::Directly) << true << QByteArray("morvane-calc: List index out of bounds (7)\n");
         // clang-format on
