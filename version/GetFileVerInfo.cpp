@@ -1,5 +1,7 @@
 #include "GetFileVerInfo.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "VersionInfoApi.h"
@@ -19,11 +21,20 @@ void AppendStrings(QueryFunction Query, std::vector<char>& Buffer, TStringList& 
         if (!Query(Buffer.data(), Path.c_str(), &Value, &Length)) {
             continue;
         }
-        // A value stored without data comes back with length 0, and the
-        // system's A function then points at memory it never wrote: only a
-        // nonzero length makes the text worth reading.
-        const char* Text = static_cast<const char*>(Value);
-        List.Add(Text != nullptr && Length > 0 && *Text != '\0' ? std::string(Text) : "(unknown)");
+        // The value is the zero-terminated text it points at, whatever length
+        // comes with it: the system's A function gives length 0 when it ran
+        // out of room for a long stored length, the text converted all the
+        // same, and for a value stored without data it points at room it
+        // never wrote, which reads as "" in the zero-filled buffer. The text
+        // ends at the buffer's end at the latest.
+        const auto* Text = static_cast<const char*>(Value);
+        const char* const End = Buffer.data() + Buffer.size();
+        const auto Offset = reinterpret_cast<std::uintptr_t>(Text) -
+                            reinterpret_cast<std::uintptr_t>(Buffer.data());
+        const std::string String = Text != nullptr && Offset < Buffer.size()
+                                       ? std::string(Text, std::find(Text, End, '\0'))
+                                       : std::string();
+        List.Add(String.empty() ? "(unknown)" : String);
     }
 }
 
