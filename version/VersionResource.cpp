@@ -623,8 +623,19 @@ namespace {
 // not a regular file).
 #ifdef _WIN32
 using FileStatus = struct _stati64;
+bool IsDirectory(unsigned Mode) {
+    return (Mode & _S_IFMT) == _S_IFDIR;
+}
 int OpenFile(const char* Name) {
-    return ::_open(Name, _O_RDONLY | _O_BINARY);
+    const int Fd = ::_open(Name, _O_RDONLY | _O_BINARY);
+    // The C runtime refuses a directory as "Permission denied": say what
+    // it is, as POSIX systems do.
+    FileStatus Status{};
+    if (Fd < 0 && errno == EACCES && ::_stati64(Name, &Status) == 0 &&
+        IsDirectory(Status.st_mode)) {
+        errno = EISDIR;
+    }
+    return Fd;
 }
 int StatusOf(int Fd, FileStatus& Status) {
     return ::_fstati64(Fd, &Status);
@@ -639,9 +650,6 @@ long long ReadSome(int Fd, void* Out, std::size_t Count, std::uint64_t Offset) {
         return -1;
     }
     return ::_read(Fd, Out, static_cast<unsigned>(std::min<std::size_t>(Count, 1u << 30)));
-}
-bool IsDirectory(unsigned Mode) {
-    return (Mode & _S_IFMT) == _S_IFDIR;
 }
 bool IsRegular(unsigned Mode) {
     return (Mode & _S_IFMT) == _S_IFREG;
