@@ -12,6 +12,13 @@
 #include "GetFileVerInfo.h"
 #include "VersionResource.h"
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 namespace {
 
 constexpr char kUsage[] =
@@ -52,6 +59,22 @@ std::string Escaped(const std::string& Value) {
     return Out;
 }
 
+#ifdef _WIN32
+// Text (UTF-8) in the ANSI code page, each character as the system's version
+// functions convert it (the closest letter, else "?").
+std::string InAnsiCodePage(const std::string& Text) {
+    const int Size = static_cast<int>(Text.size());
+    const int Units = MultiByteToWideChar(CP_UTF8, 0, Text.data(), Size, nullptr, 0);
+    std::wstring Wide(static_cast<std::size_t>(Units), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, Text.data(), Size, Wide.data(), Units);
+    const int Bytes =
+        WideCharToMultiByte(CP_ACP, 0, Wide.data(), Units, nullptr, 0, nullptr, nullptr);
+    std::string Out(static_cast<std::size_t>(Bytes), '\0');
+    WideCharToMultiByte(CP_ACP, 0, Wide.data(), Units, Out.data(), Bytes, nullptr, nullptr);
+    return Out;
+}
+#endif
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -74,6 +97,17 @@ int main(int argc, char* argv[]) {
         }
         TStringList List;
         ReadVersionStrings(File, List);
+#ifdef _WIN32
+        // The system's functions read PE files only: the strings of an ELF
+        // file come from the portable reader, in the code page the system
+        // gives the others in.
+        if (List.Count() == 0) {
+            TStringList Portable;
+            ReadPortableVersionStrings(File, Portable);
+            for (int I = 0; I < Portable.Count(); ++I)
+                List.Add(InAnsiCodePage(Portable[I]));
+        }
+#endif
         if (List.Count() == 0) {
             std::fprintf(stderr, "morvane-verinfo: %s: no version strings\n", File);
             return NoStrings;
