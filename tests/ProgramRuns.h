@@ -71,18 +71,22 @@ inline std::string DynamicLoader() {
     return Loader;
 }
 
-// The words that start a program with /proc hidden: in mount and user
-// namespaces of its own, an empty file system is mounted over /proc. The
-// program and its arguments follow.
-inline const std::vector<std::string> kWithoutProc = {
-    "unshare", "--map-root-user",
-    "--mount", "sh",
-    "-c",      "mount -t tmpfs none /proc && exec \"$0\" \"$@\""};
+// The words that start a program with /proc hidden: in a mount namespace of
+// its own (and, unless root runs it, a user namespace, which lets any user
+// mount there), an empty file system is mounted over /proc. The program and
+// its arguments follow.
+inline std::vector<std::string> WithoutProc() {
+    std::vector<std::string> Words = {"unshare", "--mount", "sh", "-c",
+                                      "mount -t tmpfs none /proc && exec \"$0\" \"$@\""};
+    if (geteuid() != 0)
+        Words.insert(Words.begin() + 1, "--map-root-user");
+    return Words;
+}
 
-// True when kWithoutProc works on this machine (the kernel or a container
-// may refuse the namespaces).
+// True when WithoutProc works on this machine (the kernel or a container may
+// refuse the namespaces).
 inline bool CanHideProc(const std::filesystem::path& Dir) {
-    std::vector<std::string> Probe = kWithoutProc;
+    std::vector<std::string> Probe = WithoutProc();
     Probe.insert(Probe.end(), {"sh", "-c", "test ! -e /proc/self"});
     return Run(Probe, Dir).Status == 0;
 }

@@ -147,7 +147,7 @@ private slots:
         if (Start == int(TStart::WithoutProc)) {
             if (!runs::CanHideProc(Base))
                 QSKIP("this machine refuses the mount and user namespaces that hide /proc");
-            Command = runs::kWithoutProc;
+            Command = runs::WithoutProc();
         }
         if (Start == int(TStart::AsNobody)) {
             if (geteuid() != 0)
