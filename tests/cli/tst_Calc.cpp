@@ -145,6 +145,9 @@ private slots:
         if (Start == int(TStart::ThroughLoader))
             Command = {runs::DynamicLoader()};
         if (Start == int(TStart::WithoutProc)) {
+#ifdef __SANITIZE_ADDRESS__
+            QSKIP("the sanitizers' run-time library needs /proc");
+#endif
             if (!runs::CanHideProc(Base))
                 QSKIP("this machine refuses the mount and user namespaces that hide /proc");
             Command = runs::WithoutProc();
