@@ -50,11 +50,15 @@ constexpr std::array<const char*, 6> kAmountOptions = {"days",       "weekdays",
 // read from this program's own version information.
 void PrintVersion(TOutput& Output) {
     TStringList Strings;
-    ReadVersionStrings(OwnExecutableFile(), Strings);
-    // By position, as the About window reads them: a short list fails at
-    // the first position it lacks.
-    Output.Text = "morvane-calc (" + Strings[7] + ") " + Strings[2] + "\n" + Strings[4] + "\n" +
-                  Strings[5] + "\n";
+    ReadOwnVersionStrings(OwnExecutableFile(), Strings);
+    // One entry at a time, in this order, as the About window reads them: a
+    // short list fails at the first position it lacks.
+    const std::string& Product = Strings[kProductName];
+    const std::string& Version = Strings[kFileVersion];
+    const std::string& Copyright = Strings[kLegalCopyright];
+    const std::string& Trademarks = Strings[kLegalTradeMarks];
+    Output.Text =
+        "morvane-calc (" + Product + ") " + Version + "\n" + Copyright + "\n" + Trademarks + "\n";
 }
 
 TResultFormat FormatOf(const QCommandLineParser& Parser) {

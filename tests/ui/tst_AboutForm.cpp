@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -29,9 +30,10 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
+#include <vector>
 
-#include <spawn.h>
-#include <sys/wait.h>
+#include "../ProgramRuns.h"
 
 namespace {
 
@@ -179,34 +181,37 @@ void TAboutFormTest::captionAndTextFromVersionStrings() {
 }
 
 void TAboutFormTest::programsOwnVersionStrings_data() {
-    QTest::addColumn<bool>("CopyInLatin1Folder");
-    QTest::newRow("this executable") << false;
-    // The copy runs the row above.
-    QTest::newRow("a copy in a folder named in Latin-1 bytes") << true;
+    QTest::addColumn<bool>("Copy");
+    QTest::addColumn<bool>("ThroughLoader");
+    QTest::newRow("this executable") << false << false;
+    // The copies run the row above.
+    QTest::newRow("a copy in a folder named in Latin-1 bytes") << true << false;
+    QTest::newRow("a copy started through the dynamic loader") << true << true;
 }
 
 void TAboutFormTest::programsOwnVersionStrings() {
-    QFETCH(bool, CopyInLatin1Folder);
-    if (CopyInLatin1Folder) {
+    QFETCH(bool, Copy);
+    QFETCH(bool, ThroughLoader);
+    if (Copy) {
         // The folder's name is not UTF-8, so no QString holds the copy's
         // path: it is made and started by its bytes.
+        namespace fs = std::filesystem;
         QTemporaryDir Dir;
         QVERIFY(Dir.isValid());
-        const std::filesystem::path Folder =
-            std::filesystem::path(QFile::encodeName(Dir.path()).toStdString()) / "d\xe9j\xe0";
-        const std::filesystem::path Copy = Folder / "tst_about";
-        std::filesystem::create_directory(Folder);
-        std::filesystem::copy_file("/proc/self/exe", Copy);
-        std::filesystem::permissions(Copy, std::filesystem::perms::owner_all);
-        const std::string Row = "programsOwnVersionStrings:this executable";
-        char* Args[] = {const_cast<char*>(Copy.c_str()), const_cast<char*>("-silent"),
-                        const_cast<char*>(Row.c_str()), nullptr};
-        pid_t Child = 0;
-        QCOMPARE(posix_spawn(&Child, Copy.c_str(), nullptr, nullptr, Args, environ), 0);
-        int Status = 0;
-        QCOMPARE(waitpid(Child, &Status, 0), Child);
-        std::filesystem::remove_all(Folder);
-        QVERIFY2(WIFEXITED(Status) && WEXITSTATUS(Status) == 0, "the copy failed the row");
+        const fs::path Base(QFile::encodeName(Dir.path()).toStdString());
+        const fs::path Folder = Base / "d\xe9j\xe0";
+        const fs::path Program = Folder / "tst_about";
+        fs::create_directory(Folder);
+        const auto RemoveFolder = qScopeGuard([&] { fs::remove_all(Folder); });
+        fs::copy_file("/proc/self/exe", Program);
+        fs::permissions(Program, fs::perms::owner_all);
+        std::vector<std::string> Command;
+        if (ThroughLoader)
+            Command.push_back(runs::DynamicLoader());
+        Command.insert(Command.end(),
+                       {Program.string(), "-silent", "programsOwnVersionStrings:this executable"});
+        const runs::TRunResult Run = runs::Run(Command, Base);
+        QVERIFY2(Run.Status == 0, Run.Out.c_str());
         return;
     }
 
