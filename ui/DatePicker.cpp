@@ -54,7 +54,7 @@ TDateTime TDatePicker::Date() const {
 }
 
 void TDatePicker::SetDate(TDateTime D) {
-    EndTyping(false);
+    EndTyping(TKeep::Drop);
     FSettingDate = true;
     setDate(DateOfDayNumber(D));
     FSettingDate = false;
@@ -64,21 +64,22 @@ void TDatePicker::SetDate(TDateTime D) {
 // can jump to another week (Up on the 31st gave the 25th); this one moves
 // exactly the field under the caret.
 void TDatePicker::stepBy(int Steps) {
-    EndTyping();
+    EndTyping(TKeep::Take);
     const QDate D = date();
-    const Section Field = CurrentField();
+    const TField* Field = CurrentField();
     QDate Next;
-    switch (Field) {
-    case DaySection:
+    switch (Field ? Field->Kind : TFieldKind::Weekday) {
+    case TFieldKind::Day:
         Next = QDate(D.year(), D.month(), std::clamp(D.day() + Steps, 1, D.daysInMonth()));
         break;
-    case MonthSection:
+    case TFieldKind::Month:
+    case TFieldKind::MonthName:
         Next = D.addMonths(Steps);
         break;
-    case YearSection:
+    case TFieldKind::Year:
         Next = D.addYears(Steps);
         break;
-    default:
+    case TFieldKind::Weekday:
         Next = D.addDays(Steps);
         break;
     }
@@ -96,76 +97,30 @@ void TDatePicker::MoveTo(QDate Next) {
     SelectField(Field);
 }
 
-namespace {
-
-// A field of a display format: its pattern letters ("dddd", "d", "MMMM",
-// "yyyy") and the literal text that follows it up to the next field.
-struct TFormatField {
-    QString Pattern;
-    QString After;
-};
-
-// The fields of a display format, in order. Quoted text is literal text.
-QList<TFormatField> FormatFields(const QString& Format) {
-    static const QString FieldLetters = QStringLiteral("dMyhHmszapAPt");
-    QList<TFormatField> Result;
-    auto AddLiteral = [&Result](QChar C) {
-        if (!Result.isEmpty())
-            Result.last().After += C;
-    };
-    for (qsizetype I = 0; I < Format.size();) {
-        const QChar C = Format[I];
-        if (C == u'\'') {
-            // Quoted text; '' inside or outside quotes is one quote.
-            if (I + 1 < Format.size() && Format[I + 1] == u'\'') {
-                AddLiteral(C);
-                I += 2;
-                continue;
-            }
-            for (++I; I < Format.size(); ++I) {
-                if (Format[I] == u'\'') {
-                    if (I + 1 < Format.size() && Format[I + 1] == u'\'') {
-                        AddLiteral(Format[I++]);
-                        continue;
-                    }
-                    break;
-                }
-                AddLiteral(Format[I]);
-            }
-            ++I;
-        } else if (FieldLetters.contains(C)) {
-            qsizetype End = I;
-            while (End < Format.size() && Format[End] == C)
-                ++End;
-            Result.append({Format.mid(I, End - I), QString()});
-            I = End;
-        } else {
-            AddLiteral(C);
-            ++I;
-        }
-    }
-    return Result;
-}
-
-} // namespace
-
 bool TDatePicker::InWeekdayField() const {
-    return FormatFields(displayFormat()).value(currentSectionIndex()).Pattern.startsWith(u"ddd");
+    const TField* Field = CurrentField();
+    return Field && Field->Kind == TFieldKind::Weekday;
 }
 
-QDateTimeEdit::Section TDatePicker::CurrentField() const {
-    // The toolkit reports the weekday name as a day field.
-    return InWeekdayField() ? NoSection : currentSection();
+const TDatePicker::TField* TDatePicker::CurrentField() const {
+    const int Index = currentSectionIndex();
+    return Index >= 0 && Index < FFields.size() ? &FFields[Index] : nullptr;
+}
+
+QString TDatePicker::TField::Pattern() const {
+    const QChar Letter = Kind == TFieldKind::Year                                     ? u'y'
+                         : Kind == TFieldKind::Month || Kind == TFieldKind::MonthName ? u'M'
+                                                                                      : u'd';
+    return QString(Width, Letter);
 }
 
 void TDatePicker::SelectField(int Index) {
-    const QList<TFormatField> Fields = FormatFields(displayFormat());
-    if (Fields.isEmpty())
+    if (FFields.isEmpty())
         return;
-    Index = std::clamp(Index, 0, static_cast<int>(Fields.size()) - 1);
+    Index = std::clamp(Index, 0, static_cast<int>(FFields.size()) - 1);
     setCurrentSectionIndex(Index); // the caret at the start of the field
     const int Start = lineEdit()->cursorPosition();
-    const qsizetype Length = locale().toString(date(), Fields[Index].Pattern).size();
+    const qsizetype Length = locale().toString(date(), FFields[Index].Pattern()).size();
     lineEdit()->setSelection(Start, static_cast<int>(Length));
 }
 
@@ -252,52 +207,61 @@ void ShowQuietly(QLineEdit* Edit, const QString& Text, int Start, int Length) {
 // every digit at once; typing is handled here instead, field by field, the
 // weekday following the date.
 void TDatePicker::TypeDigit(QChar Digit) {
-    const int Index = currentSectionIndex();
-    const QString Pattern = FormatFields(displayFormat()).value(Index).Pattern;
-    if (Pattern.isEmpty() || Pattern.startsWith(u"ddd"))
+    const TField* Field = CurrentField();
+    if (!Field || Field->Kind == TFieldKind::Weekday)
         return; // the weekday name takes letters only
-    if (FTyped.isEmpty() || !FTyped.front().isDigit()) {
-        SelectField(Index);
-        FTypedField = Index;
-        FTypedStart = lineEdit()->selectionStart();
-        FTypedLength = static_cast<int>(lineEdit()->selectedText().size());
-        FTyped.clear();
+    if (FTyping.Keys.isEmpty() || FTyping.Kind != TTyping::Digits) {
+        SelectField(currentSectionIndex());
+        FTyping = {currentSectionIndex(), TTyping::Digits, QString(), lineEdit()->selectionStart(),
+                   static_cast<int>(lineEdit()->selectedText().size())};
     }
-    FTyped += Digit;
-    const QDate D = date();
-    const bool Year = Pattern.front() == u'y';
-    const int MaxDigits = Year && Pattern.size() > 2 ? 4 : 2;
-    const int Largest = Year ? 9999 : Pattern.front() == u'M' ? 12 : D.daysInMonth();
+    FTyping.Keys += Digit;
+    const bool Year = Field->Kind == TFieldKind::Year;
+    const int MaxDigits = Year && Field->Width > 2 ? 4 : 2;
+    const int Largest = Year ? 9999 : Field->Kind == TFieldKind::Day ? date().daysInMonth() : 12;
     // Complete when no further digit could make a value of the field.
-    if (FTyped.size() >= MaxDigits || FTyped.toInt() * 10 > Largest) {
-        EndTyping();
+    if (FTyping.Keys.size() >= MaxDigits || FTyping.Keys.toInt() * 10 > Largest) {
+        EndTyping(TKeep::Take);
         return;
     }
     QString Shown = textFromDateTime(dateTime());
-    Shown.replace(FTypedStart, FTypedLength, FTyped);
-    ShowQuietly(lineEdit(), Shown, FTypedStart, static_cast<int>(FTyped.size()));
+    Shown.replace(FTyping.Start, FTyping.Length, FTyping.Keys);
+    ShowQuietly(lineEdit(), Shown, FTyping.Start, static_cast<int>(FTyping.Keys.size()));
 }
 
 QDate TDatePicker::WithTypedValue(int Index, int Value) const {
-    const QString Pattern = FormatFields(displayFormat()).value(Index).Pattern;
     const QDate D = date();
-    if (Pattern.startsWith(u'd') && Value >= 1)
-        return {D.year(), D.month(), std::min(Value, D.daysInMonth())};
-    if (Pattern.startsWith(u'M') && Value >= 1)
-        return WithMonth(D, std::min(Value, 12));
-    if (Pattern.startsWith(u'y')) {
-        const int Year = Pattern.size() <= 2 ? D.year() - D.year() % 100 + Value : Value;
+    if (Index < 0 || Index >= FFields.size())
+        return {};
+    const TField& Field = FFields[Index];
+    switch (Field.Kind) {
+    case TFieldKind::Day:
+        if (Value >= 1)
+            return {D.year(), D.month(), std::min(Value, D.daysInMonth())};
+        break;
+    case TFieldKind::Month:
+    case TFieldKind::MonthName:
+        if (Value >= 1)
+            return WithMonth(D, std::min(Value, 12));
+        break;
+    case TFieldKind::Year: {
+        const int Year = Field.Width <= 2 ? D.year() - D.year() % 100 + Value : Value;
         if (Year >= MinDate().year() && Year <= MaxDate().year())
             return D.addYears(Year - D.year());
+        break;
+    }
+    case TFieldKind::Weekday:
+        break;
     }
     return {};
 }
 
-void TDatePicker::EndTyping(bool Keep) {
-    const QString Typed = std::exchange(FTyped, QString());
-    if (Typed.isEmpty() || !Typed.front().isDigit())
+void TDatePicker::EndTyping(TKeep Keep) {
+    const TTyping Typing = std::exchange(FTyping, TTyping{});
+    if (Typing.Keys.isEmpty() || Typing.Kind != TTyping::Digits)
         return; // letters have chosen their name already
-    const QDate Next = Keep ? WithTypedValue(FTypedField, Typed.toInt()) : QDate();
+    const QDate Next =
+        Keep == TKeep::Take ? WithTypedValue(Typing.Field, Typing.Keys.toInt()) : QDate();
     if (Next.isValid() && std::clamp(Next, MinDate(), MaxDate()) != date()) {
         MoveTo(Next);
         return;
@@ -308,18 +272,22 @@ void TDatePicker::EndTyping(bool Keep) {
 }
 
 void TDatePicker::TypeLetter(QChar Letter) {
-    if (!FTyped.isEmpty() && FTyped.front().isDigit())
-        EndTyping();
-    const QString Pattern = FormatFields(displayFormat()).value(currentSectionIndex()).Pattern;
+    if (FTyping.Kind == TTyping::Digits)
+        EndTyping(TKeep::Take);
+    const TField* Field = CurrentField();
+    if (!Field)
+        return;
+    FTyping.Field = currentSectionIndex();
+    FTyping.Kind = TTyping::Letters;
     const QDate D = date();
     const QLocale L = locale();
-    if (Pattern.startsWith(u"MMM")) {
-        const int Month = ChooseByName(FTyped, Letter, 12, D.month(),
+    if (Field->Kind == TFieldKind::MonthName) {
+        const int Month = ChooseByName(FTyping.Keys, Letter, 12, D.month(),
                                        [&L](int M) { return L.monthName(M, QLocale::LongFormat); });
         if (Month > 0)
             MoveTo(WithMonth(D, Month));
-    } else if (Pattern.startsWith(u"ddd")) {
-        const int Weekday = ChooseByName(FTyped, Letter, 7, D.dayOfWeek(),
+    } else if (Field->Kind == TFieldKind::Weekday) {
+        const int Weekday = ChooseByName(FTyping.Keys, Letter, 7, D.dayOfWeek(),
                                          [&L](int W) { return L.dayName(W, QLocale::LongFormat); });
         if (Weekday > 0)
             MoveTo(D.addDays(Weekday - D.dayOfWeek()));
@@ -336,10 +304,8 @@ void TDatePicker::keyPressEvent(QKeyEvent* Event) {
     }
     if (Plain && Text.size() == 1 && Text.front().isPrint()) {
         const QChar Typed = Text.front();
-        if (currentSectionIndex() != FTypedField) {
-            EndTyping();
-            FTypedField = currentSectionIndex();
-        }
+        if (currentSectionIndex() != FTyping.Field)
+            EndTyping(TKeep::Take);
         if (Typed.isDigit()) {
             TypeDigit(Typed);
         } else if (Typed.isLetter()) {
@@ -347,11 +313,10 @@ void TDatePicker::keyPressEvent(QKeyEvent* Event) {
         } else {
             // A separator key moves on to the field it leads to; the toolkit
             // would take it, like Tab, out of the picker.
-            EndTyping();
-            const int Field = currentSectionIndex();
-            if (FormatFields(displayFormat()).value(Field).After.contains(Typed) &&
-                Field + 1 < sectionCount())
-                SelectField(Field + 1);
+            EndTyping(TKeep::Take);
+            const TField* Field = CurrentField();
+            if (Field && Field->After.contains(Typed) && currentSectionIndex() + 1 < FFields.size())
+                SelectField(currentSectionIndex() + 1);
         }
         Event->accept();
         return;
@@ -363,7 +328,7 @@ void TDatePicker::keyPressEvent(QKeyEvent* Event) {
         Event->accept();
         return;
     }
-    EndTyping(Event->key() != Qt::Key_Escape);
+    EndTyping(Event->key() == Qt::Key_Escape ? TKeep::Drop : TKeep::Take);
     // Left and Right move from field to field, Home and End to the first and
     // last; Tab leaves the picker (see focusNextPrevChild).
     if (!(Event->modifiers() & ~Qt::KeypadModifier)) {
@@ -401,7 +366,7 @@ void TDatePicker::keyPressEvent(QKeyEvent* Event) {
 }
 
 void TDatePicker::mousePressEvent(QMouseEvent* Event) {
-    EndTyping();
+    EndTyping(TKeep::Take);
     QDateEdit::mousePressEvent(Event);
 }
 
@@ -411,7 +376,7 @@ bool TDatePicker::eventFilter(QObject* Watched, QEvent* Event) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
         case QEvent::ContextMenu:
-            EndTyping();
+            EndTyping(TKeep::Take);
             break;
         default:
             break;
@@ -443,7 +408,7 @@ bool TDatePicker::focusNextPrevChild(bool Next) {
 }
 
 void TDatePicker::focusOutEvent(QFocusEvent* Event) {
-    EndTyping();
+    EndTyping(TKeep::Take);
     QDateEdit::focusOutEvent(Event);
 }
 
@@ -452,14 +417,32 @@ QAbstractSpinBox::StepEnabled TDatePicker::stepEnabled() const {
 }
 
 void TDatePicker::ApplyLongDateFormat() {
-    setDisplayFormat(DatePatternToQtFormat(DateFormatSettings().LongDatePattern,
-                                           DateFormatSettings().DateSeparator));
+    const QString Format = DatePatternToQtFormat(DateFormatSettings().LongDatePattern,
+                                                 DateFormatSettings().DateSeparator);
+    // The fields are read once here; literal text before the first field
+    // leads to none.
+    FFields.clear();
+    for (const TQtFormatPiece& Piece : SplitQtDateFormat(Format)) {
+        if (Piece.Letter.isNull()) {
+            if (!FFields.isEmpty())
+                FFields.last().After += Piece.Text;
+        } else if (Piece.Letter == u'y') {
+            FFields.append({TFieldKind::Year, Piece.Count, QString()});
+        } else {
+            const bool Name = Piece.Count >= 3;
+            const TFieldKind Kind = Piece.Letter == u'd'
+                                        ? (Name ? TFieldKind::Weekday : TFieldKind::Day)
+                                        : (Name ? TFieldKind::MonthName : TFieldKind::Month);
+            FFields.append({Kind, Piece.Count, QString()});
+        }
+    }
+    setDisplayFormat(Format);
 }
 
 void TDatePicker::changeEvent(QEvent* Event) {
     QDateEdit::changeEvent(Event);
     if (Event->type() == QEvent::LocaleChange) {
-        EndTyping(false);
+        EndTyping(TKeep::Drop);
         const QDate Shown = date();
         FSettingDate = true;
         ApplyLongDateFormat();

@@ -74,6 +74,31 @@ protected:
     StepEnabled stepEnabled() const override;
 
 private:
+    // The kinds of field a long date format shows.
+    enum class TFieldKind { Weekday, Day, Month, MonthName, Year };
+    // A field of the display format: its kind, its number of pattern
+    // letters (2 in "yy", 4 in "yyyy" and "MMMM") and the literal text
+    // between it and the next field.
+    struct TField {
+        TFieldKind Kind;
+        int Width;
+        QString After;
+        // Its pattern letters ("dddd", "yy").
+        QString Pattern() const;
+    };
+    // What is being typed into a field: digits not yet taken, or the
+    // letters that chose a name so far.
+    struct TTyping {
+        enum TKind { Digits, Letters };
+        int Field = -1; // index of the field typed into
+        TKind Kind = Digits;
+        QString Keys;   // the digits or letters typed; empty when none are
+        int Start = 0;  // where the field starts in the text shown
+        int Length = 0; // the field's length in the date's own text
+    };
+    // How typing ends: the digits are taken as the field's value, or dropped.
+    enum class TKeep { Take, Drop };
+
     // Opens the drop-down calendar (F4 or Alt+Down).
     void DropDown();
     // A digit typed into the field with the caret (see the typing rules
@@ -82,27 +107,25 @@ private:
     // A letter typed into a month-name or weekday field chooses by name;
     // elsewhere it does nothing.
     void TypeLetter(QChar Letter);
-    // Ends the typing of digits: takes them as the field's value when Keep
-    // is set and they make one, else shows the date as it was. One Change
-    // when the date differs. Letters typed so far are forgotten too.
-    void EndTyping(bool Keep = true);
+    // Ends the typing: pending digits are taken as the field's value when
+    // Keep is Take and they make one, else the date shows as it was; one
+    // Change when the date differs. Letters typed so far are forgotten.
+    void EndTyping(TKeep Keep);
     // The date with the typed value Value in the field at Index, or an
     // invalid date when Value is no value of that field.
     QDate WithTypedValue(int Index, int Value) const;
     // Shows Next (clamped to the range) keeping the current field selected;
     // one Change when the date differs.
     void MoveTo(QDate Next);
-    // The kind of field with the caret; NoSection for the weekday name.
-    Section CurrentField() const;
+    // The field with the caret; null when the format has none.
+    const TField* CurrentField() const;
     // Selects the whole field at Index (0 = the first).
     void SelectField(int Index);
 
     bool FSettingDate = false;
-    QDate FReported;      // the date dateChanged last reported
-    int FTypedField = -1; // index of the field being typed into
-    QString FTyped;       // digits pending in FTypedField, or the letters of a name
-    int FTypedStart = 0;  // where FTypedField starts in the text shown
-    int FTypedLength = 0; // its length in the date's own text
+    QDate FReported;       // the date dateChanged last reported
+    QList<TField> FFields; // the display format's fields, in order
+    TTyping FTyping;
 };
 
 // Conversions between a QDate and a whole day number.
