@@ -83,7 +83,10 @@ void TDatePicker::stepBy(int Steps) {
         Next = D.addDays(Steps);
         break;
     }
-    MoveTo(Next);
+    // A step that would leave the range is not made: clamping it would
+    // move other fields (Up in the year 9999 would give 31 December).
+    if (Next >= MinDate() && Next <= MaxDate())
+        MoveTo(Next);
 }
 
 void TDatePicker::MoveTo(QDate Next) {

@@ -53,8 +53,9 @@ public:
     // Steps the field with the caret by Steps: the day within its month
     // (no wrap-around at the month's ends), the month (its day clamped to
     // the month's end), the year (29 February becomes 28 February in a
-    // common year) or, in the weekday field, the date by one day per step;
-    // always within MinDate()..MaxDate(). A change raises one Change.
+    // common year) or, in the weekday field, the date by one day per step.
+    // A step that would leave MinDate()..MaxDate() leaves the date as it
+    // is. A change raises one Change.
     // Digits being typed are taken first.
     void stepBy(int Steps) override;
 

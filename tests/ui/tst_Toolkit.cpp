@@ -316,8 +316,9 @@ private slots:
     }
 
     // Typing into a field, with the picker in a window beside another
-    // control for Tab to move to. Shown is what the picker shows afterwards
-    // when it is not simply the date.
+    // control for Tab to move to; the arrows stand for Up, Down, PgUp and
+    // PgDn. Shown is what the picker shows afterwards when it is not simply
+    // the date.
     void pickerTyping_data() {
         QTest::addColumn<QDate>("Start");
         QTest::addColumn<int>("Field"); // NoSection: the weekday name
@@ -350,6 +351,10 @@ private slots:
         QTest::newRow("year: Enter takes the digits, with one change") << Monday << Year << "201\r" << QDate(201, 12, 7) << 1 << "";
         QTest::newRow("year: below the picker's range is not taken") << Monday << Year << "99\t" << Monday << 0 << "";
         QTest::newRow("year: Esc drops the digits") << Monday << Year << "20\x1b" << Monday << 0 << "";
+        QTest::newRow("year: Up at 9999 leaves the date") << QDate(9999, 6, 15) << Year << "\u2191" << QDate(9999, 6, 15) << 0 << "";
+        QTest::newRow("year: Down at 100 leaves the date") << QDate(100, 6, 15) << Year << "\u2193" << QDate(100, 6, 15) << 0 << "";
+        QTest::newRow("month: Up in December 9999 leaves the date") << QDate(9999, 12, 15) << Month << "\u2191" << QDate(9999, 12, 15) << 0 << "";
+        QTest::newRow("month: PgDn past the first month leaves the date") << QDate(100, 6, 15) << Month << "\u21df" << QDate(100, 6, 15) << 0 << "";
         // clang-format on
     }
 
@@ -370,7 +375,16 @@ private slots:
         Picker->setFocus();
         QVERIFY(GoToField(Picker, QDateTimeEdit::Section(Field)));
         QSignalSpy Changed(Picker, &TDatePicker::Change);
-        QTest::keyClicks(Picker, Keys);
+        const QHash<QChar, Qt::Key> Steps{{u'\u2191', Qt::Key_Up},
+                                          {u'\u2193', Qt::Key_Down},
+                                          {u'\u21de', Qt::Key_PageUp},
+                                          {u'\u21df', Qt::Key_PageDown}};
+        for (const QChar C : Keys) {
+            if (Steps.contains(C))
+                QTest::keyClick(Picker, Steps[C]);
+            else
+                QTest::keyClick(Picker, C.toLatin1());
+        }
         QCOMPARE(Picker->date(), Date);
         QCOMPARE(Changed.count(), Changes);
         QCOMPARE(Picker->text(), Shown.isEmpty()
