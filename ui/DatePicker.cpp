@@ -1,9 +1,11 @@
 #include "DatePicker.h"
 
+#include "EditMenu.h"
 #include "LocaleSettings.h"
 
 #include <QCalendarWidget>
 
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -36,7 +38,12 @@ TDatePicker::TDatePicker(QWidget* Parent) : QDateEdit(Parent) {
     ApplyLongDateFormat();
     // The field shows the picker's own (hand-point) cursor, not the text beam.
     lineEdit()->unsetCursor();
-    // A click into the field ends any typing first (see eventFilter).
+    // No free text: none from an input method (dead keys, compose) and none
+    // dropped in; keys and the context menu are handled here.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    lineEdit()->setAcceptDrops(false);
+    // A click into the field takes any digits being typed first (see
+    // eventFilter).
     lineEdit()->installEventFilter(this);
     // Every change of the date the user makes comes through dateChanged;
     // the ones the program makes are filtered out here, and so are the
@@ -163,17 +170,21 @@ QDate WithMonth(QDate D, int Month) {
     return {D.year(), Month, std::min(D.day(), First.daysInMonth())};
 }
 
-// Keys that edit the text of the field rather than the date it shows.
-bool IsTextEditingKey(QKeyEvent* Event) {
-    if (Event->key() == Qt::Key_Backspace || Event->key() == Qt::Key_Delete)
+// Keys the toolkit's date editor handles without changing the text itself:
+// the steps (Up, Down, PgUp, PgDn), Copy and Select All. Every other key
+// that is no field editing of the picker's own would change the text as
+// text: delete (Delete, Ctrl+D on X11), cut, paste, undo, or type a
+// character with Ctrl+Alt or Meta held.
+bool IsToolkitKey(QKeyEvent* Event) {
+    switch (Event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
         return true;
-    for (const auto Edit :
-         {QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Undo, QKeySequence::Redo,
-          QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfWord,
-          QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine})
-        if (Event->matches(Edit))
-            return true;
-    return false;
+    default:
+        return Event->matches(QKeySequence::Copy) || Event->matches(QKeySequence::SelectAll);
+    }
 }
 
 bool IsModifierKey(int Key) {
@@ -324,20 +335,20 @@ void TDatePicker::keyPressEvent(QKeyEvent* Event) {
         Event->accept();
         return;
     }
-    // The picker takes no free text: keys that would delete, cut, paste or
-    // undo characters would leave a field blank (", 12 December 2026") while
-    // the date stays as it was, so they do nothing here.
-    if (IsTextEditingKey(Event)) {
-        Event->accept();
+    const int Key = Event->key();
+    if (Key == Qt::Key_Escape || Key == Qt::Key_Return || Key == Qt::Key_Enter) {
+        // Esc drops the digits and Enter takes them; both go on to the
+        // window (Enter presses its default button).
+        EndTyping(Key == Qt::Key_Escape ? TKeep::Drop : TKeep::Take);
+        Event->ignore();
         return;
     }
-    EndTyping(Event->key() == Qt::Key_Escape ? TKeep::Drop : TKeep::Take);
     // Left and Right move from field to field, Home and End to the first and
     // last; Tab leaves the picker (see focusNextPrevChild).
     if (!(Event->modifiers() & ~Qt::KeypadModifier)) {
         const int Field = currentSectionIndex();
         int To = -1;
-        switch (Event->key()) {
+        switch (Key) {
         case Qt::Key_Left:
             To = std::max(Field - 1, 0);
             break;
@@ -354,18 +365,28 @@ void TDatePicker::keyPressEvent(QKeyEvent* Event) {
             break;
         }
         if (To >= 0) {
+            EndTyping(TKeep::Take);
             SelectField(To);
             Event->accept();
             return;
         }
     }
-    const bool AltDown = Event->key() == Qt::Key_Down && (Event->modifiers() & Qt::AltModifier);
-    if (Event->key() == Qt::Key_F4 || AltDown) {
+    const bool AltDown = Key == Qt::Key_Down && (Event->modifiers() & Qt::AltModifier);
+    if (Key == Qt::Key_F4 || AltDown) {
+        EndTyping(TKeep::Take);
         DropDown();
         Event->accept();
         return;
     }
-    QDateEdit::keyPressEvent(Event);
+    if (IsToolkitKey(Event)) {
+        EndTyping(TKeep::Take);
+        QDateEdit::keyPressEvent(Event);
+        return;
+    }
+    // The picker takes no free text: any other key would leave a field
+    // blank (", 12 December 2026") or write into it past the typing rules,
+    // so it goes on to the window, and digits being typed wait.
+    Event->ignore();
 }
 
 void TDatePicker::mousePressEvent(QMouseEvent* Event) {
@@ -378,7 +399,6 @@ bool TDatePicker::eventFilter(QObject* Watched, QEvent* Event) {
         switch (Event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-        case QEvent::ContextMenu:
             EndTyping(TKeep::Take);
             break;
         default:
@@ -386,6 +406,13 @@ bool TDatePicker::eventFilter(QObject* Watched, QEvent* Event) {
         }
     }
     return QDateEdit::eventFilter(Watched, Event);
+}
+
+void TDatePicker::contextMenuEvent(QContextMenuEvent* Event) {
+    // Opening the menu, with a click or the menu key, takes any digits first.
+    EndTyping(TKeep::Take);
+    ShowEditMenu(lineEdit(), Event->globalPos(), TEditMenu::CopyOnly);
+    Event->accept();
 }
 
 void TDatePicker::DropDown() {

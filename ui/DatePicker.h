@@ -67,6 +67,7 @@ signals:
 
 protected:
     void changeEvent(QEvent* Event) override;
+    void contextMenuEvent(QContextMenuEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
     bool focusNextPrevChild(bool Next) override;
     void focusOutEvent(QFocusEvent* Event) override;
