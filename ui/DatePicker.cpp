@@ -3,6 +3,7 @@
 #include "EditMenu.h"
 #include "LocaleSettings.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 
 #include <QContextMenuEvent>
@@ -10,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyleOptionComboBox>
 #include <QValidator>
@@ -224,7 +226,7 @@ void TDatePicker::TypeDigit(QChar Digit) {
     const TField* Field = CurrentField();
     if (!Field || Field->Kind == TFieldKind::Weekday)
         return; // the weekday name takes letters only
-    if (FTyping.Keys.isEmpty() || FTyping.Kind != TTyping::Digits) {
+    if (!DigitsPending()) {
         SelectField(currentSectionIndex());
         FTyping = {currentSectionIndex(), TTyping::Digits, QString(), lineEdit()->selectionStart(),
                    static_cast<int>(lineEdit()->selectedText().size())};
@@ -238,6 +240,14 @@ void TDatePicker::TypeDigit(QChar Digit) {
         EndTyping(TKeep::Take);
         return;
     }
+    ShowTyped();
+}
+
+bool TDatePicker::DigitsPending() const {
+    return FTyping.Kind == TTyping::Digits && !FTyping.Keys.isEmpty();
+}
+
+void TDatePicker::ShowTyped() {
     QString Shown = textFromDateTime(dateTime());
     Shown.replace(FTyping.Start, FTyping.Length, FTyping.Keys);
     ShowQuietly(lineEdit(), Shown, FTyping.Start, static_cast<int>(FTyping.Keys.size()));
@@ -271,9 +281,11 @@ QDate TDatePicker::WithTypedValue(int Index, int Value) const {
 }
 
 void TDatePicker::EndTyping(TKeep Keep) {
+    if (!DigitsPending()) {
+        FTyping = {}; // letters have chosen their name already
+        return;
+    }
     const TTyping Typing = std::exchange(FTyping, TTyping{});
-    if (Typing.Keys.isEmpty() || Typing.Kind != TTyping::Digits)
-        return; // letters have chosen their name already
     const QDate Next =
         Keep == TKeep::Take ? WithTypedValue(Typing.Field, Typing.Keys.toInt()) : QDate();
     if (Next.isValid() && std::clamp(Next, MinDate(), MaxDate()) != date()) {
@@ -337,9 +349,9 @@ void TDatePicker::keyPressEvent(QKeyEvent* Event) {
     }
     const int Key = Event->key();
     if (Key == Qt::Key_Escape || Key == Qt::Key_Return || Key == Qt::Key_Enter) {
-        // Esc drops the digits and Enter takes them; both go on to the
-        // window (Enter presses its default button).
-        EndTyping(Key == Qt::Key_Escape ? TKeep::Drop : TKeep::Take);
+        // Esc and Enter drop the digits and go on to the window, where
+        // Enter presses the default button.
+        EndTyping(TKeep::Drop);
         Event->ignore();
         return;
     }
@@ -438,8 +450,28 @@ bool TDatePicker::focusNextPrevChild(bool Next) {
 }
 
 void TDatePicker::focusOutEvent(QFocusEvent* Event) {
-    EndTyping(TKeep::Take);
+    const Qt::FocusReason Reason = Event->reason();
+    // Another window has the focus for now (another program, a dialog, a
+    // menu): the digits wait for the user to come back.
+    const bool Away = Reason == Qt::ActiveWindowFocusReason || Reason == Qt::PopupFocusReason;
+    // A push button taking the focus with a click or its key is pressed
+    // for what it does; the digits are no value to raise errors over then.
+    const bool ToButton = (Reason == Qt::MouseFocusReason || Reason == Qt::ShortcutFocusReason) &&
+                          qobject_cast<QPushButton*>(QApplication::focusWidget());
+    if (!Away)
+        EndTyping(ToButton ? TKeep::Drop : TKeep::Take);
+    // The field's own focus-out would correct waiting digits into a date of
+    // their own: it sees the date, and the digits show again after it.
+    const bool Waiting = DigitsPending();
+    if (Waiting)
+        ShowQuietly(lineEdit(), textFromDateTime(dateTime()), FTyping.Start, FTyping.Length);
     QDateEdit::focusOutEvent(Event);
+    if (Waiting)
+        ShowTyped();
+}
+
+void TDatePicker::DropTyping() {
+    EndTyping(TKeep::Drop);
 }
 
 QAbstractSpinBox::StepEnabled TDatePicker::stepEnabled() const {

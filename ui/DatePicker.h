@@ -8,11 +8,17 @@
 // show in the field as they are typed and change the date once the field is
 // complete: a year with four digits (two in a two-digit year), a day or month
 // with two digits or as soon as no further digit could follow (a "4" in the
-// day, a "2" in the month). Leaving the field with digits pending (another
-// key that moves or steps, a separator, Tab, a click, the focus going
-// elsewhere) takes them as the field's value when they make one; a year below
-// MinDate()'s is not taken, and Esc drops them. A day beyond the month's last
-// is taken as the last ("31" in April is 30 April), a month beyond 12 as 12.
+// day, a "2" in the month). Digits still pending are taken as the field's
+// value, when they make one, as the user moves on: to another field of the
+// picker (Left, Right, Home, End, a separator, Up, Down, PgUp, PgDn, a
+// letter), to another control (Tab, Shift+Tab, a click) or into the picker
+// itself (a click, the calendar, the context menu). A year below MinDate()'s
+// is not taken. They are dropped by Esc, by Enter (which goes on to the
+// window's default button), by a push button taking the focus with a click
+// or its key, and by the window closing (DropTyping). While another window
+// has the focus they wait, as typed, for the user to come back. A day beyond
+// the month's last is taken as the last ("31" in April is 30 April), a month
+// beyond 12 as 12.
 // Letters choose a month or weekday by the start of its name; the same first
 // letter again moves on to the next name that starts with it. A separator
 // key (one of the characters between this field and the next) moves to the
@@ -58,6 +64,10 @@ public:
     // is. A change raises one Change.
     // Digits being typed are taken first.
     void stepBy(int Steps) override;
+
+    // Drops any digits being typed, as Esc does; the window calls it as it
+    // closes.
+    void DropTyping();
 
     // True while the caret is in the weekday-name field.
     bool InWeekdayField() const;
@@ -109,6 +119,10 @@ private:
     // A letter typed into a month-name or weekday field chooses by name;
     // elsewhere it does nothing.
     void TypeLetter(QChar Letter);
+    // True while digits typed wait to be taken or dropped.
+    bool DigitsPending() const;
+    // Shows the digits being typed, selected, in place of their field.
+    void ShowTyped();
     // Ends the typing: pending digits are taken as the field's value when
     // Keep is Take and they make one, else the date shows as it was; one
     // Change when the date differs. Letters typed so far are forgotten.

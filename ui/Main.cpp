@@ -234,6 +234,10 @@ void TfrmMainForm::cmdAboutClick() {
 }
 
 void TfrmMainForm::closeEvent(QCloseEvent* Event) {
+    // Closing, by any route, is no moving on: digits half typed into a
+    // date are dropped, not taken (and their errors not raised).
+    ui->dtpStartDt->DropTyping();
+    ui->dtpEndDt->DropTyping();
     Guarded([this, Event] { FormClose(Event); });
 }
 

@@ -10,6 +10,7 @@
 #include <QCalendarWidget>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -519,9 +520,81 @@ private slots:
         QCOMPARE(Edit("txtDays")->text(), QStringLiteral("1"));
     }
 
+    // Digits half typed into a year when the user does something else than
+    // moving on to another field: with Years at -250, taking "201" would
+    // raise an error in the middle. A button clicked and closing the window
+    // drop the digits; they wait while another window has the focus, and
+    // afterwards the year can be finished. The action does what it says.
+    void pendingYearDuringOtherActions_data() {
+        QTest::addColumn<QString>("Action");
+        QTest::addColumn<bool>("Closes");
+        QTest::addColumn<bool>("OpensAbout");
+        QTest::addColumn<bool>("Waits"); // the digits wait for the picker's return
+        // clang-format off
+        QTest::newRow("a click on Close closes") << "click cmdClose" << true << false << false;
+        QTest::newRow("a click on About opens it") << "click cmdAbout" << false << true << false;
+        QTest::newRow("Alt+A opens About, the digits wait") << "Alt+A" << false << true << true;
+        QTest::newRow("another window takes the focus, the digits wait") << "other window" << false << false << true;
+        QTest::newRow("closing the window (Alt+F4, the close box) closes") << "close" << true << false << false;
+        QTest::newRow("Enter presses Close") << "Enter" << true << false << false;
+        // clang-format on
+    }
+
+    void pendingYearDuringOtherActions() {
+        QFETCH(QString, Action);
+        QFETCH(bool, Closes);
+        QFETCH(bool, OpensAbout);
+        QFETCH(bool, Waits);
+        ChooseMode(1);
+        RetypeText(Amount(5), QStringLiteral("-250"));
+        QDialog About;
+        Form->SetAboutWindow(&About);
+        bool AboutShown = false;
+        QTimer AboutCloser;
+        connect(&AboutCloser, &QTimer::timeout, &About, [&] {
+            AboutShown = AboutShown || About.isVisible();
+            About.reject();
+        });
+        AboutCloser.start(10);
+        TDatePicker* Start = StartPicker();
+        const QDate Before = Start->date();
+        Start->setFocus(Qt::TabFocusReason);
+        QVERIFY(GoToField(Start, QDateTimeEdit::YearSection));
+        QTest::keyClicks(Start, QStringLiteral("201"));
+        Errors->Entries.clear(); // the "-" typed alone
+        QWidget Other;
+        if (Action.startsWith(QStringLiteral("click "))) {
+            QTest::mouseClick(Control<QPushButton>(qPrintable(Action.mid(6))), Qt::LeftButton);
+        } else if (Action == QStringLiteral("Alt+A")) {
+            QTest::keyClick(Start, Qt::Key_A, Qt::AltModifier);
+        } else if (Action == QStringLiteral("other window")) {
+            Other.show();
+            QVERIFY(QTest::qWaitForWindowActive(&Other));
+        } else if (Action == QStringLiteral("close")) {
+            Form->close();
+        } else {
+            QTest::keyClick(Start, Qt::Key_Return);
+        }
+        QTRY_COMPARE(Form.isNull(), Closes);
+        QTRY_COMPARE(AboutShown, OpensAbout);
+        QCOMPARE(Errors->Texts(), QStringList());
+        if (Closes)
+            return;
+        QCOMPARE(Start->text().contains(QStringLiteral(" 201")), Waits);
+        if (Waits) {
+            // Back in the window, the year is finished where it was left.
+            Form->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(Form));
+            QCOMPARE(QApplication::focusWidget(), Start);
+            QTest::keyClick(Start, Qt::Key_0);
+            QCOMPARE(Start->date(), QDate(2010, Before.month(), Before.day()));
+        } else {
+            QCOMPARE(Start->date(), Before);
+        }
+    }
+
     // The window destroyed while digits wait in a picker (the event loop
-    // ended by the session, say): the picker takes them as it loses the
-    // focus, and no handler runs on the window going away.
+    // ended by the session, say): no handler runs on the window going away.
     void destroyedWhileTypingADate() {
         QVERIFY(GoToField(StartPicker(), QDateTimeEdit::YearSection));
         QTest::keyClicks(StartPicker(), QStringLiteral("201"));
