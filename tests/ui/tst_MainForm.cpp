@@ -108,6 +108,7 @@ class TestMainForm : public QObject {
 
 private slots:
     void init() {
+        FailOnToolkitWarnings();
         Errors = std::make_unique<TErrorRecorder>();
         Form = new TfrmMainForm();
         Form->show();
