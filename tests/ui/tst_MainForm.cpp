@@ -10,6 +10,7 @@
 #include <QCalendarWidget>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -107,6 +108,7 @@ class TestMainForm : public QObject {
 
 private slots:
     void init() {
+        FailOnToolkitWarnings();
         Errors = std::make_unique<TErrorRecorder>();
         Form = new TfrmMainForm();
         Form->show();
@@ -342,28 +344,46 @@ private slots:
         QVERIFY(Errors->Entries.isEmpty());
     }
 
-    // The amount edits' context menu lists no shortcut: the key filter
-    // discards them all. Its entries, Paste among them, stay.
-    void amountMenuListsNoShortcuts() {
+    // The context menus show what works in their field: the amount edits'
+    // every entry but no shortcut (their key filter discards them all), a
+    // date picker only what leaves its text alone, with its keys.
+    void contextMenus_data() {
+        QTest::addColumn<QString>("Control");
+        QTest::addColumn<QStringList>("Entries"); // without the shortcuts they list
+        QTest::addColumn<bool>("Shortcuts");
+        // clang-format off
+        QTest::newRow("amount edit") << "txtNoDays" << QStringList{"&Undo", "&Redo", "Cu&t", "&Copy", "&Paste", "Delete", "Select All"} << false;
+        QTest::newRow("date picker") << "dtpStartDt" << QStringList{"&Copy", "Select All"} << true;
+        // clang-format on
+    }
+
+    void contextMenus() {
+        QFETCH(QString, Control);
+        QFETCH(QStringList, Entries);
+        QFETCH(bool, Shortcuts);
         ChooseMode(1);
         QApplication::clipboard()->setText(QStringLiteral("12"));
-        QLineEdit* Days = Amount(0);
-        QStringList Entries;
-        QTimer::singleShot(0, Days, [&Entries] {
+        QWidget* Field = Form->findChild<QWidget*>(Control);
+        if (auto* Picker = qobject_cast<TDatePicker*>(Field))
+            Field = Picker->findChild<QLineEdit*>(); // where a right click lands
+        QStringList Shown;
+        bool Listed = false;
+        QTimer::singleShot(0, Field, [&] {
             auto* Menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             if (!Menu)
                 return;
-            for (QAction* A : Menu->actions())
+            for (QAction* A : Menu->actions()) {
                 if (!A->isSeparator())
-                    Entries += A->text();
+                    Shown += A->text().section(u'\t', 0, 0);
+                Listed = Listed || A->text().contains(u'\t');
+            }
             Menu->close();
         });
-        const QPoint At(4, Days->height() / 2);
-        QContextMenuEvent Open(QContextMenuEvent::Keyboard, At, Days->mapToGlobal(At));
-        QApplication::sendEvent(Days, &Open);
-        QVERIFY(Entries.contains(QStringLiteral("&Paste")));
-        for (const QString& E : Entries)
-            QVERIFY2(!E.contains(u'\t'), qPrintable(E));
+        const QPoint At(4, Field->height() / 2);
+        QContextMenuEvent Open(QContextMenuEvent::Mouse, At, Field->mapToGlobal(At));
+        QApplication::sendEvent(Field, &Open);
+        QCOMPARE(Shown, Entries);
+        QCOMPARE(Listed, Shortcuts);
     }
 
     void reset_data() {
@@ -501,9 +521,81 @@ private slots:
         QCOMPARE(Edit("txtDays")->text(), QStringLiteral("1"));
     }
 
+    // Digits half typed into a year when the user does something else than
+    // moving on to another field: with Years at -250, taking "201" would
+    // raise an error in the middle. A button clicked and closing the window
+    // drop the digits; they wait while another window has the focus, and
+    // afterwards the year can be finished. The action does what it says.
+    void pendingYearDuringOtherActions_data() {
+        QTest::addColumn<QString>("Action");
+        QTest::addColumn<bool>("Closes");
+        QTest::addColumn<bool>("OpensAbout");
+        QTest::addColumn<bool>("Waits"); // the digits wait for the picker's return
+        // clang-format off
+        QTest::newRow("a click on Close closes") << "click cmdClose" << true << false << false;
+        QTest::newRow("a click on About opens it") << "click cmdAbout" << false << true << false;
+        QTest::newRow("Alt+A opens About, the digits wait") << "Alt+A" << false << true << true;
+        QTest::newRow("another window takes the focus, the digits wait") << "other window" << false << false << true;
+        QTest::newRow("closing the window (Alt+F4, the close box) closes") << "close" << true << false << false;
+        QTest::newRow("Enter presses Close") << "Enter" << true << false << false;
+        // clang-format on
+    }
+
+    void pendingYearDuringOtherActions() {
+        QFETCH(QString, Action);
+        QFETCH(bool, Closes);
+        QFETCH(bool, OpensAbout);
+        QFETCH(bool, Waits);
+        ChooseMode(1);
+        RetypeText(Amount(5), QStringLiteral("-250"));
+        QDialog About;
+        Form->SetAboutWindow(&About);
+        bool AboutShown = false;
+        QTimer AboutCloser;
+        connect(&AboutCloser, &QTimer::timeout, &About, [&] {
+            AboutShown = AboutShown || About.isVisible();
+            About.reject();
+        });
+        AboutCloser.start(10);
+        TDatePicker* Start = StartPicker();
+        const QDate Before = Start->date();
+        Start->setFocus(Qt::TabFocusReason);
+        QVERIFY(GoToField(Start, QDateTimeEdit::YearSection));
+        QTest::keyClicks(Start, QStringLiteral("201"));
+        Errors->Entries.clear(); // the "-" typed alone
+        QWidget Other;
+        if (Action.startsWith(QStringLiteral("click "))) {
+            QTest::mouseClick(Control<QPushButton>(qPrintable(Action.mid(6))), Qt::LeftButton);
+        } else if (Action == QStringLiteral("Alt+A")) {
+            QTest::keyClick(Start, Qt::Key_A, Qt::AltModifier);
+        } else if (Action == QStringLiteral("other window")) {
+            Other.show();
+            QVERIFY(QTest::qWaitForWindowActive(&Other));
+        } else if (Action == QStringLiteral("close")) {
+            Form->close();
+        } else {
+            QTest::keyClick(Start, Qt::Key_Return);
+        }
+        QTRY_COMPARE(Form.isNull(), Closes);
+        QTRY_COMPARE(AboutShown, OpensAbout);
+        QCOMPARE(Errors->Texts(), QStringList());
+        if (Closes)
+            return;
+        QCOMPARE(Start->text().contains(QStringLiteral(" 201")), Waits);
+        if (Waits) {
+            // Back in the window, the year is finished where it was left.
+            Form->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(Form));
+            QCOMPARE(QApplication::focusWidget(), Start);
+            QTest::keyClick(Start, Qt::Key_0);
+            QCOMPARE(Start->date(), QDate(2010, Before.month(), Before.day()));
+        } else {
+            QCOMPARE(Start->date(), Before);
+        }
+    }
+
     // The window destroyed while digits wait in a picker (the event loop
-    // ended by the session, say): the picker takes them as it loses the
-    // focus, and no handler runs on the window going away.
+    // ended by the session, say): no handler runs on the window going away.
     void destroyedWhileTypingADate() {
         QVERIFY(GoToField(StartPicker(), QDateTimeEdit::YearSection));
         QTest::keyClicks(StartPicker(), QStringLiteral("201"));

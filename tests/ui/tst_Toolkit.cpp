@@ -43,6 +43,8 @@ class TestToolkit : public QObject {
     Q_OBJECT
 
 private slots:
+    void init() { FailOnToolkitWarnings(); }
+
     void cleanup() {
         QLocale::setDefault(QLocale::system());
         LoadLocaleSettings(QLocale::system());
@@ -320,8 +322,9 @@ private slots:
     }
 
     // Typing into a field, with the picker in a window beside another
-    // control for Tab to move to. Shown is what the picker shows afterwards
-    // when it is not simply the date.
+    // control for Tab to move to; the arrows stand for Up, Down, PgUp and
+    // PgDn. Shown is what the picker shows afterwards when it is not simply
+    // the date.
     void pickerTyping_data() {
         QTest::addColumn<QDate>("Start");
         QTest::addColumn<int>("Field"); // NoSection: the weekday name
@@ -351,9 +354,13 @@ private slots:
         QTest::newRow("year: the digits show as they are typed, no change yet") << Monday << Year << "201" << Monday << 0 << "Monday, 7 December 201";
         QTest::newRow("year: the fourth digit makes one change") << Monday << Year << "2010" << QDate(2010, 12, 7) << 1 << "";
         QTest::newRow("year: leaving the picker takes a valid year") << Monday << Year << "201\t" << QDate(201, 12, 7) << 1 << "";
-        QTest::newRow("year: Enter takes the digits, with one change") << Monday << Year << "201\r" << QDate(201, 12, 7) << 1 << "";
+        QTest::newRow("year: Enter drops the digits") << Monday << Year << "201\r" << Monday << 0 << "";
         QTest::newRow("year: below the picker's range is not taken") << Monday << Year << "99\t" << Monday << 0 << "";
         QTest::newRow("year: Esc drops the digits") << Monday << Year << "20\x1b" << Monday << 0 << "";
+        QTest::newRow("year: Up at 9999 leaves the date") << QDate(9999, 6, 15) << Year << "\u2191" << QDate(9999, 6, 15) << 0 << "";
+        QTest::newRow("year: Down at 100 leaves the date") << QDate(100, 6, 15) << Year << "\u2193" << QDate(100, 6, 15) << 0 << "";
+        QTest::newRow("month: Up in December 9999 leaves the date") << QDate(9999, 12, 15) << Month << "\u2191" << QDate(9999, 12, 15) << 0 << "";
+        QTest::newRow("month: PgDn past the first month leaves the date") << QDate(100, 6, 15) << Month << "\u21df" << QDate(100, 6, 15) << 0 << "";
         // clang-format on
     }
 
@@ -374,7 +381,16 @@ private slots:
         Picker->setFocus();
         QVERIFY(GoToField(Picker, QDateTimeEdit::Section(Field)));
         QSignalSpy Changed(Picker, &TDatePicker::Change);
-        QTest::keyClicks(Picker, Keys);
+        const QHash<QChar, Qt::Key> Steps{{u'\u2191', Qt::Key_Up},
+                                          {u'\u2193', Qt::Key_Down},
+                                          {u'\u21de', Qt::Key_PageUp},
+                                          {u'\u21df', Qt::Key_PageDown}};
+        for (const QChar C : Keys) {
+            if (Steps.contains(C))
+                QTest::keyClick(Picker, Steps[C]);
+            else
+                QTest::keyClick(Picker, C.toLatin1());
+        }
         QCOMPARE(Picker->date(), Date);
         QCOMPARE(Changed.count(), Changes);
         QCOMPARE(Picker->text(), Shown.isEmpty()
@@ -417,8 +433,11 @@ private slots:
         QVERIFY(Picker.InWeekdayField());
     }
 
-    // No free text: keys that would delete, cut, paste or undo characters
-    // leave the field and the date as they are, in every field.
+    // No free text: keys that would delete, cut, paste, undo or type
+    // characters leave the field and the date as they are, in every field,
+    // and digits typed afterwards go where they belong. The rows marked X11
+    // edit text only with that platform's key bindings (ui_toolkit_x11 runs
+    // this test there).
     void pickerRefusesTextEditing_data() {
         QTest::addColumn<int>("Key");
         QTest::addColumn<int>("Modifiers");
@@ -430,6 +449,12 @@ private slots:
         QTest::newRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier);
         QTest::newRow("Shift+Insert") << int(Qt::Key_Insert) << int(Qt::ShiftModifier);
         QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+D, Delete on X11") << int(Qt::Key_D) << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+K, delete to the end on X11") << int(Qt::Key_K) << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+U, delete the line on X11") << int(Qt::Key_U) << int(Qt::ControlModifier);
+        QTest::newRow("F18, Paste on X11") << int(Qt::Key_F18) << int(Qt::NoModifier);
+        QTest::newRow("Meta with a digit") << int(Qt::Key_5) << int(Qt::MetaModifier);
+        QTest::newRow("Ctrl+Alt with a digit") << int(Qt::Key_5) << int(Qt::ControlModifier | Qt::AltModifier);
         // clang-format on
     }
     void pickerRefusesTextEditing() {
@@ -438,7 +463,7 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("31"));
         TDatePicker Picker;
         Picker.show();
-        QVERIFY(QTest::qWaitForWindowActive(&Picker));
+        QVERIFY(QTest::qWaitForWindowExposed(&Picker));
         Picker.SetDate(MakeDate(2026, 12, 12));
         const QString Shown = Picker.text();
         QSignalSpy Changes(&Picker, &TDatePicker::Change);
@@ -447,10 +472,16 @@ private slots:
             QTest::keyClick(&Picker, Qt::Key(Key), Qt::KeyboardModifiers(Modifiers));
             QTest::keyClick(&Picker, Qt::Key(Key), Qt::KeyboardModifiers(Modifiers));
             QCOMPARE(Picker.text(), Shown);
+            // A digit typed afterwards goes into the field as it was.
+            QTest::keyClicks(&Picker, QStringLiteral("1\x1b"));
+            QCOMPARE(Picker.text(), Shown);
             QTest::keyClick(&Picker, Qt::Key_Right);
         }
         QCOMPARE(Picker.date(), QDate(2026, 12, 12));
         QCOMPARE(Changes.count(), 0);
+        // Nor does text come from an input method or a drop.
+        QVERIFY(!Picker.testAttribute(Qt::WA_InputMethodEnabled));
+        QVERIFY(!Picker.findChild<QLineEdit*>()->acceptDrops());
     }
 
     // The calendar opens from the keyboard too; moving its selection
