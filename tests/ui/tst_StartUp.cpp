@@ -96,7 +96,8 @@ private slots:
         // clang-format on
     }
 
-    // The program starts titled and centred with the start picker focused;
+    // The program starts titled and centred (where windows go where they are
+    // put) with the start picker focused;
     // every way of closing the main window ends the event loop with code 0,
     // even with a hidden second window still alive.
     void everyCloseRouteEndsTheProgram() {
@@ -112,7 +113,7 @@ private slots:
             frmMainForm->SetAboutWindow(Hidden);
             QTimer::singleShot(0, frmMainForm, [&] {
                 TfrmMainForm* Main = frmMainForm;
-                if (!QTest::qWaitForWindowActive(Main))
+                if (!WaitForWindowActive(Main))
                     return;
                 Title = Main->windowTitle();
                 ScreenCentre = Main->screen()->availableGeometry().center();
@@ -139,7 +140,7 @@ private slots:
         QCOMPARE(Title, QStringLiteral("Brelmont Date Calculator"));
         QCOMPARE(ApplicationTitle(), QStringLiteral("Brelmont Date Calculator"));
         QVERIFY(StartFocused);
-        QVERIFY2((Centre - ScreenCentre).manhattanLength() <= 2,
+        QVERIFY2(!WindowsGoWherePut() || (Centre - ScreenCentre).manhattanLength() <= 2,
                  qPrintable(QStringLiteral("%1,%2 %3,%4")
                                 .arg(Centre.x())
                                 .arg(Centre.y())
@@ -166,7 +167,7 @@ private slots:
     void commandLineChangesNothing() {
         QFETCH(QStringList, Arguments);
         const QString Plain = ToolkitSettings({});
-        QVERIFY2(Plain.startsWith(QStringLiteral("offscreen ")), qPrintable(Plain));
+        QVERIFY2(Plain.startsWith(QGuiApplication::platformName() + u' '), qPrintable(Plain));
         QCOMPARE(ToolkitSettings(Arguments), Plain);
     }
 };
