@@ -25,6 +25,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 namespace {
 
@@ -634,6 +635,64 @@ private slots:
         QCOMPARE(Changes.count(), 1);
         QCOMPARE(Edit("txtDays")->text(), QStringLiteral("13"));
         QCOMPARE(Edit("txtWeekdays")->text(), QStringLiteral("9"));
+    }
+
+    void popupsOpenBesideTheirControl_data() {
+        QTest::addColumn<QString>("Name");
+        QTest::addColumn<int>("Mode");
+        // clang-format off
+        QTest::newRow("date picker's calendar") << "dtpEndDt" << 0;
+        QTest::newRow("mode list") << "cmbCalc" << 0;
+        QTest::newRow("amount edit's context menu") << "txtNoDays" << 1;
+        // clang-format on
+    }
+
+    // Each pop-up opens as a pop-up of the main window, against its
+    // control: under Wayland, where no window is placed on the screen by
+    // the program, a pop-up is placed relative to its parent window.
+    void popupsOpenBesideTheirControl() {
+        QFETCH(QString, Name);
+        QFETCH(int, Mode);
+        if (Mode == 1)
+            ChooseMode(1);
+        auto* Owner = FindControl<QWidget>(Form, Name);
+        QRect Opened;
+        const QWindow* OpenedOver = nullptr;
+        // Looks at the pop-up once it is up, then closes it (the context
+        // menu runs an event loop of its own until then).
+        QTimer Watch;
+        connect(&Watch, &QTimer::timeout, Form, [&] {
+            QWidget* Popup = QApplication::activePopupWidget();
+            if (!Popup || !Popup->windowHandle() || !Popup->windowHandle()->isExposed())
+                return;
+            Watch.stop();
+            Opened = Popup->frameGeometry();
+            OpenedOver = Popup->windowHandle()->transientParent();
+            Popup->close();
+        });
+        Watch.start(10);
+        Owner->setFocus(Qt::TabFocusReason);
+        if (Mode == 1) {
+            const QPoint At(4, Owner->height() / 2);
+            QContextMenuEvent Open(QContextMenuEvent::Keyboard, At, Owner->mapToGlobal(At));
+            QApplication::sendEvent(Owner, &Open);
+        } else {
+            QTest::keyClick(Owner, Qt::Key_F4);
+        }
+        QTRY_VERIFY(!Opened.isNull());
+        QCOMPARE(OpenedOver, Form->windowHandle());
+        // Touching or covering the control, give or take the platform's
+        // window frame, which it adds when placing a window.
+        const int Frame = 1 + std::max(Form->geometry().left() - Form->frameGeometry().left(),
+                                       Form->geometry().top() - Form->frameGeometry().top());
+        const QRect Beside = QRect(Owner->mapToGlobal(QPoint(0, 0)), Owner->size())
+                                 .adjusted(-Frame, -Frame, Frame, Frame);
+        QVERIFY2(Opened.intersects(Beside),
+                 qPrintable(QStringLiteral("opened at %1,%2, the control at %3,%4")
+                                .arg(Opened.x())
+                                .arg(Opened.y())
+                                .arg(Beside.x() + Frame)
+                                .arg(Beside.y() + Frame)));
     }
 
     void enterKey_data() {
