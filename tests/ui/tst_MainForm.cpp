@@ -648,8 +648,9 @@ private slots:
     }
 
     // Each pop-up opens as a pop-up of the main window, against its
-    // control: under Wayland, where no window is placed on the screen by
-    // the program, a pop-up is placed relative to its parent window.
+    // control. Under Wayland the program places no window on the screen:
+    // the compositor puts a pop-up where its window anchors it, at this
+    // position relative to the window (wayland_program checks that part).
     void popupsOpenBesideTheirControl() {
         QFETCH(QString, Name);
         QFETCH(int, Mode);

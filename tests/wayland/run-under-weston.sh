@@ -7,16 +7,19 @@
 # runs with QT_QPA_PLATFORM=wayland, no X display, XDG_RUNTIME_DIR set to a
 # fresh folder of its own (mode 0700, owned by the user, as the protocol
 # asks) that holds the compositor's socket WAYLAND_DISPLAY, and WESTON_PID
-# set to the compositor's process: `kill -USR2 $WESTON_PID` asks the focused
-# window to close, as a shell's close button does. Exits with the command's
-# status; on a failure the compositor's log is printed.
+# set to the compositor's process: `kill -USR1 $WESTON_PID` presses the keys
+# listed in $XDG_RUNTIME_DIR/test-seat-keys, `kill -USR2 $WESTON_PID` asks
+# the focused window to close, as a shell's close button does (TestSeat.c).
+# Exits with the command's status; on a failure the compositor's log is
+# printed.
 set -euo pipefail
 
 if (($# < 2)); then
   echo "usage: $0 SEAT_MODULE COMMAND [ARGUMENT...]" >&2
   exit 2
 fi
-module=$1
+# weston looks for a module given by a relative path among its own.
+module=$(realpath -e "$1")
 shift
 
 runtime=$(mktemp -d "${TMPDIR:-/tmp}/morvane-wayland.XXXXXX")
