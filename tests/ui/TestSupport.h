@@ -96,6 +96,22 @@ inline TShownText Shown(const QString& Html) {
     return Result;
 }
 
+// Waits up to five seconds for Window to become the application's active
+// window, its focus set. Under Wayland a client cannot activate its own
+// window: the compositor activates the window it maps, giving it the
+// keyboard, a moment after the window is exposed (there
+// QTest::qWaitForWindowActive only waits for the exposure).
+inline bool WaitForWindowActive(QWidget* Window) {
+    return QTest::qWaitFor([Window] { return QApplication::activeWindow() == Window->window(); });
+}
+
+// Whether top-level windows go where the program puts them: not under
+// Wayland, where the compositor places them (a dialog over its parent
+// window) and the positions Qt reports are not where they are.
+inline bool WindowsGoWherePut() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 // Makes the running test function fail on any warning the toolkit prints
 // (a selection at position -1, say); the offscreen platform's notes that it
 // grabs and raises nothing are no fault.

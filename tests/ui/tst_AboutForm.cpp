@@ -333,7 +333,7 @@ void TAboutFormTest::closing() {
     QWidget* Focus = nullptr;
     const bool Closed = ExecWhile(About, [&] {
         WasVisible = About.isVisible();
-        QVERIFY(QTest::qWaitForWindowActive(&About));
+        QVERIFY(WaitForWindowActive(&About));
         WasModal = QApplication::activeModalWidget() == &About;
         Focus = QApplication::focusWidget();
         // Keys go where the keyboard sends them: to the control with the
@@ -630,13 +630,14 @@ void TAboutFormTest::aboutButtonShowsTheWindow() {
     QVERIFY(QTest::qWaitForWindowExposed(&Main));
 
     Main.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&Main));
+    QVERIFY(WaitForWindowActive(&Main));
 
     for (int Showing = 1; Showing <= 2; ++Showing) {
         bool Done = false;
         bool Modal = false;
         bool ArrowWhileUp = false;
         QPoint CentreOffset;
+        const QWindow* OpenedOver = nullptr;
         QString Caption;
         // Watches for the window to come up, looks at it, and closes it.
         QTimer Watch;
@@ -648,6 +649,7 @@ void TAboutFormTest::aboutButtonShowsTheWindow() {
             // The modal show puts the arrow back while the window is up.
             ArrowWhileUp = QApplication::overrideCursor() == nullptr;
             CentreOffset = About.frameGeometry().center() - Main.frameGeometry().center();
+            OpenedOver = About.windowHandle()->transientParent();
             Caption = About.windowTitle();
             QTest::keyClick(&About, Qt::Key_Escape);
             Done = true;
@@ -663,8 +665,12 @@ void TAboutFormTest::aboutButtonShowsTheWindow() {
         QTRY_VERIFY_WITH_TIMEOUT(Done, 5000);
         QVERIFY(Modal);
         QVERIFY(ArrowWhileUp);
+        // Centred over the main window: put there where windows go where
+        // they are put, and transient for it, which is what a Wayland
+        // compositor places it by.
+        QCOMPARE(OpenedOver, Main.windowHandle());
         QVERIFY2(
-            qAbs(CentreOffset.x()) <= 1 && qAbs(CentreOffset.y()) <= 1,
+            !WindowsGoWherePut() || (qAbs(CentreOffset.x()) <= 1 && qAbs(CentreOffset.y()) <= 1),
             qPrintable(
                 QStringLiteral("off centre by %1,%2").arg(CentreOffset.x()).arg(CentreOffset.y())));
         QCOMPARE(Caption, QStringLiteral("About Fixture Product"));

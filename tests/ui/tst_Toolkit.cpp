@@ -17,7 +17,9 @@
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 namespace {
 
@@ -108,6 +110,35 @@ private slots:
         // toolkit lays out at 96 dpi still) shows this title whole from a
         // window 269 pixels wide on.
         QVERIFY2(Box->width() >= 269, qPrintable(QString::number(Box->width())));
+    }
+
+    void errorBoxBelongsToItsWindow_data() {
+        QTest::addColumn<bool>("Active");
+        // clang-format off
+        QTest::newRow("to the active window") << true;
+        QTest::newRow("to the shown main window when none is active") << false;
+        // clang-format on
+    }
+
+    // The stock display's box belongs to the active window, else to the
+    // main window while it is shown (under Wayland the compositor may have
+    // given the keyboard elsewhere): the shell keeps it with that window.
+    void errorBoxBelongsToItsWindow() {
+        QFETCH(bool, Active);
+        QWidget Main;
+        Main.show();
+        QVERIFY(WaitForWindowActive(&Main));
+        if (!Active)
+            QApplication::setActiveWindow(nullptr);
+        const QWindow* Owner = nullptr;
+        QTimer::singleShot(0, &Main, [&Owner] {
+            if (QWidget* Box = QApplication::activeModalWidget()) {
+                Owner = Box->windowHandle()->transientParent();
+                Box->close();
+            }
+        });
+        ShowError(QStringLiteral("Raised"));
+        QCOMPARE(Owner, Main.windowHandle());
     }
 
     // An error in a change event raised inside another handler is shown by
