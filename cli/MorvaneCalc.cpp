@@ -15,6 +15,7 @@
 #include "OwnExecutable.h"
 #include "TextWriting.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -28,11 +29,15 @@ namespace {
 // read from this program's own version information.
 void PrintVersion(TOutput& Output) {
     TStringList Strings;
-    ReadVersionStrings(OwnExecutableFile(), Strings);
-    // By position, as the About window reads them: a short list fails at
-    // the first position it lacks.
-    Output.Text = "morvane-calc (" + Strings[7] + ") " + Strings[2] + "\n" + Strings[4] + "\n" +
-                  Strings[5] + "\n";
+    ReadOwnVersionStrings(OwnExecutableFile(), Strings);
+    // One entry at a time, in this order, as the About window reads them: a
+    // short list fails at the first position it lacks.
+    const std::string& Product = Strings[kProductName];
+    const std::string& Version = Strings[kFileVersion];
+    const std::string& Copyright = Strings[kLegalCopyright];
+    const std::string& Trademarks = Strings[kLegalTradeMarks];
+    Output.Text =
+        "morvane-calc (" + Product + ") " + Version + "\n" + Copyright + "\n" + Trademarks + "\n";
 }
 
 // The items of --units: names separated by commas. Raises TUsageError for
@@ -142,9 +147,10 @@ int main(int argc, char* argv[]) {
         Output.Error(kOutputClosed);
         return kExitStreamFailed;
     }
-    // No QCoreApplication: the tool needs no event loop, and building one
-    // (the locale, the event dispatcher, the logging rules) would cost more
-    // than a whole calculation. Nor QCommandLineParser, for the same reason.
+    // No QCoreApplication, but for --version: the tool needs no event loop,
+    // and building one (the locale, the event dispatcher, the logging rules)
+    // would cost more than a whole calculation. Nor QCommandLineParser, for
+    // the same reason.
     try {
         const TCommandLine Line(argc, argv);
         if (Line.Has("help")) {
@@ -152,6 +158,9 @@ int main(int argc, char* argv[]) {
             return Output.Finish() ? kExitDone : kExitStreamFailed;
         }
         if (Line.Has("version")) {
+            // Where the program's own file is, when /proc cannot say, is
+            // QCoreApplication's to tell.
+            const QCoreApplication Application(argc, argv);
             PrintVersion(Output);
             return Output.Finish() ? kExitDone : kExitStreamFailed;
         }

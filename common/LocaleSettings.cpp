@@ -43,46 +43,48 @@ int RunLength(const QString& S, qsizetype I, bool CaseInsensitive) {
 
 } // namespace
 
-std::string QtPatternToDatePattern(const QString& QtPattern) {
-    QString Out;
-    const QString& S = QtPattern;
-    for (qsizetype I = 0; I < S.size();) {
-        const QChar C = S[I];
+QList<TQtFormatPiece> SplitQtDateFormat(const QString& Format) {
+    QList<TQtFormatPiece> Pieces;
+    auto AddLiteral = [&Pieces](QChar C) {
+        if (Pieces.isEmpty() || !Pieces.last().Letter.isNull())
+            Pieces.append(TQtFormatPiece{});
+        Pieces.last().Text += C;
+    };
+    bool Quoted = false;
+    for (qsizetype I = 0; I < Format.size();) {
+        const QChar C = Format[I];
         if (C == u'\'') {
-            // Quoted text; '' inside or outside quotes is one quote.
-            if (I + 1 < S.size() && S[I + 1] == u'\'') {
-                AppendLiteral(Out, u'\'');
+            if (I + 1 < Format.size() && Format[I + 1] == u'\'') {
+                AddLiteral(C);
                 I += 2;
-                continue;
-            }
-            ++I;
-            while (I < S.size()) {
-                if (S[I] == u'\'') {
-                    if (I + 1 < S.size() && S[I + 1] == u'\'') {
-                        AppendLiteral(Out, u'\'');
-                        I += 2;
-                        continue;
-                    }
-                    ++I;
-                    break;
-                }
-                AppendLiteral(Out, S[I]);
+            } else {
+                Quoted = !Quoted;
                 ++I;
             }
-            continue;
-        }
-        const int N = RunLength(S, I, false);
-        if (C == u'd') {
-            Out += QString(std::min(N, 4), u'd');
-        } else if (C == u'M') {
-            Out += QString(std::min(N, 4), u'm');
-        } else if (C == u'y') {
-            Out += N <= 2 ? QStringLiteral("yy") : QStringLiteral("yyyy");
+        } else if (!Quoted && (C == u'd' || C == u'M' || C == u'y')) {
+            const int N = RunLength(Format, I, false);
+            Pieces.append(TQtFormatPiece{C, N, QString()});
+            I += N;
         } else {
-            for (int K = 0; K < N; ++K)
-                AppendLiteral(Out, C);
+            AddLiteral(C);
+            ++I;
         }
-        I += N;
+    }
+    return Pieces;
+}
+
+std::string QtPatternToDatePattern(const QString& QtPattern) {
+    QString Out;
+    for (const TQtFormatPiece& P : SplitQtDateFormat(QtPattern)) {
+        if (P.Letter == u'd')
+            Out += QString(std::min(P.Count, 4), u'd');
+        else if (P.Letter == u'M')
+            Out += QString(std::min(P.Count, 4), u'm');
+        else if (P.Letter == u'y')
+            Out += P.Count <= 2 ? QStringLiteral("yy") : QStringLiteral("yyyy");
+        else
+            for (const QChar C : P.Text)
+                AppendLiteral(Out, C);
     }
     return Out.toStdString();
 }

@@ -3,6 +3,7 @@
 // pattern letters and the long date pattern language of the date core.
 #pragma once
 
+#include <QList>
 #include <QLocale>
 #include <QString>
 
@@ -12,6 +13,20 @@
 // by QtPatternToDatePattern), month and weekday names (long and short) and
 // date separator. Raises nothing.
 void LoadLocaleSettings(const QLocale& Locale = QLocale());
+
+// One piece of a date format in the toolkit's letters: a run of one of the
+// date letters d, M or y ("dddd", "MM", "yy"), or literal text.
+struct TQtFormatPiece {
+    QChar Letter;  // 'd', 'M' or 'y'; the null character for literal text
+    int Count = 0; // how many times Letter is repeated
+    QString Text;  // the literal text, quotes removed
+};
+
+// Splits a date format in the toolkit's letters into its pieces, in order:
+// text in single quotes is literal, and '' inside or outside them is one
+// quote; every other character is literal too. Literal characters next to
+// each other make one piece.
+QList<TQtFormatPiece> SplitQtDateFormat(const QString& Format);
 
 // Translates a date pattern in the toolkit's letters (d, dd, ddd, dddd;
 // M, MM, MMM, MMMM; yy, yyyy; text in single quotes, '' for one quote) into

@@ -1,5 +1,5 @@
-// Where the running program's own file is, for reading the version strings
-// it carries.
+// Where the running program's own file is: where its version strings are
+// read from when its image in memory holds none (ReadOwnVersionStrings).
 #pragma once
 
 #include <string>

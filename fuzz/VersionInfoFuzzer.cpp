@@ -2,6 +2,7 @@
 // read twice: as a whole file (PE or ELF: locate the version resource, load
 // it, query it) and as a bare version block. Every answer must point inside
 // the buffer it came from; the sanitizers catch any read or write outside.
+#include "ByteOrder.h"
 #include "GetFileVerInfo.h"
 #include "VersionResource.h"
 
@@ -63,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
         }
     }
 
-    const std::uint16_t Root = Size >= 2 ? static_cast<std::uint16_t>(Data[0] | Data[1] << 8) : 0;
+    const std::uint16_t Root = Size >= 2 ? verinfo::Le<2>(Data) : std::uint16_t{0};
     if (const std::uint32_t Need = verinfo::VersionBufferSize(Size, Root)) {
         std::vector<unsigned char> Buffer(Need);
         Check(verinfo::PrepareVersionBuffer(Bytes, Buffer.data(), Need));

@@ -20,8 +20,12 @@ packages=(
   clang lld llvm libclang-rt-14-dev binutils
   # the program
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libjpeg62-turbo-dev
-  # windows under a virtual display, screenshots, fonts
-  xvfb xauth imagemagick fonts-dejavu-core librsvg2-bin
+  # windows under a virtual display, and a window manager there; screenshots, fonts
+  xvfb xauth openbox imagemagick fonts-dejavu-core librsvg2-bin
+  # the X11 window check (xprop, xdotool) and the Wayland stage: a headless
+  # weston, its module headers for the test seat, Qt's Wayland platform;
+  # pgrep, setpriv (util-linux) to see that no compositor is left behind
+  x11-utils xdotool weston libweston-10-dev qt6-wayland procps util-linux
   # desktop integration checks and packaging
   desktop-file-utils appstream dpkg-dev file
   # the Windows build (mingw-w64, GoogleTest from source) and wine to run its tests

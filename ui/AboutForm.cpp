@@ -71,6 +71,9 @@ TfrmAbout::TfrmAbout(QWidget* Parent, TAboutSources Sources)
     // logo is stretched to its control.
     ui->imgPayPal->resize(FDonate->Size());
     ShowSharpestPictures();
+    // The link is drawn in the palette's link colour (blue in the standard
+    // palettes, a lighter one in dark palettes), following palette changes.
+    ui->lblHomePage->setForegroundRole(QPalette::Link);
     // Screen readers: the link and the donation button say what they do.
     SetAccessibleRole(ui->lblHomePage, QAccessible::Link);
     SetAccessibleRole(ui->imgPayPal, QAccessible::Button);
@@ -119,22 +122,24 @@ void TfrmAbout::SetInfoCaption(const QString& Caption) {
 
 void TfrmAbout::FormCreate() {
     TStringList Strings; // released on every way out of here
-    ReadVersionStrings(FSources.VersionFile.isEmpty()
-                           ? OwnExecutableFile()
-                           : QFile::encodeName(FSources.VersionFile).toStdString(),
-                       Strings);
+    if (FSources.VersionFile.isEmpty())
+        ReadOwnVersionStrings(OwnExecutableFile(), Strings);
+    else
+        ReadVersionStrings(QFile::encodeName(FSources.VersionFile).toStdString(), Strings);
 
     // Entries are read one at a time, in this order, so that a short list
     // fails at the first position it lacks, with what came before kept.
-    const auto Entry = [&Strings](int Index) { return QString::fromStdString(Strings[Index]); };
+    const auto Entry = [&Strings](TVersionEntry Index) {
+        return QString::fromStdString(Strings[Index]);
+    };
     const QChar CR(13);
-    setWindowTitle(QStringLiteral("About ") + Entry(7));
-    const QString Product = Entry(7);
-    const QString FileVersion = Entry(2);
+    setWindowTitle(QStringLiteral("About ") + Entry(kProductName));
+    const QString Product = Entry(kProductName);
+    const QString FileVersion = Entry(kFileVersion);
     SetInfoCaption(Product + QStringLiteral(" v") + FileVersion + CR);
-    SetInfoCaption(FInfoCaption + Entry(4) + CR);
-    SetInfoCaption(FInfoCaption + Entry(9) + CR + CR);
-    SetInfoCaption(FInfoCaption + Entry(5));
+    SetInfoCaption(FInfoCaption + Entry(kLegalCopyright) + CR);
+    SetInfoCaption(FInfoCaption + Entry(kComments) + CR + CR);
+    SetInfoCaption(FInfoCaption + Entry(kLegalTradeMarks));
 }
 
 void TfrmAbout::cmdOKClick() {

@@ -44,7 +44,7 @@ QString AccessKeyRichText(const QString& Caption);
 // Where the window finds what it shows. Tests point these elsewhere.
 struct TAboutSources {
     // The file whose version strings FormCreate reads; empty means the
-    // running executable's own file.
+    // running program's own (read from its image in memory).
     QString VersionFile;
     // The two pictures (136 x 40 and 62 x 31), decoded through the
     // picture-format registry.

@@ -34,6 +34,10 @@ TApplication::TApplication(int Argc, char** Argv)
     : QApplication(ProgramNameOnly(Argc, Argv), ToolkitArgv) {
     setQuitOnLastWindowClosed(true);
     setWindowIcon(ApplicationIcon()); // every window's title-bar icon
+    // Under Wayland a window has no icon of its own: the shell shows its
+    // desktop entry's, found by this name (the X11 windows carry the class
+    // "morvane", which the entry names as StartupWMClass).
+    setDesktopFileName(QStringLiteral(MORVANE_APP_ID));
 }
 
 bool TApplication::notify(QObject* Receiver, QEvent* Event) {
@@ -95,9 +99,7 @@ int RunStartUp(const TWindowFactory& CreateWindows) {
         // Closing the main window by any route ends the program, whatever
         // other windows (shown or hidden) are left.
         QObject::connect(Main, &QObject::destroyed, qApp, &QCoreApplication::quit);
-        CentreWindow(Main);
-        Main->show();
-        CentreWindow(Main); // again, now that the frame around it is known
+        ShowCentred(Main);
         const int Code = QApplication::exec();
         delete Main.data();
         return Code;

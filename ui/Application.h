@@ -7,7 +7,10 @@
 
 // The application: the toolkit's application object with an error guard
 // around the dispatch of every event, so that no error crosses the event
-// loop, and the date settings reloaded when the user's locale changes.
+// loop, and the date settings reloaded when the user's locale changes. Its
+// windows name the program's desktop entry (com.brelmont.Morvane.desktop) as
+// theirs, the Wayland app_id by which a shell finds the program's name and
+// icon.
 class TApplication : public QApplication {
     Q_OBJECT
 

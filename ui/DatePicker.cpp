@@ -1,13 +1,17 @@
 #include "DatePicker.h"
 
+#include "EditMenu.h"
 #include "LocaleSettings.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyleOptionComboBox>
 #include <QValidator>
@@ -36,7 +40,12 @@ TDatePicker::TDatePicker(QWidget* Parent) : QDateEdit(Parent) {
     ApplyLongDateFormat();
     // The field shows the picker's own (hand-point) cursor, not the text beam.
     lineEdit()->unsetCursor();
-    // A click into the field ends any typing first (see eventFilter).
+    // No free text: none from an input method (dead keys, compose) and none
+    // dropped in; keys and the context menu are handled here.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    lineEdit()->setAcceptDrops(false);
+    // A click into the field takes any digits being typed first (see
+    // eventFilter).
     lineEdit()->installEventFilter(this);
     // Every change of the date the user makes comes through dateChanged;
     // the ones the program makes are filtered out here, and so are the
@@ -54,7 +63,7 @@ TDateTime TDatePicker::Date() const {
 }
 
 void TDatePicker::SetDate(TDateTime D) {
-    EndTyping(false);
+    EndTyping(TKeep::Drop);
     FSettingDate = true;
     setDate(DateOfDayNumber(D));
     FSettingDate = false;
@@ -64,25 +73,29 @@ void TDatePicker::SetDate(TDateTime D) {
 // can jump to another week (Up on the 31st gave the 25th); this one moves
 // exactly the field under the caret.
 void TDatePicker::stepBy(int Steps) {
-    EndTyping();
+    EndTyping(TKeep::Take);
     const QDate D = date();
-    const Section Field = CurrentField();
+    const TField* Field = CurrentField();
     QDate Next;
-    switch (Field) {
-    case DaySection:
+    switch (Field ? Field->Kind : TFieldKind::Weekday) {
+    case TFieldKind::Day:
         Next = QDate(D.year(), D.month(), std::clamp(D.day() + Steps, 1, D.daysInMonth()));
         break;
-    case MonthSection:
+    case TFieldKind::Month:
+    case TFieldKind::MonthName:
         Next = D.addMonths(Steps);
         break;
-    case YearSection:
+    case TFieldKind::Year:
         Next = D.addYears(Steps);
         break;
-    default:
+    case TFieldKind::Weekday:
         Next = D.addDays(Steps);
         break;
     }
-    MoveTo(Next);
+    // A step that would leave the range is not made: clamping it would
+    // move other fields (Up in the year 9999 would give 31 December).
+    if (Next >= MinDate() && Next <= MaxDate())
+        MoveTo(Next);
 }
 
 void TDatePicker::MoveTo(QDate Next) {
@@ -96,76 +109,30 @@ void TDatePicker::MoveTo(QDate Next) {
     SelectField(Field);
 }
 
-namespace {
-
-// A field of a display format: its pattern letters ("dddd", "d", "MMMM",
-// "yyyy") and the literal text that follows it up to the next field.
-struct TFormatField {
-    QString Pattern;
-    QString After;
-};
-
-// The fields of a display format, in order. Quoted text is literal text.
-QList<TFormatField> FormatFields(const QString& Format) {
-    static const QString FieldLetters = QStringLiteral("dMyhHmszapAPt");
-    QList<TFormatField> Result;
-    auto AddLiteral = [&Result](QChar C) {
-        if (!Result.isEmpty())
-            Result.last().After += C;
-    };
-    for (qsizetype I = 0; I < Format.size();) {
-        const QChar C = Format[I];
-        if (C == u'\'') {
-            // Quoted text; '' inside or outside quotes is one quote.
-            if (I + 1 < Format.size() && Format[I + 1] == u'\'') {
-                AddLiteral(C);
-                I += 2;
-                continue;
-            }
-            for (++I; I < Format.size(); ++I) {
-                if (Format[I] == u'\'') {
-                    if (I + 1 < Format.size() && Format[I + 1] == u'\'') {
-                        AddLiteral(Format[I++]);
-                        continue;
-                    }
-                    break;
-                }
-                AddLiteral(Format[I]);
-            }
-            ++I;
-        } else if (FieldLetters.contains(C)) {
-            qsizetype End = I;
-            while (End < Format.size() && Format[End] == C)
-                ++End;
-            Result.append({Format.mid(I, End - I), QString()});
-            I = End;
-        } else {
-            AddLiteral(C);
-            ++I;
-        }
-    }
-    return Result;
-}
-
-} // namespace
-
 bool TDatePicker::InWeekdayField() const {
-    return FormatFields(displayFormat()).value(currentSectionIndex()).Pattern.startsWith(u"ddd");
+    const TField* Field = CurrentField();
+    return Field && Field->Kind == TFieldKind::Weekday;
 }
 
-QDateTimeEdit::Section TDatePicker::CurrentField() const {
-    // The toolkit reports the weekday name as a day field.
-    return InWeekdayField() ? NoSection : currentSection();
+const TDatePicker::TField* TDatePicker::CurrentField() const {
+    const int Index = currentSectionIndex();
+    return Index >= 0 && Index < FFields.size() ? &FFields[Index] : nullptr;
+}
+
+QString TDatePicker::TField::Pattern() const {
+    const QChar Letter = Kind == TFieldKind::Year                                     ? u'y'
+                         : Kind == TFieldKind::Month || Kind == TFieldKind::MonthName ? u'M'
+                                                                                      : u'd';
+    return QString(Width, Letter);
 }
 
 void TDatePicker::SelectField(int Index) {
-    const QList<TFormatField> Fields = FormatFields(displayFormat());
-    if (Fields.isEmpty())
+    if (FFields.isEmpty())
         return;
-    Index = std::clamp(Index, 0, static_cast<int>(Fields.size()) - 1);
+    Index = std::clamp(Index, 0, static_cast<int>(FFields.size()) - 1);
     setCurrentSectionIndex(Index); // the caret at the start of the field
     const int Start = lineEdit()->cursorPosition();
-    const qsizetype Length = locale().toString(date(), Fields[Index].Pattern).size();
+    const qsizetype Length = locale().toString(date(), FFields[Index].Pattern()).size();
     lineEdit()->setSelection(Start, static_cast<int>(Length));
 }
 
@@ -205,17 +172,21 @@ QDate WithMonth(QDate D, int Month) {
     return {D.year(), Month, std::min(D.day(), First.daysInMonth())};
 }
 
-// Keys that edit the text of the field rather than the date it shows.
-bool IsTextEditingKey(QKeyEvent* Event) {
-    if (Event->key() == Qt::Key_Backspace || Event->key() == Qt::Key_Delete)
+// Keys the toolkit's date editor handles without changing the text itself:
+// the steps (Up, Down, PgUp, PgDn), Copy and Select All. Every other key
+// that is no field editing of the picker's own would change the text as
+// text: delete (Delete, Ctrl+D on X11), cut, paste, undo, or type a
+// character with Ctrl+Alt or Meta held.
+bool IsToolkitKey(QKeyEvent* Event) {
+    switch (Event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
         return true;
-    for (const auto Edit :
-         {QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Undo, QKeySequence::Redo,
-          QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfWord,
-          QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine})
-        if (Event->matches(Edit))
-            return true;
-    return false;
+    default:
+        return Event->matches(QKeySequence::Copy) || Event->matches(QKeySequence::SelectAll);
+    }
 }
 
 bool IsModifierKey(int Key) {
@@ -252,52 +223,71 @@ void ShowQuietly(QLineEdit* Edit, const QString& Text, int Start, int Length) {
 // every digit at once; typing is handled here instead, field by field, the
 // weekday following the date.
 void TDatePicker::TypeDigit(QChar Digit) {
-    const int Index = currentSectionIndex();
-    const QString Pattern = FormatFields(displayFormat()).value(Index).Pattern;
-    if (Pattern.isEmpty() || Pattern.startsWith(u"ddd"))
+    const TField* Field = CurrentField();
+    if (!Field || Field->Kind == TFieldKind::Weekday)
         return; // the weekday name takes letters only
-    if (FTyped.isEmpty() || !FTyped.front().isDigit()) {
-        SelectField(Index);
-        FTypedField = Index;
-        FTypedStart = lineEdit()->selectionStart();
-        FTypedLength = static_cast<int>(lineEdit()->selectedText().size());
-        FTyped.clear();
+    if (!DigitsPending()) {
+        SelectField(currentSectionIndex());
+        FTyping = {currentSectionIndex(), TTyping::Digits, QString(), lineEdit()->selectionStart(),
+                   static_cast<int>(lineEdit()->selectedText().size())};
     }
-    FTyped += Digit;
-    const QDate D = date();
-    const bool Year = Pattern.front() == u'y';
-    const int MaxDigits = Year && Pattern.size() > 2 ? 4 : 2;
-    const int Largest = Year ? 9999 : Pattern.front() == u'M' ? 12 : D.daysInMonth();
+    FTyping.Keys += Digit;
+    const bool Year = Field->Kind == TFieldKind::Year;
+    const int MaxDigits = Year && Field->Width > 2 ? 4 : 2;
+    const int Largest = Year ? 9999 : Field->Kind == TFieldKind::Day ? date().daysInMonth() : 12;
     // Complete when no further digit could make a value of the field.
-    if (FTyped.size() >= MaxDigits || FTyped.toInt() * 10 > Largest) {
-        EndTyping();
+    if (FTyping.Keys.size() >= MaxDigits || FTyping.Keys.toInt() * 10 > Largest) {
+        EndTyping(TKeep::Take);
         return;
     }
+    ShowTyped();
+}
+
+bool TDatePicker::DigitsPending() const {
+    return FTyping.Kind == TTyping::Digits && !FTyping.Keys.isEmpty();
+}
+
+void TDatePicker::ShowTyped() {
     QString Shown = textFromDateTime(dateTime());
-    Shown.replace(FTypedStart, FTypedLength, FTyped);
-    ShowQuietly(lineEdit(), Shown, FTypedStart, static_cast<int>(FTyped.size()));
+    Shown.replace(FTyping.Start, FTyping.Length, FTyping.Keys);
+    ShowQuietly(lineEdit(), Shown, FTyping.Start, static_cast<int>(FTyping.Keys.size()));
 }
 
 QDate TDatePicker::WithTypedValue(int Index, int Value) const {
-    const QString Pattern = FormatFields(displayFormat()).value(Index).Pattern;
     const QDate D = date();
-    if (Pattern.startsWith(u'd') && Value >= 1)
-        return {D.year(), D.month(), std::min(Value, D.daysInMonth())};
-    if (Pattern.startsWith(u'M') && Value >= 1)
-        return WithMonth(D, std::min(Value, 12));
-    if (Pattern.startsWith(u'y')) {
-        const int Year = Pattern.size() <= 2 ? D.year() - D.year() % 100 + Value : Value;
+    if (Index < 0 || Index >= FFields.size())
+        return {};
+    const TField& Field = FFields[Index];
+    switch (Field.Kind) {
+    case TFieldKind::Day:
+        if (Value >= 1)
+            return {D.year(), D.month(), std::min(Value, D.daysInMonth())};
+        break;
+    case TFieldKind::Month:
+    case TFieldKind::MonthName:
+        if (Value >= 1)
+            return WithMonth(D, std::min(Value, 12));
+        break;
+    case TFieldKind::Year: {
+        const int Year = Field.Width <= 2 ? D.year() - D.year() % 100 + Value : Value;
         if (Year >= MinDate().year() && Year <= MaxDate().year())
             return D.addYears(Year - D.year());
+        break;
+    }
+    case TFieldKind::Weekday:
+        break;
     }
     return {};
 }
 
-void TDatePicker::EndTyping(bool Keep) {
-    const QString Typed = std::exchange(FTyped, QString());
-    if (Typed.isEmpty() || !Typed.front().isDigit())
-        return; // letters have chosen their name already
-    const QDate Next = Keep ? WithTypedValue(FTypedField, Typed.toInt()) : QDate();
+void TDatePicker::EndTyping(TKeep Keep) {
+    if (!DigitsPending()) {
+        FTyping = {}; // letters have chosen their name already
+        return;
+    }
+    const TTyping Typing = std::exchange(FTyping, TTyping{});
+    const QDate Next =
+        Keep == TKeep::Take ? WithTypedValue(Typing.Field, Typing.Keys.toInt()) : QDate();
     if (Next.isValid() && std::clamp(Next, MinDate(), MaxDate()) != date()) {
         MoveTo(Next);
         return;
@@ -308,18 +298,22 @@ void TDatePicker::EndTyping(bool Keep) {
 }
 
 void TDatePicker::TypeLetter(QChar Letter) {
-    if (!FTyped.isEmpty() && FTyped.front().isDigit())
-        EndTyping();
-    const QString Pattern = FormatFields(displayFormat()).value(currentSectionIndex()).Pattern;
+    if (FTyping.Kind == TTyping::Digits)
+        EndTyping(TKeep::Take);
+    const TField* Field = CurrentField();
+    if (!Field)
+        return;
+    FTyping.Field = currentSectionIndex();
+    FTyping.Kind = TTyping::Letters;
     const QDate D = date();
     const QLocale L = locale();
-    if (Pattern.startsWith(u"MMM")) {
-        const int Month = ChooseByName(FTyped, Letter, 12, D.month(),
+    if (Field->Kind == TFieldKind::MonthName) {
+        const int Month = ChooseByName(FTyping.Keys, Letter, 12, D.month(),
                                        [&L](int M) { return L.monthName(M, QLocale::LongFormat); });
         if (Month > 0)
             MoveTo(WithMonth(D, Month));
-    } else if (Pattern.startsWith(u"ddd")) {
-        const int Weekday = ChooseByName(FTyped, Letter, 7, D.dayOfWeek(),
+    } else if (Field->Kind == TFieldKind::Weekday) {
+        const int Weekday = ChooseByName(FTyping.Keys, Letter, 7, D.dayOfWeek(),
                                          [&L](int W) { return L.dayName(W, QLocale::LongFormat); });
         if (Weekday > 0)
             MoveTo(D.addDays(Weekday - D.dayOfWeek()));
@@ -336,10 +330,8 @@ void TDatePicker::keyPressEvent(QKeyEvent* Event) {
     }
     if (Plain && Text.size() == 1 && Text.front().isPrint()) {
         const QChar Typed = Text.front();
-        if (currentSectionIndex() != FTypedField) {
-            EndTyping();
-            FTypedField = currentSectionIndex();
-        }
+        if (currentSectionIndex() != FTyping.Field)
+            EndTyping(TKeep::Take);
         if (Typed.isDigit()) {
             TypeDigit(Typed);
         } else if (Typed.isLetter()) {
@@ -347,29 +339,28 @@ void TDatePicker::keyPressEvent(QKeyEvent* Event) {
         } else {
             // A separator key moves on to the field it leads to; the toolkit
             // would take it, like Tab, out of the picker.
-            EndTyping();
-            const int Field = currentSectionIndex();
-            if (FormatFields(displayFormat()).value(Field).After.contains(Typed) &&
-                Field + 1 < sectionCount())
-                SelectField(Field + 1);
+            EndTyping(TKeep::Take);
+            const TField* Field = CurrentField();
+            if (Field && Field->After.contains(Typed) && currentSectionIndex() + 1 < FFields.size())
+                SelectField(currentSectionIndex() + 1);
         }
         Event->accept();
         return;
     }
-    // The picker takes no free text: keys that would delete, cut, paste or
-    // undo characters would leave a field blank (", 12 December 2026") while
-    // the date stays as it was, so they do nothing here.
-    if (IsTextEditingKey(Event)) {
-        Event->accept();
+    const int Key = Event->key();
+    if (Key == Qt::Key_Escape || Key == Qt::Key_Return || Key == Qt::Key_Enter) {
+        // Esc and Enter drop the digits and go on to the window, where
+        // Enter presses the default button.
+        EndTyping(TKeep::Drop);
+        Event->ignore();
         return;
     }
-    EndTyping(Event->key() != Qt::Key_Escape);
     // Left and Right move from field to field, Home and End to the first and
     // last; Tab leaves the picker (see focusNextPrevChild).
     if (!(Event->modifiers() & ~Qt::KeypadModifier)) {
         const int Field = currentSectionIndex();
         int To = -1;
-        switch (Event->key()) {
+        switch (Key) {
         case Qt::Key_Left:
             To = std::max(Field - 1, 0);
             break;
@@ -386,22 +377,32 @@ void TDatePicker::keyPressEvent(QKeyEvent* Event) {
             break;
         }
         if (To >= 0) {
+            EndTyping(TKeep::Take);
             SelectField(To);
             Event->accept();
             return;
         }
     }
-    const bool AltDown = Event->key() == Qt::Key_Down && (Event->modifiers() & Qt::AltModifier);
-    if (Event->key() == Qt::Key_F4 || AltDown) {
+    const bool AltDown = Key == Qt::Key_Down && (Event->modifiers() & Qt::AltModifier);
+    if (Key == Qt::Key_F4 || AltDown) {
+        EndTyping(TKeep::Take);
         DropDown();
         Event->accept();
         return;
     }
-    QDateEdit::keyPressEvent(Event);
+    if (IsToolkitKey(Event)) {
+        EndTyping(TKeep::Take);
+        QDateEdit::keyPressEvent(Event);
+        return;
+    }
+    // The picker takes no free text: any other key would leave a field
+    // blank (", 12 December 2026") or write into it past the typing rules,
+    // so it goes on to the window, and digits being typed wait.
+    Event->ignore();
 }
 
 void TDatePicker::mousePressEvent(QMouseEvent* Event) {
-    EndTyping();
+    EndTyping(TKeep::Take);
     QDateEdit::mousePressEvent(Event);
 }
 
@@ -410,14 +411,20 @@ bool TDatePicker::eventFilter(QObject* Watched, QEvent* Event) {
         switch (Event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-        case QEvent::ContextMenu:
-            EndTyping();
+            EndTyping(TKeep::Take);
             break;
         default:
             break;
         }
     }
     return QDateEdit::eventFilter(Watched, Event);
+}
+
+void TDatePicker::contextMenuEvent(QContextMenuEvent* Event) {
+    // Opening the menu, with a click or the menu key, takes any digits first.
+    EndTyping(TKeep::Take);
+    ShowEditMenu(lineEdit(), Event->globalPos(), TEditMenu::CopyOnly);
+    Event->accept();
 }
 
 void TDatePicker::DropDown() {
@@ -443,8 +450,28 @@ bool TDatePicker::focusNextPrevChild(bool Next) {
 }
 
 void TDatePicker::focusOutEvent(QFocusEvent* Event) {
-    EndTyping();
+    const Qt::FocusReason Reason = Event->reason();
+    // Another window has the focus for now (another program, a dialog, a
+    // menu): the digits wait for the user to come back.
+    const bool Away = Reason == Qt::ActiveWindowFocusReason || Reason == Qt::PopupFocusReason;
+    // A push button taking the focus with a click or its key is pressed
+    // for what it does; the digits are no value to raise errors over then.
+    const bool ToButton = (Reason == Qt::MouseFocusReason || Reason == Qt::ShortcutFocusReason) &&
+                          qobject_cast<QPushButton*>(QApplication::focusWidget());
+    if (!Away)
+        EndTyping(ToButton ? TKeep::Drop : TKeep::Take);
+    // The field's own focus-out would correct waiting digits into a date of
+    // their own: it sees the date, and the digits show again after it.
+    const bool Waiting = DigitsPending();
+    if (Waiting)
+        ShowQuietly(lineEdit(), textFromDateTime(dateTime()), FTyping.Start, FTyping.Length);
     QDateEdit::focusOutEvent(Event);
+    if (Waiting)
+        ShowTyped();
+}
+
+void TDatePicker::DropTyping() {
+    EndTyping(TKeep::Drop);
 }
 
 QAbstractSpinBox::StepEnabled TDatePicker::stepEnabled() const {
@@ -452,14 +479,32 @@ QAbstractSpinBox::StepEnabled TDatePicker::stepEnabled() const {
 }
 
 void TDatePicker::ApplyLongDateFormat() {
-    setDisplayFormat(DatePatternToQtFormat(DateFormatSettings().LongDatePattern,
-                                           DateFormatSettings().DateSeparator));
+    const QString Format = DatePatternToQtFormat(DateFormatSettings().LongDatePattern,
+                                                 DateFormatSettings().DateSeparator);
+    // The fields are read once here; literal text before the first field
+    // leads to none.
+    FFields.clear();
+    for (const TQtFormatPiece& Piece : SplitQtDateFormat(Format)) {
+        if (Piece.Letter.isNull()) {
+            if (!FFields.isEmpty())
+                FFields.last().After += Piece.Text;
+        } else if (Piece.Letter == u'y') {
+            FFields.append({TFieldKind::Year, Piece.Count, QString()});
+        } else {
+            const bool Name = Piece.Count >= 3;
+            const TFieldKind Kind = Piece.Letter == u'd'
+                                        ? (Name ? TFieldKind::Weekday : TFieldKind::Day)
+                                        : (Name ? TFieldKind::MonthName : TFieldKind::Month);
+            FFields.append({Kind, Piece.Count, QString()});
+        }
+    }
+    setDisplayFormat(Format);
 }
 
 void TDatePicker::changeEvent(QEvent* Event) {
     QDateEdit::changeEvent(Event);
     if (Event->type() == QEvent::LocaleChange) {
-        EndTyping(false);
+        EndTyping(TKeep::Drop);
         const QDate Shown = date();
         FSettingDate = true;
         ApplyLongDateFormat();

@@ -8,11 +8,17 @@
 // show in the field as they are typed and change the date once the field is
 // complete: a year with four digits (two in a two-digit year), a day or month
 // with two digits or as soon as no further digit could follow (a "4" in the
-// day, a "2" in the month). Leaving the field with digits pending (another
-// key that moves or steps, a separator, Tab, a click, the focus going
-// elsewhere) takes them as the field's value when they make one; a year below
-// MinDate()'s is not taken, and Esc drops them. A day beyond the month's last
-// is taken as the last ("31" in April is 30 April), a month beyond 12 as 12.
+// day, a "2" in the month). Digits still pending are taken as the field's
+// value, when they make one, as the user moves on: to another field of the
+// picker (Left, Right, Home, End, a separator, Up, Down, PgUp, PgDn, a
+// letter), to another control (Tab, Shift+Tab, a click) or into the picker
+// itself (a click, the calendar, the context menu). A year below MinDate()'s
+// is not taken. They are dropped by Esc, by Enter (which goes on to the
+// window's default button), by a push button taking the focus with a click
+// or its key, and by the window closing (DropTyping). While another window
+// has the focus they wait, as typed, for the user to come back. A day beyond
+// the month's last is taken as the last ("31" in April is 30 April), a month
+// beyond 12 as 12.
 // Letters choose a month or weekday by the start of its name; the same first
 // letter again moves on to the next name that starts with it. A separator
 // key (one of the characters between this field and the next) moves to the
@@ -53,10 +59,15 @@ public:
     // Steps the field with the caret by Steps: the day within its month
     // (no wrap-around at the month's ends), the month (its day clamped to
     // the month's end), the year (29 February becomes 28 February in a
-    // common year) or, in the weekday field, the date by one day per step;
-    // always within MinDate()..MaxDate(). A change raises one Change.
+    // common year) or, in the weekday field, the date by one day per step.
+    // A step that would leave MinDate()..MaxDate() leaves the date as it
+    // is. A change raises one Change.
     // Digits being typed are taken first.
     void stepBy(int Steps) override;
+
+    // Drops any digits being typed, as Esc does; the window calls it as it
+    // closes.
+    void DropTyping();
 
     // True while the caret is in the weekday-name field.
     bool InWeekdayField() const;
@@ -66,6 +77,7 @@ signals:
 
 protected:
     void changeEvent(QEvent* Event) override;
+    void contextMenuEvent(QContextMenuEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
     bool focusNextPrevChild(bool Next) override;
     void focusOutEvent(QFocusEvent* Event) override;
@@ -74,6 +86,31 @@ protected:
     StepEnabled stepEnabled() const override;
 
 private:
+    // The kinds of field a long date format shows.
+    enum class TFieldKind { Weekday, Day, Month, MonthName, Year };
+    // A field of the display format: its kind, its number of pattern
+    // letters (2 in "yy", 4 in "yyyy" and "MMMM") and the literal text
+    // between it and the next field.
+    struct TField {
+        TFieldKind Kind;
+        int Width;
+        QString After;
+        // Its pattern letters ("dddd", "yy").
+        QString Pattern() const;
+    };
+    // What is being typed into a field: digits not yet taken, or the
+    // letters that chose a name so far.
+    struct TTyping {
+        enum TKind { Digits, Letters };
+        int Field = -1; // index of the field typed into
+        TKind Kind = Digits;
+        QString Keys;   // the digits or letters typed; empty when none are
+        int Start = 0;  // where the field starts in the text shown
+        int Length = 0; // the field's length in the date's own text
+    };
+    // How typing ends: the digits are taken as the field's value, or dropped.
+    enum class TKeep { Take, Drop };
+
     // Opens the drop-down calendar (F4 or Alt+Down).
     void DropDown();
     // A digit typed into the field with the caret (see the typing rules
@@ -82,27 +119,29 @@ private:
     // A letter typed into a month-name or weekday field chooses by name;
     // elsewhere it does nothing.
     void TypeLetter(QChar Letter);
-    // Ends the typing of digits: takes them as the field's value when Keep
-    // is set and they make one, else shows the date as it was. One Change
-    // when the date differs. Letters typed so far are forgotten too.
-    void EndTyping(bool Keep = true);
+    // True while digits typed wait to be taken or dropped.
+    bool DigitsPending() const;
+    // Shows the digits being typed, selected, in place of their field.
+    void ShowTyped();
+    // Ends the typing: pending digits are taken as the field's value when
+    // Keep is Take and they make one, else the date shows as it was; one
+    // Change when the date differs. Letters typed so far are forgotten.
+    void EndTyping(TKeep Keep);
     // The date with the typed value Value in the field at Index, or an
     // invalid date when Value is no value of that field.
     QDate WithTypedValue(int Index, int Value) const;
     // Shows Next (clamped to the range) keeping the current field selected;
     // one Change when the date differs.
     void MoveTo(QDate Next);
-    // The kind of field with the caret; NoSection for the weekday name.
-    Section CurrentField() const;
+    // The field with the caret; null when the format has none.
+    const TField* CurrentField() const;
     // Selects the whole field at Index (0 = the first).
     void SelectField(int Index);
 
     bool FSettingDate = false;
-    QDate FReported;      // the date dateChanged last reported
-    int FTypedField = -1; // index of the field being typed into
-    QString FTyped;       // digits pending in FTypedField, or the letters of a name
-    int FTypedStart = 0;  // where FTypedField starts in the text shown
-    int FTypedLength = 0; // its length in the date's own text
+    QDate FReported;       // the date dateChanged last reported
+    QList<TField> FFields; // the display format's fields, in order
+    TTyping FTyping;
 };
 
 // Conversions between a QDate and a whole day number.

@@ -27,10 +27,24 @@ QString& Title() {
     return T;
 }
 
-// The stock display: the error box, owned by the active window so it opens
-// over it.
+// The window an error box belongs to: the active window, else the main
+// window while it is shown (under Wayland the compositor decides which
+// window is active, and it may be none of the program's when an error
+// comes), else none (at start-up, before the main window is shown).
+QWidget* BoxOwner() {
+    if (QWidget* Active = QApplication::activeWindow())
+        return Active;
+    for (QWidget* W : QApplication::topLevelWidgets())
+        if (W->windowType() == Qt::Window && W->isVisible())
+            return W;
+    return nullptr;
+}
+
+// The stock display: the error box, owned by the window it belongs to, so
+// it opens over that window and the shell shows it as that window's
+// (transient for it on X11, its child toplevel under Wayland).
 void MessageBoxDisplay(const QString& Caption, const QString& Text) {
-    CreateErrorBox(Caption, Text, QApplication::activeWindow())->exec();
+    CreateErrorBox(Caption, Text, BoxOwner())->exec();
 }
 
 } // namespace

@@ -21,7 +21,8 @@ class QWidget;
 
 // Shows one message. Caption is the box's title, Text the finished message.
 // The default display is a critical message box with a single OK button,
-// modal to the whole application; tests swap in a recorder.
+// modal to the whole application, belonging to the active window (else to
+// the main window while it is shown); tests swap in a recorder.
 using TErrorDisplay = std::function<void(const QString& Caption, const QString& Text)>;
 
 // The default display's box, not yet shown: Text exactly as given, as plain

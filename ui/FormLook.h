@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QString>
 
+class QFrame;
 class QWidget;
 
 // Tahoma 8 point where installed, else DejaVu Sans 8 point, else the
@@ -14,16 +15,37 @@ QFont FormFont();
 // Gives Form the button-face background that the program's windows use.
 void PaintFormFace(QWidget* Form);
 
-// The width a title bar needs to show Title in full: the text in the
-// title-bar font (the application's font for title bars, which a platform
-// theme sets to the window manager's; bold, as window managers mostly draw
-// titles) with an average character's room on each side, beside the window
-// icon and the minimise, maximise and close buttons where the style lays
-// them out in a title bar (a window manager may show all three whatever
-// buttons the window asks for).
+// Draws Box's frame once more over the controls inside it, so that it shows
+// at every device pixel ratio. A scroll area lays its viewport and scroll
+// bars out in whole pixels within its frame; at a fractional ratio (1.5,
+// say) the frame's last row and column fall on device pixels that those
+// controls, painted after the frame, cover. The cover lets the mouse through
+// and takes no focus.
+void KeepFrameOnTop(QFrame* Box);
+
+// The width a title bar needs to show Title in full. The window manager
+// draws the title bar, in a font and with buttons of its own that the window
+// cannot ask for, so this is an estimate on the generous side: Title in the
+// font Qt reports for window titles (QFontDatabase::TitleFont: the platform
+// theme's where it knows the window manager's, else the toolkit's default
+// font), bold, at no less than 11 points (GNOME's default, "Cantarell Bold
+// 11", the largest among common window managers; Openbox's default theme
+// takes sans bold 8); beside four buttons (window icon, minimise, maximise,
+// close: a window manager may show them all whatever the window asks for),
+// each with its spacing taken as twice the font's height (Openbox's default
+// theme takes 103 pixels beside the text of a 13-pixel high title for its
+// four and their spacing); and an average character's room on each side.
 int TitleBarWidth(const QWidget* Window, const QString& Title);
 
 // Places Window centred on the available area of its screen; a left or top
 // edge that would come out negative is set to 0. Over, when given, centres
 // it over that window instead.
 void CentreWindow(QWidget* Window, const QWidget* Over = nullptr);
+
+// Shows Window centred on its screen by its frame. The frame is the window
+// manager's, and on X11 its size is known only once the window manager has
+// put it around the shown window: Window is then centred once more, at the
+// first move or resize that reports it. That one move is all: where a
+// window manager or compositor places windows itself, or ignores the move,
+// Window stays where it put it.
+void ShowCentred(QWidget* Window);

@@ -3,6 +3,7 @@
 #include "Accessibility.h"
 #include "Caption.h"
 #include "DateRoutines.h"
+#include "EditMenu.h"
 #include "ErrorGuard.h"
 #include "FormLook.h"
 #include "FormScaling.h"
@@ -13,7 +14,6 @@
 #include <QDialog>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QScopeGuard>
 
 #include <algorithm>
@@ -52,16 +52,6 @@ QChar TypedCharacter(const QKeyEvent* Key) {
 
 bool IsEnter(const QKeyEvent* Key) {
     return Key->key() == Qt::Key_Return || Key->key() == Qt::Key_Enter;
-}
-
-// Shows Edit's own context menu at At without the shortcuts it lists: the
-// amount edits' key filter discards Ctrl+Z, Ctrl+X, Ctrl+C, Ctrl+V and the
-// rest as control characters, so only the menu's entries themselves work.
-void ShowAmountMenu(QLineEdit* Edit, QPoint At) {
-    const std::unique_ptr<QMenu> Menu(Edit->createStandardContextMenu());
-    for (QAction* A : Menu->actions())
-        A->setText(A->text().section(u'\t', 0, 0));
-    Menu->exec(At);
 }
 
 void PaintButtonFace(QWidget* W) {
@@ -107,6 +97,7 @@ TfrmMainForm::TfrmMainForm(QWidget* Parent)
         PaintButtonFace(E);
     PaintButtonFace(ui->txtNewDate);
     PaintButtonFace(ui->mmoDiffString);
+    KeepFrameOnTop(ui->mmoDiffString);
     ui->mmoDiffString->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                                Qt::TextSelectableByKeyboard);
     ui->mmoDiffString->setFocusPolicy(Qt::StrongFocus);
@@ -244,6 +235,10 @@ void TfrmMainForm::cmdAboutClick() {
 }
 
 void TfrmMainForm::closeEvent(QCloseEvent* Event) {
+    // Closing, by any route, is no moving on: digits half typed into a
+    // date are dropped, not taken (and their errors not raised).
+    ui->dtpStartDt->DropTyping();
+    ui->dtpEndDt->DropTyping();
     Guarded([this, Event] { FormClose(Event); });
 }
 
@@ -286,7 +281,8 @@ bool TfrmMainForm::eventFilter(QObject* Watched, QEvent* Event) {
     if (Event->type() == QEvent::ContextMenu) {
         auto* Edit = qobject_cast<QLineEdit*>(Watched);
         if (Edit && std::ranges::find(FAmountEdits, Edit) != FAmountEdits.end()) {
-            ShowAmountMenu(Edit, static_cast<QContextMenuEvent*>(Event)->globalPos());
+            ShowEditMenu(Edit, static_cast<QContextMenuEvent*>(Event)->globalPos(),
+                         TEditMenu::NoShortcuts);
             return true;
         }
     }

@@ -7,11 +7,19 @@
 #include <system_error>
 #include <vector>
 
+#include "ByteOrder.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <io.h>
+#include <windows.h>
 #else
+#include <bit>
+#include <link.h>
 #include <unistd.h>
 #endif
 
@@ -25,16 +33,6 @@ constexpr std::uint64_t Align4(std::uint64_t X) {
     return (X + 3) & ~std::uint64_t(3);
 }
 
-// An integer of Size bytes (at most 8) at P, in either byte order, from
-// bytes already read and bounds-checked.
-std::uint64_t Decode(const unsigned char* P, std::size_t Size, bool BigEndian) {
-    std::uint64_t V = 0;
-    for (std::size_t I = 0; I < Size; ++I) {
-        V = V << 8 | P[BigEndian ? I : Size - 1 - I];
-    }
-    return V;
-}
-
 // Reads little-endian integers from a ByteSource, one field at a time. A
 // read outside the source yields 0 and clears Ok; callers test Ok before
 // acting on what they read.
@@ -42,32 +40,22 @@ class Reader {
 public:
     explicit Reader(const ByteSource& Source) : Src(Source) {}
 
-    std::uint16_t U16(std::uint64_t Off) { return static_cast<std::uint16_t>(Read(Off, 2)); }
-    std::uint32_t U32(std::uint64_t Off) { return static_cast<std::uint32_t>(Read(Off, 4)); }
+    std::uint16_t U16(std::uint64_t Off) { return Read<2>(Off); }
+    std::uint32_t U32(std::uint64_t Off) { return Read<4>(Off); }
     bool Ok = true;
 
 private:
-    std::uint64_t Read(std::uint64_t Off, std::size_t Count) {
-        unsigned char B[8] = {};
-        if (!Src.ReadAt(Off, B, Count)) {
+    template <std::size_t N> TUnsigned<N> Read(std::uint64_t Off) {
+        unsigned char B[N];
+        if (!Src.ReadAt(Off, B, N)) {
             Ok = false;
             return 0;
         }
-        return Decode(B, Count, false);
+        return Le<N>(B);
     }
 
     const ByteSource& Src;
 };
-
-// Little-endian integers from bytes already read and bounds-checked.
-std::uint16_t Le16(const unsigned char* P) {
-    return static_cast<std::uint16_t>(P[0] | P[1] << 8);
-}
-
-std::uint32_t Le32(const unsigned char* P) {
-    return std::uint32_t(P[0]) | std::uint32_t(P[1]) << 8 | std::uint32_t(P[2]) << 16 |
-           std::uint32_t(P[3]) << 24;
-}
 
 // True when [Off, Off + Count) lies inside [0, Size).
 constexpr bool Inside(std::uint64_t Off, std::uint64_t Count, std::uint64_t Size) {
@@ -120,9 +108,9 @@ public:
     // when no section holds it or its data lies outside the file.
     std::optional<Mapped> Map(std::uint32_t Rva) const {
         for (std::size_t Header = 0; Header < Table.size(); Header += 40) {
-            const std::uint32_t VirtualAddress = Le32(&Table[Header + 12]);
-            const std::uint32_t RawSize = Le32(&Table[Header + 16]);
-            const std::uint32_t RawPointer = Le32(&Table[Header + 20]);
+            const std::uint32_t VirtualAddress = Le<4>(&Table[Header + 12]);
+            const std::uint32_t RawSize = Le<4>(&Table[Header + 16]);
+            const std::uint32_t RawPointer = Le<4>(&Table[Header + 20]);
             if (Rva < VirtualAddress ||
                 std::uint64_t(Rva) >= std::uint64_t(VirtualAddress) + RawSize) {
                 continue;
@@ -163,7 +151,7 @@ public:
         if (!Inside(DirOff, 16, Lim) || !Src.ReadAt(Root + DirOff, Header, 16)) {
             return std::nullopt;
         }
-        const std::uint64_t Count = std::uint64_t{Le16(Header + 12)} + Le16(Header + 14);
+        const std::uint64_t Count = std::uint64_t{Le<2>(Header + 12)} + Le<2>(Header + 14);
         if (!Inside(DirOff + 16, 8 * Count, Lim)) {
             return std::nullopt;
         }
@@ -174,8 +162,8 @@ public:
         std::vector<DirEntry> List(Count);
         for (std::size_t I = 0; I < Count; ++I) {
             const unsigned char* E = Raw.data() + 8 * I;
-            List[I].Name = Le32(E);
-            List[I].Target = Le32(E + 4);
+            List[I].Name = Le<4>(E);
+            List[I].Target = Le<4>(E + 4);
         }
         return List;
     }
@@ -185,8 +173,8 @@ public:
         if (!Inside(Off, 16, Lim) || !Src.ReadAt(Root + Off, Entry, 16)) {
             return false;
         }
-        Rva = Le32(Entry);
-        Size = Le32(Entry + 4);
+        Rva = Le<4>(Entry);
+        Size = Le<4>(Entry + 4);
         return true;
     }
 
@@ -229,13 +217,16 @@ struct ElfFile {
     bool Big = false;
     unsigned char Header[64] = {}; // 52 bytes used in a 32-bit file
 
-    std::uint64_t Int(const unsigned char* P, std::size_t Size) const {
-        return Decode(P, Size, Big);
+    template <std::size_t N> std::uint64_t Int(const unsigned char* P) const {
+        return Decode<N>(P, Big);
     }
     // The header field at Off64 (64-bit file) or Off32 (32-bit file), an
     // address-sized one when Wide.
     std::uint64_t Field(std::size_t Off64, std::size_t Off32, bool Wide = false) const {
-        return Is64 ? Int(Header + Off64, Wide ? 8 : 2) : Int(Header + Off32, Wide ? 4 : 2);
+        if (Wide) {
+            return Is64 ? Int<8>(Header + Off64) : Int<4>(Header + Off32);
+        }
+        return Int<2>(Header + (Is64 ? Off64 : Off32));
     }
 };
 
@@ -253,32 +244,14 @@ std::optional<ElfFile> ReadElfHeader(const ByteSource& Source) {
     return F;
 }
 
-// Returns where the descriptor of the version note lies among the notes in
-// Area, which was read from file offset AreaOffset and whose notes are
-// aligned to Align bytes (8, else 4), or nullopt. The walk ends at a note
-// that runs past the area.
-std::optional<ResourceLocation> FindVersionNote(const ElfFile& F,
-                                                const std::vector<unsigned char>& Area,
-                                                std::uint64_t AreaOffset, std::uint64_t Align) {
-    const std::uint64_t Pad = Align == 8 ? 7 : 3;
-    std::uint64_t P = 0;
-    while (P < Area.size() && Area.size() - P >= 12) {
-        const std::uint64_t NameSize = F.Int(&Area[P], 4);
-        const std::uint64_t DescSize = F.Int(&Area[P + 4], 4);
-        const std::uint64_t Desc = P + 12 + ((NameSize + Pad) & ~Pad);
-        if (Desc > Area.size() || DescSize > Area.size() - Desc) {
-            return std::nullopt;
-        }
-        if (F.Int(&Area[P + 8], 4) == kNoteType && NameSize == sizeof kNoteOwner &&
-            std::memcmp(&Area[P + 12], kNoteOwner, sizeof kNoteOwner) == 0) {
-            if (DescSize == 0) {
-                return std::nullopt;
-            }
-            return ResourceLocation{AreaOffset + Desc, DescSize};
-        }
-        P = Desc + ((DescSize + Pad) & ~Pad);
-    }
-    return std::nullopt;
+// The version note found among the notes of Area (read from file offset
+// Offset), or nullopt.
+std::optional<ResourceLocation> FindVersionNoteAt(const ElfFile& F,
+                                                  const std::vector<unsigned char>& Area,
+                                                  std::uint64_t Offset, std::uint64_t Align) {
+    const auto Found = FindVersionNote(Area, Align, F.Big);
+    return Found ? std::optional(ResourceLocation{Offset + Found->Offset, Found->Size})
+                 : std::nullopt;
 }
 
 // Returns the location of the version note through the program headers
@@ -299,19 +272,19 @@ std::optional<ResourceLocation> FindElfNote(const ElfFile& F) {
     std::uint64_t Budget = kMaxTableBytes;
     for (std::uint64_t I = 0; I < Count && Segments < kMaxNoteSegments; ++I) {
         const unsigned char* H = Headers->data() + I * EntrySize;
-        if (F.Int(H, 4) != kProgramNote) {
+        if (F.Int<4>(H) != kProgramNote) {
             continue;
         }
         ++Segments;
-        const std::uint64_t Offset = F.Is64 ? F.Int(H + 8, 8) : F.Int(H + 4, 4);
-        const std::uint64_t Size = F.Is64 ? F.Int(H + 32, 8) : F.Int(H + 16, 4);
-        const std::uint64_t Align = F.Is64 ? F.Int(H + 48, 8) : F.Int(H + 28, 4);
+        const std::uint64_t Offset = F.Is64 ? F.Int<8>(H + 8) : F.Int<4>(H + 4);
+        const std::uint64_t Size = F.Is64 ? F.Int<8>(H + 32) : F.Int<4>(H + 16);
+        const std::uint64_t Align = F.Is64 ? F.Int<8>(H + 48) : F.Int<4>(H + 28);
         if (Size > Budget) {
             continue;
         }
         Budget -= Size;
         if (const auto Area = ReadTable(F.Src, Offset, Size)) {
-            if (auto Found = FindVersionNote(F, *Area, Offset, Align)) {
+            if (auto Found = FindVersionNoteAt(F, *Area, Offset, Align)) {
                 return Found;
             }
         }
@@ -325,11 +298,11 @@ struct ElfSection {
 
 ElfSection SectionAt(const ElfFile& F, const unsigned char* H) {
     if (F.Is64) {
-        return {F.Int(H, 4),      F.Int(H + 4, 4),  F.Int(H + 40, 4),
-                F.Int(H + 24, 8), F.Int(H + 32, 8), F.Int(H + 48, 8)};
+        return {F.Int<4>(H),      F.Int<4>(H + 4),  F.Int<4>(H + 40),
+                F.Int<8>(H + 24), F.Int<8>(H + 32), F.Int<8>(H + 48)};
     }
-    return {F.Int(H, 4),      F.Int(H + 4, 4),  F.Int(H + 24, 4),
-            F.Int(H + 16, 4), F.Int(H + 20, 4), F.Int(H + 32, 4)};
+    return {F.Int<4>(H),      F.Int<4>(H + 4),  F.Int<4>(H + 24),
+            F.Int<4>(H + 16), F.Int<4>(H + 20), F.Int<4>(H + 32)};
 }
 
 // Returns the location of the block in the section named .vsinfo: the
@@ -392,7 +365,7 @@ std::optional<ResourceLocation> FindElfSection(const ElfFile& F) {
         }
         if (S.Type == kSectionNote) {
             const auto Area = ReadTable(F.Src, S.Offset, S.Size);
-            return Area ? FindVersionNote(F, *Area, S.Offset, S.Align) : std::nullopt;
+            return Area ? FindVersionNoteAt(F, *Area, S.Offset, S.Align) : std::nullopt;
         }
         return ResourceLocation{S.Offset, S.Size};
     }
@@ -424,7 +397,7 @@ std::optional<Node> ParseNode(const unsigned char* B, std::uint32_t Start,
     if (Start > ParentEnd || ParentEnd - Start < 6) {
         return std::nullopt;
     }
-    const std::uint32_t Length = Le16(B + Start);
+    const std::uint32_t Length = Le<2>(B + Start);
     if (Length < 6) {
         return std::nullopt;
     }
@@ -432,7 +405,7 @@ std::optional<Node> ParseNode(const unsigned char* B, std::uint32_t Start,
     N.End = std::min(Start + Length, ParentEnd);
     N.Key = Start + 6;
     std::uint32_t P = N.Key;
-    while (P + 2 <= N.End && Le16(B + P) != 0) {
+    while (P + 2 <= N.End && Le<2>(B + P) != 0) {
         P += 2;
     }
     if (P + 2 > N.End) {
@@ -440,8 +413,8 @@ std::optional<Node> ParseNode(const unsigned char* B, std::uint32_t Start,
     }
     N.KeyUnits = (P - N.Key) / 2;
     N.Value = static_cast<std::uint32_t>(Align4(P + 2));
-    N.ValueLength = Le16(B + Start + 2);
-    N.Type = Le16(B + Start + 4);
+    N.ValueLength = Le<2>(B + Start + 2);
+    N.Type = Le<2>(B + Start + 4);
     N.Children =
         static_cast<std::uint32_t>(Align4(N.Value + N.ValueLength * (N.Type != 0 ? 2u : 1u)));
     N.Next = static_cast<std::uint32_t>(Start + Align4(Length));
@@ -499,7 +472,7 @@ bool KeyMatches(const unsigned char* B, const Node& N, const std::vector<std::ui
         return false;
     }
     for (std::uint32_t I = 0; I < N.KeyUnits; ++I) {
-        if (FoldAscii(Le16(B + N.Key + 2 * I)) != FoldAscii(Part[I])) {
+        if (FoldAscii(Le<2>(B + N.Key + 2 * I)) != FoldAscii(Part[I])) {
             return false;
         }
     }
@@ -536,6 +509,101 @@ std::size_t PutUtf8(std::uint32_t Cp, unsigned char* Out, const unsigned char* E
 } // namespace
 
 // ---------------------------------------------------------------------------
+// Notes
+
+std::optional<ResourceLocation> FindVersionNote(std::span<const unsigned char> Notes,
+                                                std::uint64_t Align, bool BigEndian) {
+    const std::uint64_t Pad = Align == 8 ? 7 : 3;
+    std::uint64_t P = 0;
+    while (P < Notes.size() && Notes.size() - P >= 12) {
+        const std::uint64_t NameSize = Decode<4>(&Notes[P], BigEndian);
+        const std::uint64_t DescSize = Decode<4>(&Notes[P + 4], BigEndian);
+        const std::uint64_t Desc = P + 12 + ((NameSize + Pad) & ~Pad);
+        if (Desc > Notes.size() || DescSize > Notes.size() - Desc) {
+            return std::nullopt;
+        }
+        if (Decode<4>(&Notes[P + 8], BigEndian) == kNoteType && NameSize == sizeof kNoteOwner &&
+            std::memcmp(&Notes[P + 12], kNoteOwner, sizeof kNoteOwner) == 0) {
+            if (DescSize == 0) {
+                return std::nullopt;
+            }
+            return ResourceLocation{Desc, DescSize};
+        }
+        P = Desc + ((DescSize + Pad) & ~Pad);
+    }
+    return std::nullopt;
+}
+
+// ---------------------------------------------------------------------------
+// The running program's image
+
+namespace {
+
+#ifdef _WIN32
+// The version resource of the executable module (the module of handle 0),
+// through the resource functions, which read the loaded image.
+std::span<const unsigned char> ModuleVersionResource() {
+    HRSRC Found = FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(16)); // RT_VERSION
+    HGLOBAL Loaded = Found ? LoadResource(nullptr, Found) : nullptr;
+    const void* Bytes = Loaded ? LockResource(Loaded) : nullptr;
+    if (Bytes == nullptr) {
+        return {};
+    }
+    return {static_cast<const unsigned char*>(Bytes), SizeofResource(nullptr, Found)};
+}
+#else
+// True when the segment Note lies wholly inside a readable loaded segment of
+// Object, so that its memory is mapped whatever the headers claim.
+bool IsLoaded(const dl_phdr_info& Object, const ElfW(Phdr) & Note) {
+    for (int I = 0; I < Object.dlpi_phnum; ++I) {
+        const ElfW(Phdr)& L = Object.dlpi_phdr[I];
+        if (L.p_type == PT_LOAD && (L.p_flags & PF_R) && Note.p_vaddr >= L.p_vaddr &&
+            Note.p_memsz <= L.p_memsz && Note.p_vaddr - L.p_vaddr <= L.p_memsz - Note.p_memsz) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The version block among the loaded note segments of Object (the first
+// kMaxNoteSegments), or an empty span.
+std::span<const unsigned char> VersionNoteOf(const dl_phdr_info& Object) {
+    unsigned Segments = 0;
+    for (int I = 0; I < Object.dlpi_phnum && Segments < kMaxNoteSegments; ++I) {
+        const ElfW(Phdr)& Note = Object.dlpi_phdr[I];
+        if (Note.p_type != PT_NOTE || !IsLoaded(Object, Note)) {
+            continue;
+        }
+        ++Segments;
+        const std::span<const unsigned char> Notes(
+            reinterpret_cast<const unsigned char*>(Object.dlpi_addr + Note.p_vaddr), Note.p_memsz);
+        if (const auto Found =
+                FindVersionNote(Notes, Note.p_align, std::endian::native == std::endian::big)) {
+            return Notes.subspan(Found->Offset, Found->Size);
+        }
+    }
+    return {};
+}
+#endif
+
+} // namespace
+
+std::span<const unsigned char> LoadedVersionBlock() {
+#ifdef _WIN32
+    return ModuleVersionResource();
+#else
+    std::span<const unsigned char> Block;
+    dl_iterate_phdr(
+        [](dl_phdr_info* Object, std::size_t, void* Found) {
+            *static_cast<std::span<const unsigned char>*>(Found) = VersionNoteOf(*Object);
+            return 1; // the first object is the main program: no other is visited
+        },
+        &Block);
+    return Block;
+#endif
+}
+
+// ---------------------------------------------------------------------------
 // Sources
 
 bool MemorySource::ReadAt(std::uint64_t Offset, void* Dest, std::size_t Count) const {
@@ -555,8 +623,19 @@ namespace {
 // not a regular file).
 #ifdef _WIN32
 using FileStatus = struct _stati64;
+bool IsDirectory(unsigned Mode) {
+    return (Mode & _S_IFMT) == _S_IFDIR;
+}
 int OpenFile(const char* Name) {
-    return ::_open(Name, _O_RDONLY | _O_BINARY);
+    const int Fd = ::_open(Name, _O_RDONLY | _O_BINARY);
+    // The C runtime refuses a directory as "Permission denied": say what
+    // it is, as POSIX systems do.
+    FileStatus Status{};
+    if (Fd < 0 && errno == EACCES && ::_stati64(Name, &Status) == 0 &&
+        IsDirectory(Status.st_mode)) {
+        errno = EISDIR;
+    }
+    return Fd;
 }
 int StatusOf(int Fd, FileStatus& Status) {
     return ::_fstati64(Fd, &Status);
@@ -571,9 +650,6 @@ long long ReadSome(int Fd, void* Out, std::size_t Count, std::uint64_t Offset) {
         return -1;
     }
     return ::_read(Fd, Out, static_cast<unsigned>(std::min<std::size_t>(Count, 1u << 30)));
-}
-bool IsDirectory(unsigned Mode) {
-    return (Mode & _S_IFMT) == _S_IFDIR;
 }
 bool IsRegular(unsigned Mode) {
     return (Mode & _S_IFMT) == _S_IFREG;
@@ -657,9 +733,17 @@ bool FileSource::ReadAt(std::uint64_t Offset, void* Dest, std::size_t Count) con
 
 namespace {
 
-// Returns the location of the version resource of a PE file, or nullopt when
-// Source is not a PE file or holds no type 16 / id 1 resource.
-std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) {
+// What the headers of a PE file tell about its resources.
+struct PeHeaders {
+    std::uint64_t SectionTable; // file offset of the section table
+    unsigned SectionCount;
+    std::uint32_t ResourceRva;  // data directory 2 (nonzero)
+    std::uint32_t ResourceSize; // (nonzero)
+};
+
+// Reads the headers of a PE32 or PE32+ file up to its resource directory
+// entry. Returns nullopt when Source is not a PE file or lists no resources.
+std::optional<PeHeaders> ReadOptionalHeader(const ByteSource& Source) {
     Reader R(Source);
     if (R.U16(0) != 0x5A4D || !R.Ok) { // "MZ"
         return std::nullopt;
@@ -673,20 +757,12 @@ std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) 
     const unsigned OptionalSize = R.U16(Coff + 16);
     const std::uint64_t Optional = Coff + 20;
     const unsigned Magic = R.U16(Optional);
-    if (!R.Ok) {
+    if (!R.Ok || (Magic != 0x10B && Magic != 0x20B)) { // PE32, PE32+
         return std::nullopt;
     }
-    std::uint64_t CountField = 0;
-    std::uint64_t Directories = 0;
-    if (Magic == 0x10B) { // PE32
-        CountField = 92;
-        Directories = 96;
-    } else if (Magic == 0x20B) { // PE32+
-        CountField = 108;
-        Directories = 112;
-    } else {
-        return std::nullopt;
-    }
+    // NumberOfRvaAndSizes, then the data directories.
+    const std::uint64_t CountField = Magic == 0x10B ? 92 : 108;
+    const std::uint64_t Directories = CountField + 4;
     if (OptionalSize < Directories + 3 * 8 || R.U32(Optional + CountField) < 3) {
         return std::nullopt;
     }
@@ -695,39 +771,26 @@ std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) 
     if (!R.Ok || ResourceRva == 0 || ResourceSize == 0) {
         return std::nullopt;
     }
+    return PeHeaders{Optional + OptionalSize, SectionCount, ResourceRva, ResourceSize};
+}
 
-    const PeSections Sections(Source, Optional + OptionalSize, SectionCount);
-    const auto Root = Sections.Map(ResourceRva);
-    if (!Root) {
-        return std::nullopt;
-    }
-    const PeResourceTree Tree(Source, Root->Offset,
-                              std::min<std::uint64_t>(ResourceSize, Root->Available));
+// Returns the offset of the subdirectory Entry leads to, or 0 when there is
+// no Entry or it leads to a data entry (0 is the root's own offset, which no
+// subdirectory may have).
+std::uint32_t SubdirectoryOf(const DirEntry* Entry) {
+    return Entry && (Entry->Target & kHighBit) ? Entry->Target & ~kHighBit : 0;
+}
 
-    // Three levels, no recursion: type 16 -> name 1 -> language. The two
-    // subdirectories may not be the root or each other, so a directory that
-    // points back at itself or its parent ends the search.
+// Walks the resource tree three levels down, with no recursion: type 16 ->
+// name 1 -> language (neutral 0x0000, else 0x0409, else the first entry).
+// Returns the offset of the language's data entry, or nullopt. The two
+// subdirectories may not be the root or each other, so a directory that
+// points back at itself or its parent ends the walk.
+std::optional<std::uint32_t> WalkTypeNameLanguage(const PeResourceTree& Tree) {
     const auto Types = Tree.Entries(0);
-    if (!Types) {
-        return std::nullopt;
-    }
-    const DirEntry* Type = FindId(*Types, 16);
-    if (!Type || !(Type->Target & kHighBit)) {
-        return std::nullopt;
-    }
-    const std::uint32_t NamesOff = Type->Target & ~kHighBit;
-    if (NamesOff == 0) {
-        return std::nullopt;
-    }
-    const auto Names = Tree.Entries(NamesOff);
-    if (!Names) {
-        return std::nullopt;
-    }
-    const DirEntry* Name = FindId(*Names, 1);
-    if (!Name || !(Name->Target & kHighBit)) {
-        return std::nullopt;
-    }
-    const std::uint32_t LangsOff = Name->Target & ~kHighBit;
+    const std::uint32_t NamesOff = Types ? SubdirectoryOf(FindId(*Types, 16)) : 0;
+    const auto Names = NamesOff != 0 ? Tree.Entries(NamesOff) : std::nullopt;
+    const std::uint32_t LangsOff = Names ? SubdirectoryOf(FindId(*Names, 1)) : 0;
     if (LangsOff == 0 || LangsOff == NamesOff) {
         return std::nullopt;
     }
@@ -745,9 +808,27 @@ std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) 
     if (Lang->Target & kHighBit) { // the leaf must be a data entry
         return std::nullopt;
     }
+    return Lang->Target;
+}
+
+// Returns the location of the version resource of a PE file, or nullopt when
+// Source is not a PE file or holds no type 16 / id 1 resource.
+std::optional<ResourceLocation> FindPeVersionResource(const ByteSource& Source) {
+    const auto Headers = ReadOptionalHeader(Source);
+    if (!Headers) {
+        return std::nullopt;
+    }
+    const PeSections Sections(Source, Headers->SectionTable, Headers->SectionCount);
+    const auto Root = Sections.Map(Headers->ResourceRva);
+    if (!Root) {
+        return std::nullopt;
+    }
+    const PeResourceTree Tree(Source, Root->Offset,
+                              std::min<std::uint64_t>(Headers->ResourceSize, Root->Available));
+    const auto Leaf = WalkTypeNameLanguage(Tree);
     std::uint32_t DataRva = 0;
     std::uint32_t DataSize = 0;
-    if (!Tree.ReadDataEntry(Lang->Target, DataRva, DataSize) || DataSize == 0) {
+    if (!Leaf || !Tree.ReadDataEntry(*Leaf, DataRva, DataSize) || DataSize == 0) {
         return std::nullopt;
     }
     // OffsetToData is an RVA, not relative to the resource root.
@@ -794,6 +875,10 @@ std::uint32_t VersionBufferSize(std::uint64_t BlockSize, std::uint16_t RootLengt
     return static_cast<std::uint32_t>(3 * Align4(Length) + 4);
 }
 
+std::uint32_t VersionBufferSize(std::span<const unsigned char> Block) {
+    return VersionBufferSize(Block.size(), Block.size() >= 2 ? Le<2>(Block.data()) : 0);
+}
+
 std::uint32_t VersionInfoSize(const ByteSource& Source) {
     const auto Where = FindVersionResource(Source);
     Reader R(Source);
@@ -809,8 +894,7 @@ bool PrepareVersionBuffer(std::span<const unsigned char> Block, void* Data, std:
         return false;
     }
     auto* Out = static_cast<unsigned char*>(Data);
-    const std::uint16_t RootLength =
-        Block.size() >= 2 ? static_cast<std::uint16_t>(Block[0] | Block[1] << 8) : 0;
+    const std::uint16_t RootLength = Block.size() >= 2 ? Le<2>(Block.data()) : std::uint16_t{0};
     const std::uint32_t Need = VersionBufferSize(Block.size(), RootLength);
     if (Need == 0 || Len < Need) {
         if (Len >= 2) {
@@ -844,71 +928,103 @@ bool LoadVersionInfo(const ByteSource& Source, void* Data, std::uint32_t Len) {
 // ---------------------------------------------------------------------------
 // Queries
 
-bool QueryVersionValue(void* Buffer, const char* SubBlock, void** Value, unsigned* Len) {
-    auto Fail = [&] {
-        if (Len) {
-            *Len = 0;
-        }
-        return false;
-    };
-    if (Buffer == nullptr) {
-        return Fail();
-    }
-    auto* B = static_cast<unsigned char*>(Buffer);
-    const std::uint32_t Length = Le16(B + 0);
-    if (Length < 6) {
-        return Fail();
-    }
-    const auto Aligned = static_cast<std::uint32_t>(Align4(Length));
-    if (std::memcmp(B + Aligned, kBufferTag, sizeof kBufferTag) != 0) {
-        return Fail();
-    }
+namespace {
 
-    auto Current = ParseNode(B, 0, Length);
-    if (!Current) {
-        return Fail();
+// Returns the child of Parent whose key is Part, or nullopt. The children
+// are searched in order, as the system searches them: a length of 0 ends the
+// search, and a node shorter than its own header is stepped over (its key,
+// which the system reads past the node's end, is not read).
+std::optional<Node> FindChild(const unsigned char* B, const Node& Parent,
+                              const std::vector<std::uint16_t>& Part) {
+    for (std::uint32_t Child = Parent.Children; Child + 2 <= Parent.End;) {
+        const std::uint32_t ChildLength = Le<2>(B + Child);
+        if (ChildLength == 0) {
+            return std::nullopt;
+        }
+        if (ChildLength < 6) {
+            Child += static_cast<std::uint32_t>(Align4(ChildLength));
+            continue;
+        }
+        const auto N = ParseNode(B, Child, Parent.End);
+        if (!N || KeyMatches(B, *N, Part)) {
+            return N;
+        }
+        Child = N->Next;
     }
-    const char* P = SubBlock ? SubBlock : "";
-    while (*P) {
+    return std::nullopt;
+}
+
+// Returns the node that SubBlock names in the block of Length bytes at B
+// (parts separated by "\", empty parts skipped), or nullopt.
+std::optional<Node> FindPath(const unsigned char* B, std::uint32_t Length, const char* SubBlock) {
+    auto Current = ParseNode(B, 0, Length);
+    for (const char* P = SubBlock ? SubBlock : ""; Current && *P;) {
         if (*P == '\\') {
             ++P;
             continue;
         }
-        const char* PartEnd = std::strchr(P, '\\');
-        const std::size_t PartSize = PartEnd ? std::size_t(PartEnd - P) : std::strlen(P);
-        const auto Part = Utf8ToUtf16(P, PartSize);
+        const std::size_t PartSize = std::strcspn(P, "\\");
+        Current = FindChild(B, *Current, Utf8ToUtf16(P, PartSize));
         P += PartSize;
-
-        std::optional<Node> Found;
-        for (std::uint32_t Child = Current->Children; Child + 2 <= Current->End;) {
-            // As the system's walk: a length of 0 ends it, and a node shorter
-            // than its own header is stepped over (its key, which the system
-            // reads past the node's end, is not read).
-            const std::uint32_t ChildLength = Le16(B + Child);
-            if (ChildLength == 0) {
-                break;
-            }
-            if (ChildLength < 6) {
-                Child += static_cast<std::uint32_t>(Align4(ChildLength));
-                continue;
-            }
-            const auto N = ParseNode(B, Child, Current->End);
-            if (!N) {
-                break;
-            }
-            if (KeyMatches(B, *N, Part)) {
-                Found = N;
-                break;
-            }
-            Child = N->Next;
-        }
-        if (!Found) {
-            return Fail();
-        }
-        Current = Found;
     }
+    return Current;
+}
 
-    const Node& N = *Current;
+// Writes the text of node N as UTF-8 at Dest, NUL-terminated, stopping
+// before End (which leaves room for the NUL): the UTF-16 units up to the
+// first NUL, the stored length or the node's end, whichever comes first, a
+// lone surrogate as U+FFFD. Returns the bytes written, plus 1 when the text
+// ended in a NUL.
+unsigned CopyTextAsUtf8(const unsigned char* B, const Node& N, unsigned char* Dest,
+                        const unsigned char* End) {
+    unsigned char* Out = Dest;
+    bool NulFound = false;
+    std::uint32_t Q = N.Value;
+    const std::uint32_t TextEnd = std::min(N.End, N.Value + 2 * N.ValueLength);
+    while (Q + 2 <= TextEnd) {
+        std::uint32_t Cp = Le<2>(B + Q);
+        Q += 2;
+        if (Cp == 0) {
+            NulFound = true;
+            break;
+        }
+        if (Cp >= 0xD800 && Cp < 0xDC00 && Q + 2 <= TextEnd) {
+            const std::uint32_t Low = Le<2>(B + Q);
+            if (Low >= 0xDC00 && Low < 0xE000) {
+                Cp = 0x10000 + ((Cp - 0xD800) << 10) + (Low - 0xDC00);
+                Q += 2;
+            }
+        }
+        if (Cp >= 0xD800 && Cp < 0xE000) { // a lone surrogate
+            Cp = 0xFFFD;
+        }
+        const std::size_t Written = PutUtf8(Cp, Out, End);
+        if (Written == 0) {
+            break;
+        }
+        Out += Written;
+    }
+    *Out = 0;
+    return static_cast<unsigned>(Out - Dest) + (NulFound ? 1u : 0u);
+}
+
+} // namespace
+
+bool QueryVersionValue(void* Buffer, const char* SubBlock, void** Value, unsigned* Len) {
+    auto* B = static_cast<unsigned char*>(Buffer);
+    const std::uint32_t Length = B ? Le<2>(B) : 0;
+    const auto Aligned = static_cast<std::uint32_t>(Align4(Length));
+    // A prepared buffer holds a root node and the tag after the block.
+    const auto Found = Length >= 6 && std::memcmp(B + Aligned, kBufferTag, sizeof kBufferTag) == 0
+                           ? FindPath(B, Length, SubBlock)
+                           : std::nullopt;
+    if (!Found) {
+        if (Len) {
+            *Len = 0;
+        }
+        return false;
+    }
+    const Node& N = *Found;
     if (N.Type == 0) {
         if (Value) {
             *Value = B + N.Value;
@@ -918,45 +1034,14 @@ bool QueryVersionValue(void* Buffer, const char* SubBlock, void** Value, unsigne
         }
         return true;
     }
-
-    // Text: read UTF-16 up to its NUL, its stored length or the node's end,
-    // whichever comes first, and write it as UTF-8 at 3/2 of its offset in
-    // the copy area.
+    // Text goes to the copy area, at 3/2 of its offset in the block.
     unsigned char* const Dest = B + Aligned + 4 + N.Value / 2 * 3;
-    const unsigned char* const AreaEnd = B + 3 * Aligned + 4 - 1; // keeps room for the NUL
-    unsigned char* Out = Dest;
-    bool NulFound = false;
-    std::uint32_t Q = N.Value;
-    const std::uint32_t TextEnd = std::min(N.End, N.Value + 2 * N.ValueLength);
-    while (Q + 2 <= TextEnd) {
-        std::uint32_t Cp = Le16(B + Q);
-        Q += 2;
-        if (Cp == 0) {
-            NulFound = true;
-            break;
-        }
-        if (Cp >= 0xD800 && Cp < 0xDC00 && Q + 2 <= TextEnd) {
-            const std::uint32_t Low = Le16(B + Q);
-            if (Low >= 0xDC00 && Low < 0xE000) {
-                Cp = 0x10000 + ((Cp - 0xD800) << 10) + (Low - 0xDC00);
-                Q += 2;
-            }
-        }
-        if (Cp >= 0xD800 && Cp < 0xE000) { // a lone surrogate
-            Cp = 0xFFFD;
-        }
-        const std::size_t Written = PutUtf8(Cp, Out, AreaEnd);
-        if (Written == 0) {
-            break;
-        }
-        Out += Written;
-    }
-    *Out = 0;
+    const unsigned Written = CopyTextAsUtf8(B, N, Dest, B + 3 * Aligned + 4 - 1);
     if (Value) {
         *Value = Dest;
     }
     if (Len) {
-        *Len = static_cast<unsigned>(Out - Dest) + (NulFound ? 1u : 0u);
+        *Len = Written;
     }
     return true;
 }

@@ -12,6 +12,8 @@
 //     program headers (so a file without section headers is read too), else
 //     in the section named .vsinfo. A .vsinfo section that is not a note
 //     holds the bare block, as earlier builds wrote it.
+//   - The running program: the same note, or the same resource, in its
+//     image in memory (LoadedVersionBlock).
 //
 // Nothing here trusts the file: every offset, count and length is checked
 // against the bytes that exist before it is used, the resource directory is
@@ -100,11 +102,32 @@ struct ResourceLocation {
 // is neither or holds none.
 std::optional<ResourceLocation> FindVersionResource(const ByteSource& Source);
 
+// Returns where the descriptor of the version note (owner "Morvane", type
+// 16) lies among the notes of Notes, the contents of a note segment or
+// section whose notes are aligned to Align bytes (8, else 4), stored in the
+// given byte order: its offset from the start of Notes and its size (> 0).
+// Returns nullopt when there is no such note; the walk ends at a note that
+// runs past Notes.
+std::optional<ResourceLocation> FindVersionNote(std::span<const unsigned char> Notes,
+                                                std::uint64_t Align, bool BigEndian);
+
+// Returns the version block of the running program's main executable as it
+// is loaded in memory, or an empty span when it has none: the descriptor of
+// its version note, found through its PT_NOTE program headers (ELF), or its
+// version resource (Windows). Reads no file, so it works however the program
+// was started (by the dynamic loader, from a file it may not read, without
+// /proc) and whatever its file is named.
+std::span<const unsigned char> LoadedVersionBlock();
+
 // Returns the buffer size needed for a version block of BlockSize bytes whose
 // root node states length RootLength: 3 * A + 4 with A = min(BlockSize,
 // RootLength) rounded up to 4. Returns 0 when that length can't hold a node
 // header (less than 6 bytes).
 std::uint32_t VersionBufferSize(std::uint64_t BlockSize, std::uint16_t RootLength);
+
+// Returns VersionBufferSize for the version block Block, whose first two
+// bytes give its root length (0 when it has fewer).
+std::uint32_t VersionBufferSize(std::span<const unsigned char> Block);
 
 // Returns the buffer size the version block of Source needs (the result of
 // GetFileVersionInfoSizeA), or 0 when Source holds no usable version block.

@@ -4,6 +4,7 @@
 // test; these rows check what reaches the terminal and the exit status.
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -12,12 +13,34 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
+#include <string>
+#include <vector>
 
 #include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
+
+#include "../ProgramRuns.h"
+
+namespace {
+
+// How a copy of the tool is started.
+enum class TStart { Directly, ThroughLoader, WithoutProc, AsNobody };
+
+// Makes the version note of the executable File unrecognisable (its type,
+// 16, becomes 0), so that neither its image nor its file yields version
+// strings. Returns false when File holds no such note.
+bool HideVersionNote(const std::filesystem::path& File) {
+    std::fstream Io(File, std::ios::in | std::ios::out | std::ios::binary);
+    const std::string Bytes{std::istreambuf_iterator<char>(Io), std::istreambuf_iterator<char>()};
+    const std::string TypeAndOwner("\x10\0\0\0Morvane\0", 12);
+    const std::size_t At = Bytes.find(TypeAndOwner);
+    if (At == std::string::npos)
+        return false;
+    Io.seekp(static_cast<std::streamoff>(At));
+    Io.write("\0", 1);
+    return static_cast<bool>(Io);
+}
 
 // What standard output is, for a row: the test's pipe, or one that fails.
 enum class TStreams {
@@ -27,6 +50,9 @@ enum class TStreams {
     OutputFull,       // /dev/full: every write fails with ENOSPC
     OutputPipeClosed, // a pipe whose reading end is closed, SIGPIPE ignored
 };
+
+} // namespace
+
 Q_DECLARE_METATYPE(TStreams)
 
 class TCalcTest : public QObject {
@@ -173,35 +199,69 @@ private slots:
         }
     }
 
-    // --version reads the tool's own file, also from a folder whose name is
-    // not UTF-8: no QString holds that path, so the copy is made and started
-    // by its bytes.
-    void versionFromAFolderNamedInLatin1() {
+    // --version, from a copy in a folder whose name is not UTF-8 (no QString
+    // holds its path, so the copy is made and started by its bytes), started
+    // in each way that once hid its own file from it; every successful run
+    // prints what the built tool prints.
+    void version_data() {
+        QTest::addColumn<int>("Start");
+        QTest::addColumn<bool>("WithoutStrings");
+        QTest::addColumn<QByteArray>("Error");
+        // clang-format off
+        QTest::newRow("a copy in a folder named in Latin-1 bytes") << int(TStart::Directly) << false << QByteArray();
+        QTest::newRow("through the dynamic loader") << int(TStart::ThroughLoader) << false << QByteArray();
+        QTest::newRow("without /proc") << int(TStart::WithoutProc) << false << QByteArray();
+        QTest::newRow("an execute-only copy run by another user") << int(TStart::AsNobody) << false << QByteArray();
+        // The first entry read, the product name, is the one reported.
+        QTest::newRow("a copy without version strings") << int(TStart::Directly) << true << QByteArray("morvane-calc: List index out of bounds (7)\n");
+        // clang-format on
+    }
+
+    void version() {
+        QFETCH(int, Start);
+        QFETCH(bool, WithoutStrings);
+        QFETCH(QByteArray, Error);
+
+        namespace fs = std::filesystem;
         QTemporaryDir Dir;
         QVERIFY(Dir.isValid());
-        const std::filesystem::path Base(QFile::encodeName(Dir.path()).toStdString());
-        const std::filesystem::path Folder = Base / "d\xe9j\xe0";
-        const std::filesystem::path Copy = Folder / "morvane-calc";
-        const std::filesystem::path Printed = Base / "version.txt";
-        std::filesystem::create_directory(Folder);
-        std::filesystem::copy_file(MORVANE_CALC, Copy);
-        char* Args[] = {const_cast<char*>(Copy.c_str()), const_cast<char*>("--version"), nullptr};
-        posix_spawn_file_actions_t Files;
-        posix_spawn_file_actions_init(&Files);
-        posix_spawn_file_actions_addopen(&Files, 1, Printed.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0600);
-        pid_t Child = 0;
-        const int Spawned = posix_spawn(&Child, Copy.c_str(), &Files, nullptr, Args, environ);
-        posix_spawn_file_actions_destroy(&Files);
-        QCOMPARE(Spawned, 0);
-        int Status = 0;
-        QCOMPARE(waitpid(Child, &Status, 0), Child);
-        QVERIFY(WIFEXITED(Status));
-        QCOMPARE(WEXITSTATUS(Status), 0);
-        std::ostringstream Text;
-        Text << std::ifstream(Printed).rdbuf();
-        QVERIFY2(Text.str().starts_with("morvane-calc (Brelmont Date Calculator) "),
-                 Text.str().c_str());
+        const fs::path Base(QFile::encodeName(Dir.path()).toStdString());
+        std::vector<std::string> Command;
+        if (Start == int(TStart::ThroughLoader))
+            Command = {runs::DynamicLoader()};
+        if (Start == int(TStart::WithoutProc)) {
+#ifdef __SANITIZE_ADDRESS__
+            QSKIP("the sanitizers' run-time library needs /proc");
+#endif
+            if (!runs::CanHideProc(Base))
+                QSKIP("this machine refuses the mount and user namespaces that hide /proc");
+            Command = runs::WithoutProc();
+        }
+        if (Start == int(TStart::AsNobody)) {
+            if (geteuid() != 0)
+                QSKIP("only root can start a program as another user");
+            Command = runs::kAsNobody;
+        }
+
+        const fs::path Folder = Base / "d\xe9j\xe0";
+        const fs::path Copy = Folder / "morvane-calc";
+        fs::create_directory(Folder);
+        const auto RemoveFolder = qScopeGuard([&] { fs::remove_all(Folder); });
+        fs::copy_file(MORVANE_CALC, Copy);
+        if (WithoutStrings)
+            QVERIFY(HideVersionNote(Copy));
+        // Execute-only, for a user who owns none of it.
+        for (const fs::path& P : {Base, Folder, Copy})
+            fs::permissions(P,
+                            fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+        Command.insert(Command.end(), {Copy.string(), "--version"});
+        const runs::TRunResult Run = runs::Run(Command, Base);
+        const runs::TRunResult Built = runs::Run({MORVANE_CALC, "--version"}, Base);
+        QVERIFY2(Built.Out.starts_with("morvane-calc (Brelmont Date Calculator) "),
+                 Built.Out.c_str());
+        QCOMPARE(QByteArray::fromStdString(Run.Err), Error);
+        QCOMPARE(Run.Status, Error.isEmpty() ? 0 : 1);
+        QCOMPARE(Run.Out, Error.isEmpty() ? Built.Out : std::string());
     }
 };
 

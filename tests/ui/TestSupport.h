@@ -1,8 +1,8 @@
 // Shared by the window tests: a recorder that stands in for the error box,
 // the keyboard helpers of tools/ui-driving, a control finder, a pixel
 // comparison, a recorder of the addresses opened, a reader of what a
-// rich-text label shows, and a test main that runs under the program's own
-// application object.
+// rich-text label shows, a guard against toolkit warnings, and a test main
+// that runs under the program's own application object.
 #pragma once
 
 #include "Application.h"
@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QObject>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -93,6 +94,29 @@ inline TShownText Shown(const QString& Html) {
             if (F.fragment().charFormat().fontUnderline())
                 Result.Underlined += F.fragment().text();
     return Result;
+}
+
+// Waits up to five seconds for Window to become the application's active
+// window, its focus set. Under Wayland a client cannot activate its own
+// window: the compositor activates the window it maps, giving it the
+// keyboard, a moment after the window is exposed (there
+// QTest::qWaitForWindowActive only waits for the exposure).
+inline bool WaitForWindowActive(QWidget* Window) {
+    return QTest::qWaitFor([Window] { return QApplication::activeWindow() == Window->window(); });
+}
+
+// Whether top-level windows go where the program puts them: not under
+// Wayland, where the compositor places them (a dialog over its parent
+// window) and the positions Qt reports are not where they are.
+inline bool WindowsGoWherePut() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+// Makes the running test function fail on any warning the toolkit prints
+// (a selection at position -1, say); the offscreen platform's notes that it
+// grabs and raises nothing are no fault.
+inline void FailOnToolkitWarnings() {
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support)")));
 }
 
 inline TDateTime Day(int Year, int Month, int DayOfMonth) {

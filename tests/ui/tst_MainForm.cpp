@@ -10,6 +10,7 @@
 #include <QCalendarWidget>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -24,6 +25,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 namespace {
 
@@ -107,10 +109,11 @@ class TestMainForm : public QObject {
 
 private slots:
     void init() {
+        FailOnToolkitWarnings();
         Errors = std::make_unique<TErrorRecorder>();
         Form = new TfrmMainForm();
         Form->show();
-        QVERIFY(QTest::qWaitForWindowActive(Form));
+        QVERIFY(WaitForWindowActive(Form));
     }
 
     void cleanup() {
@@ -342,28 +345,46 @@ private slots:
         QVERIFY(Errors->Entries.isEmpty());
     }
 
-    // The amount edits' context menu lists no shortcut: the key filter
-    // discards them all. Its entries, Paste among them, stay.
-    void amountMenuListsNoShortcuts() {
+    // The context menus show what works in their field: the amount edits'
+    // every entry but no shortcut (their key filter discards them all), a
+    // date picker only what leaves its text alone, with its keys.
+    void contextMenus_data() {
+        QTest::addColumn<QString>("Control");
+        QTest::addColumn<QStringList>("Entries"); // without the shortcuts they list
+        QTest::addColumn<bool>("Shortcuts");
+        // clang-format off
+        QTest::newRow("amount edit") << "txtNoDays" << QStringList{"&Undo", "&Redo", "Cu&t", "&Copy", "&Paste", "Delete", "Select All"} << false;
+        QTest::newRow("date picker") << "dtpStartDt" << QStringList{"&Copy", "Select All"} << true;
+        // clang-format on
+    }
+
+    void contextMenus() {
+        QFETCH(QString, Control);
+        QFETCH(QStringList, Entries);
+        QFETCH(bool, Shortcuts);
         ChooseMode(1);
         QApplication::clipboard()->setText(QStringLiteral("12"));
-        QLineEdit* Days = Amount(0);
-        QStringList Entries;
-        QTimer::singleShot(0, Days, [&Entries] {
+        QWidget* Field = Form->findChild<QWidget*>(Control);
+        if (auto* Picker = qobject_cast<TDatePicker*>(Field))
+            Field = Picker->findChild<QLineEdit*>(); // where a right click lands
+        QStringList Shown;
+        bool Listed = false;
+        QTimer::singleShot(0, Field, [&] {
             auto* Menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             if (!Menu)
                 return;
-            for (QAction* A : Menu->actions())
+            for (QAction* A : Menu->actions()) {
                 if (!A->isSeparator())
-                    Entries += A->text();
+                    Shown += A->text().section(u'\t', 0, 0);
+                Listed = Listed || A->text().contains(u'\t');
+            }
             Menu->close();
         });
-        const QPoint At(4, Days->height() / 2);
-        QContextMenuEvent Open(QContextMenuEvent::Keyboard, At, Days->mapToGlobal(At));
-        QApplication::sendEvent(Days, &Open);
-        QVERIFY(Entries.contains(QStringLiteral("&Paste")));
-        for (const QString& E : Entries)
-            QVERIFY2(!E.contains(u'\t'), qPrintable(E));
+        const QPoint At(4, Field->height() / 2);
+        QContextMenuEvent Open(QContextMenuEvent::Mouse, At, Field->mapToGlobal(At));
+        QApplication::sendEvent(Field, &Open);
+        QCOMPARE(Shown, Entries);
+        QCOMPARE(Listed, Shortcuts);
     }
 
     void reset_data() {
@@ -501,9 +522,84 @@ private slots:
         QCOMPARE(Edit("txtDays")->text(), QStringLiteral("1"));
     }
 
+    // Digits half typed into a year when the user does something else than
+    // moving on to another field: with Years at -250, taking "201" would
+    // raise an error in the middle. A button clicked and closing the window
+    // drop the digits; they wait while another window has the focus, and
+    // afterwards the year can be finished. The action does what it says.
+    void pendingYearDuringOtherActions_data() {
+        QTest::addColumn<QString>("Action");
+        QTest::addColumn<bool>("Closes");
+        QTest::addColumn<bool>("OpensAbout");
+        QTest::addColumn<bool>("Waits"); // the digits wait for the picker's return
+        // clang-format off
+        QTest::newRow("a click on Close closes") << "click cmdClose" << true << false << false;
+        QTest::newRow("a click on About opens it") << "click cmdAbout" << false << true << false;
+        QTest::newRow("Alt+A opens About, the digits wait") << "Alt+A" << false << true << true;
+        QTest::newRow("another window takes the focus, the digits wait") << "other window" << false << false << true;
+        QTest::newRow("closing the window (Alt+F4, the close box) closes") << "close" << true << false << false;
+        QTest::newRow("Enter presses Close") << "Enter" << true << false << false;
+        // clang-format on
+    }
+
+    void pendingYearDuringOtherActions() {
+        QFETCH(QString, Action);
+        QFETCH(bool, Closes);
+        QFETCH(bool, OpensAbout);
+        QFETCH(bool, Waits);
+        ChooseMode(1);
+        RetypeText(Amount(5), QStringLiteral("-250"));
+        QDialog About;
+        Form->SetAboutWindow(&About);
+        bool AboutShown = false;
+        QTimer AboutCloser;
+        connect(&AboutCloser, &QTimer::timeout, &About, [&] {
+            AboutShown = AboutShown || About.isVisible();
+            About.reject();
+        });
+        AboutCloser.start(10);
+        TDatePicker* Start = StartPicker();
+        const QDate Before = Start->date();
+        Start->setFocus(Qt::TabFocusReason);
+        QVERIFY(GoToField(Start, QDateTimeEdit::YearSection));
+        QTest::keyClicks(Start, QStringLiteral("201"));
+        Errors->Entries.clear(); // the "-" typed alone
+        QWidget Other;
+        if (Action.startsWith(QStringLiteral("click "))) {
+            QTest::mouseClick(Control<QPushButton>(qPrintable(Action.mid(6))), Qt::LeftButton);
+        } else if (Action == QStringLiteral("Alt+A")) {
+            QTest::keyClick(Start, Qt::Key_A, Qt::AltModifier);
+        } else if (Action == QStringLiteral("other window")) {
+            Other.show();
+            QVERIFY(WaitForWindowActive(&Other));
+        } else if (Action == QStringLiteral("close")) {
+            Form->close();
+        } else {
+            QTest::keyClick(Start, Qt::Key_Return);
+        }
+        QTRY_COMPARE(Form.isNull(), Closes);
+        QTRY_COMPARE(AboutShown, OpensAbout);
+        QCOMPARE(Errors->Texts(), QStringList());
+        if (Closes)
+            return;
+        QCOMPARE(Start->text().contains(QStringLiteral(" 201")), Waits);
+        if (Waits) {
+            // Back in the window, the year is finished where it was left.
+            // (Under Wayland only the compositor activates a window: it
+            // gives the keyboard back once the other window is gone.)
+            Other.close();
+            Form->activateWindow();
+            QVERIFY(WaitForWindowActive(Form));
+            QCOMPARE(QApplication::focusWidget(), Start);
+            QTest::keyClick(Start, Qt::Key_0);
+            QCOMPARE(Start->date(), QDate(2010, Before.month(), Before.day()));
+        } else {
+            QCOMPARE(Start->date(), Before);
+        }
+    }
+
     // The window destroyed while digits wait in a picker (the event loop
-    // ended by the session, say): the picker takes them as it loses the
-    // focus, and no handler runs on the window going away.
+    // ended by the session, say): no handler runs on the window going away.
     void destroyedWhileTypingADate() {
         QVERIFY(GoToField(StartPicker(), QDateTimeEdit::YearSection));
         QTest::keyClicks(StartPicker(), QStringLiteral("201"));
@@ -542,6 +638,65 @@ private slots:
         QCOMPARE(Changes.count(), 1);
         QCOMPARE(Edit("txtDays")->text(), QStringLiteral("13"));
         QCOMPARE(Edit("txtWeekdays")->text(), QStringLiteral("9"));
+    }
+
+    void popupsOpenBesideTheirControl_data() {
+        QTest::addColumn<QString>("Name");
+        QTest::addColumn<int>("Mode");
+        // clang-format off
+        QTest::newRow("date picker's calendar") << "dtpEndDt" << 0;
+        QTest::newRow("mode list") << "cmbCalc" << 0;
+        QTest::newRow("amount edit's context menu") << "txtNoDays" << 1;
+        // clang-format on
+    }
+
+    // Each pop-up opens as a pop-up of the main window, against its
+    // control. Under Wayland the program places no window on the screen:
+    // the compositor puts a pop-up where its window anchors it, at this
+    // position relative to the window (wayland_program checks that part).
+    void popupsOpenBesideTheirControl() {
+        QFETCH(QString, Name);
+        QFETCH(int, Mode);
+        if (Mode == 1)
+            ChooseMode(1);
+        auto* Owner = FindControl<QWidget>(Form, Name);
+        QRect Opened;
+        const QWindow* OpenedOver = nullptr;
+        // Looks at the pop-up once it is up, then closes it (the context
+        // menu runs an event loop of its own until then).
+        QTimer Watch;
+        connect(&Watch, &QTimer::timeout, Form, [&] {
+            QWidget* Popup = QApplication::activePopupWidget();
+            if (!Popup || !Popup->windowHandle() || !Popup->windowHandle()->isExposed())
+                return;
+            Watch.stop();
+            Opened = Popup->frameGeometry();
+            OpenedOver = Popup->windowHandle()->transientParent();
+            Popup->close();
+        });
+        Watch.start(10);
+        Owner->setFocus(Qt::TabFocusReason);
+        if (Mode == 1) {
+            const QPoint At(4, Owner->height() / 2);
+            QContextMenuEvent Open(QContextMenuEvent::Keyboard, At, Owner->mapToGlobal(At));
+            QApplication::sendEvent(Owner, &Open);
+        } else {
+            QTest::keyClick(Owner, Qt::Key_F4);
+        }
+        QTRY_VERIFY(!Opened.isNull());
+        QCOMPARE(OpenedOver, Form->windowHandle());
+        // Touching or covering the control, give or take the platform's
+        // window frame, which it adds when placing a window.
+        const int Frame = 1 + std::max(Form->geometry().left() - Form->frameGeometry().left(),
+                                       Form->geometry().top() - Form->frameGeometry().top());
+        const QRect Beside = QRect(Owner->mapToGlobal(QPoint(0, 0)), Owner->size())
+                                 .adjusted(-Frame, -Frame, Frame, Frame);
+        QVERIFY2(Opened.intersects(Beside),
+                 qPrintable(QStringLiteral("opened at %1,%2, the control at %3,%4")
+                                .arg(Opened.x())
+                                .arg(Opened.y())
+                                .arg(Beside.x() + Frame)
+                                .arg(Beside.y() + Frame)));
     }
 
     void enterKey_data() {
@@ -709,6 +864,8 @@ private slots:
         QTest::mouseClick(Control<QPushButton>("cmdAbout"), Qt::LeftButton);
         QCOMPARE(DuringShow, Qt::ArrowCursor);
         QVERIFY(QApplication::overrideCursor() == nullptr);
+        if (!WindowsGoWherePut())
+            return; // placed by the compositor
         const QRect Main = Form->frameGeometry();
         QVERIFY(std::abs(About.frameGeometry().center().x() - Main.center().x()) <= 1);
         QVERIFY(std::abs(About.frameGeometry().center().y() - Main.center().y()) <= 1);
@@ -734,7 +891,7 @@ private slots:
         Form->show();
         QVERIFY(QTest::qWaitForWindowExposed(Form));
         Form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(Form));
+        QVERIFY(WaitForWindowActive(Form));
         ChooseMode(1);
         for (QLabel* L : Form->findChildren<QLabel*>()) {
             QVERIFY2(L->fontMetrics().horizontalAdvance(L->text()) <= L->width(),
@@ -812,6 +969,31 @@ private slots:
         Phrase->setPlainText(QStringLiteral("9899 years, 11 months, 3 weeks and 6 days ago"));
         Phrase->ensurePolished();
         QVERIFY(2 * FM.lineSpacing() <= Phrase->viewport()->height());
+    }
+
+    // The phrase box's border shows on every side at the device pixel ratio
+    // in use: in the window as drawn, the device pixels of the box's last
+    // row and column (at a fractional ratio, one of the two a line there may
+    // fall on) hold the colour of its first row and column.
+    void phraseBoxBorderShows() {
+        const auto* Phrase = Control<QPlainTextEdit>("mmoDiffString");
+        const QImage Shown = Form->grab().toImage();
+        const qreal Ratio = Shown.devicePixelRatio();
+        const QRect Box(Phrase->mapTo(Form.data(), QPoint(0, 0)), Phrase->size());
+        const auto First = [Ratio](int Logical) { return int(std::floor(Logical * Ratio)); };
+        const auto Last = [Ratio](int End) { return int(std::ceil(End * Ratio)) - 1; };
+        const int MidX = First(Box.center().x());
+        const int MidY = First(Box.center().y());
+        const QColor Top = Shown.pixelColor(MidX, First(Box.top()));
+        const QColor LeftSide = Shown.pixelColor(First(Box.left()), MidY);
+        bool Bottom = false;
+        for (int Y = First(Box.bottom()); Y <= Last(Box.bottom() + 1); ++Y)
+            Bottom = Bottom || Shown.pixelColor(MidX, Y) == Top;
+        bool RightSide = false;
+        for (int X = First(Box.right()); X <= Last(Box.right() + 1); ++X)
+            RightSide = RightSide || Shown.pixelColor(X, MidY) == LeftSide;
+        QVERIFY2(Bottom, qPrintable(Top.name()));
+        QVERIFY2(RightSide, qPrintable(LeftSide.name()));
     }
 };
 

@@ -290,7 +290,7 @@ bool TRound::Run(qint64& Steps) {
     FForm = new TfrmMainForm();
     const auto Close = qScopeGuard([this] { delete FForm.data(); });
     FForm->show();
-    if (!QTest::qWaitForWindowActive(FForm))
+    if (!WaitForWindowActive(FForm))
         return Fail(0, QStringLiteral("the window did not become active"));
     // Dates of the seed's choosing, mostly near our time, set the way a
     // user steps them, so both panels have been computed once.

@@ -96,9 +96,10 @@ private slots:
         // clang-format on
     }
 
-    // The program starts titled and centred with the start picker focused;
-    // every way of closing the main window ends the event loop with code 0,
-    // even with a hidden second window still alive.
+    // The program starts titled and centred (where windows go where they are
+    // put) with the start picker focused; every way of closing the main
+    // window ends the event loop with code 0, even with a hidden second
+    // window still alive.
     void everyCloseRouteEndsTheProgram() {
         QFETCH(QString, Route);
         TErrorRecorder Errors;
@@ -112,11 +113,20 @@ private slots:
             frmMainForm->SetAboutWindow(Hidden);
             QTimer::singleShot(0, frmMainForm, [&] {
                 TfrmMainForm* Main = frmMainForm;
-                if (!QTest::qWaitForWindowActive(Main))
+                if (!WaitForWindowActive(Main))
                     return;
                 Title = Main->windowTitle();
-                Centre = Main->frameGeometry().center();
                 ScreenCentre = Main->screen()->availableGeometry().center();
+                // A window manager frames and places the window a moment
+                // after it is shown (checked below); a Wayland compositor
+                // places it where it chooses, and Qt does not know where.
+                static_cast<void>(QTest::qWaitFor(
+                    [&] {
+                        Centre = Main->frameGeometry().center();
+                        return !WindowsGoWherePut() ||
+                               (Centre - ScreenCentre).manhattanLength() <= 2;
+                    },
+                    2000));
                 StartFocused = QApplication::focusWidget() &&
                                QApplication::focusWidget()->objectName() == "dtpStartDt";
                 if (Route == "click")
@@ -132,7 +142,7 @@ private slots:
         QCOMPARE(Title, QStringLiteral("Brelmont Date Calculator"));
         QCOMPARE(ApplicationTitle(), QStringLiteral("Brelmont Date Calculator"));
         QVERIFY(StartFocused);
-        QVERIFY2((Centre - ScreenCentre).manhattanLength() <= 2,
+        QVERIFY2(!WindowsGoWherePut() || (Centre - ScreenCentre).manhattanLength() <= 2,
                  qPrintable(QStringLiteral("%1,%2 %3,%4")
                                 .arg(Centre.x())
                                 .arg(Centre.y())
@@ -159,7 +169,7 @@ private slots:
     void commandLineChangesNothing() {
         QFETCH(QStringList, Arguments);
         const QString Plain = ToolkitSettings({});
-        QVERIFY2(Plain.startsWith(QStringLiteral("offscreen ")), qPrintable(Plain));
+        QVERIFY2(Plain.startsWith(QGuiApplication::platformName() + u' '), qPrintable(Plain));
         QCOMPARE(ToolkitSettings(Arguments), Plain);
     }
 };

@@ -1,8 +1,8 @@
-# cmake -DVERINFO= -DVERSION_RC= [-DEMULATOR=] [-DWINDOWS=ON] -P CheckVerInfo.cmake
+# cmake -DVERINFO= -DVERSION_RC= [-DFILE=] [-DEMULATOR=] [-DWINDOWS=ON] -P CheckVerInfo.cmake
 #
-# Runs morvane-verinfo on its own file (through EMULATOR, a list, when set)
-# and checks that it prints the strings the version script VERSION_RC
-# writes, in the reader's key order. A Windows build reads through the
+# Runs morvane-verinfo on FILE, by default its own file (through EMULATOR, a
+# list, when set), and checks that it prints the strings the version script
+# VERSION_RC writes, in the reader's key order. A Windows build reads through the
 # system's functions, whose text is in the ANSI code page (1252): there the
 # expected Latin-1 characters are taken to that code page first.
 cmake_minimum_required(VERSION 3.25)
@@ -13,7 +13,10 @@ if(want STREQUAL "")
   message(FATAL_ERROR "no version strings found in ${VERSION_RC}")
 endif()
 
-execute_process(COMMAND ${EMULATOR} "${VERINFO}" "${VERINFO}"
+if(NOT FILE)
+  set(FILE "${VERINFO}")
+endif()
+execute_process(COMMAND ${EMULATOR} "${VERINFO}" "${FILE}"
                 RESULT_VARIABLE rc OUTPUT_VARIABLE got ERROR_VARIABLE err)
 if(WINDOWS)
   # Code page 1252 holds U+00A0 to U+00FF as single bytes of the same value;

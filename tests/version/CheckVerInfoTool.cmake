@@ -30,10 +30,13 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "mkfifo failed")
 endif()
 
-# One value per line: control characters and the backslash are escaped.
-check("values with control characters" 0
-      "Two\\nlines\nCR\\r, tab\\t, backslash \\\\ and escape \\x1b[0m\n" "^$"
-      "${FIXTURES}/control_chars_pe64.dll")
+# One value per line: control characters, the line and paragraph separators
+# and the backslash are escaped.
+string(CONCAT escaped
+       "Two\\nlines\n"
+       "next\\xc2\\x85line, line\\xe2\\x80\\xa8and paragraph\\xe2\\x80\\xa9separators\n"
+       "CR\\r, tab\\t, backslash \\\\ and escape \\x1b[0m\n")
+check("values with control characters" 0 "${escaped}" "^$" "${FIXTURES}/control_chars_pe64.dll")
 check("a file without version information" 1 ""
       "^morvane-verinfo: [^\n]*/none_elf64.so: no version strings\n$"
       "${FIXTURES}/none_elf64.so")

@@ -152,8 +152,11 @@ TEST(ReadVersionStrings, OnlyAppendsToWhatTheListHolds) {
 
 // The test executable embeds the program's version script through
 // morvane_embed_version_resource(), exactly as the program does.
-TEST(EmbeddedVersionResource, ReadsTheProgramStringsFromItsOwnFile) {
+TEST(EmbeddedVersionResource, ReadsTheProgramStringsFromItsOwnFileAndImage) {
     EXPECT_EQ(Read(fixtures::OwnFile()), kProgramStrings);
+    // From memory alone: the file to fall back on does not exist.
+    EXPECT_EQ(fixtures::Entries(ReadOwnVersionStrings, fixtures::Path("no such file")),
+              kProgramStrings);
 }
 
 #ifndef _WIN32

@@ -6,12 +6,36 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "Fixtures.h"
 
+namespace {
+
+// A copy of complete_pe64.dll whose CompanyName text claims 0xFFFF UTF-16
+// units, far past its node: the system's A function has no room to convert
+// so many and reports length 0, though the text is there.
+std::string CopyWithLongCompanyName() {
+    auto Bytes = fixtures::ReadBytes(fixtures::Path("complete_pe64.dll"));
+    const std::string Key("C\0o\0m\0p\0a\0n\0y\0N\0a\0m\0e\0\0\0", 24);
+    const auto At = std::search(Bytes.begin(), Bytes.end(), Key.begin(), Key.end());
+    EXPECT_NE(At, Bytes.end());
+    At[-4] = At[-3] = 0xFF; // wValueLength
+    const std::string File = testing::TempDir() + "version_test_long_value_" +
+                             std::to_string(GetCurrentProcessId()) + ".dll";
+    std::ofstream(File, std::ios::binary)
+        .write(reinterpret_cast<const char*>(Bytes.data()), std::streamsize(Bytes.size()));
+    return File;
+}
+
+} // namespace
+
 TEST(SystemAndPortableReaders, GiveTheSameEntriesForEveryPeFile) {
+    const std::string LongValue = CopyWithLongCompanyName();
     struct Row {
         const char* Name;
         std::string File;
@@ -31,6 +55,7 @@ TEST(SystemAndPortableReaders, GiveTheSameEntriesForEveryPeFile) {
         {"table under another code page", Path("other_codepage_pe64.dll"), 0},
         {"table under another language", Path("other_language_pe64.dll"), 0},
         {"no resources", Path("none_pe64.dll"), 0},
+        {"a text whose stored length runs far past its node", LongValue, 10},
     };
     for (const Row& R : Rows) {
         SCOPED_TRACE(R.Name);
@@ -39,6 +64,7 @@ TEST(SystemAndPortableReaders, GiveTheSameEntriesForEveryPeFile) {
         EXPECT_EQ(System, Portable);
         EXPECT_EQ(Portable.size(), R.Entries);
     }
+    std::filesystem::remove(LongValue);
 }
 
 // Text outside the ANSI code page (1252 here) can't agree by design: the

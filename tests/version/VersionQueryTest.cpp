@@ -215,3 +215,10 @@ TEST(GetFileVersionInfo, SizeIsZeroWithoutVersionInformation) {
         EXPECT_FALSE(portable::GetFileVersionInfoA(R.File, 0, sizeof Buffer, Buffer));
     }
 }
+
+// What morvane-verinfo says of a file it can't read.
+TEST(FileSource, SaysWhyAFileCannotBeRead) {
+    EXPECT_EQ(verinfo::FileSource(fixtures::Path("missing.dll")).Failure(),
+              "No such file or directory");
+    EXPECT_EQ(verinfo::FileSource(MORVANE_FIXTURE_DIR).Failure(), "Is a directory");
+}

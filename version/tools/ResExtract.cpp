@@ -21,18 +21,12 @@
 #include <optional>
 #include <vector>
 
+#include "ByteOrder.h"
+
 namespace {
 
 using Bytes = std::vector<unsigned char>;
-
-std::uint32_t Le32(const Bytes& B, std::size_t Off) {
-    return std::uint32_t(B[Off]) | std::uint32_t(B[Off + 1]) << 8 |
-           std::uint32_t(B[Off + 2]) << 16 | std::uint32_t(B[Off + 3]) << 24;
-}
-
-std::uint16_t Le16(const Bytes& B, std::size_t Off) {
-    return std::uint16_t(B[Off] | B[Off + 1] << 8);
-}
+using verinfo::Le;
 
 // Reads a Type or Name field at Off inside [Off, End). Returns the numeric id,
 // or -1 for a string name; sets Next to the first byte after the field.
@@ -42,15 +36,15 @@ std::optional<long> ReadNameOrId(const Bytes& B, std::size_t Off, std::size_t En
     if (Off + 2 > End) {
         return std::nullopt;
     }
-    if (Le16(B, Off) == 0xFFFF) {
+    if (Le<2>(&B[Off]) == 0xFFFF) {
         if (Off + 4 > End) {
             return std::nullopt;
         }
         Next = Off + 4;
-        return Le16(B, Off + 2);
+        return Le<2>(&B[Off + 2]);
     }
     for (std::size_t P = Off; P + 2 <= End; P += 2) {
-        if (Le16(B, P) == 0) {
+        if (Le<2>(&B[P]) == 0) {
             Next = P + 2;
             return -1;
         }
@@ -62,8 +56,8 @@ std::optional<long> ReadNameOrId(const Bytes& B, std::size_t Off, std::size_t En
 std::optional<Bytes> FindVersionEntry(const Bytes& B) {
     std::size_t Off = 0;
     while (Off + 8 <= B.size()) {
-        const std::uint64_t DataSize = Le32(B, Off);
-        const std::uint64_t HeaderSize = Le32(B, Off + 4);
+        const std::uint64_t DataSize = Le<4>(&B[Off]);
+        const std::uint64_t HeaderSize = Le<4>(&B[Off + 4]);
         if (HeaderSize < 8 || Off + HeaderSize + DataSize > B.size()) {
             return std::nullopt;
         }

@@ -8,9 +8,17 @@
 #include <cstring>
 #include <exception>
 #include <string>
+#include <string_view>
 
 #include "GetFileVerInfo.h"
 #include "VersionResource.h"
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -23,17 +31,52 @@ constexpr char kUsage[] =
     "ProductVersion, Comments, Release. Absent keys are left out; an empty value\n"
     "prints as (unknown). So that each value takes one line, a line feed,\n"
     "carriage return, tab and backslash in it print as \\n, \\r, \\t and \\\\, and\n"
-    "any other control character as \\xHH.\n"
+    "any other control character (C0, DEL, C1) and the line and paragraph\n"
+    "separators U+2028 and U+2029 as \\xHH, one for each byte of the character.\n"
     "Exit status: 0 strings printed; 1 FILE holds no version strings; 2 FILE\n"
     "could not be read (or the output not written); 3 wrong usage.\n";
 
 enum ExitStatus { Printed = 0, NoStrings = 1, Unreadable = 2, WrongUsage = 3 };
 
-// Value with its control characters and backslashes escaped.
-std::string Escaped(const std::string& Value) {
+// True when the values are UTF-8 text, where the C1 control characters and
+// the line and paragraph separators take two or three bytes. On Windows they
+// are in the ANSI code page, which may be UTF-8 too.
+bool TextIsUtf8() {
+#ifdef _WIN32
+    return GetACP() == CP_UTF8;
+#else
+    return true;
+#endif
+}
+
+// The number of bytes at the start of Rest (not empty) that make up a
+// character printed as \xHH escapes: a control character (C0 or DEL; in
+// UTF-8 text also C1, U+0080 to U+009F) or, in UTF-8 text, the line or
+// paragraph separator (U+2028, U+2029), which some readers take for a line
+// break. 0 for any other character.
+std::size_t HexEscapedLength(std::string_view Rest, bool Utf8) {
+    const auto Byte = [Rest](std::size_t I) {
+        return I < Rest.size() ? static_cast<unsigned char>(Rest[I]) : 0u;
+    };
+    if (Byte(0) < 0x20 || Byte(0) == 0x7F) {
+        return 1;
+    }
+    if (Utf8 && Byte(0) == 0xC2 && Byte(1) >= 0x80 && Byte(1) <= 0x9F) {
+        return 2;
+    }
+    if (Utf8 && Byte(0) == 0xE2 && Byte(1) == 0x80 && (Byte(2) == 0xA8 || Byte(2) == 0xA9)) {
+        return 3;
+    }
+    return 0;
+}
+
+// Value with its control characters, line and paragraph separators and
+// backslashes escaped.
+std::string Escaped(const std::string& Value, bool Utf8) {
+    static constexpr char Hex[] = "0123456789abcdef";
     std::string Out;
-    for (const char C : Value) {
-        const auto Byte = static_cast<unsigned char>(C);
+    for (std::size_t I = 0; I < Value.size(); ++I) {
+        const char C = Value[I];
         if (C == '\n') {
             Out += "\\n";
         } else if (C == '\r') {
@@ -42,15 +85,35 @@ std::string Escaped(const std::string& Value) {
             Out += "\\t";
         } else if (C == '\\') {
             Out += "\\\\";
-        } else if (Byte < 0x20 || Byte == 0x7F) {
-            static constexpr char Hex[] = "0123456789abcdef";
-            Out += {'\\', 'x', Hex[Byte >> 4], Hex[Byte & 0xF]};
+        } else if (const std::size_t Length =
+                       HexEscapedLength(std::string_view(Value).substr(I), Utf8)) {
+            for (const char Part : Value.substr(I, Length)) {
+                const auto Byte = static_cast<unsigned char>(Part);
+                Out += {'\\', 'x', Hex[Byte >> 4], Hex[Byte & 0xF]};
+            }
+            I += Length - 1;
         } else {
             Out += C;
         }
     }
     return Out;
 }
+
+#ifdef _WIN32
+// Text (UTF-8) in the ANSI code page, each character as the system's version
+// functions convert it (the closest letter, else "?").
+std::string InAnsiCodePage(const std::string& Text) {
+    const int Size = static_cast<int>(Text.size());
+    const int Units = MultiByteToWideChar(CP_UTF8, 0, Text.data(), Size, nullptr, 0);
+    std::wstring Wide(static_cast<std::size_t>(Units), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, Text.data(), Size, Wide.data(), Units);
+    const int Bytes =
+        WideCharToMultiByte(CP_ACP, 0, Wide.data(), Units, nullptr, 0, nullptr, nullptr);
+    std::string Out(static_cast<std::size_t>(Bytes), '\0');
+    WideCharToMultiByte(CP_ACP, 0, Wide.data(), Units, Out.data(), Bytes, nullptr, nullptr);
+    return Out;
+}
+#endif
 
 } // namespace
 
@@ -74,12 +137,24 @@ int main(int argc, char* argv[]) {
         }
         TStringList List;
         ReadVersionStrings(File, List);
+#ifdef _WIN32
+        // The system's functions read PE files only: the strings of an ELF
+        // file come from the portable reader, in the code page the system
+        // gives the others in.
+        if (List.Count() == 0) {
+            TStringList Portable;
+            ReadPortableVersionStrings(File, Portable);
+            for (int I = 0; I < Portable.Count(); ++I)
+                List.Add(InAnsiCodePage(Portable[I]));
+        }
+#endif
         if (List.Count() == 0) {
             std::fprintf(stderr, "morvane-verinfo: %s: no version strings\n", File);
             return NoStrings;
         }
+        const bool Utf8 = TextIsUtf8();
         for (int I = 0; I < List.Count(); ++I)
-            std::printf("%s\n", Escaped(List[I]).c_str());
+            std::printf("%s\n", Escaped(List[I], Utf8).c_str());
         if (std::fflush(stdout) != 0) {
             std::perror("morvane-verinfo: cannot write");
             return Unreadable;
