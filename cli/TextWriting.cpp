@@ -1,6 +1,8 @@
 #include "TextWriting.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 
 namespace {
 
@@ -55,9 +57,18 @@ void AppendInt(TTextBuffer& Out, std::int64_t N, int Width) {
                                      "90919293949596979899";
     // In unsigned arithmetic, so that the lowest 64-bit value has a magnitude too.
     std::uint64_t Magnitude = N < 0 ? 0 - static_cast<std::uint64_t>(N) : N;
-    int Count = 1;
-    for (std::uint64_t Power = 10; Count < 20 && Magnitude >= Power; Power *= 10)
-        ++Count;
+    // The count of digits: about log10 from the count of bits (1233 / 4096
+    // is about log10(2)), then one more when the number reaches the next
+    // power of ten.
+    static constexpr std::array<std::uint64_t, 20> kPowers = [] {
+        std::array<std::uint64_t, 20> Powers{};
+        Powers[0] = 1;
+        for (std::size_t I = 1; I < Powers.size(); ++I)
+            Powers[I] = Powers[I - 1] * 10;
+        return Powers;
+    }();
+    const int Rough = std::bit_width(Magnitude) * 1233 >> 12;
+    const int Count = std::max(1, Rough + (Magnitude >= kPowers[static_cast<std::size_t>(Rough)]));
     char* Text = Out.Room(21 + static_cast<std::size_t>(std::max(Width, 0)));
     if (N < 0)
         *Text++ = '-';
