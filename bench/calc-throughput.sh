@@ -19,7 +19,7 @@
 #       defaults: build, 1000000
 #
 # The two sides of a ratio run in turns, five times each (the invocations
-# of row 5 in rounds of 300), their output thrown away; the best wall-clock
+# of row 5 in rounds of 500), their output thrown away; the best wall-clock
 # time of each side counts.
 # Where the two forms overlap, the outputs must agree: line for line in row 1
 # and in JSON against ISO, the long date against dadd's once its day loses
@@ -34,7 +34,7 @@ build=${1:-build}
 count=${2:-1000000}
 calc=$build/cli/morvane-calc
 floor=$build/bench/bench_calc_floor
-runs=5 rounds=300
+runs=5 rounds=500
 for tool in dateutils.dadd dateutils.ddiff; do
   command -v $tool >/dev/null || { echo "calc-throughput: $tool not found (scripts/setup.sh installs it)" >&2; exit 1; }
 done
