@@ -1,30 +1,52 @@
 #!/usr/bin/env bash
-# Batch throughput of morvane-calc beside dateutils' dadd, on the same
-# generated ISO dates, each moved by one month:
+# morvane-calc beside dateutils, and beside its own floor, in five ratios:
+# morvane-calc's time divided by the other's (lower is better), on the same
+# generated dates.
 #
-#   dateutils.dadd +1mo               < dates   (one date per line)
-#   morvane-calc --iso -              < lines   ("add DATE 0 0 0 0 1 0")
+#   1. add --months 1 --iso -         vs dateutils.dadd +1mo                  goal <= 0.7
+#   2. add --months 1 - (long date)   vs dateutils.dadd -f '%A, %B %d, %Y' +1mo   <= 1.0
+#   3. - on lines "diff REF DATE"     vs dateutils.ddiff REF -f '%Y %m %w %d'     <= 1.2
+#      (six counts and the phrase)
+#   4. --json vs --iso of the same batch lines, "add DATE 0 0 0 0 1 0" ;
+#      "diff REF DATE"                                                        <= 1.3
+#   5. one invocation (add ... --iso) vs an empty program linked to QtCore    <= 1.05
 #
-#   bench/calc-throughput.sh [morvane-calc] [lines]
-#       defaults: build/cli/morvane-calc, 1000000
+# and, for the record, two more: JSON against ISO on bare dates (row 4's
+# add lines carry six amounts each, which the JSON weighs less beside), and
+# one invocation writing the long date, which reads the locale's names.
 #
-# Both run five times, taking turns; the best wall-clock time of each counts.
-# The two outputs must agree line for line (both clamp the day to the end of
-# the month). The goal is a ratio of at most 1.5. A benchmark, not a test:
-# the figures depend on the machine and on what else runs on it.
+#   bench/calc-throughput.sh [build folder] [lines]
+#       defaults: build, 1000000
+#
+# The two sides of a ratio run in turns, five times each (the invocations
+# of row 5 in rounds of 500), their output thrown away; the best wall-clock
+# time of each side counts.
+# Where the two forms overlap, the outputs must agree: line for line in row 1
+# and in JSON against ISO, the long date against dadd's once its day loses
+# the leading zero, and ddiff's years and months against morvane-calc's
+# years and months of the year. morvane-calc writes English names
+# (LC_ALL=en_US.UTF-8), as dateutils does. A benchmark, not a test: the
+# figures depend on the machine and on what else runs on it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-calc=${1:-build/cli/morvane-calc}
+build=${1:-build}
 count=${2:-1000000}
-runs=5
-command -v dateutils.dadd >/dev/null || { echo "calc-throughput: dateutils.dadd not found (scripts/setup.sh installs it)" >&2; exit 1; }
-[[ -x $calc ]] || { echo "calc-throughput: $calc not built" >&2; exit 1; }
+calc=$build/cli/morvane-calc
+floor=$build/bench/bench_calc_floor
+runs=5 rounds=500
+for tool in dateutils.dadd dateutils.ddiff; do
+  command -v $tool >/dev/null || { echo "calc-throughput: $tool not found (scripts/setup.sh installs it)" >&2; exit 1; }
+done
+for program in "$calc" "$floor"; do
+  [[ -x $program ]] || { echo "calc-throughput: $program not built" >&2; exit 1; }
+done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+fail() { echo "calc-throughput: $*" >&2; exit 1; }
 
-# Random valid dates in the years 1601 to 4094, the range dadd reads.
+# Random valid dates in the years 1601 to 4094, the range dateutils reads.
 awk -v n="$count" 'BEGIN {
   srand(1)
   split("31 28 31 30 31 30 31 31 30 31 30 31", length_of, " ")
@@ -34,32 +56,102 @@ awk -v n="$count" 'BEGIN {
     printf "%04d-%02d-%02d\n", y, m, 1 + int(rand() * l)
   }
 }' >"$work/dates"
-awk '{ print "add " $1 " 0 0 0 0 1 0" }' "$work/dates" >"$work/lines"
+reference=2004-01-31
+awk -v r=$reference '{ print "diff " r " " $1 }' "$work/dates" >"$work/diffs"
+awk '{ print "add " $1 " 0 0 0 0 1 0" }' "$work/dates" >"$work/adds"
 
-# Seconds of wall-clock time that "$@" takes, its output kept in $work/out.
+calc() { LC_ALL=en_US.UTF-8 "$calc" "$@"; }
+peer() { LC_ALL=C "$@"; }
+floor() { LC_ALL=en_US.UTF-8 "$floor"; } # started the way calc is
+
+# seconds IN COMMAND...: the wall-clock time COMMAND takes reading IN, its
+# output thrown away (as hyperfine does): the figures are the tools' own
+# work, not the file system's, which would grow with the length of the
+# output lines alone.
 seconds() {
-  local start end
-  start=$(date +%s.%N)
-  "$@" >"$work/out"
-  end=$(date +%s.%N)
-  awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f\n", b - a }'
+  local in=$1 start
+  shift
+  start=$EPOCHREALTIME
+  "$@" <"$in" >/dev/null
+  awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.4f\n", b - a }'
 }
 best() { sort -n | head -n 1; }
 
-peer_times=() calc_times=()
-for ((i = 0; i < runs; i++)); do
-  peer_times+=("$(seconds dateutils.dadd +1mo <"$work/dates")")
-  mv "$work/out" "$work/peer.out"
-  calc_times+=("$(seconds "$calc" --iso - <"$work/lines")")
-  mv "$work/out" "$work/calc.out"
-done
-cmp -s "$work/peer.out" "$work/calc.out" || { echo "calc-throughput: the outputs differ" >&2; exit 1; }
+# pair NAME MY-INPUT THEIR-INPUT MINE... -- THEIRS...: runs both sides once
+# more for their outputs, left in $work/NAME.mine and $work/NAME.theirs, and
+# in turns for their times, the best of which are left in $mine and $theirs.
+pair() {
+  local name=$1 my_input=$2 their_input=$3 mine_times=() their_times=() i
+  shift 3
+  local split
+  for ((split = 1; split <= $#; split++)); do [[ ${!split} == -- ]] && break; done
+  local mine_cmd=("${@:1:split-1}") their_cmd=("${@:split+1}")
+  "${mine_cmd[@]}" <"$my_input" >"$work/$name.mine"
+  "${their_cmd[@]}" <"$their_input" >"$work/$name.theirs"
+  for ((i = 0; i < runs; i++)); do
+    mine_times+=("$(seconds "$my_input" "${mine_cmd[@]}")")
+    their_times+=("$(seconds "$their_input" "${their_cmd[@]}")")
+  done
+  mine=$(printf '%s\n' "${mine_times[@]}" | best)
+  theirs=$(printf '%s\n' "${their_times[@]}" | best)
+}
 
-peer=$(printf '%s\n' "${peer_times[@]}" | best)
-mine=$(printf '%s\n' "${calc_times[@]}" | best)
-awk -v n="$count" -v p="$peer" -v c="$mine" 'BEGIN {
-  printf "%d dates + 1 month, best of 5, outputs agree\n", n
-  printf "  dateutils.dadd +1mo        %6.3f s  %5.2f M lines/s\n", p, n / p / 1e6
-  printf "  morvane-calc --iso -       %6.3f s  %5.2f M lines/s\n", c, n / c / 1e6
-  printf "  ratio %.2fx (goal <= 1.5x)\n", c / p
-}'
+rows=()
+row() { # label mine theirs goal [unit]
+  rows+=("$(awk -v l="$1" -v a="$2" -v b="$3" -v g="$4" -v u="${5:-s}" \
+    'BEGIN { printf "  %-44s %7.3f %-2s %7.3f %-2s  %5.2f", l, a, u, b, u, a / b
+             if (g != "-") printf " (goal <= %s)", g }')")
+}
+
+# 1. ISO dates, one month on.
+pair iso "$work/dates" "$work/dates" calc add --months 1 --iso - -- peer dateutils.dadd +1mo
+cmp -s "$work/iso.mine" "$work/iso.theirs" || fail "add --iso and dadd +1mo differ"
+row "add --months 1 --iso -  vs dadd +1mo" "$mine" "$theirs" 0.7
+iso_add=$mine
+
+# 2. The long date, one month on.
+pair long "$work/dates" "$work/dates" calc add --months 1 - -- peer dateutils.dadd -f '%A, %B %d, %Y' +1mo
+sed -E 's/ 0([1-9]), / \1, /' "$work/long.theirs" | cmp -s "$work/long.mine" - ||
+  fail "the long date and dadd -f '%A, %B %d, %Y' differ"
+row "add --months 1 -  vs dadd -f '%A, %B %d, %Y'" "$mine" "$theirs" 1.0
+
+# 3. Differences: six counts and the phrase against years, months, weeks
+# and days.
+pair diff "$work/diffs" "$work/dates" calc - -- peer dateutils.ddiff $reference -f '%Y %m %w %d'
+paste "$work/diff.mine" "$work/diff.theirs" | awk -F '\t' '{
+  split($8, t, " "); m = $5 < 0 ? -$5 : $5
+  if (t[1] != $6 || t[2] != m % 12) { print "line " NR ": " $0; exit 1 }
+}' >&2 || fail "years or months differ from ddiff's"
+row "- (diff lines)  vs ddiff '%Y %m %w %d'" "$mine" "$theirs" 1.2
+
+# 4. JSON against ISO, on batch lines of both forms; and on bare dates.
+pair json_add "$work/adds" "$work/adds" calc --json - -- calc --iso -
+sed -E 's/^\{"date":"([^"]*)".*/\1/' "$work/json_add.mine" | cmp -s - "$work/json_add.theirs" ||
+  fail "add --json and --iso differ"
+row "--json -  vs --iso - (add lines)" "$mine" "$theirs" 1.3
+pair json_diff "$work/diffs" "$work/diffs" calc --json - -- calc --iso -
+n='(-?[0-9]+)'
+sed -E "s/^\{\"days\":$n,\"fortnights\":$n,\"months\":$n,\"phrase\":\"([^\"]*)\",\"weekdays\":$n,\"weeks\":$n,\"years\":$n\}\$/\1\t\5\t\6\t\2\t\3\t\7\t\4/" \
+  "$work/json_diff.mine" | cmp -s - "$work/json_diff.theirs" || fail "diff --json and --iso differ"
+row "--json -  vs --iso - (diff lines)" "$mine" "$theirs" 1.3
+pair json_bare "$work/dates" "$work/dates" calc add --months 1 --json - -- calc add --months 1 --iso -
+cmp -s "$work/json_bare.mine" "$work/json_add.mine" || fail "bare dates and add lines differ in JSON"
+row "(add --months 1 --json -  vs --iso -)" "$mine" "$theirs" -
+
+# 5. One invocation against the floor.
+[[ $(calc add 2004-01-31 --months 1 --iso) == 2004-02-29 ]] || fail "one invocation went wrong"
+invocations() {
+  local i
+  for ((i = 0; i < rounds; i++)); do "$@" >/dev/null; done
+}
+echo >"$work/none"
+pair start "$work/none" "$work/none" invocations calc add 2004-01-31 --months 1 --iso -- invocations floor
+per_call() { awk -v t="$1" -v n=$rounds 'BEGIN { print t / n * 1000 }'; }
+row "one invocation  vs empty QtCore program" "$(per_call "$mine")" "$(per_call "$theirs")" 1.05 ms
+# For the record: with the long date, which reads the locale's names.
+pair start_long "$work/none" "$work/none" invocations calc add 2004-01-31 --months 1 -- invocations floor
+row "(the same with the long date)" "$(per_call "$mine")" "$(per_call "$theirs")" - ms
+
+echo "$count dates; best of $runs; morvane-calc, the other, ratio; outputs agree"
+printf '%s\n' "${rows[@]}"
+awk -v n="$count" -v t="$iso_add" 'BEGIN { printf "  (add --iso: %.1f M lines/s)\n", n / t / 1e6 }'

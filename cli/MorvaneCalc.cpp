@@ -1,50 +1,29 @@
 // morvane-calc: the window's two calculators from a terminal and in scripts.
 //
-//   morvane-calc diff START END [--json]
-//   morvane-calc add START [--days N] ... [--years N] [--iso | --json]
-//   morvane-calc [--iso | --json] -          one calculation per input line
+//   morvane-calc diff START END [--iso | --json] [--units LIST | --phrase-only]
+//   morvane-calc add START [--days N] ... [--years N] [--iso | --json | --format FMT]
+//   morvane-calc add [--days N] ... [--years N] [...] -    the amounts for each date read
+//   morvane-calc [...] -                                 one calculation per input line
 //
-// Exit status: 0 done; 1 a calculation raised (or, in batch mode, any line
-// failed); 2 the command line could not be read.
+// Exit status: TExitStatus (Output.h).
 #include "Batch.h"
 #include "Calculations.h"
+#include "CommandLine.h"
 #include "GetFileVerInfo.h"
 #include "LocaleSettings.h"
+#include "Messages.h"
 #include "OwnExecutable.h"
+#include "TextWriting.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <algorithm>
 #include <exception>
+#include <optional>
 #include <string>
 
 namespace {
-
-constexpr const char* kUsage =
-    "Usage: morvane-calc diff START END [--json]\n"
-    "       morvane-calc add START [--days N] [--weekdays N] [--weeks N]\n"
-    "                    [--fortnights N] [--months N] [--years N] [--iso | --json]\n"
-    "       morvane-calc [--iso | --json] -\n";
-
-constexpr const char* kDescription =
-    "The two calculators of the Brelmont Date Calculator window, for terminals\n"
-    "and scripts.\n"
-    "\n"
-    "  diff START END  the days, weekdays, weeks, fortnights, months and years\n"
-    "                  from START to END, and the distance in words\n"
-    "  add START       START moved by the amounts, applied days first and years\n"
-    "                  last, shown in the long date format of the user's locale\n"
-    "  -               one calculation per line of standard input,\n"
-    "                  \"diff START END\" or \"add START N N N N N N\", one result\n"
-    "                  per line (a difference as tab-separated counts and words)\n"
-    "\n"
-    "A date is YYYY-MM-DD (years 0001 to 9999) or \"today\"; an amount is a\n"
-    "whole number as the window takes it (\" 12\", \"-3\", \"$1F\").";
-
-// The six amount options, in the order their amounts are applied.
-constexpr std::array<const char*, 6> kAmountOptions = {"days",       "weekdays", "weeks",
-                                                       "fortnights", "months",   "years"};
 
 // Prints the product name and version, the copyright and the licence line,
 // read from this program's own version information.
@@ -61,108 +40,142 @@ void PrintVersion(TOutput& Output) {
         "morvane-calc (" + Product + ") " + Version + "\n" + Copyright + "\n" + Trademarks + "\n";
 }
 
-TResultFormat FormatOf(const QCommandLineParser& Parser) {
-    const bool Iso = Parser.isSet(QStringLiteral("iso"));
-    const bool Json = Parser.isSet(QStringLiteral("json"));
-    if (Iso && Json)
-        throw TUsageError("--iso and --json exclude each other");
-    return Iso ? TResultFormat::Iso : Json ? TResultFormat::Json : TResultFormat::Text;
+// The items of --units: names separated by commas. Raises TUsageError for
+// an unknown name and one given twice.
+std::vector<std::size_t> ItemsOf(std::string_view List) {
+    std::vector<std::size_t> Items;
+    for (std::size_t Pos = 0; Pos <= List.size();) {
+        const std::size_t Comma = std::min(List.find(',', Pos), List.size());
+        const std::string_view Name = List.substr(Pos, Comma - Pos);
+        std::size_t Item = 0;
+        while (Item < kPhraseItem && Name != kUnitNames[Item])
+            ++Item;
+        if (Item == kPhraseItem && Name != kPhraseName)
+            throw TUsageError(Fill(kUnknownUnit, {ShownText(Name)}));
+        if (std::find(Items.begin(), Items.end(), Item) != Items.end())
+            throw TUsageError(Fill(kRepeatedUnit, {Name}));
+        Items.push_back(Item);
+        Pos = Comma + 1;
+    }
+    return Items;
+}
+
+// How the results are written, from --iso, --json, --format, --units and
+// --phrase-only. Raises TUsageError.
+TResultStyle StyleOf(const TCommandLine& Line) {
+    TResultStyle Style;
+    const std::optional<std::string_view> Format = Line.Value("format");
+    const bool Iso = Line.Has("iso");
+    const bool Json = Line.Has("json");
+    if (Iso + Json + Format.has_value() > 1)
+        throw TUsageError(kFormatsExclude);
+    Style.Format = Iso ? TResultFormat::Iso : Json ? TResultFormat::Json : TResultFormat::Text;
+    if (Format)
+        Style.DateFormat.emplace(*Format);
+    const std::optional<std::string_view> Units = Line.Value("units");
+    const bool PhraseOnly = Line.Has("phrase-only");
+    if (Units && PhraseOnly)
+        throw TUsageError(kItemsExclude);
+    if (Units)
+        Style.DiffItems = ItemsOf(*Units);
+    if (PhraseOnly)
+        Style.DiffItems = {kPhraseItem};
+    return Style;
 }
 
 // Runs the calculation the command line asks for. Raises TUsageError for a
 // command line it can't read, TConvertError for a calculation that fails.
-int Run(const QCommandLineParser& Parser, TOutput& Output) {
-    const QStringList Words = Parser.positionalArguments();
-    if (Words.isEmpty())
-        throw TUsageError("no command given");
-    const TResultFormat Format = FormatOf(Parser);
+int Run(const TCommandLine& Line, TClosedStreams Closed, TOutput& Output) {
+    const std::vector<std::string_view>& Words = Line.Words();
+    if (Words.empty())
+        throw TUsageError(kNoCommand);
+    const std::string_view Command = Words.front();
     TAmountTexts Amounts;
     bool AnyAmount = false;
-    for (std::size_t K = 0; K < kAmountOptions.size(); ++K) {
-        const QStringList Values = Parser.values(QLatin1String(kAmountOptions[K]));
-        if (Values.size() > 1)
-            throw TUsageError(std::string("--") + kAmountOptions[K] + " given more than once");
-        Amounts[K] = Values.isEmpty() ? "0" : Values.front().toStdString();
-        AnyAmount = AnyAmount || !Values.isEmpty();
+    for (std::size_t K = 0; K < kUnitNames.size(); ++K) {
+        const std::optional<std::string_view> Value = Line.Value(kUnitNames[K]);
+        Amounts[K] = Value.value_or("0");
+        AnyAmount = AnyAmount || Value;
     }
-    const std::string Command = Words.front().toStdString();
     if (Command != "add" && AnyAmount)
-        throw TUsageError("the amounts go with add only");
+        throw TUsageError(kAmountsWithAdd);
+    if (Command == "add" && (Line.Has("units") || Line.Has("phrase-only")))
+        throw TUsageError(kItemsWithDiff);
+    if (Command == "diff" && Line.Has("format"))
+        throw TUsageError(kFormatWithAdd);
+    // The locale's names and long date are read only for a new date as text.
+    if (Command != "diff" && !Line.Has("iso"))
+        LoadLocaleSettings(QLocale::system());
+    const TResultStyle Style = StyleOf(Line);
 
-    if (Command == "-") {
-        if (Words.size() != 1)
-            throw TUsageError("- takes no further arguments");
-        return RunBatch(Format, Output);
+    const bool Batch = Command == "-" || (Command == "add" && Words.size() == 2 && Words[1] == "-");
+    if (Command == "-" && Words.size() != 1)
+        throw TUsageError(kBatchAlone);
+    if (Batch) {
+        // The shared amounts of "add -" are read before any line.
+        const std::optional<TAmounts> Shared =
+            Command == "add" ? std::optional(AmountsOf(Amounts)) : std::nullopt;
+        if (Closed.Input) {
+            Output.Error(kInputClosed);
+            return kExitStreamFailed;
+        }
+        return RunBatch(Style, Shared, Output);
     }
     if (Command == "diff") {
         if (Words.size() != 3)
-            throw TUsageError("diff takes a start date and an end date");
-        if (Format == TResultFormat::Iso)
-            throw TUsageError("--iso goes with add or - only");
-        const TDateTime Start = ParseDate(Words[1].toStdString(), LocalToday);
-        const TDateTime End = ParseDate(Words[2].toStdString(), LocalToday);
-        AppendDifference(Output.Text, Start, End, Format, TDiffLayout::Lines);
+            throw TUsageError(kDiffDates);
+        const TDateTime Start = ParseDate(Words[1], LocalToday);
+        const TDateTime End = ParseDate(Words[2], LocalToday);
+        AppendDifference(Output.Text, Start, End, Style, TDiffLayout::Lines);
     } else if (Command == "add") {
         if (Words.size() != 2)
-            throw TUsageError("add takes one start date; the amounts are options");
-        const TDateTime Start = ParseDate(Words[1].toStdString(), LocalToday);
-        AppendNewDate(Output.Text, ApplyAmounts(Start, Amounts), Format);
+            throw TUsageError(kAddDate);
+        const TDateTime Start = ParseDate(Words[1], LocalToday);
+        AppendNewDate(Output.Text, ApplyAmounts(Start, Amounts), Style);
     } else {
-        throw TUsageError("unknown command '" + Command + "'");
+        throw TUsageError(Fill(kUnknownCommand, {ShownText(Command)}));
     }
-    return Output.Finish() ? 0 : 1;
+    return Output.Finish() ? kExitDone : kExitStreamFailed;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication Application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("morvane-calc"));
-    // The long date format, weekday and month names, as the window reads them.
-    LoadLocaleSettings(QLocale::system());
-
-    QCommandLineParser Parser;
-    Parser.setApplicationDescription(QString::fromUtf8(kDescription));
-    const QCommandLineOption Help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help."));
-    const QCommandLineOption Version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and copyright."));
-    Parser.addOption(Help);
-    Parser.addOption(Version);
-    for (const char* Name : kAmountOptions) {
-        QString Unit = QLatin1String(Name);
-        Unit[0] = Unit[0].toUpper();
-        Parser.addOption({QLatin1String(Name),
-                          Unit + QStringLiteral(" to add (negative to take away)."),
-                          QStringLiteral("N")});
-    }
-    Parser.addOption({QStringLiteral("iso"), QStringLiteral("Write a new date as YYYY-MM-DD.")});
-    Parser.addOption(
-        {QStringLiteral("json"), QStringLiteral("Write each result as one JSON object.")});
-    Parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("diff START END, add START, or -."),
-                                 QStringLiteral("(diff START END | add START | -)"));
-
+    const TClosedStreams Closed = OpenClosedStandardStreams();
     TOutput Output;
+    if (Closed.Output) {
+        Output.Error(kOutputClosed);
+        return kExitStreamFailed;
+    }
+    // No QCoreApplication, but for --version: the tool needs no event loop,
+    // and building one (the locale, the event dispatcher, the logging rules)
+    // would cost more than a whole calculation. Nor QCommandLineParser, for
+    // the same reason.
     try {
-        if (!Parser.parse(QCoreApplication::arguments()))
-            throw TUsageError(Parser.errorText().toStdString());
-        if (Parser.isSet(Help)) {
-            Output.Text = kUsage + ("\n" + Parser.helpText().section(u'\n', 1).toStdString());
-            return Output.Finish() ? 0 : 1;
+        const TCommandLine Line(argc, argv);
+        if (Line.Has("help")) {
+            Output.Text = std::string(kUsage) + kHelp;
+            return Output.Finish() ? kExitDone : kExitStreamFailed;
         }
-        if (Parser.isSet(Version)) {
+        if (Line.Has("version")) {
+            // Where the program's own file is, when /proc cannot say, is
+            // QCoreApplication's to tell.
+            const QCoreApplication Application(argc, argv);
             PrintVersion(Output);
-            return Output.Finish() ? 0 : 1;
+            return Output.Finish() ? kExitDone : kExitStreamFailed;
         }
-        return Run(Parser, Output);
+        return Run(Line, Closed, Output);
     } catch (const TUsageError& E) {
-        Output.Text.clear();
-        Output.Error(std::string(E.what()) + "\n" + kUsage + "Try 'morvane-calc --help' for more.");
-        return 2;
+        Output.Text.Clear();
+        Output.Error(std::string(E.what()) + "\n" + kUsage + kTryHelp);
+        return kExitUsage;
+    } catch (const TAmountError& E) {
+        Output.Text.Clear(); // nothing of a failed calculation is written
+        Output.Error(Fill(kOptionAmountMessage, {kUnitNames[E.Unit], ShownError(E.what())}));
+        return kExitFailed;
     } catch (const std::exception& E) {
-        Output.Text.clear(); // nothing of a failed calculation is written
+        Output.Text.Clear();
         Output.Error(ShownError(E.what()));
-        return 1;
+        return kExitFailed;
     }
 }

@@ -44,6 +44,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 // A date: whole part = day number (day 0 is 30 December 1899, day 1 is
 // 31 December 1899, day -1 is 29 December 1899); fraction = time of day.
@@ -143,6 +144,59 @@ std::string FormatDateText(const std::string& Pattern, TDateTime D);
 // FormatDateText(DateFormatSettings().LongDatePattern, D). Raises nothing.
 std::string LongDateText(TDateTime D);
 
+// A pattern of the long date format language (see FormatDateText) read once,
+// to write many dates with: FormatDateText reads its pattern anew for every
+// date. The date separator, the names, and the long date pattern that five
+// or more d stand for are those of DateFormatSettings() when it is made.
+class TDatePattern {
+public:
+    explicit TDatePattern(const std::string& Pattern);
+
+    // The most characters that Write writes for a date of the years 1 to 9999
+    // (and for any other).
+    std::size_t MaxLength() const { return FMaxLength; }
+
+    // Writes D with the pattern at Out, as FormatDateText writes it, and
+    // returns the end of what it wrote. Out must have room for MaxLength()
+    // characters. Raises nothing.
+    char* Write(char* Out, TDateTime D) const;
+
+    // The same for a caller that has split D already: Parts is SplitDate(D).
+    char* Write(char* Out, TDateTime D, const TDateParts& Parts) const;
+
+    // Appends D written with the pattern to Out.
+    void AppendTo(std::string& Out, TDateTime D) const;
+
+private:
+    enum class TPieceKind : std::uint8_t {
+        Literal,   // FTexts[Start, Start + Length)
+        Day,       // the day, at least Length digits
+        DayName,   // FDayNames[Start + weekday], Sunday 0 (Start 0 short, 7 long)
+        Month,     // the month number, at least Length digits
+        MonthName, // FMonthNames[Start + month - 1] (Start 0 short, 12 long)
+        Year,      // Length 2: the last two digits; 4: at least four
+    };
+    struct TPiece {
+        TPieceKind Kind;
+        std::uint32_t Start, Length;
+    };
+    // A piece of FTexts.
+    struct TText {
+        std::uint32_t Start, Length;
+    };
+    std::vector<TPiece> FPieces;
+    // The names, then the literal text, then room for Write's wide copies.
+    std::string FTexts;
+    std::array<TText, 14> FDayNames;
+    std::array<TText, 24> FMonthNames;
+    std::size_t FMaxLength = 0;
+
+    TText AddText(const std::string& Text);
+    void Read(const std::string& Pattern, bool Expand);
+    void AddLiteral(const std::string& Text, std::size_t Start, std::size_t Length);
+    void AddPiece(TPieceKind Kind, std::uint32_t Start, std::uint32_t Length);
+};
+
 // Decimal text of N, with a leading "-" when negative, no digit grouping.
 std::string IntToText(std::int32_t N);
 
@@ -177,6 +231,10 @@ TDateTime AddMonthsClamped(TDateTime ADate, long double Amount);
 // The count of whole units of Kind from StartDate to EndDate.
 std::int32_t DateUnitsBetween(TDateKind Kind, TDateTime StartDate, TDateTime EndDate);
 
+// The counts of all six kinds at once, in TDateKind order: what
+// DateUnitsBetween gives for each, with each date split only once.
+std::array<std::int32_t, 6> DateCountsBetween(TDateTime StartDate, TDateTime EndDate);
+
 // Whole calendar months from StartDate to EndDate (see the notes above on
 // 29 February).
 std::int32_t WholeMonthsBetween(TDateTime StartDate, TDateTime EndDate);
@@ -195,6 +253,12 @@ std::int32_t WeekdaysBetween(TDateTime StartDate, TDateTime EndDate);
 // 12 months"). Raises TConvertError when the earlier date, or a years or months
 // step from it, lies outside the years 1 to 9999.
 std::string DiffPhrase(TDateTime StartDate, TDateTime EndDate);
+
+// Writes DiffPhrase(StartDate, EndDate) at Out, which must have room for
+// kMaxDiffPhraseLength characters, and returns the end of what it wrote; or
+// raises as DiffPhrase does, before writing anything.
+inline constexpr std::size_t kMaxDiffPhraseLength = 96;
+char* WriteDiffPhrase(char* Out, TDateTime StartDate, TDateTime EndDate);
 
 // Definitions of the inline calendar primitives above.
 #include "DateCalendarInline.h"

@@ -13,6 +13,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libhowardhinnant-date-dev
   # the peer of morvane-calc's batch benchmark (bench/calc-throughput.sh)
   dateutils
+  # the shells whose completions of morvane-calc the cli tests run
+  zsh fish
   # version resource, fixtures and the fuzzer; the linker and strip test
   # uses GNU ld, gold and strip (binutils), lld and llvm-objcopy (llvm)
   clang lld llvm libclang-rt-14-dev binutils

@@ -8,11 +8,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "../ProgramRuns.h"
 
@@ -36,7 +42,18 @@ bool HideVersionNote(const std::filesystem::path& File) {
     return static_cast<bool>(Io);
 }
 
+// What standard output is, for a row: the test's pipe, or one that fails.
+enum class TStreams {
+    Piped,
+    InputClosed,
+    OutputClosed,
+    OutputFull,       // /dev/full: every write fails with ENOSPC
+    OutputPipeClosed, // a pipe whose reading end is closed, SIGPIPE ignored
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(TStreams)
 
 class TCalcTest : public QObject {
     Q_OBJECT
@@ -46,52 +63,56 @@ private slots:
         QTest::addColumn<QString>("Locale");
         QTest::addColumn<QStringList>("Arguments");
         QTest::addColumn<QByteArray>("Input");
+        QTest::addColumn<TStreams>("Streams");
         QTest::addColumn<QByteArray>("Output");
         QTest::addColumn<QByteArray>("FirstError"); // first line of standard error
         QTest::addColumn<int>("ExitCode");
 
-        QTest::newRow("README difference, 31 January 2004 to 16 September 2026")
-            << "" << QStringList{"diff", "2004-01-31", "2026-09-16"} << QByteArray()
-            << QByteArray("Days: 8264\nWeekdays: 5903\nWeeks: 1180\nFortnights: 590\n"
-                          "Months: 271\nYears: 22\n"
-                          "Or: 22 years, 7 months, 2 weeks and 2 days\n")
-            << QByteArray() << 0;
-        QTest::newRow("all six amounts given years first are applied days first, in German")
-            << "de_DE.UTF-8"
-            << QStringList{"add",          "2004-01-01", "--years", "1", "--months",   "1",
-                           "--fortnights", "1",          "--weeks", "1", "--weekdays", "1",
-                           "--days",       "1",          "--json"}
-            << QByteArray()
-            << QByteArray(R"({"date":"2005-02-26","dayNumber":38409,)"
-                          R"("longDate":"Samstag, 26. Februar 2005"})"
-                          "\n")
-            << QByteArray() << 0;
-        QTest::newRow("amount that is not a whole number")
-            << "" << QStringList{"add", "2004-01-31", "--days", "5x"} << QByteArray()
-            << QByteArray() << QByteArray("morvane-calc: '5x' is not a valid integer value.") << 1;
-        QTest::newRow("new date beyond the year 9999")
-            << "" << QStringList{"add", "2004-01-01", "--days", "3000000"} << QByteArray()
-            << QByteArray() << QByteArray("morvane-calc: Invalid argument to date encode.") << 1;
-        QTest::newRow("date that does not exist")
-            << "" << QStringList{"diff", "2004-02-30", "2026-09-16"} << QByteArray() << QByteArray()
-            << QByteArray("morvane-calc: invalid date '2004-02-30' "
-                          "(YYYY-MM-DD with a year from 0001 to 9999, or today)")
-            << 2;
-        QTest::newRow("batch with a failing line in the middle")
-            << "" << QStringList{"--iso", "-"}
-            << QByteArray("add 2004-01-31 0 0 0 0 1 0\n"
-                          "add 2004-01-31 5x 0 0 0 0 0\n"
-                          "diff 2004-01-31 2026-09-16\n")
-            << QByteArray(
-                   "2004-02-29\n"
-                   "8264\t5903\t1180\t590\t271\t22\t22 years, 7 months, 2 weeks and 2 days\n")
-            << QByteArray("morvane-calc: line 2: '5x' is not a valid integer value.") << 1;
+        const QByteArray Mondays = QByteArray("add 2004-01-05 1 0 0 0 0 0\n").repeated(1000);
+        const QByteArray Overlong = QByteArray(2 << 20, '7') + "\nadd 2004-01-31 0 0 0 0 1 0\n";
+        const QByteArray HugeDate = "diff 2004-01-31 " + QByteArray(100000, '9') + "\n";
+        const QByteArray CannotWrite = "morvane-calc: cannot write to standard output: ";
+        // clang-format off
+        QTest::newRow("README difference, 31 January 2004 to 16 September 2026") << "" << QStringList{"diff", "2004-01-31", "2026-09-16"} << QByteArray() << TStreams::Piped << QByteArray("Days: 8264\nWeekdays: 5903\nWeeks: 1180\nFortnights: 590\nMonths: 271\nYears: 22\nOr: 22 years, 7 months, 2 weeks and 2 days\n") << QByteArray() << 0;
+        QTest::newRow("all six amounts given years first are applied days first, in German") << "de_DE.UTF-8" << QStringList{"add", "2004-01-01", "--years", "1", "--months", "1", "--fortnights", "1", "--weeks", "1", "--weekdays", "1", "--days", "1", "--json"} << QByteArray() << TStreams::Piped << QByteArray(R"({"date":"2005-02-26","dayNumber":38409,"longDate":"Samstag, 26. Februar 2005"})" "\n") << QByteArray() << 0;
+        QTest::newRow("--format codes, the names in the user's locale") << "de_DE.UTF-8" << QStringList{"add", "2004-12-31", "--format", "%A %a %B %b %Y-%m-%d %e %j %u %G-W%V %F %%"} << QByteArray() << TStreams::Piped << QByteArray("Freitag Fr. Dezember Dez. 2004-12-31 31 366 5 2004-W53 2004-12-31 %\n") << QByteArray() << 0;
+        QTest::newRow("ISO weeks at the turn of the year, bare dates with shared amounts") << "" << QStringList{"add", "--days", "0", "--format", "%G-W%V-%u %e %j", "-"} << QByteArray("2005-01-01\n2008-12-29\n0001-01-01\n") << TStreams::Piped << QByteArray("2004-W53-6  1 001\n2009-W01-1 29 364\n0001-W01-1  1 001\n") << QByteArray() << 0;
+        QTest::newRow("unknown --format code") << "" << QStringList{"add", "2004-12-31", "--format", "%Y-%q"} << QByteArray() << TStreams::Piped << QByteArray() << QByteArray("morvane-calc: unknown code '%q' in --format (known: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)") << 2;
+        QTest::newRow("--units chooses the items of a difference and their order") << "" << QStringList{"diff", "2004-01-31", "2026-09-16", "--units", "years,days"} << QByteArray() << TStreams::Piped << QByteArray("Years: 22\nDays: 8264\n") << QByteArray() << 0;
+        QTest::newRow("--phrase-only in JSON") << "" << QStringList{"diff", "2004-01-31", "2026-09-16", "--phrase-only", "--json"} << QByteArray() << TStreams::Piped << QByteArray(R"({"phrase":"22 years, 7 months, 2 weeks and 2 days"})" "\n") << QByteArray() << 0;
+        QTest::newRow("yesterday and tomorrow are two days apart") << "" << QStringList{"diff", "yesterday", "tomorrow", "--units", "days", "--iso"} << QByteArray() << TStreams::Piped << QByteArray("2\n") << QByteArray() << 0;
+        QTest::newRow("bare dates with shared amounts, a bad one in the middle") << "" << QStringList{"add", "--months", "1", "--days", "3", "--iso", "-"} << QByteArray("2004-01-28\n2004-02-30\n2004-01-31\n") << TStreams::Piped << QByteArray("2004-02-29\n\n2004-03-03\n") << QByteArray("morvane-calc: line 2: invalid date '2004-02-30' (YYYY-MM-DD with a year from 0001 to 9999, today, yesterday or tomorrow)") << 1;
+        QTest::newRow("--name=value, and a negative value after its option") << "" << QStringList{"add", "2004-01-31", "--days=-3", "--weeks", "-1", "--iso"} << QByteArray() << TStreams::Piped << QByteArray("2004-01-21\n") << QByteArray() << 0;
+        QTest::newRow("unknown option") << "" << QStringList{"add", "2004-01-31", "--day", "3"} << QByteArray() << TStreams::Piped << QByteArray() << QByteArray("morvane-calc: unknown option '--day'") << 2;
+        QTest::newRow("--format beside --iso") << "" << QStringList{"add", "2004-12-31", "--iso", "--format", "%F"} << QByteArray() << TStreams::Piped << QByteArray() << QByteArray("morvane-calc: --iso, --json and --format exclude each other") << 2;
+        QTest::newRow("unknown name in --units") << "" << QStringList{"diff", "2004-01-31", "2026-09-16", "--units", "days,hours"} << QByteArray() << TStreams::Piped << QByteArray() << QByteArray("morvane-calc: unknown item 'hours' in --units (known: days, weekdays, weeks, fortnights, months, years, phrase)") << 2;
+        QTest::newRow("--units with add") << "" << QStringList{"add", "2004-01-31", "--units", "days"} << QByteArray() << TStreams::Piped << QByteArray() << QByteArray("morvane-calc: --units and --phrase-only go with diff or - only") << 2;
+        QTest::newRow("option without its value") << "" << QStringList{"add", "2004-01-31", "--days"} << QByteArray() << TStreams::Piped << QByteArray() << QByteArray("morvane-calc: --days takes a value") << 2;
+        QTest::newRow("shared amounts are read before any line") << "" << QStringList{"add", "--months", "x", "-"} << QByteArray("2004-01-31\n") << TStreams::Piped << QByteArray() << QByteArray("morvane-calc: --months: 'x' is not a valid integer value.") << 1;
+        QTest::newRow("amount that is not a whole number") << "" << QStringList{"add", "2004-01-31", "--days", "5x"} << QByteArray() << TStreams::Piped << QByteArray() << QByteArray("morvane-calc: --days: '5x' is not a valid integer value.") << 1;
+        QTest::newRow("new date beyond the year 9999") << "" << QStringList{"add", "2004-01-01", "--days", "3000000"} << QByteArray() << TStreams::Piped << QByteArray() << QByteArray("morvane-calc: Invalid argument to date encode.") << 1;
+        QTest::newRow("date that does not exist") << "" << QStringList{"diff", "2004-02-30", "2026-09-16"} << QByteArray() << TStreams::Piped << QByteArray() << QByteArray("morvane-calc: invalid date '2004-02-30' (YYYY-MM-DD with a year from 0001 to 9999, today, yesterday or tomorrow)") << 2;
+        QTest::newRow("batch with a failing line in the middle") << "" << QStringList{"--iso", "-"} << QByteArray("add 2004-01-31 0 0 0 0 1 0\nadd 2004-01-31 5x 0 0 0 0 0\ndiff 2004-01-31 2026-09-16\n") << TStreams::Piped << QByteArray("2004-02-29\n\n8264\t5903\t1180\t590\t271\t22\t22 years, 7 months, 2 weeks and 2 days\n") << QByteArray("morvane-calc: line 2, days: '5x' is not a valid integer value.") << 1;
+        QTest::newRow("JSON batch answers a failing line with its number and message") << "" << QStringList{"--json", "-"} << QByteArray("\ndiff 2004-02-30 2004-03-01\nadd 2004-01-31 0 0 0 0 1 0\n") << TStreams::Piped << QByteArray(R"j({"line":2,"error":"invalid date '2004-02-30' (YYYY-MM-DD with a year from 0001 to 9999, today, yesterday or tomorrow)"})j" "\n" R"({"date":"2004-02-29","dayNumber":38046,"longDate":"Sunday, 29 February 2004"})" "\n") << QByteArray("morvane-calc: line 2: invalid date '2004-02-30' (YYYY-MM-DD with a year from 0001 to 9999, today, yesterday or tomorrow)") << 1;
+        QTest::newRow("batch with --units") << "" << QStringList{"--units", "days,phrase", "-"} << QByteArray("diff 2004-01-31 2026-09-16\n") << TStreams::Piped << QByteArray("8264\t22 years, 7 months, 2 weeks and 2 days\n") << QByteArray() << 0;
+        QTest::newRow("JSON batch names the amount column that failed") << "" << QStringList{"--json", "-"} << QByteArray("add 2004-01-31 0 0 1e3 0 0 0\n") << TStreams::Piped << QByteArray(R"({"line":1,"error":"weeks: '1e3' is not a valid integer value."})" "\n") << QByteArray("morvane-calc: line 1, weeks: '1e3' is not a valid integer value.") << 1;
+        QTest::newRow("JSON message escapes the backslash of a shown byte, last line without its break") << "" << QStringList{"--json", "-"} << QByteArray("diff 2004-01-31 1\x01") << TStreams::Piped << QByteArray(R"j({"line":1,"error":"invalid date '1\\x01' (YYYY-MM-DD with a year from 0001 to 9999, today, yesterday or tomorrow)"})j" "\n") << QByteArray("morvane-calc: line 1: invalid date '1\\x01' (YYYY-MM-DD with a year from 0001 to 9999, today, yesterday or tomorrow)") << 1;
+        QTest::newRow("batch input that starts with a UTF-8 byte-order mark") << "" << QStringList{"--iso", "-"} << QByteArray("\xEF\xBB\xBF" "add 2004-01-31 0 0 0 0 1 0\r\n") << TStreams::Piped << QByteArray("2004-02-29\n") << QByteArray() << 0;
+        QTest::newRow("NUL byte in an amount is shown, not cut off") << "" << QStringList{"--iso", "-"} << QByteArray("add 2004-01-31 1.") + '\0' + "x 0 0 0 0 0\n" << TStreams::Piped << QByteArray("\n") << QByteArray("morvane-calc: line 1, days: '1.\\x00x' is not a valid integer value.") << 1;
+        QTest::newRow("line over the limit") << "" << QStringList{"--iso", "-"} << Overlong << TStreams::Piped << QByteArray("\n2004-02-29\n") << QByteArray("morvane-calc: line 1: longer than 1 MiB") << 1;
+        QTest::newRow("huge date is quoted shortened") << "" << QStringList{"--iso", "-"} << HugeDate << TStreams::Piped << QByteArray("\n") << "morvane-calc: line 1: invalid date '" + QByteArray(32, '9') + "...' (YYYY-MM-DD with a year from 0001 to 9999, today, yesterday or tomorrow)" << 1;
+        QTest::newRow("batch into a full device stops at the first failed write") << "" << QStringList{"--iso", "-"} << Mondays << TStreams::OutputFull << QByteArray() << CannotWrite + std::strerror(ENOSPC) << 3;
+        QTest::newRow("batch into a closed pipe with SIGPIPE ignored stops") << "" << QStringList{"--iso", "-"} << Mondays << TStreams::OutputPipeClosed << QByteArray() << CannotWrite + std::strerror(EPIPE) << 3;
+        QTest::newRow("batch with standard input closed") << "" << QStringList{"--iso", "-"} << QByteArray() << TStreams::InputClosed << QByteArray() << QByteArray("morvane-calc: standard input is closed") << 3;
+        QTest::newRow("difference with standard output closed") << "" << QStringList{"diff", "2004-01-31", "2026-09-16"} << QByteArray() << TStreams::OutputClosed << QByteArray() << QByteArray("morvane-calc: standard output is closed") << 3;
+        // clang-format on
     }
 
     void runs() {
         QFETCH(QString, Locale);
         QFETCH(QStringList, Arguments);
         QFETCH(QByteArray, Input);
+        QFETCH(TStreams, Streams);
         QFETCH(QByteArray, Output);
         QFETCH(QByteArray, FirstError);
         QFETCH(int, ExitCode);
@@ -102,16 +123,86 @@ private slots:
             Environment.insert(QStringLiteral("LC_ALL"), Locale);
             Calc.setProcessEnvironment(Environment);
         }
+        // Runs in the child between fork and exec, after QProcess has set up
+        // its pipes: only calls that are safe there.
+        Calc.setChildProcessModifier([Streams] {
+            if (Streams == TStreams::InputClosed) {
+                ::close(0);
+            } else if (Streams == TStreams::OutputClosed) {
+                ::close(1);
+            } else if (Streams == TStreams::OutputFull) {
+                const int Full = ::open("/dev/full", O_WRONLY);
+                ::dup2(Full, 1);
+            } else if (Streams == TStreams::OutputPipeClosed) {
+                int Ends[2];
+                if (::pipe(Ends) == 0) {
+                    ::dup2(Ends[1], 1);
+                    ::close(Ends[0]);
+                }
+                ::signal(SIGPIPE, SIG_IGN);
+            }
+        });
         Calc.start(QStringLiteral(MORVANE_CALC), Arguments);
         QVERIFY(Calc.waitForStarted());
         Calc.write(Input);
-        Calc.closeWriteChannel();
-        QVERIFY(Calc.waitForFinished());
+        // When writing fails, the tool must stop by itself: its input stays
+        // open, as that of "yes | morvane-calc" would.
+        if (Streams != TStreams::OutputFull && Streams != TStreams::OutputPipeClosed)
+            Calc.closeWriteChannel();
+        QVERIFY(Calc.waitForFinished(10000));
         const QByteArray Errors = Calc.readAllStandardError();
         QCOMPARE(Calc.readAllStandardOutput(), Output);
         QCOMPARE(Errors.left(Errors.indexOf('\n')), FirstError);
         QCOMPARE(Calc.exitStatus(), QProcess::NormalExit);
         QCOMPARE(Calc.exitCode(), ExitCode);
+    }
+
+    // The completions of the three shells, each line in each: the words
+    // offered at the end of Line (the part after the last comma, for a list).
+    void completion_data() {
+        QTest::addColumn<QString>("Line");
+        QTest::addColumn<QStringList>("Offered");
+
+        // clang-format off
+        QTest::newRow("no option that is already given") << "add 2004-01-01 --days 3 -" << QStringList{"--format", "--fortnights", "--iso", "--json", "--months", "--weekdays", "--weeks", "--years"};
+        QTest::newRow("no format option that excludes one given") << "add 2004-01-01 --format %Y -" << QStringList{"--days", "--fortnights", "--months", "--weekdays", "--weeks", "--years"};
+        QTest::newRow("dates up to diff's second") << "diff 2004-01-01 t" << QStringList{"today", "tomorrow"};
+        QTest::newRow("no third date after diff START END") << "diff 2004-01-01 2004-02-01 t" << QStringList{};
+        QTest::newRow("--units offers the names not listed yet") << "diff --units days,w" << QStringList{"weekdays", "weeks"};
+        // clang-format on
+    }
+
+    void completion() {
+        QFETCH(QString, Line);
+        QFETCH(QStringList, Offered);
+        const QString Packaging = QStringLiteral(MORVANE_PACKAGING);
+        const QString Words = QStringLiteral("morvane-calc ") + Line;
+        // Each shell prints what it offers, one word a line.
+        const QList<QStringList> Shells = {
+            {QStringLiteral("bash"), QStringLiteral("-c"),
+             QStringLiteral("source \"$1\"; COMP_WORDS=($2); [[ $2 == *' ' ]] && COMP_WORDS+=(''); "
+                            "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _morvane_calc; "
+                            "printf '%s\\n' \"${COMPREPLY[@]}\""),
+             QStringLiteral("bash"), Packaging + QStringLiteral("/bash-completion/morvane-calc"),
+             Words},
+            {QStringLiteral("fish"), QStringLiteral("--no-config"), QStringLiteral("-c"),
+             QStringLiteral("source $argv[1]; complete -C $argv[2] | string replace -r '\\t.*' ''"),
+             Packaging + QStringLiteral("/fish/morvane-calc.fish"), Words},
+            {QStringLiteral("zsh"), QStringLiteral("-f"), QStringLiteral(MORVANE_ZSH_COMPLETE),
+             Packaging + QStringLiteral("/zsh"), Words},
+        };
+        for (const QStringList& Shell : Shells) {
+            QProcess Process;
+            Process.start(Shell.front(), Shell.mid(1));
+            QVERIFY2(Process.waitForFinished(20000), qPrintable(Shell.front()));
+            QStringList Got =
+                QString::fromUtf8(Process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+            for (QString& Word : Got)
+                Word = Word.section(u',', -1);
+            Got.sort();
+            Got.removeDuplicates();
+            QCOMPARE(Got, Offered);
+        }
     }
 
     // --version, from a copy in a folder whose name is not UTF-8 (no QString

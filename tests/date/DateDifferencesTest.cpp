@@ -29,6 +29,7 @@ TEST_P(UnitCounts, CountEveryKind) {
         EXPECT_EQ(DateUnitsBetween(static_cast<TDateKind>(K), R.Start.Date(), R.End.Date()),
                   R.Counts[K])
             << Kinds[K];
+        EXPECT_EQ(DateCountsBetween(R.Start.Date(), R.End.Date())[K], R.Counts[K]) << Kinds[K];
     }
 }
 
@@ -236,7 +237,8 @@ PhraseParts ReadPhrase(std::string Text) {
 // For random pairs across the years 100 to 9999: walking the phrase's years,
 // months, weeks and days forward from the earlier date lands on the later
 // one; the reverse pair reads the same with " ago"; the counts change sign
-// with the order of the dates; and the phrase's years are the year count.
+// with the order of the dates, and all six at once are the same as each
+// alone; and the phrase's years are the year count.
 TEST(DiffPhrase, PartsWalkFromEarlierToLaterDateForRandomPairs) {
     std::mt19937_64 Random(20040229);
     std::uniform_int_distribution<std::int64_t> Day(static_cast<std::int64_t>(Ymd(100, 1, 1)),
@@ -271,6 +273,7 @@ TEST(DiffPhrase, PartsWalkFromEarlierToLaterDateForRandomPairs) {
             const auto Kind = static_cast<TDateKind>(K);
             ASSERT_EQ(DateUnitsBetween(Kind, A, B), -DateUnitsBetween(Kind, B, A))
                 << "kind " << K << " " << Show(A) << " " << Show(B);
+            ASSERT_EQ(DateCountsBetween(A, B)[K], DateUnitsBetween(Kind, A, B)) << "kind " << K;
         }
         ++Checked;
     }

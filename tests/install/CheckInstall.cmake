@@ -2,7 +2,9 @@
 #       -DREADELF= -DDESKTOP_FILE_VALIDATE= -P CheckInstall.cmake
 #
 # Installs BUILD_DIR into PREFIX (emptied first) with --strip, then checks:
-#   - each file the desktop expects is there, under the GNUInstallDirs paths;
+#   - each file the desktop and the shells expect is there, under the
+#     GNUInstallDirs paths (the completions where Debian's bash, zsh and fish
+#     look for them);
 #   - bin/morvane was stripped (no .symtab) and still has its .vsinfo section;
 #   - the version strings read back from bin/morvane are the ones the version
 #     script VERSION_RC writes, in the reader's key order;
@@ -28,6 +30,12 @@ endif()
 set(app com.brelmont.Morvane)
 set(expected
   bin/morvane
+  bin/morvane-calc
+  share/man/man1/morvane.1.gz
+  share/man/man1/morvane-calc.1.gz
+  share/bash-completion/completions/morvane-calc
+  share/zsh/vendor-completions/_morvane-calc
+  share/fish/vendor_completions.d/morvane-calc.fish
   share/applications/${app}.desktop
   share/metainfo/${app}.metainfo.xml
   share/icons/hicolor/scalable/apps/${app}.svg
