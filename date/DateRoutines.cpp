@@ -297,14 +297,14 @@ namespace {
 
 // Appends ", " (when Phrase already holds a part), Count and the unit name,
 // with an "s" for more than one.
-void AppendPart(std::string& Phrase, std::int64_t Count, const char* Unit) {
+void AppendPart(std::string& Phrase, std::int32_t Count, const char* Unit) {
     if (Count <= 0) {
         return;
     }
     if (!Phrase.empty()) {
         Phrase += ", ";
     }
-    Phrase += IntToText(ToCount(Count));
+    Phrase += IntToText(Count);
     Phrase += Unit;
     if (Count > 1) {
         Phrase += "s";
@@ -313,30 +313,36 @@ void AppendPart(std::string& Phrase, std::int64_t Count, const char* Unit) {
 
 } // namespace
 
-std::string DiffPhrase(TDateTime StartDate, TDateTime EndDate) {
-    const bool Ago = StartDate > EndDate;
-    TDateTime Early = Ago ? EndDate : StartDate;
-    const TDateTime Late = Ago ? StartDate : EndDate;
+TDiffParts DiffPhraseParts(TDateTime StartDate, TDateTime EndDate) {
+    TDiffParts Parts;
+    Parts.Ago = StartDate > EndDate;
+    TDateTime Early = Parts.Ago ? EndDate : StartDate;
+    const TDateTime Late = Parts.Ago ? StartDate : EndDate;
     const TDateParts L = SplitDate(Late);
 
     // Peel off whole years, then whole months, then whole weeks; the rest are
     // days. Each unit is the largest whole number of it that still fits. The
     // earlier date is split once per step, for both the count and the move.
     TDateParts E = SplitDate(Early);
-    const std::int32_t Years = ToCount(MonthsFromTo(E, L)) / 12;
-    Early = AddYears(Early, E, {Years, 0});
+    Parts.Years = ToCount(MonthsFromTo(E, L)) / 12;
+    Early = AddYears(Early, E, {Parts.Years, 0});
     E = SplitDate(Early);
-    const std::int32_t Months = ToCount(MonthsFromTo(E, L));
-    Early = AddMonths(Early, E, {Months, 0});
+    Parts.Months = ToCount(MonthsFromTo(E, L));
+    Early = AddMonths(Early, E, {Parts.Months, 0});
     const std::int64_t Weeks = WholeDaysBetween(Early, Late) / 7;
+    Parts.Weeks = ToCount(Weeks);
     Early = AddDateUnits(dkWeeks, Early, static_cast<long double>(Weeks));
-    const std::int64_t Days = WholeDaysBetween(Early, Late);
+    Parts.Days = ToCount(WholeDaysBetween(Early, Late));
+    return Parts;
+}
 
+std::string DiffPhrase(TDateTime StartDate, TDateTime EndDate) {
+    const TDiffParts Parts = DiffPhraseParts(StartDate, EndDate);
     std::string Phrase;
-    AppendPart(Phrase, Years, " year");
-    AppendPart(Phrase, Months, " month");
-    AppendPart(Phrase, Weeks, " week");
-    AppendPart(Phrase, Days, " day");
+    AppendPart(Phrase, Parts.Years, " year");
+    AppendPart(Phrase, Parts.Months, " month");
+    AppendPart(Phrase, Parts.Weeks, " week");
+    AppendPart(Phrase, Parts.Days, " day");
 
     // The last separator reads " and ": "2 years, 2 months and 1 day".
     const std::size_t LastComma = Phrase.rfind(", ");
@@ -345,7 +351,7 @@ std::string DiffPhrase(TDateTime StartDate, TDateTime EndDate) {
     }
     // The same day reads as empty text, also when the start has a later time
     // of day than the end (" ago" alone would describe no distance at all).
-    if (Ago && !Phrase.empty()) {
+    if (Parts.Ago && !Phrase.empty()) {
         Phrase += " ago";
     }
     return Phrase;

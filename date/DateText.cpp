@@ -90,7 +90,7 @@ void FormatInto(std::string& Out, const std::string& Pattern, TDateTime D, bool 
 }
 
 [[noreturn]] void RaiseNotInteger(const std::string& S) {
-    throw TConvertError("'" + S + "' is not a valid integer value");
+    throw TConvertError(cpNotInteger, S);
 }
 
 int HexDigit(char c) {

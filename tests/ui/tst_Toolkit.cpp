@@ -147,9 +147,8 @@ private slots:
         TErrorRecorder Errors;
         TSignalSource Source;
         QObject Context;
-        QObject::connect(&Source, &TSignalSource::Fired, &Context, [] {
-            Guarded([] { throw TConvertError("'' is not a valid integer value"); });
-        });
+        QObject::connect(&Source, &TSignalSource::Fired, &Context,
+                         [] { Guarded([] { throw TConvertError(cpNotInteger, ""); }); });
         QStringList Steps;
         Guarded([&] {
             Steps += QStringLiteral("before");
