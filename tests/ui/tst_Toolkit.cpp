@@ -64,6 +64,14 @@ private slots:
         QTest::newRow("ends in a space") << "Trailing " << "Trailing ";
         QTest::newRow("ends in a slash, just above the full stop") << "a/" << "a/.";
         QTest::newRow("ends in a non-ASCII letter") << QString::fromUtf8("Fehler ä") << QString::fromUtf8("Fehler ä.");
+        QTest::newRow("ends in an ideograph") << QString::fromUtf8("日付") << QString::fromUtf8("日付.");
+        // A translation's own ending punctuation stands for the full stop.
+        QTest::newRow("ends in an ideographic full stop") << QString::fromUtf8("無効な引数です。") << QString::fromUtf8("無効な引数です。");
+        QTest::newRow("ends in a full-width question mark") << QString::fromUtf8("日付？") << QString::fromUtf8("日付？");
+        QTest::newRow("ends in a full-width exclamation mark") << QString::fromUtf8("日付！") << QString::fromUtf8("日付！");
+        QTest::newRow("ends in an ellipsis") << QString::fromUtf8("Bitte warten…") << QString::fromUtf8("Bitte warten…");
+        QTest::newRow("ends in a full-width closing bracket") << QString::fromUtf8("範囲外です（7）") << QString::fromUtf8("範囲外です（7）");
+        QTest::newRow("ends in a closing guillemet") << QString::fromUtf8("« x »") << QString::fromUtf8("« x »");
         QTest::newRow("empty") << "" << "";
         // clang-format on
     }
