@@ -579,6 +579,8 @@ private slots:
         QTest::newRow("spaces around the colon") << " Weeks : " << " Weeks : " << "" << "Weeks";
         QTest::newRow("only the last colon dropped") << "Ratio 1:2:" << "Ratio 1:2:" << "" << "Ratio 1:2";
         QTest::newRow("nothing but a colon") << ":" << ":" << "" << "";
+        QTest::newRow("space before the colon") << QString::fromUtf8("Date de début :") << QString::fromUtf8("Date de début :") << "" << QString::fromUtf8("Date de début");
+        QTest::newRow("full-width colon") << QString::fromUtf8("开始日期：") << QString::fromUtf8("开始日期：") << "" << QString::fromUtf8("开始日期");
         // clang-format on
     }
 
