@@ -11,6 +11,7 @@
 #include "Translations.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -108,6 +109,29 @@ private slots:
         // Qt's own texts follow the program's language.
         QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy") == QStringLiteral("&Copy"),
                  English);
+    }
+
+    // The program's title in each language is the name the desktop entry
+    // gives it in the application menu.
+    void titleIsTheDesktopEntrysName_data() {
+        QTest::addColumn<QString>("Language");
+        QTest::newRow("English") << QString();
+        for (const QString& Language : ShippedLanguages())
+            QTest::newRow(qPrintable(Language)) << Language;
+    }
+
+    void titleIsTheDesktopEntrysName() {
+        QFETCH(QString, Language);
+        QFile Entry(QStringLiteral(DESKTOP_ENTRY));
+        QVERIFY(Entry.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QString Key = Language.isEmpty() ? QStringLiteral("Name=")
+                                               : QStringLiteral("Name[%1]=").arg(Language);
+        QString Name;
+        for (const QString& Line : QString::fromUtf8(Entry.readAll()).split(u'\n'))
+            if (Line.startsWith(Key))
+                Name = Line.mid(Key.size());
+        LoadTranslations(Language.isEmpty() ? QStringList() : QStringList{Language});
+        QCOMPARE(MorvaneTitle(), Name);
     }
 
     // The English phrase is the date core's, over every pair of a sample of
