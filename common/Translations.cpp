@@ -49,22 +49,15 @@ QString CatalogFor(const QString& Language) {
 
 } // namespace
 
-QStringList LanguagesForMessages(const QByteArray& MessagesLocale, const QStringList& UiLanguages) {
-    if (MessagesLocale.isEmpty() || MessagesLocale == "C" || MessagesLocale.startsWith("C.") ||
-        MessagesLocale == "POSIX")
-        return {};
-    return UiLanguages;
-}
-
 QStringList UserLanguages() {
-    QByteArray MessagesLocale;
+    QByteArray Messages;
     for (const char* Variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        MessagesLocale = qgetenv(Variable);
-        if (!MessagesLocale.isEmpty())
+        Messages = qgetenv(Variable);
+        if (!Messages.isEmpty())
             break;
     }
     // The C locale takes no more work than reading the three variables.
-    if (LanguagesForMessages(MessagesLocale, {QStringLiteral("?")}).isEmpty())
+    if (Messages.isEmpty() || Messages == "C" || Messages.startsWith("C.") || Messages == "POSIX")
         return {};
     return QLocale::system().uiLanguages();
 }

@@ -4,21 +4,17 @@
 // the application object exists. The window and morvane-calc share them.
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 // The user's languages for the program's texts, best first: those Qt reads
 // from LANGUAGE, LC_ALL, LC_MESSAGES and LANG (QLocale::system()
 // .uiLanguages()), or none while the locale for messages (the first of
-// LC_ALL, LC_MESSAGES and LANG that is set) is C or POSIX: as with gettext,
-// LANGUAGE counts only beside a real locale, so that LC_ALL=C gives the
-// English texts that scripts expect whatever the session's LANGUAGE says.
+// LC_ALL, LC_MESSAGES and LANG that is set) is unset, C, C.<codeset> or
+// POSIX: as with gettext, LANGUAGE counts only beside a real locale, so that
+// LC_ALL=C gives the English texts that scripts expect whatever the
+// session's LANGUAGE says.
 QStringList UserLanguages();
-
-// The rule UserLanguages applies: no languages when MessagesLocale is empty,
-// "C", "C.<anything>" or "POSIX"; UiLanguages otherwise.
-QStringList LanguagesForMessages(const QByteArray& MessagesLocale, const QStringList& UiLanguages);
 
 // Installs the English catalog (the plural forms of the English texts)
 // once, and over it the program's catalog and Qt's own for the first of
