@@ -217,7 +217,7 @@ std::int32_t AmountAt(const TAmountTexts& Texts, std::size_t K) {
     try {
         return AmountOf(Texts[K]);
     } catch (const TConvertError& E) {
-        throw TAmountError(K, E.what());
+        throw TAmountError(K, E);
     }
 }
 

@@ -25,10 +25,11 @@ public:
 };
 
 // A calculation error that one of the six amounts caused: it is not a whole
-// number. Unit is its place (0 days ... 5 years); what() is the message.
+// number. Unit is its place (0 days ... 5 years); the rest is the
+// conversion's own error.
 class TAmountError : public TConvertError {
 public:
-    TAmountError(std::size_t Unit, const char* What) : TConvertError(What), Unit(Unit) {}
+    TAmountError(std::size_t Unit, const TConvertError& Error) : TConvertError(Error), Unit(Unit) {}
     std::size_t Unit;
 };
 

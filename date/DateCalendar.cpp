@@ -6,6 +6,7 @@
 #include <cmath>
 #include <ctime>
 #include <limits>
+#include <string>
 
 #ifdef _WIN32
 #ifndef NOMINMAX
@@ -17,10 +18,24 @@
 #include <windows.h>
 #endif
 
+namespace {
+
+std::string ConvertMessage(TConvertProblem Problem, const std::string& Text) {
+    if (Problem == cpNotInteger) {
+        return "'" + Text + "' is not a valid integer value";
+    }
+    return "Invalid argument to date encode";
+}
+
+} // namespace
+
+TConvertError::TConvertError(TConvertProblem Problem, const std::string& Text)
+    : std::runtime_error(ConvertMessage(Problem, Text)), FProblem(Problem), FText(Text) {}
+
 namespace morvane::date_internal {
 
 void RaiseEncodeError() {
-    throw TConvertError("Invalid argument to date encode");
+    throw TConvertError(cpDateEncode);
 }
 
 TDateParts SplitOutsideFastRange(std::int64_t Day) {

@@ -348,40 +348,47 @@ char* PutCount(char* End, std::int32_t N) {
 
 } // namespace
 
-std::string DiffPhrase(TDateTime StartDate, TDateTime EndDate) {
-    char Phrase[kMaxDiffPhraseLength];
-    return std::string(Phrase, WriteDiffPhrase(Phrase, StartDate, EndDate));
-}
-
-char* WriteDiffPhrase(char* Out, TDateTime StartDate, TDateTime EndDate) {
-    const bool Ago = StartDate > EndDate;
-    TDateTime Early = Ago ? EndDate : StartDate;
-    const TDateTime Late = Ago ? StartDate : EndDate;
+TDiffParts DiffPhraseParts(TDateTime StartDate, TDateTime EndDate) {
+    TDiffParts Parts;
+    Parts.Ago = StartDate > EndDate;
+    TDateTime Early = Parts.Ago ? EndDate : StartDate;
+    const TDateTime Late = Parts.Ago ? StartDate : EndDate;
     const TDateParts L = SplitDate(Late);
 
     // Peel off whole years, then whole months, then whole weeks; the rest are
     // days. Each unit is the largest whole number of it that still fits. The
     // earlier date is split once per step, for both the count and the move.
     TDateParts E = SplitDate(Early);
-    const std::int32_t Years = ToCount(MonthsFromTo(E, L)) / 12;
-    Early = AddYears(Early, E, {Years, 0});
+    Parts.Years = ToCount(MonthsFromTo(E, L)) / 12;
+    Early = AddYears(Early, E, {Parts.Years, 0});
     E = SplitDate(Early);
-    const std::int32_t Months = ToCount(MonthsFromTo(E, L));
-    Early = AddMonths(Early, E, {Months, 0});
+    Parts.Months = ToCount(MonthsFromTo(E, L));
+    Early = AddMonths(Early, E, {Parts.Months, 0});
     const std::int64_t Span = WholeDaysBetween(Early, Late);
     const std::int64_t Weeks = Span / 7;
+    Parts.Weeks = ToCount(Weeks);
     // Moving a whole date by whole weeks takes exactly their days off the
     // span; a date with a time of day takes the general step.
-    const std::int64_t Days =
-        IsWhole(Early)
-            ? Span - 7 * Weeks
-            : WholeDaysBetween(AddDateUnits(dkWeeks, Early, static_cast<long double>(Weeks)), Late);
+    Parts.Days = ToCount(
+        IsWhole(Early) ? Span - 7 * Weeks
+                       : WholeDaysBetween(
+                             AddDateUnits(dkWeeks, Early, static_cast<long double>(Weeks)), Late));
+    return Parts;
+}
+
+std::string DiffPhrase(TDateTime StartDate, TDateTime EndDate) {
+    char Phrase[kMaxDiffPhraseLength];
+    return std::string(Phrase, WriteDiffPhrase(Phrase, StartDate, EndDate));
+}
+
+char* WriteDiffPhrase(char* Out, TDateTime StartDate, TDateTime EndDate) {
+    const TDiffParts P = DiffPhraseParts(StartDate, EndDate);
 
     // The parts that are there, joined by ", " and, before the last, " and ":
     // "2 years, 2 months and 1 day". The longest, with four 10-digit counts
     // and " ago", has 77 characters; the words' whole copies reach 4 beyond.
-    const std::int32_t Counts[4] = {Years, Months, ToCount(Weeks), ToCount(Days)};
-    const int Parts = (Years > 0) + (Months > 0) + (Weeks > 0) + (Days > 0);
+    const std::int32_t Counts[4] = {P.Years, P.Months, P.Weeks, P.Days};
+    const int Parts = (P.Years > 0) + (P.Months > 0) + (P.Weeks > 0) + (P.Days > 0);
     char* End = Out;
     int Written = 0;
     for (int I = 0; I < 4; ++I) {
@@ -400,7 +407,7 @@ char* WriteDiffPhrase(char* Out, TDateTime StartDate, TDateTime EndDate) {
     }
     // The same day reads as empty text, also when the start has a later time
     // of day than the end (" ago" alone would describe no distance at all).
-    if (Ago && Parts > 0) {
+    if (P.Ago && Parts > 0) {
         End = Put(End, kAgo);
     }
     return End;

@@ -50,11 +50,27 @@
 // 31 December 1899, day -1 is 29 December 1899); fraction = time of day.
 using TDateTime = double;
 
+// What a TConvertError reports, for callers that word the message in
+// another language.
+enum TConvertProblem : std::uint8_t {
+    cpNotInteger = 0, // TextToInt: the text is no 32-bit whole number
+    cpDateEncode = 1, // MakeDate: no such date in the years 1 to 9999
+};
+
 // Raised by MakeDate ("Invalid argument to date encode") and by TextToInt
 // ("'<text>' is not a valid integer value"); what() is exactly that text.
+// Problem() and Text() say the same for a message in another language.
 class TConvertError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    // Text is the text that TextToInt refused (cpNotInteger only).
+    explicit TConvertError(TConvertProblem Problem, const std::string& Text = {});
+
+    TConvertProblem Problem() const noexcept { return FProblem; }
+    const std::string& Text() const noexcept { return FText; }
+
+private:
+    TConvertProblem FProblem;
+    std::string FText;
 };
 
 // The six date units, in their fixed order. Stored in one byte.
@@ -246,12 +262,32 @@ std::int32_t WeekdaysBetween(TDateTime StartDate, TDateTime EndDate);
 // ---------------------------------------------------------------------------
 // Difference phrase
 
-// Returns the distance from StartDate to EndDate in words, such as "2 years,
-// 2 months, 2 weeks and 1 day", with " ago" when EndDate is the earlier; empty
-// for the same day, whatever the times. Years, months and weeks are peeled off
-// the earlier date with AddDateUnits, so twelve months can remain ("1 year and
-// 12 months"). Raises TConvertError when the earlier date, or a years or months
-// step from it, lies outside the years 1 to 9999.
+// The numbers a difference phrase is made of: whole years, then months, then
+// weeks peeled off the earlier date, and the days left; all >= 0. Ago: the
+// end date is the earlier one (by full values, so also on the same day when
+// the start has the later time).
+struct TDiffParts {
+    std::int32_t Years = 0;
+    std::int32_t Months = 0;
+    std::int32_t Weeks = 0;
+    std::int32_t Days = 0;
+    bool Ago = false;
+    friend bool operator==(const TDiffParts&, const TDiffParts&) = default;
+};
+
+// Returns the parts of the distance from StartDate to EndDate that DiffPhrase
+// puts into words (one algorithm for the phrase in every language). Years,
+// months and weeks are peeled off the earlier date with AddDateUnits, so
+// twelve months can remain after the years. Raises TConvertError when the
+// earlier date, or a years or months step from it, lies outside the years 1
+// to 9999.
+TDiffParts DiffPhraseParts(TDateTime StartDate, TDateTime EndDate);
+
+// Returns the distance from StartDate to EndDate in English words, such as
+// "2 years, 2 months, 2 weeks and 1 day", with " ago" when EndDate is the
+// earlier; empty for the same day, whatever the times. The numbers are
+// DiffPhraseParts' ("1 year and 12 months" can occur). Raises as
+// DiffPhraseParts.
 std::string DiffPhrase(TDateTime StartDate, TDateTime EndDate);
 
 // Writes DiffPhrase(StartDate, EndDate) at Out, which must have room for

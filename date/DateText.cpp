@@ -67,7 +67,7 @@ std::size_t RunLength(const std::string& Pattern, std::size_t Pos, char Letter) 
 }
 
 [[noreturn]] void RaiseNotInteger(const std::string& S) {
-    throw TConvertError("'" + S + "' is not a valid integer value");
+    throw TConvertError(cpNotInteger, S);
 }
 
 int HexDigit(char c) {

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Renders both panels of the main window, with fixed dates and a few amounts
 # filled in, under a virtual X display (Xvfb, 96 dpi) to docs/main-difference.png
-# and docs/main-new-date.png, and the About window to docs/about.png; then the
-# same at twice the pixel density (QT_SCALE_FACTOR=2 on a display twice the
-# size) to docs/main-difference@2x.png, docs/main-new-date@2x.png and
-# docs/about@2x.png.
+# and docs/main-new-date.png, the About window to docs/about.png and the
+# difference panel of the German program (German texts and dates) to
+# docs/main-difference-de.png; then the English ones at twice the pixel
+# density (QT_SCALE_FACTOR=2 on a display twice the size) to
+# docs/main-difference@2x.png, docs/main-new-date@2x.png and docs/about@2x.png.
 #   scripts/screenshots.sh          both densities
 #   scripts/screenshots.sh --2x     only the double-density pictures
 set -euo pipefail
@@ -21,6 +22,11 @@ export LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
 if ((normal)); then
   xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" build/tools/shots/morvane_shots docs
   xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" build/tools/shots/morvane_about_shot docs/about.png
+  german=$(mktemp -d)
+  env -u LC_ALL LANGUAGE=de LANG=de_DE.UTF-8 \
+    xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" build/tools/shots/morvane_shots "$german"
+  mv "$german/main-difference.png" docs/main-difference-de.png
+  rm -r "$german"
 fi
 # Qt's own scaling, so fonts, controls and pictures are drawn for two device
 # pixels to the pixel rather than enlarged afterwards.

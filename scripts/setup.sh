@@ -20,8 +20,12 @@ packages=(
   clang lld llvm libclang-rt-14-dev binutils
   # the program
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libjpeg62-turbo-dev
-  # windows under a virtual display, and a window manager there; screenshots, fonts
-  xvfb xauth openbox imagemagick fonts-dejavu-core librsvg2-bin
+  # its translations: lupdate and lrelease, Qt's CMake functions for them, and
+  # Qt's own catalogs (qtbase_<language>.qm)
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+  # windows under a virtual display, and a window manager there; screenshots,
+  # fonts (a Chinese and Japanese one for the translated windows' tests)
+  xvfb xauth openbox imagemagick fonts-dejavu-core fonts-wqy-microhei librsvg2-bin
   # the X11 window check (xprop, xdotool) and the Wayland stage: a headless
   # weston, its module headers for the test seat, Qt's Wayland platform;
   # pgrep, setpriv (util-linux) to see that no compositor is left behind

@@ -133,7 +133,9 @@ void TfrmAbout::FormCreate() {
         return QString::fromStdString(Strings[Index]);
     };
     const QChar CR(13);
-    setWindowTitle(QStringLiteral("About ") + Entry(kProductName));
+    //: The About window's caption; %1 is the product name from the program's
+    //: version information.
+    setWindowTitle(tr("About %1").arg(Entry(kProductName)));
     const QString Product = Entry(kProductName);
     const QString FileVersion = Entry(kFileVersion);
     SetInfoCaption(Product + QStringLiteral(" v") + FileVersion + CR);

@@ -64,7 +64,7 @@ QAccessibleInterface* RoleFactory(const QString& /*ClassName*/, QObject* Object)
 
 QString AccessibleNameOfCaption(const QString& Caption) {
     QString Name = ParseCaption(Caption).Shown.trimmed();
-    if (Name.endsWith(u':'))
+    if (Name.endsWith(u':') || Name.endsWith(u'\uFF1A')) // ":" or the full-width "："
         Name.chop(1);
     return Name.trimmed();
 }
@@ -82,9 +82,15 @@ void NameSpinButtons(TUpDown* Spin) {
     if (!Edit || Edit->accessibleName().isEmpty())
         return;
     const QString Name = Edit->accessibleName();
-    Spin->setAccessibleName(Name + QStringLiteral(" up/down"));
-    Spin->UpButton()->setAccessibleName(Name + QStringLiteral(" up"));
-    Spin->DownButton()->setAccessibleName(Name + QStringLiteral(" down"));
+    //: What a screen reader calls a spin button; %1 is its field's name
+    //: ("Days up/down").
+    Spin->setAccessibleName(QCoreApplication::translate("Accessibility", "%1 up/down").arg(Name));
+    //: What a screen reader calls a spin button's upper half ("Days up").
+    Spin->UpButton()->setAccessibleName(
+        QCoreApplication::translate("Accessibility", "%1 up").arg(Name));
+    //: What a screen reader calls a spin button's lower half ("Days down").
+    Spin->DownButton()->setAccessibleName(
+        QCoreApplication::translate("Accessibility", "%1 down").arg(Name));
 }
 
 void SetAccessibleRole(QWidget* Control, QAccessible::Role Role) {

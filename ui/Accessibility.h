@@ -12,7 +12,8 @@ class TUpDown;
 
 // Returns a label's caption as an accessible name: access-key markers
 // removed ("&&" kept as one "&"), surrounding spaces and one final colon
-// dropped ("Start Date:" gives "Start Date"). Raises nothing.
+// (":" or the full-width "：") dropped ("Start Date:" gives "Start Date",
+// "Date de début :" "Date de début"). Raises nothing.
 QString AccessibleNameOfCaption(const QString& Caption);
 
 // Names every control of Form that a label of Form has as its buddy after
@@ -23,8 +24,9 @@ QString AccessibleNameOfCaption(const QString& Caption);
 void NameFieldsAfterLabels(QWidget* Form);
 
 // Names Spin after the accessible name of its edit: "<name> up/down" for the
-// pair, "<name> up" and "<name> down" for its two buttons. Does nothing while
-// Spin has no edit or the edit no name. Raises nothing.
+// pair, "<name> up" and "<name> down" for its two buttons, in the user's
+// language. Does nothing while Spin has no edit or the edit no name. Raises
+// nothing.
 void NameSpinButtons(TUpDown* Spin);
 
 // Exposes Control to assistive technology with Role (QAccessible::Link for a

@@ -4,6 +4,8 @@
 #include "ErrorGuard.h"
 #include "FormLook.h"
 #include "LocaleSettings.h"
+#include "MessageText.h"
+#include "Translations.h"
 
 #include <QFileInfo>
 #include <QPointer>
@@ -38,6 +40,7 @@ TApplication::TApplication(int Argc, char** Argv)
     // desktop entry's, found by this name (the X11 windows carry the class
     // "morvane", which the entry names as StartupWMClass).
     setDesktopFileName(QStringLiteral(MORVANE_APP_ID));
+    LoadTranslations();
 }
 
 bool TApplication::notify(QObject* Receiver, QEvent* Event) {
@@ -77,7 +80,7 @@ QString LastResortText() {
     try {
         throw;
     } catch (const std::exception& E) {
-        Message = QString::fromUtf8(E.what());
+        Message = ErrorText(E);
         // A C++ error keeps no code address; the error object's address
         // stands in for it.
         Address = &E;
@@ -86,13 +89,20 @@ QString LastResortText() {
     const QString Module = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     const QString FullStop =
         !Message.isEmpty() && !Message.endsWith(u'.') ? QStringLiteral(".") : QString();
-    return QStringLiteral("Exception %1 in module %2 at %3.\n%4%5")
-        .arg(TypeName(Type), Module, QString::asprintf("%p", Address), Message, FullStop);
+    //: The last-resort message when the program cannot start: %1 is the
+    //: error's type, %2 the program's file name, %3 an address.
+    return TApplication::tr("Exception %1 in module %2 at %3.")
+               .arg(TypeName(Type), Module, QString::asprintf("%p", Address)) +
+           u'\n' + Message + FullStop;
+}
+
+QString MorvaneTitle() {
+    return TApplication::tr(kMorvaneTitle);
 }
 
 int RunStartUp(const TWindowFactory& CreateWindows) {
     try {
-        SetApplicationTitle(QString::fromUtf8(kMorvaneTitle));
+        SetApplicationTitle(MorvaneTitle());
         QPointer<QWidget> Main = CreateWindows();
         if (!Main)
             return 0;
@@ -106,7 +116,8 @@ int RunStartUp(const TWindowFactory& CreateWindows) {
     } catch (...) {
         const QString Text = LastResortText();
         CancelMouseCapture();
-        ShowMessageBox(QStringLiteral("Application Error"), Text);
+        //: The caption of the last-resort message box.
+        ShowMessageBox(TApplication::tr("Application Error"), Text);
         return 1;
     }
 }

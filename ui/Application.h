@@ -7,8 +7,9 @@
 
 // The application: the toolkit's application object with an error guard
 // around the dispatch of every event, so that no error crosses the event
-// loop, and the date settings reloaded when the user's locale changes. Its
-// windows name the program's desktop entry (com.brelmont.Morvane.desktop) as
+// loop, the program's texts in the user's language (LoadTranslations), and
+// the date settings reloaded when the user's locale changes. Its windows
+// name the program's desktop entry (com.brelmont.Morvane.desktop) as
 // theirs, the Wayland app_id by which a shell finds the program's name and
 // icon.
 class TApplication : public QApplication {
@@ -27,8 +28,14 @@ protected:
     bool event(QEvent* Event) override;
 };
 
-// The program's title.
-inline constexpr const char* kMorvaneTitle = "Brelmont Date Calculator";
+// The program's title, in English.
+inline constexpr const char* kMorvaneTitle =
+    QT_TRANSLATE_NOOP("TApplication", "Brelmont Date Calculator");
+
+// The program's title in the user's language, as the desktop entry names the
+// program in the application menu: the caption of the main window and of
+// every error box.
+QString MorvaneTitle();
 
 // Creates the program's windows (the main window first) and returns the main
 // window, not yet shown. Errors raised by the windows' creation handlers are

@@ -143,8 +143,9 @@ void ShowCurrentError() noexcept {
     try {
         throw;
     } catch (const std::exception& E) {
-        ShowError(QString::fromUtf8(E.what()));
+        ShowError(ErrorText(E));
     } catch (...) {
-        ShowError(QStringLiteral("Unknown error"));
+        //: An error message for an error that carries no text of its own.
+        ShowError(QCoreApplication::translate("ErrorText", "Unknown error"));
     }
 }

@@ -55,7 +55,8 @@ void CancelMouseCapture();
 void ShowError(const QString& Message) noexcept;
 
 // Shows the error being handled (call only inside a catch block): the text of
-// a std::exception, or a generic text for anything else. Raises nothing.
+// a std::exception in the user's language (ErrorText), or a generic text for
+// anything else. Raises nothing.
 void ShowCurrentError() noexcept;
 
 // Runs Handler; an error it raises is shown by ShowError and not passed on.

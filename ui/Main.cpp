@@ -7,6 +7,7 @@
 #include "ErrorGuard.h"
 #include "FormLook.h"
 #include "FormScaling.h"
+#include "PhraseText.h"
 #include "ui_Main.h"
 
 #include <QApplication>
@@ -173,7 +174,7 @@ void TfrmMainForm::CalcDiff() {
     for (std::size_t K = 0; K < FResultEdits.size(); ++K)
         FResultEdits[K]->setText(
             QString::fromStdString(IntToText(DateUnitsBetween(static_cast<TDateKind>(K), S, E))));
-    ui->mmoDiffString->setPlainText(QString::fromStdString(DiffPhrase(S, E)));
+    ui->mmoDiffString->setPlainText(DiffPhraseText(S, E));
 }
 
 void TfrmMainForm::CalcNew() {

@@ -1,6 +1,6 @@
 // The program body: loads the user's date settings and the JPEG format,
-// creates the application object and runs the program (title, windows,
-// event loop).
+// creates the application object (which installs the texts in the user's
+// language) and runs the program (title, windows, event loop).
 #include "Application.h"
 #include "LocaleSettings.h"
 #include "PictureFormats.h"

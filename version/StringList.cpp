@@ -2,6 +2,10 @@
 
 #include <utility>
 
+TStringListError::TStringListError(int Index)
+    : std::runtime_error("List index out of bounds (" + std::to_string(Index) + ")"),
+      FIndex(Index) {}
+
 int TStringList::Add(std::string S) {
     Items.push_back(std::move(S));
     return Count() - 1;
@@ -9,7 +13,7 @@ int TStringList::Add(std::string S) {
 
 const std::string& TStringList::operator[](int Index) const {
     if (Index < 0 || Index >= Count()) {
-        throw TStringListError("List index out of bounds (" + std::to_string(Index) + ")");
+        throw TStringListError(Index);
     }
     return Items[static_cast<std::size_t>(Index)];
 }

@@ -9,10 +9,16 @@
 
 // Raised when a list is read at a position it does not hold; what() is
 // exactly "List index out of bounds (<position>)", e.g.
-// "List index out of bounds (7)".
+// "List index out of bounds (7)". Index() is the position, for a message in
+// another language.
 class TStringListError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit TStringListError(int Index);
+
+    int Index() const noexcept { return FIndex; }
+
+private:
+    int FIndex;
 };
 
 class TStringList {

@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
-#include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QTableView>
 #include <QTimer>
@@ -893,19 +892,8 @@ private slots:
         Form->activateWindow();
         QVERIFY(WaitForWindowActive(Form));
         ChooseMode(1);
-        for (QLabel* L : Form->findChildren<QLabel*>()) {
-            QVERIFY2(L->fontMetrics().horizontalAdvance(L->text()) <= L->width(),
-                     qPrintable(L->objectName()));
-            QVERIFY2(L->fontMetrics().height() <= L->height(), qPrintable(L->objectName()));
-        }
-        for (QPushButton* B : Form->findChildren<QPushButton*>()) {
-            QStyleOptionButton Opt;
-            Opt.initFrom(B);
-            const QSize Text = B->fontMetrics().size(Qt::TextShowMnemonic, B->text());
-            const QSize Need = B->style()->sizeFromContents(QStyle::CT_PushButton, &Opt, Text, B);
-            QVERIFY2(Need.width() <= B->width() && Need.height() <= B->height(),
-                     qPrintable(B->objectName()));
-        }
+        const QStringList Faults = TextsNotFitting(Form);
+        QVERIFY2(Faults.isEmpty(), qPrintable(Faults.join(u'\n')));
         // The longest texts the fields show: every month and weekday name in
         // the long date format, and amounts and counts to six characters.
         QString LongestDate;
@@ -956,14 +944,6 @@ private slots:
                                         .arg(N, Count)
                                         .arg(FM.horizontalAdvance(Count))
                                         .arg(TextRoom(Edit(N)))));
-        QComboBox* Calc = Control<QComboBox>("cmbCalc");
-        QStyleOptionComboBox Opt;
-        Opt.initFrom(Calc);
-        const QRect Field = Calc->style()->subControlRect(QStyle::CC_ComboBox, &Opt,
-                                                          QStyle::SC_ComboBoxEditField, Calc);
-        for (int I = 0; I < Calc->count(); ++I)
-            QVERIFY2(FM.horizontalAdvance(Calc->itemText(I)) <= Field.width(),
-                     qPrintable(Calc->itemText(I)));
         // A long phrase wraps onto the two lines the box shows.
         auto* Phrase = Control<QPlainTextEdit>("mmoDiffString");
         Phrase->setPlainText(QStringLiteral("9899 years, 11 months, 3 weeks and 6 days ago"));

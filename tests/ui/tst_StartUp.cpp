@@ -2,6 +2,7 @@
 // the program, the last-resort box with exit code 1 when an error escapes
 // start-up, and a command line the toolkit takes nothing from.
 #include "Main.h"
+#include "StringList.h"
 #include "TestSupport.h"
 
 #include <QProcess>
@@ -77,11 +78,12 @@ private slots:
         const int Code = RunStartUp([&]() -> QWidget* {
             Made = new TfrmMainForm();
             frmMainForm = Made;
-            throw TConvertError("List index out of bounds (3)");
+            throw TStringListError(3);
         });
         QCOMPARE(Code, 1);
         QCOMPARE(Errors.Entries.size(), 1);
-        QVERIFY(Errors.Entries[0].Text.startsWith(QStringLiteral("Exception TConvertError in ")));
+        QVERIFY(
+            Errors.Entries[0].Text.startsWith(QStringLiteral("Exception TStringListError in ")));
         QVERIFY(Errors.Entries[0].Text.endsWith(QStringLiteral("\nList index out of bounds (3).")));
         QVERIFY(Made.isNull() || !Made->isVisible());
         delete Made.data();

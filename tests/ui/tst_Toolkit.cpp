@@ -6,13 +6,16 @@
 #include "Caption.h"
 #include "DatePicker.h"
 #include "FormLook.h"
+#include "FormScaling.h"
 #include "LocaleSettings.h"
 #include "TestSupport.h"
 #include "UpDown.h"
 
 #include <QCalendarWidget>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSignalSpy>
@@ -64,6 +67,14 @@ private slots:
         QTest::newRow("ends in a space") << "Trailing " << "Trailing ";
         QTest::newRow("ends in a slash, just above the full stop") << "a/" << "a/.";
         QTest::newRow("ends in a non-ASCII letter") << QString::fromUtf8("Fehler ä") << QString::fromUtf8("Fehler ä.");
+        QTest::newRow("ends in an ideograph") << QString::fromUtf8("日付") << QString::fromUtf8("日付.");
+        // A translation's own ending punctuation stands for the full stop.
+        QTest::newRow("ends in an ideographic full stop") << QString::fromUtf8("無効な引数です。") << QString::fromUtf8("無効な引数です。");
+        QTest::newRow("ends in a full-width question mark") << QString::fromUtf8("日付？") << QString::fromUtf8("日付？");
+        QTest::newRow("ends in a full-width exclamation mark") << QString::fromUtf8("日付！") << QString::fromUtf8("日付！");
+        QTest::newRow("ends in an ellipsis") << QString::fromUtf8("Bitte warten…") << QString::fromUtf8("Bitte warten…");
+        QTest::newRow("ends in a full-width closing bracket") << QString::fromUtf8("範囲外です（7）") << QString::fromUtf8("範囲外です（7）");
+        QTest::newRow("ends in a closing guillemet") << QString::fromUtf8("« x »") << QString::fromUtf8("« x »");
         QTest::newRow("empty") << "" << "";
         // clang-format on
     }
@@ -147,9 +158,8 @@ private slots:
         TErrorRecorder Errors;
         TSignalSource Source;
         QObject Context;
-        QObject::connect(&Source, &TSignalSource::Fired, &Context, [] {
-            Guarded([] { throw TConvertError("'' is not a valid integer value"); });
-        });
+        QObject::connect(&Source, &TSignalSource::Fired, &Context,
+                         [] { Guarded([] { throw TConvertError(cpNotInteger, ""); }); });
         QStringList Steps;
         Guarded([&] {
             Steps += QStringLiteral("before");
@@ -572,6 +582,8 @@ private slots:
         QTest::newRow("spaces around the colon") << " Weeks : " << " Weeks : " << "" << "Weeks";
         QTest::newRow("only the last colon dropped") << "Ratio 1:2:" << "Ratio 1:2:" << "" << "Ratio 1:2";
         QTest::newRow("nothing but a colon") << ":" << ":" << "" << "";
+        QTest::newRow("space before the colon") << QString::fromUtf8("Date de début :") << QString::fromUtf8("Date de début :") << "" << QString::fromUtf8("Date de début");
+        QTest::newRow("full-width colon") << QString::fromUtf8("开始日期：") << QString::fromUtf8("开始日期：") << "" << QString::fromUtf8("开始日期");
         // clang-format on
     }
 
@@ -591,6 +603,60 @@ private slots:
         QCOMPARE(Label.Plain, Plain);
         QCOMPARE(Label.Underlined, Key);
         QCOMPARE(AccessibleNameOfCaption(Caption), Name);
+    }
+
+    // A field's label whose caption outgrows it takes the free room to its
+    // left before the window grows; without that room the window grows.
+    void labelTakesTheRoomBesideIt_data() {
+        QTest::addColumn<double>("Room"); // the room's width over the caption's
+        QTest::addColumn<bool>("Grows");
+        // clang-format off
+        QTest::newRow("room enough: the label takes it") << 1.2 << false;
+        QTest::newRow("half the room: the window grows") << 0.5 << true;
+        // clang-format on
+    }
+
+    void labelTakesTheRoomBesideIt() {
+        QFETCH(double, Room);
+        QFETCH(bool, Grows);
+        QWidget Form;
+        Form.setFont(FormFont());
+        Form.resize(400, 40);
+        auto* Label = new QLabel(&Form);
+        const QString Text = QStringLiteral("Caption wider than its box:");
+        const int Caption = Label->fontMetrics().horizontalAdvance(Text);
+        // Designed a third as wide as its caption, ending at 300, with its
+        // field 8 pixels to the right and another control in the same row
+        // to the left, 8 pixels short of the room.
+        Label->setGeometry(300 - Caption / 3, 10, Caption / 3, 13);
+        auto* Field = new QFrame(&Form);
+        Field->setGeometry(308, 6, 60, 21);
+        Label->setBuddy(Field);
+        auto* Left = new QFrame(&Form);
+        Left->setGeometry(0, 6, 300 - static_cast<int>(Room * Caption) - 8, 21);
+        const double Plain = FormScale(&Form); // all but the caption
+        Label->setText(Text);
+        const double Scale = FormScale(&Form);
+        QCOMPARE(Scale > Plain, Grows);
+        ScaleFormGeometry(&Form, Scale);
+        QVERIFY2(Label->width() >= Caption, qPrintable(QString::number(Label->width())));
+        QVERIFY(Label->x() >= Left->x() + Left->width());
+        QCOMPARE(Label->x() + Label->width(), int(std::lround(300 * Scale)));
+    }
+
+    // A drop-down list's longest entry counts for the window's scale.
+    void listEntriesCountForTheScale() {
+        QWidget Form;
+        Form.setFont(FormFont());
+        auto* List = new QComboBox(&Form);
+        List->setGeometry(10, 10, 60, 21);
+        const double Plain = FormScale(&Form);
+        List->addItems(
+            {QStringLiteral("Short"), QStringLiteral("An entry far wider than its list")});
+        const double Scale = FormScale(&Form);
+        QVERIFY(Scale > Plain);
+        ScaleFormGeometry(&Form, Scale);
+        QVERIFY2(TextsNotFitting(&Form).isEmpty(), qPrintable(TextsNotFitting(&Form).join(u'\n')));
     }
 
     void upDownSteps_data() {

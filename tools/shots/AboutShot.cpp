@@ -7,6 +7,7 @@
 #include "ApplicationIcon.h"
 #include "ErrorGuard.h"
 #include "PictureFormats.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -19,11 +20,12 @@ int main(int argc, char* argv[]) {
     RegisterJpegFormat();
     QApplication App(argc, argv);
     App.setWindowIcon(ApplicationIcon()); // as the program's application object does
+    LoadTranslations();
     if (argc != 2) {
         std::fprintf(stderr, "usage: morvane_about_shot <out.png>\n");
         return 2;
     }
-    SetApplicationTitle(QString::fromUtf8(kMorvaneTitle));
+    SetApplicationTitle(MorvaneTitle());
     TfrmAbout About;
     About.show();
     // Let the window be mapped and painted before its pixels are read.

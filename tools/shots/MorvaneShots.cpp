@@ -45,7 +45,7 @@ int main(int argc, char* argv[]) {
     const QString Folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     const QString Suffix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     QDir().mkpath(Folder);
-    SetApplicationTitle(QString::fromUtf8(kMorvaneTitle));
+    SetApplicationTitle(MorvaneTitle());
     // No box may stop the run: an error here is a fault in the pictures.
     int Errors = 0;
     SetErrorDisplay([&Errors](const QString&, const QString& Text) {

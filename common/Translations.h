@@ -1,0 +1,31 @@
+// The program's texts in the user's language: the catalogs compiled from
+// translations/ into the program (":/i18n/morvane_<language>.qm") and Qt's
+// own (qtbase_<language>.qm from Qt's translations folder), installed once
+// the application object exists. The window and morvane-calc share them.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The user's languages for the program's texts, best first: those Qt reads
+// from LANGUAGE, LC_ALL, LC_MESSAGES and LANG (QLocale::system()
+// .uiLanguages()), or none while the locale for messages (the first of
+// LC_ALL, LC_MESSAGES and LANG that is set) is unset, C, C.<codeset> or
+// POSIX: as with gettext, LANGUAGE counts only beside a real locale, so that
+// LC_ALL=C gives the English texts that scripts expect whatever the
+// session's LANGUAGE says.
+QStringList UserLanguages();
+
+// Installs the English catalog (the plural forms of the English texts)
+// once, and over it the program's catalog and Qt's own for the first of
+// Languages (such as "de", "pt-BR", "zh-Hans-CN") that the program is
+// translated into; a language that only differs in region or script from a
+// catalog takes that catalog ("pt" takes "pt_BR"), and English or none found
+// leaves the English texts. A second call replaces the catalogs of the
+// first. Call with the application object in place. Returns the name of the
+// catalog in force: "en" or one of ShippedLanguages(). Raises nothing.
+QString LoadTranslations(const QStringList& Languages = UserLanguages());
+
+// The languages the program is translated into, as their catalogs are
+// named ("de", "pt_BR", ...), without the English base.
+QStringList ShippedLanguages();
