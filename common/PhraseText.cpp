@@ -1,6 +1,7 @@
 #include "PhraseText.h"
 
-#include <QCoreApplication>
+#include "Translations.h"
+
 #include <QStringList>
 
 #include <array>
@@ -46,20 +47,19 @@ QString DiffPhraseText(TDateTime StartDate, TDateTime EndDate) {
     QStringList Parts;
     for (std::size_t K = 0; K < Counts.size(); ++K)
         if (Counts[K] > 0)
-            Parts += QCoreApplication::translate("DiffPhrase", Units[K].Source, Units[K].Comment,
-                                                 Counts[K]);
+            Parts += Translate("DiffPhrase", Units[K].Source, Units[K].Comment, Counts[K]);
     if (Parts.isEmpty())
         return {};
     QString Phrase = Parts.front();
     for (qsizetype K = 1; K + 1 < Parts.size(); ++K)
         //: Joins the parts of a distance but the last: "2 years, 2 months".
-        Phrase = QCoreApplication::translate("DiffPhrase", "%1, %2").arg(Phrase, Parts[K]);
+        Phrase = Translate("DiffPhrase", "%1, %2").arg(Phrase, Parts[K]);
     if (Parts.size() > 1)
         //: Joins the last part of a distance to those before it: "2 years,
         //: 2 months and 1 day".
-        Phrase = QCoreApplication::translate("DiffPhrase", "%1 and %2").arg(Phrase, Parts.back());
+        Phrase = Translate("DiffPhrase", "%1 and %2").arg(Phrase, Parts.back());
     if (P.Ago)
         //: The distance to an earlier date: "2 years and 1 day ago".
-        Phrase = QCoreApplication::translate("DiffPhrase", "%1 ago").arg(Phrase);
+        Phrase = Translate("DiffPhrase", "%1 ago").arg(Phrase);
     return Phrase;
 }
