@@ -2,7 +2,9 @@
 
 #include "CountLabels.h"
 #include "Messages.h"
+#include "PhraseText.h"
 #include "TextWriting.h"
+#include "Translations.h"
 
 #include <algorithm>
 #include <cstring>
@@ -108,7 +110,41 @@ TDateTime ApplyStep(std::size_t Kind, TDateTime Date, std::int32_t Amount) {
     return AddDateUnits(static_cast<TDateKind>(Kind), Date, Amount);
 }
 
+// Caption as its label shows it: each access-key marker "&" dropped, "&&"
+// shown as one "&", as the window draws it.
+std::string ShownCaption(const QString& Caption) {
+    QString Shown;
+    for (qsizetype I = 0; I < Caption.size(); ++I) {
+        if (Caption[I] == u'&' && I + 1 < Caption.size())
+            ++I;
+        Shown += Caption[I];
+    }
+    return Shown.toStdString();
+}
+
 } // namespace
+
+TUsageError::TUsageError(const char* Text, std::string_view Arg)
+    : std::runtime_error(Fill(Text, {Arg})), FText(Text), FArg(Arg) {}
+
+std::string TUsageError::Translated() const {
+    return Fill(Tr(FText), {FArg});
+}
+
+std::array<std::string, 7> EnglishLabels() {
+    std::array<std::string, 7> Labels;
+    std::copy(kCountLabels.begin(), kCountLabels.end(), Labels.begin());
+    return Labels;
+}
+
+void SpeakUserLanguage(TResultStyle& Style) {
+    if (!InUserLanguage())
+        return;
+    // The window's labels, by the texts its form gives them.
+    for (std::size_t Item = 0; Item < Style.Labels.size(); ++Item)
+        Style.Labels[Item] = ShownCaption(Translate("TfrmMainForm", kCountLabelSources[Item]));
+    Style.PhraseTranslated = true;
+}
 
 bool LongDateIsPlainText() {
     const TDateFormatSettings& S = DateFormatSettings();
@@ -137,7 +173,7 @@ TDateTime ParseIsoDate(std::string_view Text) {
                 return MakeDate(Year, Month, Day);
         }
     }
-    throw TUsageError(Fill(kInvalidDate, {ShownText(Text)}));
+    throw TUsageError(kInvalidDate, ShownText(Text));
 }
 
 TDateTime LocalToday() {
@@ -148,10 +184,14 @@ void AppendDifference(TTextBuffer& Out, TDateTime Start, TDateTime End, const TR
                       TDiffLayout Layout) {
     const std::array<std::int32_t, 6> Counts = DateCountsBetween(Start, End);
     const auto AppendValue = [&](std::size_t Item) {
-        if (Item == kPhraseItem)
+        if (Item == kPhraseItem && Style.PhraseTranslated && Style.Format == TResultFormat::Text) {
+            const QByteArray Phrase = DiffPhraseText(Start, End).toUtf8();
+            Out += std::string_view(Phrase.constData(), static_cast<std::size_t>(Phrase.size()));
+        } else if (Item == kPhraseItem) {
             Out.Commit(WriteDiffPhrase(Out.Room(kMaxDiffPhraseLength), Start, End));
-        else
+        } else {
             AppendInt(Out, Counts[Item]);
+        }
     };
     if (Style.Format == TResultFormat::Json) {
         unsigned Chosen = 0; // a bit for each item written
@@ -181,13 +221,15 @@ void AppendDifference(TTextBuffer& Out, TDateTime Start, TDateTime End, const TR
             Out += '\t';
         First = false;
         if (Layout == TDiffLayout::Lines)
-            Out += kCountLabels[Item];
-        // A label is followed by a space, unless the phrase after it is empty.
+            Out += Style.Labels[Item];
+        // A label is followed by a space, unless the phrase after it is empty
+        // or the label ends in a full-width colon ("\uFF1A"), which holds
+        // its own room.
         const std::size_t Mark = Out.Size();
-        if (Layout == TDiffLayout::Lines)
+        if (Layout == TDiffLayout::Lines && !Style.Labels[Item].ends_with("\uFF1A"))
             Out += ' ';
         AppendValue(Item);
-        if (Layout == TDiffLayout::Lines && Out.Size() == Mark + 1)
+        if (Layout == TDiffLayout::Lines && Out.Size() == Mark + 1 && Out.View().back() == ' ')
             Out.Truncate(Mark);
         if (Layout == TDiffLayout::Lines)
             Out += '\n';
