@@ -17,11 +17,10 @@ std::string Fill(std::string_view Text, std::initializer_list<std::string_view> 
 }
 
 bool InUserLanguage() {
-    // English, and a C locale, take no catalog: the texts are this file's.
-    static const bool Translated = [] {
-        const QStringList Languages = UserLanguages();
-        return !Languages.isEmpty() && LoadTranslations(Languages) != QLatin1String("en");
-    }();
+    // English, and a C locale, take no catalog (nor the system locale that
+    // the choice of one reads): the texts are this file's.
+    static const bool Translated =
+        !EnglishFirst() && LoadTranslations(UserLanguages()) != QLatin1String("en");
     return Translated;
 }
 
