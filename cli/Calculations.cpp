@@ -2,7 +2,6 @@
 
 #include "CountLabels.h"
 #include "Messages.h"
-#include "PhraseText.h"
 #include "TextWriting.h"
 #include "Translations.h"
 
@@ -143,7 +142,7 @@ void SpeakUserLanguage(TResultStyle& Style) {
     // The window's labels, by the texts its form gives them.
     for (std::size_t Item = 0; Item < Style.Labels.size(); ++Item)
         Style.Labels[Item] = ShownCaption(Translate("TfrmMainForm", kCountLabelSources[Item]));
-    Style.PhraseTranslated = true;
+    Style.Phrase = std::make_unique<TPhraseText>();
 }
 
 bool LongDateIsPlainText() {
@@ -183,15 +182,17 @@ TDateTime LocalToday() {
 void AppendDifference(TTextBuffer& Out, TDateTime Start, TDateTime End, const TResultStyle& Style,
                       TDiffLayout Layout) {
     const std::array<std::int32_t, 6> Counts = DateCountsBetween(Start, End);
+    // The phrase in English, as --iso and --json write it in every language.
+    const auto AppendPhrase = [&] {
+        Out.Commit(WriteDiffPhrase(Out.Room(kMaxDiffPhraseLength), Start, End));
+    };
     const auto AppendValue = [&](std::size_t Item) {
-        if (Item == kPhraseItem && Style.PhraseTranslated && Style.Format == TResultFormat::Text) {
-            const QByteArray Phrase = DiffPhraseText(Start, End).toUtf8();
-            Out += std::string_view(Phrase.constData(), static_cast<std::size_t>(Phrase.size()));
-        } else if (Item == kPhraseItem) {
-            Out.Commit(WriteDiffPhrase(Out.Room(kMaxDiffPhraseLength), Start, End));
-        } else {
+        if (Item != kPhraseItem)
             AppendInt(Out, Counts[Item]);
-        }
+        else if (Style.Phrase && Style.Format == TResultFormat::Text)
+            Out += Style.Phrase->Text(Start, End);
+        else
+            AppendPhrase();
     };
     if (Style.Format == TResultFormat::Json) {
         unsigned Chosen = 0; // a bit for each item written
@@ -205,37 +206,39 @@ void AppendDifference(TTextBuffer& Out, TDateTime Start, TDateTime End, const TR
             std::memcpy(Room, Key.Text, sizeof Key.Text);
             Out.Commit(Room + Key.Length);
             if (Key.Item == kPhraseItem)
-                AppendJsonText(Out, [&] { AppendValue(Key.Item); });
+                AppendJsonText(Out, AppendPhrase);
             else
-                AppendValue(Key.Item);
+                AppendInt(Out, Counts[Key.Item]);
         }
         Out += "}\n";
         Out.Patch(Start, '{'); // the object opens where the first key's comma is
         return;
     }
-    if (Style.Format == TResultFormat::Iso)
-        Layout = TDiffLayout::OneLine;
-    bool First = true;
+    if (Layout == TDiffLayout::OneLine || Style.Format == TResultFormat::Iso) {
+        bool First = true;
+        for (const std::size_t Item : Style.DiffItems) {
+            if (!First)
+                Out += '\t';
+            First = false;
+            AppendValue(Item);
+        }
+        Out += '\n';
+        return;
+    }
     for (const std::size_t Item : Style.DiffItems) {
-        if (Layout == TDiffLayout::OneLine && !First)
-            Out += '\t';
-        First = false;
-        if (Layout == TDiffLayout::Lines)
-            Out += Style.Labels[Item];
+        const std::string& Label = Style.Labels[Item];
+        Out += Label;
         // A label is followed by a space, unless the phrase after it is empty
         // or the label ends in a full-width colon ("\uFF1A"), which holds
         // its own room.
         const std::size_t Mark = Out.Size();
-        if (Layout == TDiffLayout::Lines && !Style.Labels[Item].ends_with("\uFF1A"))
+        if (!Label.ends_with("\uFF1A"))
             Out += ' ';
         AppendValue(Item);
-        if (Layout == TDiffLayout::Lines && Out.Size() == Mark + 1 && Out.View().back() == ' ')
+        if (Out.Size() == Mark + 1 && Out.View().back() == ' ')
             Out.Truncate(Mark);
-        if (Layout == TDiffLayout::Lines)
-            Out += '\n';
-    }
-    if (Layout == TDiffLayout::OneLine)
         Out += '\n';
+    }
 }
 
 std::int32_t AmountOf(std::string_view Text) {

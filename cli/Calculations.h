@@ -7,10 +7,12 @@
 
 #include "DateFormat.h"
 #include "DateRoutines.h"
+#include "PhraseText.h"
 #include "TextWriting.h"
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -90,10 +92,10 @@ struct TResultStyle {
     // The labels of the items as the text form's "Label: value" lines show
     // them, the window's own: in English unless SpeakUserLanguage set them.
     std::array<std::string, 7> Labels = EnglishLabels();
-    // True when the phrase of the text form is in the user's language
-    // (DiffPhraseText); --iso and --json write it in English in every
-    // language.
-    bool PhraseTranslated = false;
+    // The phrase of the text form in the user's language (DiffPhraseText),
+    // when SpeakUserLanguage set it; else, as --iso and --json write it in
+    // every language, English.
+    std::unique_ptr<TPhraseText> Phrase;
 };
 
 // Sets the labels and the phrase of Style's text form to the user's
