@@ -206,8 +206,8 @@ e gli script.
   diff START END  i giorni, giorni feriali, settimane, quindicine, mesi e
                   anni da START a END, e la distanza a parole
   add START       START spostata delle quantità, applicate dai giorni agli
-                  anni, nel formato di data esteso della lingua locale
-                  dell&apos;utente
+                  anni, nel formato di data esteso delle impostazioni
+                  locali dell&apos;utente
   add -           le stesse quantità applicate a ogni data dello standard
                   input, una data per riga
   -               un calcolo per riga dello standard input,
