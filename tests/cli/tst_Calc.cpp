@@ -2,6 +2,7 @@
 // from all six amounts, one error of each kind, and a batch run with a
 // failing line in the middle. The arithmetic itself is the date core's to
 // test; these rows check what reaches the terminal and the exit status.
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
@@ -9,8 +10,10 @@
 #include <QTest>
 
 #include <cerrno>
+#include <clocale>
 #include <csignal>
 #include <cstring>
+#include <cwchar>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -119,6 +122,7 @@ private slots:
         QTest::newRow("pt_BR: standard input closed") << "pt_BR.UTF-8" << QStringList{"--iso", "-"} << QByteArray() << TStreams::InputClosed << QByteArray() << QByteArray("morvane-calc: a entrada padrão está fechada") << 3;
         QTest::newRow("ru: labels and phrase") << "ru_RU.UTF-8" << QStringList{"diff", "2009-03-02", "2004-01-01", "--units", "fortnights,phrase"} << QByteArray() << TStreams::Piped << QByteArray("По 2 недели: -134\nИли: 5 лет, 2 месяца и 1 день назад\n") << QByteArray() << 0;
         QTest::newRow("ru: JSON batch as in English, its message in Russian") << "ru_RU.UTF-8" << QStringList{"--json", "-"} << QByteArray("diff 2004-01-31 2026-09-16\nadd 2004-01-31 5x 0 0 0 0 0\n") << TStreams::Piped << QByteArray(R"({"days":8264,"fortnights":590,"months":271,"phrase":"22 years, 7 months, 2 weeks and 2 days","weekdays":5903,"weeks":1180,"years":22})" "\n" R"({"line":2,"error":"days: '5x' is not a valid integer value."})" "\n") << QByteArray("morvane-calc: строка 2, days: «5x» не является допустимым целым числом.") << 1;
+        QTest::newRow("ru: batch phrases, the past with its own forms") << "ru_RU.UTF-8" << QStringList{"--units", "phrase", "-"} << QByteArray("diff 2004-01-01 2004-01-09\ndiff 2004-01-09 2004-01-01\ndiff 2004-01-01 2004-01-09\n") << TStreams::Piped << QByteArray("1 неделя и 1 день\n1 неделю и 1 день назад\n1 неделя и 1 день\n") << QByteArray() << 0;
         QTest::newRow("pl: labels and phrase") << "pl_PL.UTF-8" << QStringList{"diff", "2009-03-02", "2004-01-01", "--units", "fortnights,phrase"} << QByteArray() << TStreams::Piped << QByteArray("Dwutygodnie: -134\nCzyli: 5 lat, 2 miesiące i 1 dzień temu\n") << QByteArray() << 0;
         QTest::newRow("pl: unknown name in --units") << "pl_PL.UTF-8" << QStringList{"diff", "2004-01-31", "2026-09-16", "--units", "days,hours"} << QByteArray() << TStreams::Piped << QByteArray() << QByteArray("morvane-calc: nieznany element „hours” w --units (znane: days, weekdays, weeks, fortnights, months, years, phrase)") << 2;
         QTest::newRow("ja: labels and phrase") << "ja_JP.UTF-8" << QStringList{"diff", "2009-03-02", "2004-01-01", "--units", "fortnights,phrase"} << QByteArray() << TStreams::Piped << QByteArray("2週間: -134\nつまり: 5年2か月と1日前\n") << QByteArray() << 0;
@@ -178,6 +182,33 @@ private slots:
         QCOMPARE(Errors.left(Errors.indexOf('\n')), FirstError);
         QCOMPARE(Calc.exitStatus(), QProcess::NormalExit);
         QCOMPARE(Calc.exitCode(), ExitCode);
+    }
+
+    // --help in every language the catalogs hold: no line wider than a
+    // terminal's 80 columns, a Chinese or Japanese character taking two.
+    void helpFitsEveryLanguage() {
+        QVERIFY(std::setlocale(LC_CTYPE, "C.UTF-8"));
+        const QStringList Catalogs =
+            QDir(QStringLiteral(MORVANE_TRANSLATIONS)).entryList({QStringLiteral("morvane_*.ts")});
+        QVERIFY(Catalogs.size() > 1);
+        for (const QString& Catalog : Catalogs) {
+            const QString Language = Catalog.mid(8).chopped(3);
+            if (Language == QLatin1String("en")) // the source, in the catalog for its plurals
+                continue;
+            QProcess Calc;
+            QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
+            Environment.insert(QStringLiteral("LC_ALL"), Language + QStringLiteral(".UTF-8"));
+            Calc.setProcessEnvironment(Environment);
+            Calc.start(QStringLiteral(MORVANE_CALC), {QStringLiteral("--help")});
+            QVERIFY(Calc.waitForFinished(10000));
+            for (const QString& Line :
+                 QString::fromUtf8(Calc.readAllStandardOutput()).split(u'\n')) {
+                const std::wstring Wide = Line.toStdWString();
+                const int Columns = wcswidth(Wide.c_str(), Wide.size());
+                QVERIFY2(Columns >= 0 && Columns <= 80,
+                         qPrintable(Language + QStringLiteral(": ") + Line));
+            }
+        }
     }
 
     // The completions of the three shells, each line in each: the words
