@@ -66,11 +66,9 @@ std::string_view TPhraseText::Text(TDateTime StartDate, TDateTime EndDate) {
 }
 
 const std::string& TPhraseText::Unit(std::size_t K, bool Ago, std::int32_t Count) {
-    std::vector<std::string>& Texts = FUnits[Ago ? K + 4 : K];
-    const auto Index = static_cast<std::size_t>(Count);
-    if (Texts.size() <= Index)
-        Texts.resize(Index + 1);
-    std::string& Text = Texts[Index];
+    const std::uint64_t Key =
+        std::uint64_t{Ago ? K + 4 : K} << 32 | static_cast<std::uint32_t>(Count);
+    std::string& Text = FUnits[Key];
     if (Text.empty()) {
         const TUnitText& U = (Ago ? kUnitsAgo : kUnits)[K];
         Text = Translate("DiffPhrase", U.Source, U.Comment, Count).toStdString();

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <unordered_map>
 
 // Returns the distance from StartDate to EndDate in words in the user's
 // language (the translations installed by LoadTranslations), from the
@@ -31,8 +31,9 @@ public:
     std::string_view Text(TDateTime StartDate, TDateTime EndDate);
 
 private:
-    // The units' texts by count: years to days, then the same for the past.
-    std::array<std::vector<std::string>, 8> FUnits;
+    // The units' texts met so far, by unit (years to days, then the same
+    // for the past) and count.
+    std::unordered_map<std::uint64_t, std::string> FUnits;
     // The patterns: the list, its last part, the past.
     std::array<std::string, 3> FPatterns;
     std::string FPhrase, FJoined;
