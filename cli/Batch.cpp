@@ -40,30 +40,33 @@ void AppendFailure(TTextBuffer& Out, TResultFormat Format, long Number,
 // Returns false when the line failed.
 bool WorkLine(const TInputLine& Line, TBatchLine& Calculation, TResultFormat Format,
               TOutput& Output) {
-    // Message is what went wrong, Unit the amount it is about (if any).
-    const auto Fail = [&](const std::string& Message, const char* Unit = nullptr) {
+    // What went wrong in English (a JSON result's "error") and as standard
+    // error shows it, in the user's language; Unit the amount it is about
+    // (if any).
+    const auto Fail = [&](const std::string& English, const std::string& Shown,
+                          const char* Unit = nullptr) {
         const std::string Number = std::to_string(Line.Number);
-        Output.Error(Unit ? Fill(kLineAmountMessage, {Number, Unit, Message})
-                          : Fill(kLineMessage, {Number, Message}));
+        Output.Error(Unit ? Fill(Tr(kLineAmountMessage), {Number, Unit, Shown})
+                          : Fill(Tr(kLineMessage), {Number, Shown}));
         AppendFailure(Output.Text, Format, Line.Number,
-                      Unit ? Fill(kAmountMessage, {Unit, Message}) : Message);
+                      Unit ? Fill(kAmountMessage, {Unit, English}) : English);
         return false;
     };
     if (Line.Overlong)
-        return Fail(kLineTooLong);
+        return Fail(kLineTooLong, Tr(kLineTooLong));
     const std::size_t Mark = Output.Text.Size();
     try {
         Calculation.Run(Line.Text, Output.Text);
         return true;
     } catch (const TUsageError& E) {
         Output.Text.Truncate(Mark); // nothing of a failed line is written
-        return Fail(E.what());
+        return Fail(E.what(), E.Translated());
     } catch (const TAmountError& E) {
         Output.Text.Truncate(Mark);
-        return Fail(ShownError(E.what()), kUnitNames[E.Unit]);
+        return Fail(ShownError(E.what()), TranslatedError(E), kUnitNames[E.Unit]);
     } catch (const std::exception& E) {
         Output.Text.Truncate(Mark);
-        return Fail(ShownError(E.what()));
+        return Fail(ShownError(E.what()), TranslatedError(E));
     }
 }
 
@@ -89,7 +92,7 @@ int RunBatch(const TResultStyle& Style, std::optional<TAmounts> Shared, TOutput&
     if (!Output.Finish())
         return kExitStreamFailed;
     if (Reader.Error()) {
-        Output.Error(Fill(kCannotRead, {std::strerror(Reader.Error())}));
+        Output.Error(Fill(Tr(kCannotRead), {std::strerror(Reader.Error())}));
         return kExitStreamFailed;
     }
     return Failed ? kExitFailed : kExitDone;

@@ -3,6 +3,7 @@
 #include "CountLabels.h"
 #include "Messages.h"
 #include "TextWriting.h"
+#include "Translations.h"
 
 #include <algorithm>
 #include <cstring>
@@ -108,7 +109,41 @@ TDateTime ApplyStep(std::size_t Kind, TDateTime Date, std::int32_t Amount) {
     return AddDateUnits(static_cast<TDateKind>(Kind), Date, Amount);
 }
 
+// Caption as its label shows it: each access-key marker "&" dropped, "&&"
+// shown as one "&", as the window draws it.
+std::string ShownCaption(const QString& Caption) {
+    QString Shown;
+    for (qsizetype I = 0; I < Caption.size(); ++I) {
+        if (Caption[I] == u'&' && I + 1 < Caption.size())
+            ++I;
+        Shown += Caption[I];
+    }
+    return Shown.toStdString();
+}
+
 } // namespace
+
+TUsageError::TUsageError(const char* Text, std::string_view Arg)
+    : std::runtime_error(Fill(Text, {Arg})), FText(Text), FArg(Arg) {}
+
+std::string TUsageError::Translated() const {
+    return Fill(Tr(FText), {FArg});
+}
+
+std::array<std::string, 7> EnglishLabels() {
+    std::array<std::string, 7> Labels;
+    std::copy(kCountLabels.begin(), kCountLabels.end(), Labels.begin());
+    return Labels;
+}
+
+void SpeakUserLanguage(TResultStyle& Style) {
+    if (!InUserLanguage())
+        return;
+    // The window's labels, by the texts its form gives them.
+    for (std::size_t Item = 0; Item < Style.Labels.size(); ++Item)
+        Style.Labels[Item] = ShownCaption(Translate("TfrmMainForm", kCountLabelSources[Item]));
+    Style.Phrase = std::make_unique<TPhraseText>();
+}
 
 bool LongDateIsPlainText() {
     const TDateFormatSettings& S = DateFormatSettings();
@@ -137,7 +172,7 @@ TDateTime ParseIsoDate(std::string_view Text) {
                 return MakeDate(Year, Month, Day);
         }
     }
-    throw TUsageError(Fill(kInvalidDate, {ShownText(Text)}));
+    throw TUsageError(kInvalidDate, ShownText(Text));
 }
 
 TDateTime LocalToday() {
@@ -147,11 +182,17 @@ TDateTime LocalToday() {
 void AppendDifference(TTextBuffer& Out, TDateTime Start, TDateTime End, const TResultStyle& Style,
                       TDiffLayout Layout) {
     const std::array<std::int32_t, 6> Counts = DateCountsBetween(Start, End);
+    // The phrase in English, as --iso and --json write it in every language.
+    const auto AppendPhrase = [&] {
+        Out.Commit(WriteDiffPhrase(Out.Room(kMaxDiffPhraseLength), Start, End));
+    };
     const auto AppendValue = [&](std::size_t Item) {
-        if (Item == kPhraseItem)
-            Out.Commit(WriteDiffPhrase(Out.Room(kMaxDiffPhraseLength), Start, End));
-        else
+        if (Item != kPhraseItem)
             AppendInt(Out, Counts[Item]);
+        else if (Style.Phrase && Style.Format == TResultFormat::Text)
+            Out += Style.Phrase->Text(Start, End);
+        else
+            AppendPhrase();
     };
     if (Style.Format == TResultFormat::Json) {
         unsigned Chosen = 0; // a bit for each item written
@@ -165,35 +206,39 @@ void AppendDifference(TTextBuffer& Out, TDateTime Start, TDateTime End, const TR
             std::memcpy(Room, Key.Text, sizeof Key.Text);
             Out.Commit(Room + Key.Length);
             if (Key.Item == kPhraseItem)
-                AppendJsonText(Out, [&] { AppendValue(Key.Item); });
+                AppendJsonText(Out, AppendPhrase);
             else
-                AppendValue(Key.Item);
+                AppendInt(Out, Counts[Key.Item]);
         }
         Out += "}\n";
         Out.Patch(Start, '{'); // the object opens where the first key's comma is
         return;
     }
-    if (Style.Format == TResultFormat::Iso)
-        Layout = TDiffLayout::OneLine;
-    bool First = true;
+    if (Layout == TDiffLayout::OneLine || Style.Format == TResultFormat::Iso) {
+        bool First = true;
+        for (const std::size_t Item : Style.DiffItems) {
+            if (!First)
+                Out += '\t';
+            First = false;
+            AppendValue(Item);
+        }
+        Out += '\n';
+        return;
+    }
     for (const std::size_t Item : Style.DiffItems) {
-        if (Layout == TDiffLayout::OneLine && !First)
-            Out += '\t';
-        First = false;
-        if (Layout == TDiffLayout::Lines)
-            Out += kCountLabels[Item];
-        // A label is followed by a space, unless the phrase after it is empty.
+        const std::string& Label = Style.Labels[Item];
+        Out += Label;
+        // A label is followed by a space, unless the phrase after it is empty
+        // or the label ends in a full-width colon ("\uFF1A"), which holds
+        // its own room.
         const std::size_t Mark = Out.Size();
-        if (Layout == TDiffLayout::Lines)
+        if (!Label.ends_with("\uFF1A"))
             Out += ' ';
         AppendValue(Item);
-        if (Layout == TDiffLayout::Lines && Out.Size() == Mark + 1)
+        if (Out.Size() == Mark + 1 && Out.View().back() == ' ')
             Out.Truncate(Mark);
-        if (Layout == TDiffLayout::Lines)
-            Out += '\n';
-    }
-    if (Layout == TDiffLayout::OneLine)
         Out += '\n';
+    }
 }
 
 std::int32_t AmountOf(std::string_view Text) {

@@ -7,10 +7,12 @@
 
 #include "DateFormat.h"
 #include "DateRoutines.h"
+#include "PhraseText.h"
 #include "TextWriting.h"
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -18,10 +20,19 @@
 #include <vector>
 
 // A command line or batch line that can't be read: a malformed date, a
-// missing or unknown word. what() is the message without the program name.
+// missing or unknown word. what() is the message in English without the
+// program name, as a JSON result carries it.
 class TUsageError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    // The message Text, one of Messages.h's, with Arg in its "%1".
+    explicit TUsageError(const char* Text, std::string_view Arg = {});
+
+    // The message in the user's language.
+    std::string Translated() const;
+
+private:
+    const char* FText;
+    std::string FArg;
 };
 
 // A calculation error that one of the six amounts caused: it is not a whole
@@ -56,6 +67,10 @@ enum class TResultFormat {
 // and the ISO form). JSON is one line either way.
 enum class TDiffLayout { Lines, OneLine };
 
+// The labels of a difference's six counts and of its phrase, as the window
+// shows them in English.
+std::array<std::string, 7> EnglishLabels();
+
 // True when none of DateFormatSettings()'s names, its separator and its long
 // date pattern holds a double quote, a backslash or a control character.
 bool LongDateIsPlainText();
@@ -74,7 +89,19 @@ struct TResultStyle {
     // The items of a difference, in the order they are written (JSON keeps
     // its keys in alphabetical order): 0 to 5 the counts, kPhraseItem.
     std::vector<std::size_t> DiffItems = {0, 1, 2, 3, 4, 5, kPhraseItem};
+    // The labels of the items as the text form's "Label: value" lines show
+    // them, the window's own: in English unless SpeakUserLanguage set them.
+    std::array<std::string, 7> Labels = EnglishLabels();
+    // The phrase of the text form in the user's language (DiffPhraseText),
+    // when SpeakUserLanguage set it; else, as --iso and --json write it in
+    // every language, English.
+    std::unique_ptr<TPhraseText> Phrase;
 };
+
+// Sets the labels and the phrase of Style's text form to the user's
+// language when that is not English: the window's labels as its catalog
+// has them, looked up once here.
+void SpeakUserLanguage(TResultStyle& Style);
 
 // Returns the day number of Text: "YYYY-MM-DD" with a year from 0001 to 9999
 // and a day that exists, or "today", "yesterday" or "tomorrow" (from

@@ -41,15 +41,15 @@ TCommandLine::TCommandLine(int argc, char* argv[]) {
             Name = Argument.substr(2, Argument.find('=') - 2);
         const bool Valued = Listed(kValueOptions, Name);
         if (!Valued && !Listed(kFlagOptions, Name))
-            throw TUsageError(Fill(kUnknownOption, {ShownText(Argument)}));
+            throw TUsageError(kUnknownOption, ShownText(Argument));
         const std::size_t Equals = Argument.find('=');
         if (Equals != std::string_view::npos) {
             if (!Valued)
-                throw TUsageError(Fill(kNoValue, {Name}));
+                throw TUsageError(kNoValue, Name);
             FOptions.emplace_back(Name, Argument.substr(Equals + 1));
         } else if (Valued) {
             if (I + 1 == argc)
-                throw TUsageError(Fill(kMissingValue, {Name}));
+                throw TUsageError(kMissingValue, Name);
             FOptions.emplace_back(Name, argv[++I]);
         } else {
             FOptions.emplace_back(Name, std::string_view());
@@ -68,7 +68,7 @@ std::optional<std::string_view> TCommandLine::Value(std::string_view Name) const
         if (OptionName != Name)
             continue;
         if (Found)
-            throw TUsageError(Fill(kGivenTwice, {Name}));
+            throw TUsageError(kGivenTwice, Name);
         Found = OptionValue;
     }
     return Found;

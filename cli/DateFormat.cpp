@@ -43,7 +43,7 @@ TDateFormat::TDateFormat(std::string_view Format) {
         } else if (Code != '\0' && kCodes.find(Code) != std::string_view::npos) {
             FPieces.push_back({Code, 0, 0});
         } else {
-            throw TUsageError(Fill(kUnknownFormatCode, {ShownText(Format.substr(End, 2))}));
+            throw TUsageError(kUnknownFormatCode, ShownText(Format.substr(End, 2)));
         }
         Pos = End + 2;
     }

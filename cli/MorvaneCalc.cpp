@@ -51,9 +51,9 @@ std::vector<std::size_t> ItemsOf(std::string_view List) {
         while (Item < kPhraseItem && Name != kUnitNames[Item])
             ++Item;
         if (Item == kPhraseItem && Name != kPhraseName)
-            throw TUsageError(Fill(kUnknownUnit, {ShownText(Name)}));
+            throw TUsageError(kUnknownUnit, ShownText(Name));
         if (std::find(Items.begin(), Items.end(), Item) != Items.end())
-            throw TUsageError(Fill(kRepeatedUnit, {Name}));
+            throw TUsageError(kRepeatedUnit, Name);
         Items.push_back(Item);
         Pos = Comma + 1;
     }
@@ -106,7 +106,10 @@ int Run(const TCommandLine& Line, TClosedStreams Closed, TOutput& Output) {
     // The locale's names and long date are read only for a new date as text.
     if (Command != "diff" && !Line.Has("iso"))
         LoadLocaleSettings(QLocale::system());
-    const TResultStyle Style = StyleOf(Line);
+    TResultStyle Style = StyleOf(Line);
+    // The labels and the phrase of a difference written as text.
+    if (Command != "add" && Style.Format == TResultFormat::Text)
+        SpeakUserLanguage(Style);
 
     const bool Batch = Command == "-" || (Command == "add" && Words.size() == 2 && Words[1] == "-");
     if (Command == "-" && Words.size() != 1)
@@ -116,7 +119,7 @@ int Run(const TCommandLine& Line, TClosedStreams Closed, TOutput& Output) {
         const std::optional<TAmounts> Shared =
             Command == "add" ? std::optional(AmountsOf(Amounts)) : std::nullopt;
         if (Closed.Input) {
-            Output.Error(kInputClosed);
+            Output.Error(Tr(kInputClosed));
             return kExitStreamFailed;
         }
         return RunBatch(Style, Shared, Output);
@@ -133,7 +136,7 @@ int Run(const TCommandLine& Line, TClosedStreams Closed, TOutput& Output) {
         const TDateTime Start = ParseDate(Words[1], LocalToday);
         AppendNewDate(Output.Text, ApplyAmounts(Start, Amounts), Style);
     } else {
-        throw TUsageError(Fill(kUnknownCommand, {ShownText(Command)}));
+        throw TUsageError(kUnknownCommand, ShownText(Command));
     }
     return Output.Finish() ? kExitDone : kExitStreamFailed;
 }
@@ -144,7 +147,7 @@ int main(int argc, char* argv[]) {
     const TClosedStreams Closed = OpenClosedStandardStreams();
     TOutput Output;
     if (Closed.Output) {
-        Output.Error(kOutputClosed);
+        Output.Error(Tr(kOutputClosed));
         return kExitStreamFailed;
     }
     // No QCoreApplication, but for --version: the tool needs no event loop,
@@ -154,7 +157,7 @@ int main(int argc, char* argv[]) {
     try {
         const TCommandLine Line(argc, argv);
         if (Line.Has("help")) {
-            Output.Text = std::string(kUsage) + kHelp;
+            Output.Text = Tr(kUsage) + Tr(kHelp);
             return Output.Finish() ? kExitDone : kExitStreamFailed;
         }
         if (Line.Has("version")) {
@@ -167,15 +170,15 @@ int main(int argc, char* argv[]) {
         return Run(Line, Closed, Output);
     } catch (const TUsageError& E) {
         Output.Text.Clear();
-        Output.Error(std::string(E.what()) + "\n" + kUsage + kTryHelp);
+        Output.Error(E.Translated() + "\n" + Tr(kUsage) + Tr(kTryHelp));
         return kExitUsage;
     } catch (const TAmountError& E) {
         Output.Text.Clear(); // nothing of a failed calculation is written
-        Output.Error(Fill(kOptionAmountMessage, {kUnitNames[E.Unit], ShownError(E.what())}));
+        Output.Error(Fill(Tr(kOptionAmountMessage), {kUnitNames[E.Unit], TranslatedError(E)}));
         return kExitFailed;
     } catch (const std::exception& E) {
         Output.Text.Clear();
-        Output.Error(ShownError(E.what()));
+        Output.Error(TranslatedError(E));
         return kExitFailed;
     }
 }

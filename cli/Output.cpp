@@ -43,7 +43,7 @@ bool TOutput::Flush() {
 bool TOutput::Finish() {
     if (Flush())
         return true;
-    Error(Fill(kCannotWrite, {std::strerror(FWriteError)}));
+    Error(Fill(Tr(kCannotWrite), {std::strerror(FWriteError)}));
     return false;
 }
 
@@ -67,4 +67,10 @@ TClosedStreams OpenClosedStandardStreams() {
 
 std::string ShownError(const char* What) {
     return WithFullStop(QString::fromUtf8(What)).toStdString();
+}
+
+std::string TranslatedError(const std::exception& Error) {
+    if (!InUserLanguage())
+        return ShownError(Error.what());
+    return WithFullStop(ErrorText(Error)).toStdString();
 }

@@ -4,6 +4,7 @@
 
 #include "TextWriting.h"
 
+#include <exception>
 #include <string>
 
 // The exit statuses.
@@ -52,5 +53,10 @@ struct TClosedStreams {
 TClosedStreams OpenClosedStandardStreams();
 
 // The text of a calculation's error as the window shows it: What with the
-// full stop that the error display adds.
+// full stop that the error display adds. In English, as a JSON result
+// carries it.
 std::string ShownError(const char* What);
+
+// The same for Error, in the user's language (ErrorText): what standard
+// error shows.
+std::string TranslatedError(const std::exception& Error);

@@ -2,8 +2,7 @@
 
 #include "DateRoutines.h"
 #include "StringList.h"
-
-#include <QCoreApplication>
+#include "Translations.h"
 
 QString WithFullStop(const QString& Message) {
     if (Message.isEmpty())
@@ -33,19 +32,18 @@ QString ErrorText(const std::exception& Error) {
             //: An error message; %1 is the text that was entered. When it is
             //: shown, a full stop follows unless the message ends in
             //: punctuation of its own (such as "。").
-            return QCoreApplication::translate("ErrorText", "'%1' is not a valid integer value")
+            return Translate("ErrorText", "'%1' is not a valid integer value")
                 .arg(QString::fromStdString(Convert->Text()));
         case cpDateEncode:
             //: An error message: a calculated date lies outside the years 1
             //: to 9999. When it is shown, a full stop follows unless the
             //: message ends in punctuation of its own (such as "。").
-            return QCoreApplication::translate("ErrorText", "Invalid argument to date encode");
+            return Translate("ErrorText", "Invalid argument to date encode");
         }
     }
     if (const auto* List = dynamic_cast<const TStringListError*>(&Error))
         //: An error message at start-up: the program's version information is
         //: incomplete; %1 is the position of the entry that is missing.
-        return QCoreApplication::translate("ErrorText", "List index out of bounds (%1)")
-            .arg(List->Index());
+        return Translate("ErrorText", "List index out of bounds (%1)").arg(List->Index());
     return QString::fromUtf8(Error.what());
 }

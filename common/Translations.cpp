@@ -17,7 +17,8 @@ QString CatalogFile(const QString& Language) {
     return QStringLiteral("%1/morvane_%2.qm").arg(QLatin1String(kCatalogFolder), Language);
 }
 
-// The translators installed, owned by the application object.
+// The catalogs loaded: owned by the application object and installed there
+// when there is one, else kept for Translate alone.
 struct TInstalled {
     QPointer<QTranslator> English;
     QPointer<QTranslator> Program;
@@ -31,9 +32,17 @@ TInstalled& Installed() {
 
 void Remove(QPointer<QTranslator>& Translator) {
     if (Translator) {
-        QCoreApplication::removeTranslator(Translator);
+        if (QCoreApplication::instance())
+            QCoreApplication::removeTranslator(Translator);
         delete Translator.data();
     }
+}
+
+// Makes Translator's texts those of tr() and QCoreApplication::translate,
+// when there is an application object to install it in.
+void Install(QTranslator* Translator) {
+    if (QCoreApplication::instance())
+        QCoreApplication::installTranslator(Translator);
 }
 
 // The catalog for one of the user's languages: its locale's name
@@ -47,19 +56,40 @@ QString CatalogFor(const QString& Language) {
     return {};
 }
 
-} // namespace
-
-QStringList UserLanguages() {
+// The locale for messages: the first of LC_ALL, LC_MESSAGES and LANG that is
+// set.
+QByteArray MessagesLocale() {
     QByteArray Messages;
     for (const char* Variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         Messages = qgetenv(Variable);
         if (!Messages.isEmpty())
             break;
     }
+    return Messages;
+}
+
+bool IsCLocale(const QByteArray& Locale) {
+    return Locale.isEmpty() || Locale == "C" || Locale.startsWith("C.") || Locale == "POSIX";
+}
+
+} // namespace
+
+QStringList UserLanguages() {
     // The C locale takes no more work than reading the three variables.
-    if (Messages.isEmpty() || Messages == "C" || Messages.startsWith("C.") || Messages == "POSIX")
+    if (IsCLocale(MessagesLocale()))
         return {};
     return QLocale::system().uiLanguages();
+}
+
+bool EnglishFirst() {
+    const QByteArray Messages = MessagesLocale();
+    if (IsCLocale(Messages))
+        return true;
+    // The first language as Qt reads it, before the locale's name is taken
+    // apart: "en", "en_US.UTF-8", "en-GB", "en@euro".
+    const QByteArray Languages = qgetenv("LANGUAGE");
+    const QByteArray First = Languages.isEmpty() ? Messages : Languages.split(':').front();
+    return First.startsWith("en") && (First.size() == 2 || QByteArray("_-.@").contains(First[2]));
 }
 
 QString LoadTranslations(const QStringList& Languages) {
@@ -69,7 +99,7 @@ QString LoadTranslations(const QStringList& Languages) {
         // other catalog.
         I.English = new QTranslator(QCoreApplication::instance());
         if (I.English->load(CatalogFile(QLatin1String(kEnglish))))
-            QCoreApplication::installTranslator(I.English);
+            Install(I.English);
     }
     Remove(I.Qt);
     Remove(I.Program);
@@ -84,18 +114,38 @@ QString LoadTranslations(const QStringList& Languages) {
             delete I.Program.data();
             break;
         }
-        QCoreApplication::installTranslator(I.Program);
+        Install(I.Program);
         // Qt's own texts (the OK button, the edit menu) in the same
         // language; where Qt has none, they stay English.
+        if (!QCoreApplication::instance())
+            return Catalog;
         I.Qt = new QTranslator(QCoreApplication::instance());
         if (I.Qt->load(QStringLiteral("qtbase_") + Catalog,
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(I.Qt);
+            Install(I.Qt);
         else
             delete I.Qt.data();
         return Catalog;
     }
     return QLatin1String(kEnglish);
+}
+
+QString Translate(const char* Context, const char* Source, const char* Comment, int N) {
+    if (QCoreApplication::instance())
+        return QCoreApplication::translate(Context, Source, Comment, N);
+    // The catalogs in the order the application object would ask them: the
+    // last installed first.
+    const TInstalled& I = Installed();
+    QString Text;
+    for (const QTranslator* Catalog : {I.Program.data(), I.English.data()})
+        if (Catalog && !(Text = Catalog->translate(Context, Source, Comment, N)).isNull())
+            break;
+    if (Text.isNull())
+        Text = QString::fromUtf8(Source);
+    if (N >= 0)
+        Text.replace(QLatin1String("%n"), QString::number(N))
+            .replace(QLatin1String("%Ln"), QLocale().toString(N));
+    return Text;
 }
 
 QStringList ShippedLanguages() {

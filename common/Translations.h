@@ -1,7 +1,9 @@
 // The program's texts in the user's language: the catalogs compiled from
 // translations/ into the program (":/i18n/morvane_<language>.qm") and Qt's
 // own (qtbase_<language>.qm from Qt's translations folder), installed once
-// the application object exists. The window and morvane-calc share them.
+// the application object exists. The window and morvane-calc share them;
+// morvane-calc, which builds no application object, asks the catalogs
+// through Translate.
 #pragma once
 
 #include <QString>
@@ -16,15 +18,38 @@
 // session's LANGUAGE says.
 QStringList UserLanguages();
 
+// True when the environment alone shows that the first of UserLanguages()
+// is English, or that there is none: the locale for messages is C, or the
+// first entry of LANGUAGE (or, without one, the locale for messages) is
+// English ("en", "en_GB.UTF-8"). LoadTranslations(UserLanguages()) then
+// chooses English, and a caller that needs no catalog for English (as
+// morvane-calc, whose texts are English as written) can skip it and the
+// system locale it reads. False leaves the choice to LoadTranslations.
+bool EnglishFirst();
+
 // Installs the English catalog (the plural forms of the English texts)
 // once, and over it the program's catalog and Qt's own for the first of
 // Languages (such as "de", "pt-BR", "zh-Hans-CN") that the program is
 // translated into; a language that only differs in region or script from a
 // catalog takes that catalog ("pt" takes "pt_BR"), and English or none found
 // leaves the English texts. A second call replaces the catalogs of the
-// first. Call with the application object in place. Returns the name of the
-// catalog in force: "en" or one of ShippedLanguages(). Raises nothing.
+// first. With the application object in place they are installed for tr()
+// and QCoreApplication::translate; without one they are kept for Translate
+// alone, and Qt's own catalog, whose texts only Qt's widgets show, is not
+// read. Returns the name of the catalog in force: "en" or one of
+// ShippedLanguages(). Raises nothing.
 QString LoadTranslations(const QStringList& Languages = UserLanguages());
+
+// Returns Source, a text of Context (Comment telling it from the same text
+// meant otherwise), in the language of the catalogs LoadTranslations
+// loaded, or Source itself where they have none, with "%n" replaced by N
+// as QCoreApplication::translate does (and its plural form chosen by N).
+// With an application object it is QCoreApplication::translate; without
+// one it asks the loaded catalogs directly, so that a program that builds
+// none (morvane-calc, for its start-up time) speaks the user's language
+// too. Raises nothing.
+QString Translate(const char* Context, const char* Source, const char* Comment = nullptr,
+                  int N = -1);
 
 // The languages the program is translated into, as their catalogs are
 // named ("de", "pt_BR", ...), without the English base.

@@ -133,6 +133,253 @@
     </message>
 </context>
 <context>
+    <name>MorvaneCalc</name>
+    <message>
+        <source>Usage: morvane-calc diff START END [--iso | --json] [--units LIST | --phrase-only]
+       morvane-calc add START [--days N] [--weekdays N] [--weeks N]
+                    [--fortnights N] [--months N] [--years N]
+                    [--iso | --json | --format FMT]
+       morvane-calc add [--days N] ... [--years N] [--iso | --json | --format FMT] -
+       morvane-calc [--iso | --json | --format FMT] [--units LIST | --phrase-only] -
+</source>
+        <extracomment>The first part of morvane-calc --help, also shown after a message about a command line it cannot read. Keep the command words (diff, add), the options, START, END, N, LIST and FMT as they are: the user types them. Lines of at most 80 columns: &quot;Usage:&quot; on a line of its own, the commands below it indented by two, a continued line starting under its &quot;add&quot;.</extracomment>
+        <translation>Utilisation&#xa0;:
+  morvane-calc diff START END [--iso | --json] [--units LIST | --phrase-only]
+  morvane-calc add START [--days N] [--weekdays N] [--weeks N]
+               [--fortnights N] [--months N] [--years N]
+               [--iso | --json | --format FMT]
+  morvane-calc add [--days N] ... [--years N] [--iso | --json | --format FMT] -
+  morvane-calc [--iso | --json | --format FMT] [--units LIST | --phrase-only] -
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;morvane-calc --help&apos; for more.</source>
+        <extracomment>The last line after a message about a command line morvane-calc cannot read.</extracomment>
+        <translation>Saisissez «&#xa0;morvane-calc --help&#xa0;» pour plus d’informations.</translation>
+    </message>
+    <message>
+        <source>
+The two calculators of the Brelmont Date Calculator window, for terminals
+and scripts.
+
+  diff START END  the days, weekdays, weeks, fortnights, months and years
+                  from START to END, and the distance in words
+  add START       START moved by the amounts, applied days first and years
+                  last, shown in the long date format of the user&apos;s locale
+  add -           the same amounts applied to each date of standard input,
+                  one date per line
+  -               one calculation per line of standard input,
+                  &quot;diff START END&quot; or &quot;add START N N N N N N&quot;, one result
+                  per line (a difference as tab-separated values)
+
+A date is YYYY-MM-DD (years 0001 to 9999), today, yesterday or tomorrow;
+an amount is a whole number as the window takes it (&quot; 12&quot;, &quot;-3&quot;, &quot;$1F&quot;).
+In batch mode every line that is not blank gives one output line; a line
+that fails gives an empty one (in JSON {&quot;line&quot;:N,&quot;error&quot;:&quot;...&quot;}) and its
+message on standard error.
+
+Options:
+  --days N, --weekdays N, --weeks N, --fortnights N, --months N, --years N
+                    the amounts to add (negative to take away)
+  --iso             a new date as YYYY-MM-DD, a difference as one line of
+                    tab-separated values
+  --json            each result as one JSON object on one line
+  --format FMT      a new date written with FMT: %Y year, %m month, %d day,
+                    %e day padded with a space, %j day of the year, %A %a
+                    weekday name, %B %b month name, %u ISO weekday (1 is
+                    Monday), %V ISO week, %G its year, %F %Y-%m-%d, %% %
+  --units LIST      what a difference shows, in this order, separated by
+                    commas: days, weekdays, weeks, fortnights, months,
+                    years, phrase
+  --phrase-only     a difference in words only
+  -h, --help        show this help
+  -v, --version     show the version and copyright
+
+Exit status: 0 done, 1 a calculation failed, 2 a bad command line,
+3 standard input or output failed.
+</source>
+        <extracomment>The rest of morvane-calc --help, after its usage lines. Keep what the user types as it is: the commands (diff, add, -), the options, START, END, N, FMT, LIST, YYYY-MM-DD, today, yesterday, tomorrow, the %-codes of --format and the names of --units, and the JSON example. Keep the two columns aligned as they are (descriptions from column 19 in the first list, column 21 under &quot;Options:&quot;) in lines of at most 80 columns; a wide character (Chinese, Japanese) takes two.</extracomment>
+        <translation>
+Les deux calculs de la fenêtre Calculatrice de dates Brelmont, pour le
+terminal et les scripts.
+
+  diff START END  les jours, jours ouvrés, semaines, quinzaines, mois et
+                  années de START à END, et l’écart en toutes lettres
+  add START       START décalée des quantités, appliquées des jours aux
+                  années, écrite au format de date long des paramètres
+                  régionaux de l’utilisateur
+  add -           les mêmes quantités appliquées à chaque date de l’entrée
+                  standard, une date par ligne
+  -               un calcul par ligne de l’entrée standard,
+                  &quot;diff START END&quot; ou &quot;add START N N N N N N&quot;, un résultat
+                  par ligne (un écart en valeurs séparées par des
+                  tabulations)
+
+Une date s’écrit YYYY-MM-DD (années 0001 à 9999), today, yesterday ou
+tomorrow&#xa0;; une quantité est un nombre entier tel que la fenêtre le lit
+(&quot; 12&quot;, &quot;-3&quot;, &quot;$1F&quot;). En mode par lots, chaque ligne non vide donne une
+ligne de sortie&#xa0;; une ligne en échec donne une ligne vide (en JSON
+{&quot;line&quot;:N,&quot;error&quot;:&quot;...&quot;}) et son message sur la sortie d’erreur.
+
+Options&#xa0;:
+  --days N, --weekdays N, --weeks N, --fortnights N, --months N, --years N
+                    les quantités à ajouter (négatives pour retrancher)
+  --iso             une nouvelle date en YYYY-MM-DD, un écart sur une ligne
+                    de valeurs séparées par des tabulations
+  --json            chaque résultat en un objet JSON sur une ligne
+  --format FMT      une nouvelle date écrite selon FMT&#xa0;: %Y année, %m mois,
+                    %d jour, %e jour complété par une espace, %j jour de
+                    l’année, %A %a nom du jour, %B %b nom du mois, %u jour
+                    ISO (1 pour lundi), %V semaine ISO, %G son année,
+                    %F %Y-%m-%d, %% %
+  --units LIST      ce qu’affiche un écart, dans cet ordre, séparé par des
+                    virgules&#xa0;: days, weekdays, weeks, fortnights, months,
+                    years, phrase
+  --phrase-only     un écart en toutes lettres seulement
+  -h, --help        afficher cette aide
+  -v, --version     afficher la version et le copyright
+
+Code de sortie&#xa0;: 0 terminé, 1 un calcul a échoué, 2 ligne de commande
+incorrecte, 3 échec de l’entrée ou de la sortie standard.
+</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
+        <translation>impossible d’écrire sur la sortie standard&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot read standard input: %1</source>
+        <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
+        <translation>impossible de lire l’entrée standard&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>standard input is closed</source>
+        <extracomment>A message on standard error.</extracomment>
+        <translation>l’entrée standard est fermée</translation>
+    </message>
+    <message>
+        <source>standard output is closed</source>
+        <extracomment>A message on standard error.</extracomment>
+        <translation>la sortie standard est fermée</translation>
+    </message>
+    <message>
+        <source>--%1: %2</source>
+        <extracomment>A message about the value of an option: %1 is the option&apos;s name (days, weeks, ...; not translated), %2 what is wrong with its value.</extracomment>
+        <translation>--%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>line %1, %2: %3</source>
+        <extracomment>A message about an amount in a line of standard input: %1 is the line&apos;s number, %2 the amount&apos;s name as the options call it (days, weeks, ...; not translated), %3 what is wrong with it.</extracomment>
+        <translation>ligne %1, %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <extracomment>%1 is the option as it was typed.</extracomment>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--%1 takes a value</source>
+        <extracomment>%1 is the option&apos;s name (days, format, ...).</extracomment>
+        <translation>--%1 attend une valeur</translation>
+    </message>
+    <message>
+        <source>--%1 takes no value</source>
+        <extracomment>%1 is the option&apos;s name (iso, json, ...).</extracomment>
+        <translation>--%1 n’attend pas de valeur</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>aucune commande indiquée</translation>
+    </message>
+    <message>
+        <source>invalid date &apos;%1&apos; (YYYY-MM-DD with a year from 0001 to 9999, today, yesterday or tomorrow)</source>
+        <extracomment>%1 is what was typed for a date. YYYY-MM-DD, today, yesterday and tomorrow are what the user types: keep them as they are.</extracomment>
+        <translation>date incorrecte «&#xa0;%1&#xa0;» (YYYY-MM-DD avec une année de 0001 à 9999, today, yesterday ou tomorrow)</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <extracomment>%1 is the word typed where diff, add or - belongs.</extracomment>
+        <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <extracomment>%1 is the option&apos;s name.</extracomment>
+        <translation>--%1 indiquée plus d’une fois</translation>
+    </message>
+    <message>
+        <source>--iso, --json and --format exclude each other</source>
+        <translation>--iso, --json et --format s’excluent mutuellement</translation>
+    </message>
+    <message>
+        <source>--units and --phrase-only exclude each other</source>
+        <translation>--units et --phrase-only s’excluent mutuellement</translation>
+    </message>
+    <message>
+        <source>the amounts go with add only</source>
+        <extracomment>The amounts are the options --days to --years; add is the command.</extracomment>
+        <translation>les quantités ne vont qu’avec add</translation>
+    </message>
+    <message>
+        <source>--units and --phrase-only go with diff or - only</source>
+        <extracomment>diff is the command, - the batch mode (one calculation per input line).</extracomment>
+        <translation>--units et --phrase-only ne vont qu’avec diff ou -</translation>
+    </message>
+    <message>
+        <source>--format goes with add or - only</source>
+        <translation>--format ne va qu’avec add ou -</translation>
+    </message>
+    <message>
+        <source>- takes no further arguments</source>
+        <extracomment>- is the batch mode: one calculation per line of standard input.</extracomment>
+        <translation>- n’accepte pas d’autre argument</translation>
+    </message>
+    <message>
+        <source>diff takes a start date and an end date</source>
+        <translation>diff attend une date de début et une date de fin</translation>
+    </message>
+    <message>
+        <source>add takes one start date, or -; the amounts are options</source>
+        <extracomment>- stands for the dates of standard input; the amounts are the options --days to --years.</extracomment>
+        <translation>add attend une date de début, ou -&#xa0;; les quantités sont des options</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <extracomment>A message about a line of standard input: %1 is its number, %2 what is wrong with it.</extracomment>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>longer than 1 MiB</source>
+        <extracomment>Said of a line of standard input.</extracomment>
+        <translation>plus longue que 1 Mio</translation>
+    </message>
+    <message>
+        <source>expected &apos;diff START END&apos; or &apos;add START N N N N N N&apos;</source>
+        <extracomment>Said of a line of standard input; the quoted forms are what the user types: keep them as they are.</extracomment>
+        <translation>attendu&#xa0;: «&#xa0;diff START END&#xa0;» ou «&#xa0;add START N N N N N N&#xa0;»</translation>
+    </message>
+    <message>
+        <source>expected one date</source>
+        <extracomment>Said of a line of standard input that should hold one date.</extracomment>
+        <translation>attendu&#xa0;: une seule date</translation>
+    </message>
+    <message>
+        <source>unknown code &apos;%1&apos; in --format (known: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)</source>
+        <extracomment>%1 is the code typed (such as %q); keep the codes listed as they are.</extracomment>
+        <translation>code inconnu «&#xa0;%1&#xa0;» dans --format (connus&#xa0;: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)</translation>
+    </message>
+    <message>
+        <source>unknown item &apos;%1&apos; in --units (known: days, weekdays, weeks, fortnights, months, years, phrase)</source>
+        <extracomment>%1 is the name typed; keep the names listed as they are.</extracomment>
+        <translation>élément inconnu «&#xa0;%1&#xa0;» dans --units (connus&#xa0;: days, weekdays, weeks, fortnights, months, years, phrase)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; given twice in --units</source>
+        <extracomment>%1 is the name given twice.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» indiqué deux fois dans --units</translation>
+    </message>
+</context>
+<context>
     <name>TApplication</name>
     <message>
         <source>Exception %1 in module %2 at %3.</source>

@@ -125,6 +125,245 @@
     </message>
 </context>
 <context>
+    <name>MorvaneCalc</name>
+    <message>
+        <source>Usage: morvane-calc diff START END [--iso | --json] [--units LIST | --phrase-only]
+       morvane-calc add START [--days N] [--weekdays N] [--weeks N]
+                    [--fortnights N] [--months N] [--years N]
+                    [--iso | --json | --format FMT]
+       morvane-calc add [--days N] ... [--years N] [--iso | --json | --format FMT] -
+       morvane-calc [--iso | --json | --format FMT] [--units LIST | --phrase-only] -
+</source>
+        <extracomment>The first part of morvane-calc --help, also shown after a message about a command line it cannot read. Keep the command words (diff, add), the options, START, END, N, LIST and FMT as they are: the user types them. Lines of at most 80 columns: &quot;Usage:&quot; on a line of its own, the commands below it indented by two, a continued line starting under its &quot;add&quot;.</extracomment>
+        <translation>使用法:
+  morvane-calc diff START END [--iso | --json] [--units LIST | --phrase-only]
+  morvane-calc add START [--days N] [--weekdays N] [--weeks N]
+               [--fortnights N] [--months N] [--years N]
+               [--iso | --json | --format FMT]
+  morvane-calc add [--days N] ... [--years N] [--iso | --json | --format FMT] -
+  morvane-calc [--iso | --json | --format FMT] [--units LIST | --phrase-only] -
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;morvane-calc --help&apos; for more.</source>
+        <extracomment>The last line after a message about a command line morvane-calc cannot read.</extracomment>
+        <translation>詳しくは「morvane-calc --help」を実行してください。</translation>
+    </message>
+    <message>
+        <source>
+The two calculators of the Brelmont Date Calculator window, for terminals
+and scripts.
+
+  diff START END  the days, weekdays, weeks, fortnights, months and years
+                  from START to END, and the distance in words
+  add START       START moved by the amounts, applied days first and years
+                  last, shown in the long date format of the user&apos;s locale
+  add -           the same amounts applied to each date of standard input,
+                  one date per line
+  -               one calculation per line of standard input,
+                  &quot;diff START END&quot; or &quot;add START N N N N N N&quot;, one result
+                  per line (a difference as tab-separated values)
+
+A date is YYYY-MM-DD (years 0001 to 9999), today, yesterday or tomorrow;
+an amount is a whole number as the window takes it (&quot; 12&quot;, &quot;-3&quot;, &quot;$1F&quot;).
+In batch mode every line that is not blank gives one output line; a line
+that fails gives an empty one (in JSON {&quot;line&quot;:N,&quot;error&quot;:&quot;...&quot;}) and its
+message on standard error.
+
+Options:
+  --days N, --weekdays N, --weeks N, --fortnights N, --months N, --years N
+                    the amounts to add (negative to take away)
+  --iso             a new date as YYYY-MM-DD, a difference as one line of
+                    tab-separated values
+  --json            each result as one JSON object on one line
+  --format FMT      a new date written with FMT: %Y year, %m month, %d day,
+                    %e day padded with a space, %j day of the year, %A %a
+                    weekday name, %B %b month name, %u ISO weekday (1 is
+                    Monday), %V ISO week, %G its year, %F %Y-%m-%d, %% %
+  --units LIST      what a difference shows, in this order, separated by
+                    commas: days, weekdays, weeks, fortnights, months,
+                    years, phrase
+  --phrase-only     a difference in words only
+  -h, --help        show this help
+  -v, --version     show the version and copyright
+
+Exit status: 0 done, 1 a calculation failed, 2 a bad command line,
+3 standard input or output failed.
+</source>
+        <extracomment>The rest of morvane-calc --help, after its usage lines. Keep what the user types as it is: the commands (diff, add, -), the options, START, END, N, FMT, LIST, YYYY-MM-DD, today, yesterday, tomorrow, the %-codes of --format and the names of --units, and the JSON example. Keep the two columns aligned as they are (descriptions from column 19 in the first list, column 21 under &quot;Options:&quot;) in lines of at most 80 columns; a wide character (Chinese, Japanese) takes two.</extracomment>
+        <translation>
+Brelmont 日付計算機のウィンドウにある 2 つの計算を、端末とスクリプトで。
+
+  diff START END  START から END までの日数、平日数、週数、2 週間の数、
+                  月数、年数と、その差を言葉で
+  add START       START を各量だけ動かした日付 (日から年の順に適用し、
+                  ユーザーのロケールの長い日付形式で表示)
+  add -           標準入力の各日付 (1 行に 1 つ) に同じ量を適用
+  -               標準入力の 1 行に 1 つの計算 (&quot;diff START END&quot; または
+                  &quot;add START N N N N N N&quot;)、1 行に 1 つの結果 (差はタブ
+                  区切りの値)
+
+日付は YYYY-MM-DD (年は 0001～9999)、today、yesterday、tomorrow のいずれか、
+量はウィンドウと同じ形の整数 (&quot; 12&quot;、&quot;-3&quot;、&quot;$1F&quot;) です。一括モードでは、
+空白でない入力行ごとに 1 行を出力します。失敗した行は空行 (JSON では
+{&quot;line&quot;:N,&quot;error&quot;:&quot;...&quot;}) になり、そのメッセージは標準エラー出力に出ます。
+
+オプション:
+  --days N, --weekdays N, --weeks N, --fortnights N, --months N, --years N
+                    加える量 (負の値で引く)
+  --iso             新しい日付を YYYY-MM-DD で、差をタブ区切りの 1 行で
+  --json            各結果を 1 行の JSON オブジェクトで
+  --format FMT      新しい日付を FMT で書く: %Y 年、%m 月、%d 日、
+                    %e 空白で埋めた日、%j 年内の通算日、%A %a 曜日名、
+                    %B %b 月名、%u ISO 曜日 (1 が月曜日)、%V ISO 週、
+                    %G その年、%F %Y-%m-%d、%% %
+  --units LIST      差に表示する項目 (この順に、コンマ区切りで): days,
+                    weekdays, weeks, fortnights, months, years, phrase
+  --phrase-only     差を言葉だけで
+  -h, --help        このヘルプを表示
+  -v, --version     バージョンと著作権を表示
+
+終了ステータス: 0 完了、1 計算に失敗、2 コマンドラインが不正、
+3 標準入力または標準出力に失敗。
+</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
+        <translation>標準出力に書き込めません: %1</translation>
+    </message>
+    <message>
+        <source>cannot read standard input: %1</source>
+        <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
+        <translation>標準入力を読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>standard input is closed</source>
+        <extracomment>A message on standard error.</extracomment>
+        <translation>標準入力が閉じられています</translation>
+    </message>
+    <message>
+        <source>standard output is closed</source>
+        <extracomment>A message on standard error.</extracomment>
+        <translation>標準出力が閉じられています</translation>
+    </message>
+    <message>
+        <source>--%1: %2</source>
+        <extracomment>A message about the value of an option: %1 is the option&apos;s name (days, weeks, ...; not translated), %2 what is wrong with its value.</extracomment>
+        <translation>--%1: %2</translation>
+    </message>
+    <message>
+        <source>line %1, %2: %3</source>
+        <extracomment>A message about an amount in a line of standard input: %1 is the line&apos;s number, %2 the amount&apos;s name as the options call it (days, weeks, ...; not translated), %3 what is wrong with it.</extracomment>
+        <translation>%1 行目、%2: %3</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <extracomment>%1 is the option as it was typed.</extracomment>
+        <translation>不明なオプション「%1」</translation>
+    </message>
+    <message>
+        <source>--%1 takes a value</source>
+        <extracomment>%1 is the option&apos;s name (days, format, ...).</extracomment>
+        <translation>--%1 には値が必要です</translation>
+    </message>
+    <message>
+        <source>--%1 takes no value</source>
+        <extracomment>%1 is the option&apos;s name (iso, json, ...).</extracomment>
+        <translation>--%1 は値を取りません</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>コマンドが指定されていません</translation>
+    </message>
+    <message>
+        <source>invalid date &apos;%1&apos; (YYYY-MM-DD with a year from 0001 to 9999, today, yesterday or tomorrow)</source>
+        <extracomment>%1 is what was typed for a date. YYYY-MM-DD, today, yesterday and tomorrow are what the user types: keep them as they are.</extracomment>
+        <translation>無効な日付「%1」(YYYY-MM-DD で年は 0001～9999、または today、yesterday、tomorrow)</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <extracomment>%1 is the word typed where diff, add or - belongs.</extracomment>
+        <translation>不明なコマンド「%1」</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <extracomment>%1 is the option&apos;s name.</extracomment>
+        <translation>--%1 が複数回指定されています</translation>
+    </message>
+    <message>
+        <source>--iso, --json and --format exclude each other</source>
+        <translation>--iso、--json、--format は同時に指定できません</translation>
+    </message>
+    <message>
+        <source>--units and --phrase-only exclude each other</source>
+        <translation>--units と --phrase-only は同時に指定できません</translation>
+    </message>
+    <message>
+        <source>the amounts go with add only</source>
+        <extracomment>The amounts are the options --days to --years; add is the command.</extracomment>
+        <translation>量の指定は add でのみ使えます</translation>
+    </message>
+    <message>
+        <source>--units and --phrase-only go with diff or - only</source>
+        <extracomment>diff is the command, - the batch mode (one calculation per input line).</extracomment>
+        <translation>--units と --phrase-only は diff または - でのみ使えます</translation>
+    </message>
+    <message>
+        <source>--format goes with add or - only</source>
+        <translation>--format は add または - でのみ使えます</translation>
+    </message>
+    <message>
+        <source>- takes no further arguments</source>
+        <extracomment>- is the batch mode: one calculation per line of standard input.</extracomment>
+        <translation>- にはほかの引数を指定できません</translation>
+    </message>
+    <message>
+        <source>diff takes a start date and an end date</source>
+        <translation>diff には開始日と終了日が必要です</translation>
+    </message>
+    <message>
+        <source>add takes one start date, or -; the amounts are options</source>
+        <extracomment>- stands for the dates of standard input; the amounts are the options --days to --years.</extracomment>
+        <translation>add には開始日を 1 つか - を指定します。量はオプションで指定します</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <extracomment>A message about a line of standard input: %1 is its number, %2 what is wrong with it.</extracomment>
+        <translation>%1 行目: %2</translation>
+    </message>
+    <message>
+        <source>longer than 1 MiB</source>
+        <extracomment>Said of a line of standard input.</extracomment>
+        <translation>1 MiB を超えています</translation>
+    </message>
+    <message>
+        <source>expected &apos;diff START END&apos; or &apos;add START N N N N N N&apos;</source>
+        <extracomment>Said of a line of standard input; the quoted forms are what the user types: keep them as they are.</extracomment>
+        <translation>「diff START END」または「add START N N N N N N」の形式が必要です</translation>
+    </message>
+    <message>
+        <source>expected one date</source>
+        <extracomment>Said of a line of standard input that should hold one date.</extracomment>
+        <translation>日付を 1 つだけ指定してください</translation>
+    </message>
+    <message>
+        <source>unknown code &apos;%1&apos; in --format (known: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)</source>
+        <extracomment>%1 is the code typed (such as %q); keep the codes listed as they are.</extracomment>
+        <translation>--format の不明なコード「%1」(使えるもの: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)</translation>
+    </message>
+    <message>
+        <source>unknown item &apos;%1&apos; in --units (known: days, weekdays, weeks, fortnights, months, years, phrase)</source>
+        <extracomment>%1 is the name typed; keep the names listed as they are.</extracomment>
+        <translation>--units の不明な項目「%1」(使えるもの: days, weekdays, weeks, fortnights, months, years, phrase)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; given twice in --units</source>
+        <extracomment>%1 is the name given twice.</extracomment>
+        <translation>--units で「%1」が 2 回指定されています</translation>
+    </message>
+</context>
+<context>
     <name>TApplication</name>
     <message>
         <source>Exception %1 in module %2 at %3.</source>

@@ -141,6 +141,251 @@
     </message>
 </context>
 <context>
+    <name>MorvaneCalc</name>
+    <message>
+        <source>Usage: morvane-calc diff START END [--iso | --json] [--units LIST | --phrase-only]
+       morvane-calc add START [--days N] [--weekdays N] [--weeks N]
+                    [--fortnights N] [--months N] [--years N]
+                    [--iso | --json | --format FMT]
+       morvane-calc add [--days N] ... [--years N] [--iso | --json | --format FMT] -
+       morvane-calc [--iso | --json | --format FMT] [--units LIST | --phrase-only] -
+</source>
+        <extracomment>The first part of morvane-calc --help, also shown after a message about a command line it cannot read. Keep the command words (diff, add), the options, START, END, N, LIST and FMT as they are: the user types them. Lines of at most 80 columns: &quot;Usage:&quot; on a line of its own, the commands below it indented by two, a continued line starting under its &quot;add&quot;.</extracomment>
+        <translation>Składnia:
+  morvane-calc diff START END [--iso | --json] [--units LIST | --phrase-only]
+  morvane-calc add START [--days N] [--weekdays N] [--weeks N]
+               [--fortnights N] [--months N] [--years N]
+               [--iso | --json | --format FMT]
+  morvane-calc add [--days N] ... [--years N] [--iso | --json | --format FMT] -
+  morvane-calc [--iso | --json | --format FMT] [--units LIST | --phrase-only] -
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;morvane-calc --help&apos; for more.</source>
+        <extracomment>The last line after a message about a command line morvane-calc cannot read.</extracomment>
+        <translation>Polecenie „morvane-calc --help” wyświetla więcej informacji.</translation>
+    </message>
+    <message>
+        <source>
+The two calculators of the Brelmont Date Calculator window, for terminals
+and scripts.
+
+  diff START END  the days, weekdays, weeks, fortnights, months and years
+                  from START to END, and the distance in words
+  add START       START moved by the amounts, applied days first and years
+                  last, shown in the long date format of the user&apos;s locale
+  add -           the same amounts applied to each date of standard input,
+                  one date per line
+  -               one calculation per line of standard input,
+                  &quot;diff START END&quot; or &quot;add START N N N N N N&quot;, one result
+                  per line (a difference as tab-separated values)
+
+A date is YYYY-MM-DD (years 0001 to 9999), today, yesterday or tomorrow;
+an amount is a whole number as the window takes it (&quot; 12&quot;, &quot;-3&quot;, &quot;$1F&quot;).
+In batch mode every line that is not blank gives one output line; a line
+that fails gives an empty one (in JSON {&quot;line&quot;:N,&quot;error&quot;:&quot;...&quot;}) and its
+message on standard error.
+
+Options:
+  --days N, --weekdays N, --weeks N, --fortnights N, --months N, --years N
+                    the amounts to add (negative to take away)
+  --iso             a new date as YYYY-MM-DD, a difference as one line of
+                    tab-separated values
+  --json            each result as one JSON object on one line
+  --format FMT      a new date written with FMT: %Y year, %m month, %d day,
+                    %e day padded with a space, %j day of the year, %A %a
+                    weekday name, %B %b month name, %u ISO weekday (1 is
+                    Monday), %V ISO week, %G its year, %F %Y-%m-%d, %% %
+  --units LIST      what a difference shows, in this order, separated by
+                    commas: days, weekdays, weeks, fortnights, months,
+                    years, phrase
+  --phrase-only     a difference in words only
+  -h, --help        show this help
+  -v, --version     show the version and copyright
+
+Exit status: 0 done, 1 a calculation failed, 2 a bad command line,
+3 standard input or output failed.
+</source>
+        <extracomment>The rest of morvane-calc --help, after its usage lines. Keep what the user types as it is: the commands (diff, add, -), the options, START, END, N, FMT, LIST, YYYY-MM-DD, today, yesterday, tomorrow, the %-codes of --format and the names of --units, and the JSON example. Keep the two columns aligned as they are (descriptions from column 19 in the first list, column 21 under &quot;Options:&quot;) in lines of at most 80 columns; a wide character (Chinese, Japanese) takes two.</extracomment>
+        <translation>
+Dwa kalkulatory z okna Kalkulator dat Brelmont, dla terminala i skryptów.
+
+  diff START END  liczba dni, dni roboczych, tygodni, dwutygodni, miesięcy
+                  i lat od START do END oraz odstęp słownie
+  add START       START przesunięta o podane wartości, stosowane od dni do
+                  lat, w długim formacie daty ustawień regionalnych
+                  użytkownika
+  add -           te same wartości zastosowane do każdej daty ze
+                  standardowego wejścia, jedna data w wierszu
+  -               jedno obliczenie na wiersz standardowego wejścia,
+                  &quot;diff START END&quot; lub &quot;add START N N N N N N&quot;, jeden wynik
+                  na wiersz (odstęp jako wartości rozdzielone tabulatorami)
+
+Data to YYYY-MM-DD (lata od 0001 do 9999), today, yesterday lub tomorrow;
+wartość to liczba całkowita w postaci, jaką przyjmuje okno (&quot; 12&quot;, &quot;-3&quot;,
+&quot;$1F&quot;). W trybie wsadowym każdy niepusty wiersz daje jeden wiersz wyniku;
+wiersz z błędem daje pusty (w JSON {&quot;line&quot;:N,&quot;error&quot;:&quot;...&quot;}) oraz
+komunikat na standardowym wyjściu błędów.
+
+Opcje:
+  --days N, --weekdays N, --weeks N, --fortnights N, --months N, --years N
+                    wartości do dodania (ujemne, by odjąć)
+  --iso             nowa data jako YYYY-MM-DD, odstęp jako jeden wiersz
+                    wartości rozdzielonych tabulatorami
+  --json            każdy wynik jako jeden obiekt JSON w jednym wierszu
+  --format FMT      nowa data zapisana według FMT: %Y rok, %m miesiąc,
+                    %d dzień, %e dzień dopełniony spacją, %j dzień roku,
+                    %A %a nazwa dnia tygodnia, %B %b nazwa miesiąca,
+                    %u dzień tygodnia ISO (1 to poniedziałek), %V tydzień
+                    ISO, %G jego rok, %F %Y-%m-%d, %% %
+  --units LIST      co pokazuje odstęp, w tej kolejności, rozdzielone
+                    przecinkami: days, weekdays, weeks, fortnights, months,
+                    years, phrase
+  --phrase-only     odstęp tylko słownie
+  -h, --help        wyświetla tę pomoc
+  -v, --version     wyświetla wersję i prawa autorskie
+
+Kod wyjścia: 0 gotowe, 1 obliczenie się nie powiodło, 2 błędny wiersz
+poleceń, 3 błąd standardowego wejścia lub wyjścia.
+</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
+        <translation>nie można pisać na standardowe wyjście: %1</translation>
+    </message>
+    <message>
+        <source>cannot read standard input: %1</source>
+        <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
+        <translation>nie można czytać ze standardowego wejścia: %1</translation>
+    </message>
+    <message>
+        <source>standard input is closed</source>
+        <extracomment>A message on standard error.</extracomment>
+        <translation>standardowe wejście jest zamknięte</translation>
+    </message>
+    <message>
+        <source>standard output is closed</source>
+        <extracomment>A message on standard error.</extracomment>
+        <translation>standardowe wyjście jest zamknięte</translation>
+    </message>
+    <message>
+        <source>--%1: %2</source>
+        <extracomment>A message about the value of an option: %1 is the option&apos;s name (days, weeks, ...; not translated), %2 what is wrong with its value.</extracomment>
+        <translation>--%1: %2</translation>
+    </message>
+    <message>
+        <source>line %1, %2: %3</source>
+        <extracomment>A message about an amount in a line of standard input: %1 is the line&apos;s number, %2 the amount&apos;s name as the options call it (days, weeks, ...; not translated), %3 what is wrong with it.</extracomment>
+        <translation>wiersz %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <extracomment>%1 is the option as it was typed.</extracomment>
+        <translation>nieznana opcja „%1”</translation>
+    </message>
+    <message>
+        <source>--%1 takes a value</source>
+        <extracomment>%1 is the option&apos;s name (days, format, ...).</extracomment>
+        <translation>--%1 wymaga wartości</translation>
+    </message>
+    <message>
+        <source>--%1 takes no value</source>
+        <extracomment>%1 is the option&apos;s name (iso, json, ...).</extracomment>
+        <translation>--%1 nie przyjmuje wartości</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>nie podano polecenia</translation>
+    </message>
+    <message>
+        <source>invalid date &apos;%1&apos; (YYYY-MM-DD with a year from 0001 to 9999, today, yesterday or tomorrow)</source>
+        <extracomment>%1 is what was typed for a date. YYYY-MM-DD, today, yesterday and tomorrow are what the user types: keep them as they are.</extracomment>
+        <translation>nieprawidłowa data „%1” (YYYY-MM-DD z rokiem od 0001 do 9999, today, yesterday lub tomorrow)</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <extracomment>%1 is the word typed where diff, add or - belongs.</extracomment>
+        <translation>nieznane polecenie „%1”</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <extracomment>%1 is the option&apos;s name.</extracomment>
+        <translation>--%1 podano więcej niż raz</translation>
+    </message>
+    <message>
+        <source>--iso, --json and --format exclude each other</source>
+        <translation>--iso, --json i --format wykluczają się wzajemnie</translation>
+    </message>
+    <message>
+        <source>--units and --phrase-only exclude each other</source>
+        <translation>--units i --phrase-only wykluczają się wzajemnie</translation>
+    </message>
+    <message>
+        <source>the amounts go with add only</source>
+        <extracomment>The amounts are the options --days to --years; add is the command.</extracomment>
+        <translation>wartości przesunięcia działają tylko z add</translation>
+    </message>
+    <message>
+        <source>--units and --phrase-only go with diff or - only</source>
+        <extracomment>diff is the command, - the batch mode (one calculation per input line).</extracomment>
+        <translation>--units i --phrase-only działają tylko z diff lub -</translation>
+    </message>
+    <message>
+        <source>--format goes with add or - only</source>
+        <translation>--format działa tylko z add lub -</translation>
+    </message>
+    <message>
+        <source>- takes no further arguments</source>
+        <extracomment>- is the batch mode: one calculation per line of standard input.</extracomment>
+        <translation>- nie przyjmuje dalszych argumentów</translation>
+    </message>
+    <message>
+        <source>diff takes a start date and an end date</source>
+        <translation>diff wymaga daty początkowej i końcowej</translation>
+    </message>
+    <message>
+        <source>add takes one start date, or -; the amounts are options</source>
+        <extracomment>- stands for the dates of standard input; the amounts are the options --days to --years.</extracomment>
+        <translation>add wymaga jednej daty początkowej lub -; wartości przesunięcia to opcje</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <extracomment>A message about a line of standard input: %1 is its number, %2 what is wrong with it.</extracomment>
+        <translation>wiersz %1: %2</translation>
+    </message>
+    <message>
+        <source>longer than 1 MiB</source>
+        <extracomment>Said of a line of standard input.</extracomment>
+        <translation>dłuższy niż 1 MiB</translation>
+    </message>
+    <message>
+        <source>expected &apos;diff START END&apos; or &apos;add START N N N N N N&apos;</source>
+        <extracomment>Said of a line of standard input; the quoted forms are what the user types: keep them as they are.</extracomment>
+        <translation>oczekiwano „diff START END” lub „add START N N N N N N”</translation>
+    </message>
+    <message>
+        <source>expected one date</source>
+        <extracomment>Said of a line of standard input that should hold one date.</extracomment>
+        <translation>oczekiwano jednej daty</translation>
+    </message>
+    <message>
+        <source>unknown code &apos;%1&apos; in --format (known: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)</source>
+        <extracomment>%1 is the code typed (such as %q); keep the codes listed as they are.</extracomment>
+        <translation>nieznany kod „%1” w --format (znane: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)</translation>
+    </message>
+    <message>
+        <source>unknown item &apos;%1&apos; in --units (known: days, weekdays, weeks, fortnights, months, years, phrase)</source>
+        <extracomment>%1 is the name typed; keep the names listed as they are.</extracomment>
+        <translation>nieznany element „%1” w --units (znane: days, weekdays, weeks, fortnights, months, years, phrase)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; given twice in --units</source>
+        <extracomment>%1 is the name given twice.</extracomment>
+        <translation>„%1” podano dwukrotnie w --units</translation>
+    </message>
+</context>
+<context>
     <name>TApplication</name>
     <message>
         <source>Exception %1 in module %2 at %3.</source>

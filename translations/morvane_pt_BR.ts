@@ -133,6 +133,252 @@
     </message>
 </context>
 <context>
+    <name>MorvaneCalc</name>
+    <message>
+        <source>Usage: morvane-calc diff START END [--iso | --json] [--units LIST | --phrase-only]
+       morvane-calc add START [--days N] [--weekdays N] [--weeks N]
+                    [--fortnights N] [--months N] [--years N]
+                    [--iso | --json | --format FMT]
+       morvane-calc add [--days N] ... [--years N] [--iso | --json | --format FMT] -
+       morvane-calc [--iso | --json | --format FMT] [--units LIST | --phrase-only] -
+</source>
+        <extracomment>The first part of morvane-calc --help, also shown after a message about a command line it cannot read. Keep the command words (diff, add), the options, START, END, N, LIST and FMT as they are: the user types them. Lines of at most 80 columns: &quot;Usage:&quot; on a line of its own, the commands below it indented by two, a continued line starting under its &quot;add&quot;.</extracomment>
+        <translation>Uso:
+  morvane-calc diff START END [--iso | --json] [--units LIST | --phrase-only]
+  morvane-calc add START [--days N] [--weekdays N] [--weeks N]
+               [--fortnights N] [--months N] [--years N]
+               [--iso | --json | --format FMT]
+  morvane-calc add [--days N] ... [--years N] [--iso | --json | --format FMT] -
+  morvane-calc [--iso | --json | --format FMT] [--units LIST | --phrase-only] -
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;morvane-calc --help&apos; for more.</source>
+        <extracomment>The last line after a message about a command line morvane-calc cannot read.</extracomment>
+        <translation>Tente “morvane-calc --help” para mais informações.</translation>
+    </message>
+    <message>
+        <source>
+The two calculators of the Brelmont Date Calculator window, for terminals
+and scripts.
+
+  diff START END  the days, weekdays, weeks, fortnights, months and years
+                  from START to END, and the distance in words
+  add START       START moved by the amounts, applied days first and years
+                  last, shown in the long date format of the user&apos;s locale
+  add -           the same amounts applied to each date of standard input,
+                  one date per line
+  -               one calculation per line of standard input,
+                  &quot;diff START END&quot; or &quot;add START N N N N N N&quot;, one result
+                  per line (a difference as tab-separated values)
+
+A date is YYYY-MM-DD (years 0001 to 9999), today, yesterday or tomorrow;
+an amount is a whole number as the window takes it (&quot; 12&quot;, &quot;-3&quot;, &quot;$1F&quot;).
+In batch mode every line that is not blank gives one output line; a line
+that fails gives an empty one (in JSON {&quot;line&quot;:N,&quot;error&quot;:&quot;...&quot;}) and its
+message on standard error.
+
+Options:
+  --days N, --weekdays N, --weeks N, --fortnights N, --months N, --years N
+                    the amounts to add (negative to take away)
+  --iso             a new date as YYYY-MM-DD, a difference as one line of
+                    tab-separated values
+  --json            each result as one JSON object on one line
+  --format FMT      a new date written with FMT: %Y year, %m month, %d day,
+                    %e day padded with a space, %j day of the year, %A %a
+                    weekday name, %B %b month name, %u ISO weekday (1 is
+                    Monday), %V ISO week, %G its year, %F %Y-%m-%d, %% %
+  --units LIST      what a difference shows, in this order, separated by
+                    commas: days, weekdays, weeks, fortnights, months,
+                    years, phrase
+  --phrase-only     a difference in words only
+  -h, --help        show this help
+  -v, --version     show the version and copyright
+
+Exit status: 0 done, 1 a calculation failed, 2 a bad command line,
+3 standard input or output failed.
+</source>
+        <extracomment>The rest of morvane-calc --help, after its usage lines. Keep what the user types as it is: the commands (diff, add, -), the options, START, END, N, FMT, LIST, YYYY-MM-DD, today, yesterday, tomorrow, the %-codes of --format and the names of --units, and the JSON example. Keep the two columns aligned as they are (descriptions from column 19 in the first list, column 21 under &quot;Options:&quot;) in lines of at most 80 columns; a wide character (Chinese, Japanese) takes two.</extracomment>
+        <translation>
+As duas calculadoras da janela Calculadora de Datas Brelmont, para o
+terminal e para scripts.
+
+  diff START END  os dias, dias úteis, semanas, quinzenas, meses e anos
+                  de START a END, e a distância por extenso
+  add START       START deslocada pelas quantidades, aplicadas dos dias aos
+                  anos, no formato de data longo da localidade do usuário
+  add -           as mesmas quantidades aplicadas a cada data da entrada
+                  padrão, uma data por linha
+  -               um cálculo por linha da entrada padrão,
+                  &quot;diff START END&quot; ou &quot;add START N N N N N N&quot;, um resultado
+                  por linha (uma diferença como valores separados por
+                  tabulações)
+
+Uma data é YYYY-MM-DD (anos 0001 a 9999), today, yesterday ou tomorrow;
+uma quantidade é um número inteiro como a janela o aceita (&quot; 12&quot;, &quot;-3&quot;,
+&quot;$1F&quot;). No modo em lote, cada linha não vazia gera uma linha de saída; uma
+linha que falha gera uma linha vazia (em JSON {&quot;line&quot;:N,&quot;error&quot;:&quot;...&quot;}) e
+sua mensagem na saída de erro padrão.
+
+Opções:
+  --days N, --weekdays N, --weeks N, --fortnights N, --months N, --years N
+                    as quantidades a somar (negativas para subtrair)
+  --iso             uma nova data como YYYY-MM-DD, uma diferença como uma
+                    linha de valores separados por tabulações
+  --json            cada resultado como um objeto JSON em uma linha
+  --format FMT      uma nova data escrita com FMT: %Y ano, %m mês, %d dia,
+                    %e dia completado com espaço, %j dia do ano, %A %a nome
+                    do dia da semana, %B %b nome do mês, %u dia da semana
+                    ISO (1 é segunda-feira), %V semana ISO, %G seu ano,
+                    %F %Y-%m-%d, %% %
+  --units LIST      o que uma diferença mostra, nesta ordem, separado por
+                    vírgulas: days, weekdays, weeks, fortnights, months,
+                    years, phrase
+  --phrase-only     uma diferença só por extenso
+  -h, --help        mostra esta ajuda
+  -v, --version     mostra a versão e o copyright
+
+Status de saída: 0 concluído, 1 um cálculo falhou, 2 linha de comando
+inválida, 3 falha na entrada ou na saída padrão.
+</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
+        <translation>não foi possível escrever na saída padrão: %1</translation>
+    </message>
+    <message>
+        <source>cannot read standard input: %1</source>
+        <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
+        <translation>não foi possível ler a entrada padrão: %1</translation>
+    </message>
+    <message>
+        <source>standard input is closed</source>
+        <extracomment>A message on standard error.</extracomment>
+        <translation>a entrada padrão está fechada</translation>
+    </message>
+    <message>
+        <source>standard output is closed</source>
+        <extracomment>A message on standard error.</extracomment>
+        <translation>a saída padrão está fechada</translation>
+    </message>
+    <message>
+        <source>--%1: %2</source>
+        <extracomment>A message about the value of an option: %1 is the option&apos;s name (days, weeks, ...; not translated), %2 what is wrong with its value.</extracomment>
+        <translation>--%1: %2</translation>
+    </message>
+    <message>
+        <source>line %1, %2: %3</source>
+        <extracomment>A message about an amount in a line of standard input: %1 is the line&apos;s number, %2 the amount&apos;s name as the options call it (days, weeks, ...; not translated), %3 what is wrong with it.</extracomment>
+        <translation>linha %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <extracomment>%1 is the option as it was typed.</extracomment>
+        <translation>opção desconhecida “%1”</translation>
+    </message>
+    <message>
+        <source>--%1 takes a value</source>
+        <extracomment>%1 is the option&apos;s name (days, format, ...).</extracomment>
+        <translation>--%1 requer um valor</translation>
+    </message>
+    <message>
+        <source>--%1 takes no value</source>
+        <extracomment>%1 is the option&apos;s name (iso, json, ...).</extracomment>
+        <translation>--%1 não aceita valor</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>nenhum comando informado</translation>
+    </message>
+    <message>
+        <source>invalid date &apos;%1&apos; (YYYY-MM-DD with a year from 0001 to 9999, today, yesterday or tomorrow)</source>
+        <extracomment>%1 is what was typed for a date. YYYY-MM-DD, today, yesterday and tomorrow are what the user types: keep them as they are.</extracomment>
+        <translation>data inválida “%1” (YYYY-MM-DD com ano de 0001 a 9999, today, yesterday ou tomorrow)</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <extracomment>%1 is the word typed where diff, add or - belongs.</extracomment>
+        <translation>comando desconhecido “%1”</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <extracomment>%1 is the option&apos;s name.</extracomment>
+        <translation>--%1 informada mais de uma vez</translation>
+    </message>
+    <message>
+        <source>--iso, --json and --format exclude each other</source>
+        <translation>--iso, --json e --format são mutuamente exclusivas</translation>
+    </message>
+    <message>
+        <source>--units and --phrase-only exclude each other</source>
+        <translation>--units e --phrase-only são mutuamente exclusivas</translation>
+    </message>
+    <message>
+        <source>the amounts go with add only</source>
+        <extracomment>The amounts are the options --days to --years; add is the command.</extracomment>
+        <translation>as quantidades só valem com add</translation>
+    </message>
+    <message>
+        <source>--units and --phrase-only go with diff or - only</source>
+        <extracomment>diff is the command, - the batch mode (one calculation per input line).</extracomment>
+        <translation>--units e --phrase-only só valem com diff ou -</translation>
+    </message>
+    <message>
+        <source>--format goes with add or - only</source>
+        <translation>--format só vale com add ou -</translation>
+    </message>
+    <message>
+        <source>- takes no further arguments</source>
+        <extracomment>- is the batch mode: one calculation per line of standard input.</extracomment>
+        <translation>- não aceita outros argumentos</translation>
+    </message>
+    <message>
+        <source>diff takes a start date and an end date</source>
+        <translation>diff requer uma data inicial e uma data final</translation>
+    </message>
+    <message>
+        <source>add takes one start date, or -; the amounts are options</source>
+        <extracomment>- stands for the dates of standard input; the amounts are the options --days to --years.</extracomment>
+        <translation>add requer uma data inicial, ou -; as quantidades são opções</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <extracomment>A message about a line of standard input: %1 is its number, %2 what is wrong with it.</extracomment>
+        <translation>linha %1: %2</translation>
+    </message>
+    <message>
+        <source>longer than 1 MiB</source>
+        <extracomment>Said of a line of standard input.</extracomment>
+        <translation>maior que 1 MiB</translation>
+    </message>
+    <message>
+        <source>expected &apos;diff START END&apos; or &apos;add START N N N N N N&apos;</source>
+        <extracomment>Said of a line of standard input; the quoted forms are what the user types: keep them as they are.</extracomment>
+        <translation>esperado “diff START END” ou “add START N N N N N N”</translation>
+    </message>
+    <message>
+        <source>expected one date</source>
+        <extracomment>Said of a line of standard input that should hold one date.</extracomment>
+        <translation>esperada uma única data</translation>
+    </message>
+    <message>
+        <source>unknown code &apos;%1&apos; in --format (known: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)</source>
+        <extracomment>%1 is the code typed (such as %q); keep the codes listed as they are.</extracomment>
+        <translation>código desconhecido “%1” em --format (conhecidos: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)</translation>
+    </message>
+    <message>
+        <source>unknown item &apos;%1&apos; in --units (known: days, weekdays, weeks, fortnights, months, years, phrase)</source>
+        <extracomment>%1 is the name typed; keep the names listed as they are.</extracomment>
+        <translation>item desconhecido “%1” em --units (conhecidos: days, weekdays, weeks, fortnights, months, years, phrase)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; given twice in --units</source>
+        <extracomment>%1 is the name given twice.</extracomment>
+        <translation>“%1” informado duas vezes em --units</translation>
+    </message>
+</context>
+<context>
     <name>TApplication</name>
     <message>
         <source>Exception %1 in module %2 at %3.</source>

@@ -125,6 +125,244 @@
     </message>
 </context>
 <context>
+    <name>MorvaneCalc</name>
+    <message>
+        <source>Usage: morvane-calc diff START END [--iso | --json] [--units LIST | --phrase-only]
+       morvane-calc add START [--days N] [--weekdays N] [--weeks N]
+                    [--fortnights N] [--months N] [--years N]
+                    [--iso | --json | --format FMT]
+       morvane-calc add [--days N] ... [--years N] [--iso | --json | --format FMT] -
+       morvane-calc [--iso | --json | --format FMT] [--units LIST | --phrase-only] -
+</source>
+        <extracomment>The first part of morvane-calc --help, also shown after a message about a command line it cannot read. Keep the command words (diff, add), the options, START, END, N, LIST and FMT as they are: the user types them. Lines of at most 80 columns: &quot;Usage:&quot; on a line of its own, the commands below it indented by two, a continued line starting under its &quot;add&quot;.</extracomment>
+        <translation>用法：
+  morvane-calc diff START END [--iso | --json] [--units LIST | --phrase-only]
+  morvane-calc add START [--days N] [--weekdays N] [--weeks N]
+               [--fortnights N] [--months N] [--years N]
+               [--iso | --json | --format FMT]
+  morvane-calc add [--days N] ... [--years N] [--iso | --json | --format FMT] -
+  morvane-calc [--iso | --json | --format FMT] [--units LIST | --phrase-only] -
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;morvane-calc --help&apos; for more.</source>
+        <extracomment>The last line after a message about a command line morvane-calc cannot read.</extracomment>
+        <translation>请尝试执行“morvane-calc --help”来获取更多信息。</translation>
+    </message>
+    <message>
+        <source>
+The two calculators of the Brelmont Date Calculator window, for terminals
+and scripts.
+
+  diff START END  the days, weekdays, weeks, fortnights, months and years
+                  from START to END, and the distance in words
+  add START       START moved by the amounts, applied days first and years
+                  last, shown in the long date format of the user&apos;s locale
+  add -           the same amounts applied to each date of standard input,
+                  one date per line
+  -               one calculation per line of standard input,
+                  &quot;diff START END&quot; or &quot;add START N N N N N N&quot;, one result
+                  per line (a difference as tab-separated values)
+
+A date is YYYY-MM-DD (years 0001 to 9999), today, yesterday or tomorrow;
+an amount is a whole number as the window takes it (&quot; 12&quot;, &quot;-3&quot;, &quot;$1F&quot;).
+In batch mode every line that is not blank gives one output line; a line
+that fails gives an empty one (in JSON {&quot;line&quot;:N,&quot;error&quot;:&quot;...&quot;}) and its
+message on standard error.
+
+Options:
+  --days N, --weekdays N, --weeks N, --fortnights N, --months N, --years N
+                    the amounts to add (negative to take away)
+  --iso             a new date as YYYY-MM-DD, a difference as one line of
+                    tab-separated values
+  --json            each result as one JSON object on one line
+  --format FMT      a new date written with FMT: %Y year, %m month, %d day,
+                    %e day padded with a space, %j day of the year, %A %a
+                    weekday name, %B %b month name, %u ISO weekday (1 is
+                    Monday), %V ISO week, %G its year, %F %Y-%m-%d, %% %
+  --units LIST      what a difference shows, in this order, separated by
+                    commas: days, weekdays, weeks, fortnights, months,
+                    years, phrase
+  --phrase-only     a difference in words only
+  -h, --help        show this help
+  -v, --version     show the version and copyright
+
+Exit status: 0 done, 1 a calculation failed, 2 a bad command line,
+3 standard input or output failed.
+</source>
+        <extracomment>The rest of morvane-calc --help, after its usage lines. Keep what the user types as it is: the commands (diff, add, -), the options, START, END, N, FMT, LIST, YYYY-MM-DD, today, yesterday, tomorrow, the %-codes of --format and the names of --units, and the JSON example. Keep the two columns aligned as they are (descriptions from column 19 in the first list, column 21 under &quot;Options:&quot;) in lines of at most 80 columns; a wide character (Chinese, Japanese) takes two.</extracomment>
+        <translation>
+Brelmont 日期计算器窗口中的两种计算，供终端和脚本使用。
+
+  diff START END  从 START 到 END 的天数、工作日数、周数、双周数、月数和
+                  年数，以及用文字表示的间隔
+  add START       将 START 按各数量移动后的日期（从天到年依次应用，以用户
+                  区域设置的长日期格式显示）
+  add -           对标准输入中的每个日期（每行一个）应用相同的数量
+  -               标准输入每行一个计算（&quot;diff START END&quot; 或
+                  &quot;add START N N N N N N&quot;），每行一个结果（间隔为以制表符
+                  分隔的值）
+
+日期为 YYYY-MM-DD（年份 0001 到 9999）、today、yesterday 或 tomorrow；
+数量为窗口所接受的整数（&quot; 12&quot;、&quot;-3&quot;、&quot;$1F&quot;）。批处理模式下，每个非空行
+输出一行；失败的行输出空行（JSON 中为 {&quot;line&quot;:N,&quot;error&quot;:&quot;...&quot;}），其消息
+写到标准错误。
+
+选项：
+  --days N, --weekdays N, --weeks N, --fortnights N, --months N, --years N
+                    要加上的数量（负数表示减去）
+  --iso             新日期写为 YYYY-MM-DD，间隔写为一行以制表符分隔的值
+  --json            每个结果写为一行中的一个 JSON 对象
+  --format FMT      按 FMT 写新日期：%Y 年，%m 月，%d 日，%e 用空格补齐的
+                    日，%j 一年中的第几天，%A %a 星期名称，%B %b 月份名称，
+                    %u ISO 星期几（1 为星期一），%V ISO 周，%G 其年份，
+                    %F %Y-%m-%d，%% %
+  --units LIST      间隔显示的项目，按此顺序，以逗号分隔：days, weekdays,
+                    weeks, fortnights, months, years, phrase
+  --phrase-only     间隔只用文字表示
+  -h, --help        显示此帮助
+  -v, --version     显示版本和版权信息
+
+退出状态：0 完成，1 计算失败，2 命令行有误，3 标准输入或输出失败。
+</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
+        <translation>无法写入标准输出：%1</translation>
+    </message>
+    <message>
+        <source>cannot read standard input: %1</source>
+        <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
+        <translation>无法读取标准输入：%1</translation>
+    </message>
+    <message>
+        <source>standard input is closed</source>
+        <extracomment>A message on standard error.</extracomment>
+        <translation>标准输入已关闭</translation>
+    </message>
+    <message>
+        <source>standard output is closed</source>
+        <extracomment>A message on standard error.</extracomment>
+        <translation>标准输出已关闭</translation>
+    </message>
+    <message>
+        <source>--%1: %2</source>
+        <extracomment>A message about the value of an option: %1 is the option&apos;s name (days, weeks, ...; not translated), %2 what is wrong with its value.</extracomment>
+        <translation>--%1：%2</translation>
+    </message>
+    <message>
+        <source>line %1, %2: %3</source>
+        <extracomment>A message about an amount in a line of standard input: %1 is the line&apos;s number, %2 the amount&apos;s name as the options call it (days, weeks, ...; not translated), %3 what is wrong with it.</extracomment>
+        <translation>第 %1 行，%2：%3</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <extracomment>%1 is the option as it was typed.</extracomment>
+        <translation>未知选项“%1”</translation>
+    </message>
+    <message>
+        <source>--%1 takes a value</source>
+        <extracomment>%1 is the option&apos;s name (days, format, ...).</extracomment>
+        <translation>--%1 需要一个值</translation>
+    </message>
+    <message>
+        <source>--%1 takes no value</source>
+        <extracomment>%1 is the option&apos;s name (iso, json, ...).</extracomment>
+        <translation>--%1 不接受值</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>未指定命令</translation>
+    </message>
+    <message>
+        <source>invalid date &apos;%1&apos; (YYYY-MM-DD with a year from 0001 to 9999, today, yesterday or tomorrow)</source>
+        <extracomment>%1 is what was typed for a date. YYYY-MM-DD, today, yesterday and tomorrow are what the user types: keep them as they are.</extracomment>
+        <translation>无效日期“%1”（应为年份 0001 到 9999 的 YYYY-MM-DD，或 today、yesterday、tomorrow）</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <extracomment>%1 is the word typed where diff, add or - belongs.</extracomment>
+        <translation>未知命令“%1”</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <extracomment>%1 is the option&apos;s name.</extracomment>
+        <translation>--%1 指定了多次</translation>
+    </message>
+    <message>
+        <source>--iso, --json and --format exclude each other</source>
+        <translation>--iso、--json 和 --format 不能同时使用</translation>
+    </message>
+    <message>
+        <source>--units and --phrase-only exclude each other</source>
+        <translation>--units 和 --phrase-only 不能同时使用</translation>
+    </message>
+    <message>
+        <source>the amounts go with add only</source>
+        <extracomment>The amounts are the options --days to --years; add is the command.</extracomment>
+        <translation>数量只能用于 add</translation>
+    </message>
+    <message>
+        <source>--units and --phrase-only go with diff or - only</source>
+        <extracomment>diff is the command, - the batch mode (one calculation per input line).</extracomment>
+        <translation>--units 和 --phrase-only 只能用于 diff 或 -</translation>
+    </message>
+    <message>
+        <source>--format goes with add or - only</source>
+        <translation>--format 只能用于 add 或 -</translation>
+    </message>
+    <message>
+        <source>- takes no further arguments</source>
+        <extracomment>- is the batch mode: one calculation per line of standard input.</extracomment>
+        <translation>- 不接受其他参数</translation>
+    </message>
+    <message>
+        <source>diff takes a start date and an end date</source>
+        <translation>diff 需要一个开始日期和一个结束日期</translation>
+    </message>
+    <message>
+        <source>add takes one start date, or -; the amounts are options</source>
+        <extracomment>- stands for the dates of standard input; the amounts are the options --days to --years.</extracomment>
+        <translation>add 需要一个开始日期或 -；数量由选项给出</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <extracomment>A message about a line of standard input: %1 is its number, %2 what is wrong with it.</extracomment>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>longer than 1 MiB</source>
+        <extracomment>Said of a line of standard input.</extracomment>
+        <translation>超过 1 MiB</translation>
+    </message>
+    <message>
+        <source>expected &apos;diff START END&apos; or &apos;add START N N N N N N&apos;</source>
+        <extracomment>Said of a line of standard input; the quoted forms are what the user types: keep them as they are.</extracomment>
+        <translation>应为“diff START END”或“add START N N N N N N”</translation>
+    </message>
+    <message>
+        <source>expected one date</source>
+        <extracomment>Said of a line of standard input that should hold one date.</extracomment>
+        <translation>应为一个日期</translation>
+    </message>
+    <message>
+        <source>unknown code &apos;%1&apos; in --format (known: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)</source>
+        <extracomment>%1 is the code typed (such as %q); keep the codes listed as they are.</extracomment>
+        <translation>--format 中有未知代码“%1”（可用：%Y %m %d %e %j %A %a %B %b %u %V %G %F %%）</translation>
+    </message>
+    <message>
+        <source>unknown item &apos;%1&apos; in --units (known: days, weekdays, weeks, fortnights, months, years, phrase)</source>
+        <extracomment>%1 is the name typed; keep the names listed as they are.</extracomment>
+        <translation>--units 中有未知项目“%1”（可用：days, weekdays, weeks, fortnights, months, years, phrase）</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; given twice in --units</source>
+        <extracomment>%1 is the name given twice.</extracomment>
+        <translation>--units 中“%1”出现了两次</translation>
+    </message>
+</context>
+<context>
     <name>TApplication</name>
     <message>
         <source>Exception %1 in module %2 at %3.</source>

@@ -2,6 +2,7 @@
 // from all six amounts, one error of each kind, and a batch run with a
 // failing line in the middle. The arithmetic itself is the date core's to
 // test; these rows check what reaches the terminal and the exit status.
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
@@ -9,8 +10,10 @@
 #include <QTest>
 
 #include <cerrno>
+#include <clocale>
 #include <csignal>
 #include <cstring>
+#include <cwchar>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -105,6 +108,27 @@ private slots:
         QTest::newRow("batch into a closed pipe with SIGPIPE ignored stops") << "" << QStringList{"--iso", "-"} << Mondays << TStreams::OutputPipeClosed << QByteArray() << CannotWrite + std::strerror(EPIPE) << 3;
         QTest::newRow("batch with standard input closed") << "" << QStringList{"--iso", "-"} << QByteArray() << TStreams::InputClosed << QByteArray() << QByteArray("morvane-calc: standard input is closed") << 3;
         QTest::newRow("difference with standard output closed") << "" << QStringList{"diff", "2004-01-31", "2026-09-16"} << QByteArray() << TStreams::OutputClosed << QByteArray() << QByteArray("morvane-calc: standard output is closed") << 3;
+        // In each shipped language: the labels and the phrase of the text form (the window's
+        // anchors: 2 March 2009 back to 1 January 2004), and one message.
+        QTest::newRow("de: labels and phrase") << "de_DE.UTF-8" << QStringList{"diff", "2009-03-02", "2004-01-01", "--units", "fortnights,phrase"} << QByteArray() << TStreams::Piped << QByteArray("Zwei Wochen: -134\nOder: vor 5 Jahren, 2 Monaten und 1 Tag\n") << QByteArray() << 0;
+        QTest::newRow("de: unknown option") << "de_DE.UTF-8" << QStringList{"add", "2004-01-31", "--day", "3"} << QByteArray() << TStreams::Piped << QByteArray() << QByteArray("morvane-calc: unbekannte Option „--day“") << 2;
+        QTest::newRow("fr: labels and phrase") << "fr_FR.UTF-8" << QStringList{"diff", "2009-03-02", "2004-01-01", "--units", "fortnights,phrase"} << QByteArray() << TStreams::Piped << QByteArray("Quinzaines\u00a0: -134\nSoit\u00a0: il y a 5 ans, 2 mois et 1 jour\n") << QByteArray() << 0;
+        QTest::newRow("fr: amount that is not a whole number") << "fr_FR.UTF-8" << QStringList{"add", "2004-01-31", "--days", "5x"} << QByteArray() << TStreams::Piped << QByteArray() << QByteArray("morvane-calc: --days\u00a0: «\u00a05x\u00a0» n’est pas un nombre entier valide.") << 1;
+        QTest::newRow("es: labels and phrase") << "es_ES.UTF-8" << QStringList{"diff", "2009-03-02", "2004-01-01", "--units", "fortnights,phrase"} << QByteArray() << TStreams::Piped << QByteArray("Quincenas: -134\nO bien: hace 5 años, 2 meses y 1 día\n") << QByteArray() << 0;
+        QTest::newRow("es: batch line with a date that does not exist") << "es_ES.UTF-8" << QStringList{"--iso", "-"} << QByteArray("diff 2004-02-30 2004-03-01\n") << TStreams::Piped << QByteArray("\n") << QByteArray("morvane-calc: línea 1: fecha no válida «2004-02-30» (YYYY-MM-DD con un año de 0001 a 9999, today, yesterday o tomorrow)") << 1;
+        QTest::newRow("it: labels and phrase") << "it_IT.UTF-8" << QStringList{"diff", "2009-03-02", "2004-01-01", "--units", "fortnights,phrase"} << QByteArray() << TStreams::Piped << QByteArray("Quindicine: -134\nOvvero: 5 anni, 2 mesi e 1 giorno fa\n") << QByteArray() << 0;
+        QTest::newRow("it: option given twice") << "it_IT.UTF-8" << QStringList{"diff", "2004-01-31", "2026-09-16", "--units", "days", "--units", "years"} << QByteArray() << TStreams::Piped << QByteArray() << QByteArray("morvane-calc: --units indicata più di una volta") << 2;
+        QTest::newRow("pt_BR: labels and phrase") << "pt_BR.UTF-8" << QStringList{"diff", "2009-03-02", "2004-01-01", "--units", "fortnights,phrase"} << QByteArray() << TStreams::Piped << QByteArray("Quinzenas: -134\nOu seja: há 5 anos, 2 meses e 1 dia\n") << QByteArray() << 0;
+        QTest::newRow("pt_BR: standard input closed") << "pt_BR.UTF-8" << QStringList{"--iso", "-"} << QByteArray() << TStreams::InputClosed << QByteArray() << QByteArray("morvane-calc: a entrada padrão está fechada") << 3;
+        QTest::newRow("ru: labels and phrase") << "ru_RU.UTF-8" << QStringList{"diff", "2009-03-02", "2004-01-01", "--units", "fortnights,phrase"} << QByteArray() << TStreams::Piped << QByteArray("По 2 недели: -134\nИли: 5 лет, 2 месяца и 1 день назад\n") << QByteArray() << 0;
+        QTest::newRow("ru: JSON batch as in English, its message in Russian") << "ru_RU.UTF-8" << QStringList{"--json", "-"} << QByteArray("diff 2004-01-31 2026-09-16\nadd 2004-01-31 5x 0 0 0 0 0\n") << TStreams::Piped << QByteArray(R"({"days":8264,"fortnights":590,"months":271,"phrase":"22 years, 7 months, 2 weeks and 2 days","weekdays":5903,"weeks":1180,"years":22})" "\n" R"({"line":2,"error":"days: '5x' is not a valid integer value."})" "\n") << QByteArray("morvane-calc: строка 2, days: «5x» не является допустимым целым числом.") << 1;
+        QTest::newRow("ru: batch phrases, the past with its own forms") << "ru_RU.UTF-8" << QStringList{"--units", "phrase", "-"} << QByteArray("diff 2004-01-01 2004-01-09\ndiff 2004-01-09 2004-01-01\ndiff 2004-01-01 2004-01-09\n") << TStreams::Piped << QByteArray("1 неделя и 1 день\n1 неделю и 1 день назад\n1 неделя и 1 день\n") << QByteArray() << 0;
+        QTest::newRow("pl: labels and phrase") << "pl_PL.UTF-8" << QStringList{"diff", "2009-03-02", "2004-01-01", "--units", "fortnights,phrase"} << QByteArray() << TStreams::Piped << QByteArray("Dwutygodnie: -134\nCzyli: 5 lat, 2 miesiące i 1 dzień temu\n") << QByteArray() << 0;
+        QTest::newRow("pl: unknown name in --units") << "pl_PL.UTF-8" << QStringList{"diff", "2004-01-31", "2026-09-16", "--units", "days,hours"} << QByteArray() << TStreams::Piped << QByteArray() << QByteArray("morvane-calc: nieznany element „hours” w --units (znane: days, weekdays, weeks, fortnights, months, years, phrase)") << 2;
+        QTest::newRow("ja: labels and phrase") << "ja_JP.UTF-8" << QStringList{"diff", "2009-03-02", "2004-01-01", "--units", "fortnights,phrase"} << QByteArray() << TStreams::Piped << QByteArray("2週間: -134\nつまり: 5年2か月と1日前\n") << QByteArray() << 0;
+        QTest::newRow("ja: a message's own full stop stands alone") << "ja_JP.UTF-8" << QStringList{"add", "2004-01-01", "--days", "3000000"} << QByteArray() << TStreams::Piped << QByteArray() << QByteArray("morvane-calc: 日付のエンコードに対する無効な引数です。") << 1;
+        QTest::newRow("zh_CN: labels ending in a full-width colon take no space") << "zh_CN.UTF-8" << QStringList{"diff", "2009-03-02", "2004-01-01", "--units", "fortnights,phrase"} << QByteArray() << TStreams::Piped << QByteArray("双周数：-134\n即：5年2个月1天前\n") << QByteArray() << 0;
+        QTest::newRow("zh_CN: batch line of neither form") << "zh_CN.UTF-8" << QStringList{"-"} << QByteArray("add 2004-01-31\n") << TStreams::Piped << QByteArray("\n") << QByteArray("morvane-calc: 第 1 行：应为“diff START END”或“add START N N N N N N”") << 1;
         // clang-format on
     }
 
@@ -118,11 +142,14 @@ private slots:
         QFETCH(int, ExitCode);
 
         QProcess Calc;
-        if (!Locale.isEmpty()) {
-            QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
-            Environment.insert(QStringLiteral("LC_ALL"), Locale);
-            Calc.setProcessEnvironment(Environment);
-        }
+        QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
+        // A row without a locale runs in the C locale, with LANGUAGE asking for
+        // German, which a C locale overrides.
+        Environment.insert(QStringLiteral("LC_ALL"),
+                           Locale.isEmpty() ? QStringLiteral("C.UTF-8") : Locale);
+        Environment.insert(QStringLiteral("LANGUAGE"),
+                           Locale.isEmpty() ? QStringLiteral("de") : QString());
+        Calc.setProcessEnvironment(Environment);
         // Runs in the child between fork and exec, after QProcess has set up
         // its pipes: only calls that are safe there.
         Calc.setChildProcessModifier([Streams] {
@@ -155,6 +182,33 @@ private slots:
         QCOMPARE(Errors.left(Errors.indexOf('\n')), FirstError);
         QCOMPARE(Calc.exitStatus(), QProcess::NormalExit);
         QCOMPARE(Calc.exitCode(), ExitCode);
+    }
+
+    // --help in every language the catalogs hold: no line wider than a
+    // terminal's 80 columns, a Chinese or Japanese character taking two.
+    void helpFitsEveryLanguage() {
+        QVERIFY(std::setlocale(LC_CTYPE, "C.UTF-8"));
+        const QStringList Catalogs =
+            QDir(QStringLiteral(MORVANE_TRANSLATIONS)).entryList({QStringLiteral("morvane_*.ts")});
+        QVERIFY(Catalogs.size() > 1);
+        for (const QString& Catalog : Catalogs) {
+            const QString Language = Catalog.mid(8).chopped(3);
+            if (Language == QLatin1String("en")) // the source, in the catalog for its plurals
+                continue;
+            QProcess Calc;
+            QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
+            Environment.insert(QStringLiteral("LC_ALL"), Language + QStringLiteral(".UTF-8"));
+            Calc.setProcessEnvironment(Environment);
+            Calc.start(QStringLiteral(MORVANE_CALC), {QStringLiteral("--help")});
+            QVERIFY(Calc.waitForFinished(10000));
+            for (const QString& Line :
+                 QString::fromUtf8(Calc.readAllStandardOutput()).split(u'\n')) {
+                const std::wstring Wide = Line.toStdWString();
+                const int Columns = wcswidth(Wide.c_str(), Wide.size());
+                QVERIFY2(Columns >= 0 && Columns <= 80,
+                         qPrintable(Language + QStringLiteral(": ") + Line));
+            }
+        }
     }
 
     // The completions of the three shells, each line in each: the words

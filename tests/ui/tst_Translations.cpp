@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QTextLayout>
 
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -75,13 +76,23 @@ private slots:
         LoadLocaleSettings(QLocale::system());
     }
 
-    // A C locale for messages means English, whatever LANGUAGE says.
+    // A C locale for messages means English, whatever LANGUAGE says; so
+    // does an English first language, which EnglishFirst sees in the
+    // environment alone (LANGUAGE before the locale, as Qt reads them).
     void cLocaleMeansEnglish() {
         const QByteArray Locale = qgetenv("LC_ALL");
         qputenv("LANGUAGE", "de");
         for (const char* C : {"C", "C.UTF-8", "POSIX"}) {
             qputenv("LC_ALL", C);
-            QVERIFY2(UserLanguages().isEmpty(), C);
+            QVERIFY2(UserLanguages().isEmpty() && EnglishFirst(), C);
+        }
+        for (const auto& [All, Language, English] : {std::tuple{"en_US.UTF-8", "", true},
+                                                     {"de_DE.UTF-8", "en_GB:de", true},
+                                                     {"en_US.UTF-8", "de:en", false},
+                                                     {"eo.UTF-8", "", false}}) {
+            qputenv("LC_ALL", All);
+            qputenv("LANGUAGE", Language);
+            QCOMPARE(EnglishFirst(), English);
         }
         qputenv("LC_ALL", Locale);
         qunsetenv("LANGUAGE");
