@@ -70,25 +70,6 @@ template <class F> void AppendJsonText(TTextBuffer& Out, F&& Write) {
     Out += '"';
 }
 
-// Date as YYYY-MM-DD, from its parts P. Every date that leaves ApplyAmounts
-// lies in the years 1 to 9999: its months and years steps refuse any other.
-void AppendIso(TTextBuffer& Out, const TDateParts& P) {
-    const auto Year = static_cast<unsigned>(P.Year);
-    const auto Month = static_cast<unsigned>(P.Month);
-    const auto Day = static_cast<unsigned>(P.Day);
-    const char Text[10] = {static_cast<char>('0' + Year / 1000),
-                           static_cast<char>('0' + Year / 100 % 10),
-                           static_cast<char>('0' + Year / 10 % 10),
-                           static_cast<char>('0' + Year % 10),
-                           '-',
-                           static_cast<char>('0' + Month / 10),
-                           static_cast<char>('0' + Month % 10),
-                           '-',
-                           static_cast<char>('0' + Day / 10),
-                           static_cast<char>('0' + Day % 10)};
-    Out += std::string_view(Text, sizeof Text);
-}
-
 // Date in the long date format, from its parts P.
 void AppendLongDate(TTextBuffer& Out, TDateTime Date, const TDateParts& P,
                     const TResultStyle& Style) {
@@ -122,6 +103,23 @@ std::string ShownCaption(const QString& Caption) {
 }
 
 } // namespace
+
+void AppendIso(TTextBuffer& Out, const TDateParts& P) {
+    const auto Year = static_cast<unsigned>(P.Year);
+    const auto Month = static_cast<unsigned>(P.Month);
+    const auto Day = static_cast<unsigned>(P.Day);
+    const char Text[10] = {static_cast<char>('0' + Year / 1000),
+                           static_cast<char>('0' + Year / 100 % 10),
+                           static_cast<char>('0' + Year / 10 % 10),
+                           static_cast<char>('0' + Year % 10),
+                           '-',
+                           static_cast<char>('0' + Month / 10),
+                           static_cast<char>('0' + Month % 10),
+                           '-',
+                           static_cast<char>('0' + Day / 10),
+                           static_cast<char>('0' + Day % 10)};
+    Out += std::string_view(Text, sizeof Text);
+}
 
 TUsageError::TUsageError(const char* Text, std::string_view Arg)
     : std::runtime_error(Fill(Text, {Arg})), FText(Text), FArg(Arg) {}

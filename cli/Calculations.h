@@ -120,6 +120,11 @@ TDateTime LocalToday();
 void AppendDifference(TTextBuffer& Out, TDateTime Start, TDateTime End, const TResultStyle& Style,
                       TDiffLayout Layout);
 
+// Appends the date of parts P as YYYY-MM-DD. P's year must lie in 1 to 9999,
+// as that of every date ApplyAmounts returns: its months and years steps
+// refuse any other.
+void AppendIso(TTextBuffer& Out, const TDateParts& P);
+
 // The six amounts in the order they are applied: days, weekdays, weeks,
 // fortnights, months, years; as text for TextToInt, or converted.
 using TAmountTexts = std::array<std::string_view, 6>;

@@ -98,11 +98,7 @@ void TDateFormat::AppendTo(TTextBuffer& Out, TDateTime Date) const {
             AppendInt(Out, IsoWeekOf(Date).Year, 4);
             break;
         case 'F':
-            AppendInt(Out, P.Year, 4);
-            Out += '-';
-            AppendInt(Out, P.Month, 2);
-            Out += '-';
-            AppendInt(Out, P.Day, 2);
+            AppendIso(Out, P);
             break;
         }
     }
