@@ -7,12 +7,15 @@
 
 #include <exception>
 
+// True when Message ends in a punctuation mark beyond ASCII that ends a
+// sentence or closes a bracket or quotation ("。", "！", "？", "…", "）",
+// "」", "»"): a translation's own ending, after which a Latin "." is wrong.
+bool EndsInOwnPunctuation(const QString& Message);
+
 // Returns Message with "." appended when it is not empty and its last
 // character's code is greater than that of "." (a letter or a digit, say),
-// unless that character is a punctuation mark beyond ASCII that ends a
-// sentence or closes a bracket or quotation ("。", "！", "？", "…", "）",
-// "」", "»"): a translation's own ending. A message ending in ")" or "."
-// comes back unchanged.
+// unless it ends in its own punctuation (EndsInOwnPunctuation). A message
+// ending in ")" or "." comes back unchanged.
 QString WithFullStop(const QString& Message);
 
 // Returns the message of Error in the user's language (the translations

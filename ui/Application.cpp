@@ -87,8 +87,9 @@ QString LastResortText() {
     } catch (...) {
     }
     const QString Module = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    const QString FullStop =
-        !Message.isEmpty() && !Message.endsWith(u'.') ? QStringLiteral(".") : QString();
+    const bool Stopped =
+        Message.isEmpty() || Message.endsWith(u'.') || EndsInOwnPunctuation(Message);
+    const QString FullStop = Stopped ? QString() : QStringLiteral(".");
     //: The last-resort message when the program cannot start: %1 is the
     //: error's type, %2 the program's file name, %3 an address.
     return TApplication::tr("Exception %1 in module %2 at %3.")

@@ -50,6 +50,7 @@ private slots:
         QTest::newRow("message ending in a letter gets a full stop") << "Stream read error" << R"(Exception \(anonymous namespace\)::TDescriptionError in module tst_startup at )" R"(0x[0-9a-f]+\.\nStream read error\.)";
         QTest::newRow("message ending in a full stop is left alone") << "Bad resource." << R"(Exception .*TDescriptionError in module tst_startup at )" R"(0x[0-9a-f]+\.\nBad resource\.)";
         QTest::newRow("message ending in a bracket still gets one") << "List index out of bounds (7)" << R"(Exception .* at 0x[0-9a-f]+\.\nList index out of bounds \(7\)\.)";
+        QTest::newRow("a translation's own full stop stands") << QString::fromUtf8("無効な引数です。") << QString::fromUtf8(R"(Exception .* at 0x[0-9a-f]+\.\n無効な引数です。)");
         QTest::newRow("empty message, no full stop") << "" << R"(Exception .*TDescriptionError in module tst_startup at 0x[0-9a-f]+\.\n)";
         // clang-format on
     }
