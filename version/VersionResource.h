@@ -14,6 +14,9 @@
 //     holds the bare block, as earlier builds wrote it.
 //   - The running program: the same note, or the same resource, in its
 //     image in memory (LoadedVersionBlock).
+// Each format has a unit of its own (PeImage.cpp, ElfImage.cpp,
+// LoadedImage.cpp); FindVersionResource chooses between them, so a caller
+// never deals with the format.
 //
 // Nothing here trusts the file: every offset, count and length is checked
 // against the bytes that exist before it is used, the resource directory is
