@@ -1,6 +1,7 @@
 // The version block of an ELF file (32 or 64 bit, either byte order): the
 // descriptor of the note with owner "Morvane" and type 16, found through the
 // PT_NOTE program headers or, failing that, in the section named .vsinfo.
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -12,7 +13,6 @@ namespace verinfo {
 namespace {
 
 constexpr unsigned char kElfMagic[4] = {0x7F, 'E', 'L', 'F'};
-constexpr std::uint32_t kProgramNote = 4;   // PT_NOTE
 constexpr std::uint32_t kSectionNote = 7;   // SHT_NOTE
 constexpr std::uint32_t kSectionNoBits = 8; // SHT_NOBITS
 
@@ -55,16 +55,6 @@ std::optional<ElfFile> ReadElfHeader(const ByteSource& Source) {
     return F;
 }
 
-// The version note found among the notes of Area (read from file offset
-// Offset), or nullopt.
-std::optional<ResourceLocation> FindVersionNoteAt(const ElfFile& F,
-                                                  const std::vector<unsigned char>& Area,
-                                                  std::uint64_t Offset, std::uint64_t Align) {
-    const auto Found = FindVersionNote(Area, Align, F.Big);
-    return Found ? std::optional(ResourceLocation{Offset + Found->Offset, Found->Size})
-                 : std::nullopt;
-}
-
 // Returns the location of the version note through the program headers
 // (PT_NOTE), which a linked file keeps even when its section headers are
 // stripped, or nullopt.
@@ -79,28 +69,16 @@ std::optional<ResourceLocation> FindElfNote(const ElfFile& F) {
     if (!Headers) {
         return std::nullopt;
     }
-    unsigned Segments = 0;
-    std::uint64_t Budget = kMaxTableBytes;
-    for (std::uint64_t I = 0; I < Count && Segments < kMaxNoteSegments; ++I) {
+    std::vector<NoteArea> Areas;
+    for (std::uint64_t I = 0; I < Count && Areas.size() < kMaxNoteSegments; ++I) {
         const unsigned char* H = Headers->data() + I * EntrySize;
-        if (F.Int<4>(H) != kProgramNote) {
-            continue;
-        }
-        ++Segments;
-        const std::uint64_t Offset = F.Is64 ? F.Int<8>(H + 8) : F.Int<4>(H + 4);
-        const std::uint64_t Size = F.Is64 ? F.Int<8>(H + 32) : F.Int<4>(H + 16);
-        const std::uint64_t Align = F.Is64 ? F.Int<8>(H + 48) : F.Int<4>(H + 28);
-        if (Size > Budget) {
-            continue;
-        }
-        Budget -= Size;
-        if (const auto Area = ReadTable(F.Src, Offset, Size)) {
-            if (auto Found = FindVersionNoteAt(F, *Area, Offset, Align)) {
-                return Found;
-            }
+        if (F.Int<4>(H) == kProgramNote) {
+            Areas.push_back({F.Is64 ? F.Int<8>(H + 8) : F.Int<4>(H + 4),
+                             F.Is64 ? F.Int<8>(H + 32) : F.Int<4>(H + 16),
+                             F.Is64 ? F.Int<8>(H + 48) : F.Int<4>(H + 28)});
         }
     }
-    return std::nullopt;
+    return FindVersionNoteIn(F.Src, Areas, F.Big);
 }
 
 struct ElfSection {
@@ -175,8 +153,8 @@ std::optional<ResourceLocation> FindElfSection(const ElfFile& F) {
             return std::nullopt;
         }
         if (S.Type == kSectionNote) {
-            const auto Area = ReadTable(F.Src, S.Offset, S.Size);
-            return Area ? FindVersionNoteAt(F, *Area, S.Offset, S.Align) : std::nullopt;
+            const NoteArea Area{S.Offset, S.Size, S.Align};
+            return FindVersionNoteIn(F.Src, std::span(&Area, 1), F.Big);
         }
         return ResourceLocation{S.Offset, S.Size};
     }
@@ -204,6 +182,24 @@ std::optional<ResourceLocation> FindVersionNote(std::span<const unsigned char> N
             return ResourceLocation{Desc, DescSize};
         }
         P = Desc + ((DescSize + Pad) & ~Pad);
+    }
+    return std::nullopt;
+}
+
+std::optional<ResourceLocation> FindVersionNoteIn(const ByteSource& Source,
+                                                  std::span<const NoteArea> Areas, bool BigEndian) {
+    std::uint64_t Budget = kMaxTableBytes;
+    for (const NoteArea& Area :
+         Areas.first(std::min<std::size_t>(Areas.size(), kMaxNoteSegments))) {
+        if (Area.Size > Budget) {
+            continue;
+        }
+        Budget -= Area.Size;
+        if (const auto Notes = ReadTable(Source, Area.Where, Area.Size)) {
+            if (const auto Found = FindVersionNote(*Notes, Area.Align, BigEndian)) {
+                return ResourceLocation{Area.Where + Found->Offset, Found->Size};
+            }
+        }
     }
     return std::nullopt;
 }

@@ -1,5 +1,8 @@
 // The version block of the running program's own image in memory.
-#include "VersionResource.h"
+#include <algorithm>
+#include <cstring>
+
+#include "ImageFormats.h"
 
 #ifdef _WIN32
 #ifndef NOMINMAX
@@ -8,72 +11,95 @@
 #include <windows.h>
 #else
 #include <bit>
+#include <cstdint>
+#include <limits>
 #include <link.h>
-
-#include "ImageFormats.h"
 #endif
 
 namespace verinfo {
 
 namespace {
 
+// True when the note segment Note lies wholly inside a readable loaded
+// segment of Segments, so that its memory is mapped whatever the headers
+// claim.
+bool IsLoaded(std::span<const LoadedSegment> Segments, const LoadedSegment& Note) {
+    return std::any_of(Segments.begin(), Segments.end(), [&Note](const LoadedSegment& Load) {
+        return Load.Type == kProgramLoad && (Load.Flags & kReadable) != 0 &&
+               Note.Address >= Load.Address &&
+               Inside(Note.Address - Load.Address, Note.MemorySize, Load.MemorySize);
+    });
+}
+
 #ifdef _WIN32
 // The version resource of the executable module (the module of handle 0),
 // through the resource functions, which read the loaded image.
-std::span<const unsigned char> ModuleVersionResource() {
+std::vector<unsigned char> ModuleVersionResource() {
     HRSRC Found = FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(16)); // RT_VERSION
     HGLOBAL Loaded = Found ? LoadResource(nullptr, Found) : nullptr;
-    const void* Bytes = Loaded ? LockResource(Loaded) : nullptr;
+    const auto* Bytes = static_cast<const unsigned char*>(Loaded ? LockResource(Loaded) : nullptr);
     if (Bytes == nullptr) {
         return {};
     }
-    return {static_cast<const unsigned char*>(Bytes), SizeofResource(nullptr, Found)};
+    return {Bytes, Bytes + SizeofResource(nullptr, Found)};
 }
 #else
-// True when the segment Note lies wholly inside a readable loaded segment of
-// Object, so that its memory is mapped whatever the headers claim.
-bool IsLoaded(const dl_phdr_info& Object, const ElfW(Phdr) & Note) {
-    for (int I = 0; I < Object.dlpi_phnum; ++I) {
-        const ElfW(Phdr)& L = Object.dlpi_phdr[I];
-        if (L.p_type == PT_LOAD && (L.p_flags & PF_R) && Note.p_vaddr >= L.p_vaddr &&
-            Note.p_memsz <= L.p_memsz && Note.p_vaddr - L.p_vaddr <= L.p_memsz - Note.p_memsz) {
-            return true;
+// The running program's own memory, its offsets being addresses. The walk
+// reads only what a readable loaded segment maps.
+class OwnMemory final : public ByteSource {
+public:
+    std::uint64_t Size() const override { return std::numeric_limits<std::uintptr_t>::max(); }
+    bool ReadAt(std::uint64_t Offset, void* Dest, std::size_t Count) const override {
+        if (!Inside(Offset, Count, Size())) {
+            return false;
         }
+        std::memcpy(Dest, reinterpret_cast<const void*>(static_cast<std::uintptr_t>(Offset)),
+                    Count);
+        return true;
     }
-    return false;
-}
+};
 
-// The version block among the loaded note segments of Object (the first
-// kMaxNoteSegments), or an empty span.
-std::span<const unsigned char> VersionNoteOf(const dl_phdr_info& Object) {
-    unsigned Segments = 0;
-    for (int I = 0; I < Object.dlpi_phnum && Segments < kMaxNoteSegments; ++I) {
-        const ElfW(Phdr)& Note = Object.dlpi_phdr[I];
-        if (Note.p_type != PT_NOTE || !IsLoaded(Object, Note)) {
-            continue;
-        }
-        ++Segments;
-        const std::span<const unsigned char> Notes(
-            reinterpret_cast<const unsigned char*>(Object.dlpi_addr + Note.p_vaddr), Note.p_memsz);
-        if (const auto Found =
-                FindVersionNote(Notes, Note.p_align, std::endian::native == std::endian::big)) {
-            return Notes.subspan(Found->Offset, Found->Size);
-        }
+// The version block among the loaded note segments of Object, or an empty
+// vector.
+std::vector<unsigned char> VersionNoteOf(const dl_phdr_info& Object) {
+    std::vector<LoadedSegment> Segments;
+    for (int I = 0; I < Object.dlpi_phnum; ++I) {
+        const ElfW(Phdr)& H = Object.dlpi_phdr[I];
+        Segments.push_back(
+            {H.p_type, H.p_flags, Object.dlpi_addr + H.p_vaddr, H.p_filesz, H.p_memsz, H.p_align});
     }
-    return {};
+    return FindLoadedVersionNote(Segments, OwnMemory(), std::endian::native == std::endian::big);
 }
 #endif
 
 } // namespace
 
-std::span<const unsigned char> LoadedVersionBlock() {
+std::vector<unsigned char> FindLoadedVersionNote(std::span<const LoadedSegment> Segments,
+                                                 const ByteSource& Memory, bool BigEndian) {
+    std::vector<NoteArea> Areas;
+    for (const LoadedSegment& Note : Segments) {
+        if (Note.Type == kProgramNote && IsLoaded(Segments, Note)) {
+            Areas.push_back({Note.Address, Note.MemorySize, Note.Align});
+        }
+    }
+    // As much as the file reader reads: a note segment of gigabytes, of
+    // zeros or anything else, is skipped at once.
+    const auto Found = FindVersionNoteIn(Memory, Areas, BigEndian);
+    std::vector<unsigned char> Block(Found ? Found->Size : 0);
+    if (!Found || !Memory.ReadAt(Found->Offset, Block.data(), Block.size())) {
+        Block.clear();
+    }
+    return Block;
+}
+
+std::vector<unsigned char> LoadedVersionBlock() {
 #ifdef _WIN32
     return ModuleVersionResource();
 #else
-    std::span<const unsigned char> Block;
+    std::vector<unsigned char> Block;
     dl_iterate_phdr(
         [](dl_phdr_info* Object, std::size_t, void* Found) {
-            *static_cast<std::span<const unsigned char>*>(Found) = VersionNoteOf(*Object);
+            *static_cast<std::vector<unsigned char>*>(Found) = VersionNoteOf(*Object);
             return 1; // the first object is the main program: no other is visited
         },
         &Block);
