@@ -1,6 +1,5 @@
 // The version block of the running program's own image in memory.
 #include <algorithm>
-#include <cstring>
 
 #include "ImageFormats.h"
 
@@ -14,20 +13,24 @@
 #include <cstdint>
 #include <limits>
 #include <link.h>
+#include <sys/uio.h>
+#include <unistd.h>
 #endif
 
 namespace verinfo {
 
 namespace {
 
-// True when the note segment Note lies wholly inside a readable loaded
-// segment of Segments, so that its memory is mapped whatever the headers
-// claim.
+// True when the bytes the file gives the note segment Note lie wholly inside
+// the bytes the file gives a readable loaded segment of Segments: its notes
+// are what the file holds there, not the zeros that fill a loaded segment
+// past its file bytes.
 bool IsLoaded(std::span<const LoadedSegment> Segments, const LoadedSegment& Note) {
     return std::any_of(Segments.begin(), Segments.end(), [&Note](const LoadedSegment& Load) {
         return Load.Type == kProgramLoad && (Load.Flags & kReadable) != 0 &&
                Note.Address >= Load.Address &&
-               Inside(Note.Address - Load.Address, Note.MemorySize, Load.MemorySize);
+               Inside(Note.Address - Load.Address, Note.FileSize,
+                      std::min(Load.FileSize, Load.MemorySize));
     });
 }
 
@@ -44,8 +47,11 @@ std::vector<unsigned char> ModuleVersionResource() {
     return {Bytes, Bytes + SizeofResource(nullptr, Found)};
 }
 #else
-// The running program's own memory, its offsets being addresses. The walk
-// reads only what a readable loaded segment maps.
+// The running program's own memory, its offsets being addresses. The bytes
+// are copied by the kernel (process_vm_readv), never touched here: the
+// headers may map pages from past the end of the file, where touching them
+// raises SIGBUS, and the copy fails there instead. Where the call is refused
+// (a sandbox may refuse it) every read fails, and the caller reads the file.
 class OwnMemory final : public ByteSource {
 public:
     std::uint64_t Size() const override { return std::numeric_limits<std::uintptr_t>::max(); }
@@ -53,9 +59,13 @@ public:
         if (!Inside(Offset, Count, Size())) {
             return false;
         }
-        std::memcpy(Dest, reinterpret_cast<const void*>(static_cast<std::uintptr_t>(Offset)),
-                    Count);
-        return true;
+        if (Count == 0) {
+            return true;
+        }
+        iovec Local{Dest, Count};
+        iovec Remote{reinterpret_cast<void*>(static_cast<std::uintptr_t>(Offset)), Count};
+        return ::process_vm_readv(::getpid(), &Local, 1, &Remote, 1, 0) ==
+               static_cast<ssize_t>(Count);
     }
 };
 
@@ -78,8 +88,11 @@ std::vector<unsigned char> FindLoadedVersionNote(std::span<const LoadedSegment> 
                                                  const ByteSource& Memory, bool BigEndian) {
     std::vector<NoteArea> Areas;
     for (const LoadedSegment& Note : Segments) {
+        if (Areas.size() == kMaxNoteSegments) {
+            break;
+        }
         if (Note.Type == kProgramNote && IsLoaded(Segments, Note)) {
-            Areas.push_back({Note.Address, Note.MemorySize, Note.Align});
+            Areas.push_back({Note.Address, Note.FileSize, Note.Align});
         }
     }
     // As much as the file reader reads: a note segment of gigabytes, of

@@ -121,7 +121,10 @@ std::optional<ResourceLocation> FindVersionNote(std::span<const unsigned char> N
 // the descriptor of its version note, found through its PT_NOTE program
 // headers (ELF), or its version resource (Windows). Reads no file, so it
 // works however the program was started (by the dynamic loader, from a file
-// it may not read, without /proc) and whatever its file is named.
+// it may not read, without /proc) and whatever its file is named. An ELF
+// note is read only from the bytes the file gives a loaded segment, and
+// copied by the kernel: headers that place it where the file holds nothing
+// give an empty vector, not SIGBUS.
 std::vector<unsigned char> LoadedVersionBlock();
 
 // Returns the buffer size needed for a version block of BlockSize bytes whose
