@@ -13,6 +13,7 @@
 #define NOMINMAX
 #endif
 #include <io.h>
+#include <windows.h>
 #else
 #include <unistd.h>
 #endif
@@ -31,12 +32,16 @@ bool IsDirectory(unsigned Mode) {
 }
 int OpenFile(const char* Name) {
     const int Fd = ::_open(Name, _O_RDONLY | _O_BINARY);
-    // The C runtime refuses a directory as "Permission denied": say what
-    // it is, as POSIX systems do.
-    FileStatus Status{};
-    if (Fd < 0 && errno == EACCES && ::_stati64(Name, &Status) == 0 &&
-        IsDirectory(Status.st_mode)) {
-        errno = EISDIR;
+    // The C runtime refuses a directory as "Permission denied", and one
+    // named with a trailing separator (C:\Windows\) as "No such file or
+    // directory", which its own stat says too: say what it is, as POSIX
+    // systems do. The system's attribute query takes either name and leaves
+    // errno alone.
+    if (Fd < 0 && (errno == EACCES || errno == ENOENT)) {
+        const DWORD Attributes = GetFileAttributesA(Name);
+        if (Attributes != INVALID_FILE_ATTRIBUTES && (Attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            errno = EISDIR;
+        }
     }
     return Fd;
 }
