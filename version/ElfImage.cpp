@@ -204,6 +204,10 @@ std::optional<ResourceLocation> FindVersionNoteIn(const ByteSource& Source,
     return std::nullopt;
 }
 
+bool IsElfFile(const ByteSource& Source) {
+    return ReadElfHeader(Source).has_value();
+}
+
 // Returns the location of the version block of an ELF file (see the header),
 // or nullopt when Source is not an ELF file or holds no block.
 std::optional<ResourceLocation> FindElfVersionResource(const ByteSource& Source) {

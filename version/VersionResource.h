@@ -107,6 +107,10 @@ struct ResourceLocation {
 // is neither or holds none.
 std::optional<ResourceLocation> FindVersionResource(const ByteSource& Source);
 
+// True when Source begins with an ELF file header (32 or 64 bit, either
+// byte order), whether or not it holds a version block.
+bool IsElfFile(const ByteSource& Source);
+
 // Returns where the descriptor of the version note (owner "Morvane", type
 // 16) lies among the notes of Notes, the contents of a note segment or
 // section whose notes are aligned to Align bytes (8, else 4), stored in the
