@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Fuzzes the portable version-information layer (version/VersionResource.cpp)
+# Fuzzes the portable version-information layer (the morvane_version library)
 # with libFuzzer for a bounded time.
 #
 #   scripts/fuzz.sh [seconds]        default: 60

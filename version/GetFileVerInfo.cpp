@@ -69,7 +69,7 @@ void ReadVersionStrings(const std::string& FileName, TStringList& List) {
 }
 
 void ReadOwnVersionStrings(const std::string& FallbackFile, TStringList& List) {
-    const std::span<const unsigned char> Block = verinfo::LoadedVersionBlock();
+    const std::vector<unsigned char> Block = verinfo::LoadedVersionBlock();
     const std::uint32_t Size = verinfo::VersionBufferSize(Block);
     if (Size == 0) {
         ReadPortable(FallbackFile, List);

@@ -14,6 +14,9 @@
 //     holds the bare block, as earlier builds wrote it.
 //   - The running program: the same note, or the same resource, in its
 //     image in memory (LoadedVersionBlock).
+// Each format has a unit of its own (PeImage.cpp, ElfImage.cpp,
+// LoadedImage.cpp); FindVersionResource chooses between them, so a caller
+// never deals with the format.
 //
 // Nothing here trusts the file: every offset, count and length is checked
 // against the bytes that exist before it is used, the resource directory is
@@ -21,8 +24,9 @@
 // block walk reads nothing past the node or block it is in. Each table of
 // headers (PE sections; ELF program headers, section headers and section
 // names) and each ELF note segment is read in one piece, none larger than
-// 4 MiB, and at most eight note segments, so whatever count a header claims,
-// a file is read or rejected in a few reads.
+// 4 MiB, and at most eight note segments and 4 MiB of them in all, so
+// whatever count or size a header claims, a file or the program's image is
+// read or rejected in a few reads.
 //
 // The buffer a caller queries (filled by LoadVersionInfo or
 // PrepareVersionBuffer) is laid out as
@@ -40,6 +44,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace verinfo {
 
@@ -102,6 +107,10 @@ struct ResourceLocation {
 // is neither or holds none.
 std::optional<ResourceLocation> FindVersionResource(const ByteSource& Source);
 
+// True when Source begins with an ELF file header (32 or 64 bit, either
+// byte order), whether or not it holds a version block.
+bool IsElfFile(const ByteSource& Source);
+
 // Returns where the descriptor of the version note (owner "Morvane", type
 // 16) lies among the notes of Notes, the contents of a note segment or
 // section whose notes are aligned to Align bytes (8, else 4), stored in the
@@ -111,13 +120,16 @@ std::optional<ResourceLocation> FindVersionResource(const ByteSource& Source);
 std::optional<ResourceLocation> FindVersionNote(std::span<const unsigned char> Notes,
                                                 std::uint64_t Align, bool BigEndian);
 
-// Returns the version block of the running program's main executable as it
-// is loaded in memory, or an empty span when it has none: the descriptor of
-// its version note, found through its PT_NOTE program headers (ELF), or its
-// version resource (Windows). Reads no file, so it works however the program
-// was started (by the dynamic loader, from a file it may not read, without
-// /proc) and whatever its file is named.
-std::span<const unsigned char> LoadedVersionBlock();
+// Returns a copy of the version block of the running program's main
+// executable as it is loaded in memory, or an empty vector when it has none:
+// the descriptor of its version note, found through its PT_NOTE program
+// headers (ELF), or its version resource (Windows). Reads no file, so it
+// works however the program was started (by the dynamic loader, from a file
+// it may not read, without /proc) and whatever its file is named. An ELF
+// note is read only from the bytes the file gives a loaded segment, and
+// copied by the kernel: headers that place it where the file holds nothing
+// give an empty vector, not SIGBUS.
+std::vector<unsigned char> LoadedVersionBlock();
 
 // Returns the buffer size needed for a version block of BlockSize bytes whose
 // root node states length RootLength: 3 * A + 4 with A = min(BlockSize,

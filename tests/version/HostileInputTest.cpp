@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <span>
@@ -15,6 +17,11 @@
 #include <vector>
 
 #include "Fixtures.h"
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -158,6 +165,14 @@ std::size_t NoteSegmentHeader(const Bytes& B, std::size_t Note) {
     }
     ADD_FAILURE() << "no note segment holds the version note";
     return 0;
+}
+
+// Removes the section headers of an ELF64 file, as llvm-objcopy
+// --strip-sections leaves it.
+void RemoveSectionHeaders(Bytes& B) {
+    Set(B, 0x28, 8, 0);
+    Set(B, 0x3C, 2, 0);
+    Set(B, 0x3E, 2, 0);
 }
 
 struct PatchRow {
@@ -341,11 +356,7 @@ TEST(HostileInput, PatchedElfFiles) {
     const Bytes Linked = fixtures::ReadBytes(fixtures::Path("complete_elf64.so"));
     const std::size_t Note = VersionNote(Linked);
     const std::size_t Segment = NoteSegmentHeader(Linked, Note);
-    const auto NoSections = [](Bytes& B) {
-        Set(B, 0x28, 8, 0);
-        Set(B, 0x3C, 2, 0);
-        Set(B, 0x3E, 2, 0);
-    };
+    const auto NoSections = RemoveSectionHeaders;
     const PatchRow NoteRows[] = {
         {"no section headers", NoSections, kAll},
         {"program headers past the end, the section kept",
@@ -483,3 +494,97 @@ TEST(HostileInput, PatchedVersionBlocks) {
         ExpectFound(ReadBlockKeys(B), R.Expected);
     }
 }
+
+#ifndef _WIN32
+namespace {
+
+// Moves the version note's segment of a linked ELF64 program to pages past
+// the end of its file and has them loaded: the PT_GNU_STACK header (which
+// only asks for a stack that is not executable) becomes a readable loaded
+// segment of two pages there. The kernel maps such pages all the same, and
+// reading them raises SIGBUS.
+void MoveNoteSegmentPastTheEnd(Bytes& B) {
+    constexpr std::uint64_t Page = 0x1000;
+    const std::size_t Table = Get(B, 0x20, 8);
+    std::size_t Stack = 0;
+    std::uint64_t End = 0;
+    for (std::size_t I = 0; I < Get(B, 0x38, 2); ++I) {
+        const std::size_t H = Table + I * Get(B, 0x36, 2);
+        if (Get(B, H, 4) == 0x6474E551) { // PT_GNU_STACK
+            Stack = H;
+        } else if (Get(B, H, 4) == 1) { // PT_LOAD: the kernel wants them in order
+            EXPECT_EQ(Stack, 0u) << "a loaded segment after PT_GNU_STACK";
+            End = std::max(End, Get(B, H + 16, 8) + Get(B, H + 40, 8));
+        }
+    }
+    ASSERT_NE(Stack, 0u);
+    const std::uint64_t Offset = (B.size() + Page - 1) / Page * Page;
+    const std::uint64_t Address = (End + Page - 1) / Page * Page + 16 * Page;
+    const std::size_t Segment = NoteSegmentHeader(B, VersionNote(B));
+    ASSERT_LE(Get(B, Segment + 32, 8), 2 * Page);
+    Set(B, Stack, 4, 1);     // PT_LOAD
+    Set(B, Stack + 4, 4, 4); // PF_R
+    for (const std::size_t H : {Stack, Segment}) {
+        Set(B, H + 8, 8, Offset);
+        Set(B, H + 16, 8, Address);
+        Set(B, H + 24, 8, Address);
+    }
+    Set(B, Stack + 32, 8, 2 * Page);
+    Set(B, Stack + 40, 8, 2 * Page);
+    Set(B, Stack + 48, 8, Page);
+}
+
+} // namespace
+
+// A program whose own version note lies where its file holds nothing reads
+// its strings from wherever they can be read, and is never killed for
+// reading what is not there.
+TEST(HostileInput, CraftedImagesOfTheRunningProgram) {
+    namespace fs = std::filesystem;
+    const Bytes Original = fixtures::ReadBytes(MORVANE_OWN_PROBE);
+    // What the file reader finds in the program as linked.
+    const auto Strings = fixtures::Entries(ReadVersionStrings, MORVANE_OWN_PROBE);
+    ASSERT_EQ(Strings.size(), 10u);
+    const PatchRow Rows[] = {
+        {"as linked", [](Bytes&) {}, kAll},
+        // In memory the note can't be read; the file still has the section.
+        {"the version note in pages past the end of the file", MoveNoteSegmentPastTheEnd, kAll},
+        {"the version note past the end and no section headers",
+         [](Bytes& B) {
+             MoveNoteSegmentPastTheEnd(B);
+             RemoveSectionHeaders(B);
+         },
+         kNone},
+    };
+    const fs::path Program =
+        fs::path(testing::TempDir()) / ("version_crafted_probe_" + std::to_string(::getpid()));
+    for (const PatchRow& R : Rows) {
+        SCOPED_TRACE(R.Name);
+        Bytes B = Original;
+        R.Patch(B);
+        fs::remove(Program);
+        std::FILE* Out = std::fopen(Program.c_str(), "wb");
+        ASSERT_NE(Out, nullptr);
+        ASSERT_EQ(std::fwrite(B.data(), 1, B.size(), Out), B.size());
+        ASSERT_EQ(std::fclose(Out), 0);
+        fs::permissions(Program, fs::perms::owner_all);
+
+        // The program falls back on its own file.
+        const std::string Command = "'" + Program.string() + "' '" + Program.string() + "'";
+        std::FILE* Run = ::popen(Command.c_str(), "r");
+        ASSERT_NE(Run, nullptr);
+        std::vector<std::string> Printed;
+        char Line[512];
+        while (std::fgets(Line, sizeof Line, Run)) {
+            Printed.emplace_back(Line, std::strcspn(Line, "\n"));
+        }
+        const int Status = ::pclose(Run);
+        // The shell reports a program killed by signal N as exit status
+        // 128 + N (135 for SIGBUS).
+        EXPECT_TRUE(WIFEXITED(Status) && WEXITSTATUS(Status) == 0)
+            << "exit status " << WEXITSTATUS(Status);
+        EXPECT_EQ(Printed, R.Expected == kAll ? Strings : std::vector<std::string>());
+    }
+    fs::remove(Program);
+}
+#endif

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -65,6 +66,75 @@ TEST(SystemAndPortableReaders, GiveTheSameEntriesForEveryPeFile) {
         EXPECT_EQ(Portable.size(), R.Entries);
     }
     std::filesystem::remove(LongValue);
+}
+
+namespace {
+
+// A copy of complete_pe64.dll whose COFF header claims 65535 sections: the
+// system refuses it, the portable reader finds the resources in the
+// sections the file does hold.
+std::string CopyWithManySections() {
+    auto Bytes = fixtures::ReadBytes(fixtures::Path("complete_pe64.dll"));
+    const std::size_t Coff = (Bytes.at(0x3C) | Bytes.at(0x3D) << 8) + 4u;
+    Bytes.at(Coff + 2) = Bytes.at(Coff + 3) = 0xFF; // NumberOfSections
+    const std::string File = testing::TempDir() + "version_test_many_sections_" +
+                             std::to_string(GetCurrentProcessId()) + ".dll";
+    std::ofstream(File, std::ios::binary)
+        .write(reinterpret_cast<const char*>(Bytes.data()), std::streamsize(Bytes.size()));
+    return File;
+}
+
+struct ToolRun {
+    int Status;
+    std::size_t Lines;
+};
+
+// Runs morvane-verinfo.exe on File: its exit status and the lines it prints.
+ToolRun RunTool(std::string File) {
+    std::string Tool = MORVANE_VERINFO;
+    std::replace(Tool.begin(), Tool.end(), '/', '\\');
+    std::replace(File.begin(), File.end(), '/', '\\');
+    // cmd.exe drops the outer quotes.
+    const std::string Command = "\"\"" + Tool + "\" \"" + File + "\" 2>nul\"";
+    std::FILE* Out = _popen(Command.c_str(), "r");
+    EXPECT_NE(Out, nullptr) << Command;
+    if (Out == nullptr) {
+        return {-1, 0};
+    }
+    std::size_t Lines = 0;
+    for (int C; (C = std::fgetc(Out)) != EOF;) {
+        Lines += C == '\n';
+    }
+    return {_pclose(Out), Lines};
+}
+
+} // namespace
+
+// morvane-verinfo.exe prints what the system reads, and takes the portable
+// reader only for the ELF files the system can't read.
+TEST(SystemAndPortableReaders, TheToolTakesThePortableReaderForElfFilesOnly) {
+    const std::string ManySections = CopyWithManySections();
+    // The two readers differ on this file, or the row below proves nothing.
+    ASSERT_EQ(fixtures::Entries(ReadVersionStrings, ManySections).size(), 0u);
+    ASSERT_EQ(fixtures::Entries(ReadPortableVersionStrings, ManySections).size(), 10u);
+    struct Row {
+        const char* Name;
+        std::string File;
+        ToolRun Expected;
+    };
+    const Row Rows[] = {
+        {"a PE file the system reads", fixtures::Path("complete_pe64.dll"), {0, 10}},
+        {"an ELF file, which the system can't read", fixtures::Path("complete_elf64.so"), {0, 10}},
+        {"a PE file the system refuses", ManySections, {1, 0}},
+        {"a text file", MORVANE_FIXTURE_SOURCE_DIR "/complete.rc", {1, 0}},
+    };
+    for (const Row& R : Rows) {
+        SCOPED_TRACE(R.Name);
+        const ToolRun Got = RunTool(R.File);
+        EXPECT_EQ(Got.Status, R.Expected.Status);
+        EXPECT_EQ(Got.Lines, R.Expected.Lines);
+    }
+    std::filesystem::remove(ManySections);
 }
 
 // Text outside the ANSI code page (1252 here) can't agree by design: the

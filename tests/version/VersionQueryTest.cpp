@@ -218,7 +218,28 @@ TEST(GetFileVersionInfo, SizeIsZeroWithoutVersionInformation) {
 
 // What morvane-verinfo says of a file it can't read.
 TEST(FileSource, SaysWhyAFileCannotBeRead) {
-    EXPECT_EQ(verinfo::FileSource(fixtures::Path("missing.dll")).Failure(),
-              "No such file or directory");
-    EXPECT_EQ(verinfo::FileSource(MORVANE_FIXTURE_DIR).Failure(), "Is a directory");
+    struct Row {
+        const char* Name;
+        std::string File;
+        const char* Failure;
+    };
+    const std::string Directory = MORVANE_FIXTURE_DIR;
+    const Row Rows[] = {
+        {"a missing file", fixtures::Path("missing.dll"), "No such file or directory"},
+        {"a directory", Directory, "Is a directory"},
+        {"a directory named with a trailing slash", Directory + "/", "Is a directory"},
+#ifdef _WIN32
+        {"a directory named with a trailing backslash", Directory + "\\", "Is a directory"},
+        {"a missing directory named with a trailing backslash", Directory + "\\missing\\",
+         "No such file or directory"},
+#endif
+        {"a missing directory named with a trailing slash", Directory + "/missing/",
+         "No such file or directory"},
+    };
+    for (const Row& R : Rows) {
+        SCOPED_TRACE(R.Name);
+        const verinfo::FileSource Source(R.File);
+        EXPECT_FALSE(Source.IsOpen());
+        EXPECT_EQ(Source.Failure(), R.Failure);
+    }
 }

@@ -130,7 +130,8 @@ int main(int argc, char* argv[]) {
     try {
         // Why a file can't be read (missing, a directory, a pipe, no
         // permission) is told apart from a file that holds no strings.
-        if (const verinfo::FileSource Source(File); !Source.IsOpen()) {
+        const verinfo::FileSource Source(File);
+        if (!Source.IsOpen()) {
             std::fprintf(stderr, "morvane-verinfo: %s: cannot read: %s\n", File,
                          Source.Failure().c_str());
             return Unreadable;
@@ -140,8 +141,8 @@ int main(int argc, char* argv[]) {
 #ifdef _WIN32
         // The system's functions read PE files only: the strings of an ELF
         // file come from the portable reader, in the code page the system
-        // gives the others in.
-        if (List.Count() == 0) {
+        // gives the others in. Any other file has what the system finds.
+        if (List.Count() == 0 && verinfo::IsElfFile(Source)) {
             TStringList Portable;
             ReadPortableVersionStrings(File, Portable);
             for (int I = 0; I < Portable.Count(); ++I)
