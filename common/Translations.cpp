@@ -13,10 +13,6 @@ namespace {
 constexpr char kCatalogFolder[] = ":/i18n";
 constexpr char kEnglish[] = "en";
 
-QString CatalogFile(const QString& Language) {
-    return QStringLiteral("%1/morvane_%2.qm").arg(QLatin1String(kCatalogFolder), Language);
-}
-
 // The catalogs loaded: owned by the application object and installed there
 // when there is one, else kept for Translate alone.
 struct TInstalled {
@@ -92,6 +88,19 @@ bool EnglishFirst() {
     return First.startsWith("en") && (First.size() == 2 || QByteArray("_-.@").contains(First[2]));
 }
 
+QString CatalogFile(const QString& Catalog) {
+    return QStringLiteral("%1/morvane_%2.qm").arg(QLatin1String(kCatalogFolder), Catalog);
+}
+
+QString ChooseCatalog(const QStringList& Languages) {
+    for (const QString& Language : Languages) {
+        const QString Catalog = CatalogFor(Language);
+        if (!Catalog.isEmpty())
+            return Catalog;
+    }
+    return QLatin1String(kEnglish);
+}
+
 QString LoadTranslations(const QStringList& Languages) {
     TInstalled& I = Installed();
     if (!I.English) {
@@ -103,31 +112,26 @@ QString LoadTranslations(const QStringList& Languages) {
     }
     Remove(I.Qt);
     Remove(I.Program);
-    for (const QString& Language : Languages) {
-        const QString Catalog = CatalogFor(Language);
-        if (Catalog.isEmpty())
-            continue;
-        if (Catalog == QLatin1String(kEnglish))
-            break;
-        I.Program = new QTranslator(QCoreApplication::instance());
-        if (!I.Program->load(CatalogFile(Catalog))) {
-            delete I.Program.data();
-            break;
-        }
-        Install(I.Program);
-        // Qt's own texts (the OK button, the edit menu) in the same
-        // language; where Qt has none, they stay English.
-        if (!QCoreApplication::instance())
-            return Catalog;
-        I.Qt = new QTranslator(QCoreApplication::instance());
-        if (I.Qt->load(QStringLiteral("qtbase_") + Catalog,
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            Install(I.Qt);
-        else
-            delete I.Qt.data();
+    const QString Catalog = ChooseCatalog(Languages);
+    if (Catalog == QLatin1String(kEnglish))
         return Catalog;
+    I.Program = new QTranslator(QCoreApplication::instance());
+    if (!I.Program->load(CatalogFile(Catalog))) {
+        delete I.Program.data();
+        return QLatin1String(kEnglish);
     }
-    return QLatin1String(kEnglish);
+    Install(I.Program);
+    // Qt's own texts (the OK button, the edit menu) in the same language;
+    // where Qt has none, they stay English.
+    if (!QCoreApplication::instance())
+        return Catalog;
+    I.Qt = new QTranslator(QCoreApplication::instance());
+    if (I.Qt->load(QStringLiteral("qtbase_") + Catalog,
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        Install(I.Qt);
+    else
+        delete I.Qt.data();
+    return Catalog;
 }
 
 QString Translate(const char* Context, const char* Source, const char* Comment, int N) {

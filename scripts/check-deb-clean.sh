@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian package on a clean Debian 12 (bookworm) system and
-# starts the program there: proof that the package's Depends line brings in
+# starts it there: proof that the package's Depends and Recommends bring in
 # everything the program needs. A manual check, run as root; not part of the
 # tests.
 #
@@ -12,19 +12,30 @@
 #      /var/tmp/deb-clean.base) from the same mirror this machine's apt uses
 #      (deb.debian.org unless set in $MIRROR), with bookworm-updates and
 #      bookworm-security enabled as here.
-#   2. Each run: copy it afresh to $CLEAN_ROOT (default /var/tmp/deb-clean),
-#      so every run starts from the same clean system.
-#   3. apt-get install -y ./morvane_*.deb in a chroot, with apt's defaults
-#      (Recommends included); report what it pulled in and how much.
+#   2. Without Recommends: copy it afresh to $CLEAN_ROOT (default
+#      /var/tmp/deb-clean), apt-get install --no-install-recommends the
+#      package in a chroot, and start the program in a Wayland session with
+#      no X display: with no qt6-wayland it must end at once with status 1
+#      and one line asking for qt6-wayland (no abort, no core dump).
+#   3. With Recommends: copy it afresh again (so every run starts from the
+#      same clean system) and apt-get install -y the package, with apt's
+#      defaults (Recommends included); report what it pulled in and how
+#      much.
 #   4. Check that every library of /usr/bin/morvane resolves (ldd), read its
 #      version strings with morvane-verinfo (copied in for the check, not
 #      part of the package), and start it on Qt's offscreen platform: it
 #      passes when it is still running its event loop after $RUN_SECONDS
-#      seconds (default 5).
-#   5. If this machine has Xvfb: start one here and run the program in the
-#      chroot on the X11 platform that desktops use (the chroot shares the
-#      X server's abstract socket), taking a screenshot of its window into
-#      $SHOT (default /var/tmp/deb-clean-xcb.png) with ImageMagick's import.
+#      seconds (default 5). With no display at all it must end with status
+#      1 and one line.
+#   5. Start it in a Wayland session with no X display, as a desktop starts
+#      it (no QT_QPA_PLATFORM): a headless weston here (tests/session.sh),
+#      whose socket lies in the chroot's /tmp; it passes when it is still
+#      running and has shown its window (its Wayland requests name its
+#      app_id).
+#   6. If this machine has Xvfb: start one here and run the program in the
+#      chroot on the X11 platform (the chroot shares the X server's abstract
+#      socket), taking a screenshot of its window into $SHOT (default
+#      /var/tmp/deb-clean-xcb.png) with ImageMagick's import.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -71,19 +82,25 @@ deb $security bookworm-security main
 SOURCES
 fi
 
-echo "== fresh copy of the clean system in $root =="
-if mountpoint -q "$root/proc"; then umount "$root/proc"; fi
-rm -rf "$root"
-cp -a "$base" "$root"
+source tests/session.sh
 mounted_proc=0
-xvfb_pid=
 cleanup() {
-  if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  session_stop
   if ((mounted_proc)); then umount "$root/proc" || true; fi
 }
 trap cleanup EXIT
-if mount -t proc proc "$root/proc" 2>/dev/null; then mounted_proc=1; fi
-cp /etc/resolv.conf "$root/etc/resolv.conf"
+
+# A fresh copy of the clean system in $root, with /proc and name service.
+fresh_root() {
+  echo "== fresh copy of the clean system in $root =="
+  if ((mounted_proc)); then umount "$root/proc"; mounted_proc=0; fi
+  if mountpoint -q "$root/proc"; then umount "$root/proc"; fi
+  rm -rf "$root"
+  cp -a "$base" "$root"
+  if mount -t proc proc "$root/proc" 2>/dev/null; then mounted_proc=1; fi
+  cp /etc/resolv.conf "$root/etc/resolv.conf"
+  install -d -m 0700 "$root/tmp/runtime-root"
+}
 
 in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@"; }
 # expect_still_running STATUS WHERE: a run under `timeout` passes when the
@@ -96,18 +113,61 @@ expect_still_running() {
     exit 1
   fi
 }
+# expect_one_line STATUS ERRORS PATTERN WHERE: a run that could show no
+# window passes when it ended with status 1 and one line matching PATTERN.
+expect_one_line() {
+  if (($1 == 1)) && [[ $(wc -l <<<"$2") == 1 ]] && grep -qE -- "$3" <<<"$2"; then
+    echo "PASS: morvane$4 ended with status 1 and: $2"
+  else
+    echo "FAIL: morvane$4 ended with status $1 and:" >&2
+    echo "$2" >&2
+    exit 1
+  fi
+}
+
+# Starts a headless weston whose socket lies in the chroot's /tmp, for a run
+# of the program with no X display (steps 2 and 5), and sets in_wayland to
+# the words that start a command there as a Wayland desktop would. Fails
+# when this machine has no weston.
+in_wayland=()
+start_wayland_in_root() {
+  command -v weston >/dev/null || return 1
+  TMPDIR=$root/tmp session_start_weston
+  in_wayland=(env -u DISPLAY -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland
+    "XDG_RUNTIME_DIR=${SESSION_DIR#"$root"}" "WAYLAND_DISPLAY=$WAYLAND_DISPLAY")
+}
 
 pkg_file=$(basename "$deb")
+fresh_root
 cp "$deb" "$root/tmp/$pkg_file"
 in_root apt-get update -qq
 before=$(in_root dpkg-query -W -f='${Package}\n' | sort)
 
-echo "== for comparison, without Recommends (answered no, nothing installed) =="
-{ in_root sh -c "cd /tmp && apt-get install --no-install-recommends --assume-no ./$pkg_file" || true; } \
-  | grep -E 'newly installed|^Need to get|^After this operation' || true
+echo "== without Recommends: apt-get install --no-install-recommends ./$pkg_file =="
+log=$(mktemp)
+DEBIAN_FRONTEND=noninteractive in_root sh -c \
+  "cd /tmp && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends ./$pkg_file" >"$log"
+grep -E 'newly installed|^Need to get|^After this operation' "$log" || true
+if start_wayland_in_root; then
+  echo "== start in a Wayland session without qt6-wayland (no X display) =="
+  set +e
+  errors=$(in_root "${in_wayland[@]}" timeout "$run_seconds" /usr/bin/morvane 2>&1 >/dev/null)
+  status=$?
+  set -e
+  expect_one_line "$status" "$errors" "qt6-wayland" " without qt6-wayland"
+  session_stop
+fi
+# The packages fetched so far serve the install with Recommends.
+archives=$(mktemp -d)
+cp "$root"/var/cache/apt/archives/*.deb "$archives"/ 2>/dev/null || true
+
+fresh_root
+cp "$deb" "$root/tmp/$pkg_file"
+cp "$archives"/*.deb "$root/var/cache/apt/archives/" 2>/dev/null || true
+rm -rf "$archives"
+in_root apt-get update -qq
 
 echo "== apt-get install -y ./$pkg_file =="
-log=$(mktemp)
 DEBIAN_FRONTEND=noninteractive in_root sh -c "cd /tmp && DEBIAN_FRONTEND=noninteractive apt-get install -y ./$pkg_file" | tee "$log"
 after=$(in_root dpkg-query -W -f='${Package}\n' | sort)
 added=$(comm -13 <(echo "$before") <(echo "$after"))
@@ -117,6 +177,9 @@ grep -E 'newly installed|^Need to get|^After this operation' "$log" || true
 echo "packages before: $(echo "$before" | wc -l), after: $(echo "$after" | wc -l), added: $(echo "$added" | grep -c .)"
 echo "$added" | paste -sd " " | fold -s -w 100; echo
 rm -f "$log"
+for recommended in qt6-wayland qt6-translations-l10n; do
+  grep -qx "$recommended" <<<"$added" || { echo "FAIL: $recommended not installed" >&2; exit 1; }
+done
 
 echo "== the installed files =="
 in_root dpkg -L morvane | grep -vE '/$' | while read -r f; do [[ -d $root$f ]] || echo "$f"; done
@@ -141,29 +204,50 @@ fi
 
 echo "== start: QT_QPA_PLATFORM=offscreen morvane (${run_seconds}s) =="
 set +e
-install -d -m 0700 "$root/tmp/runtime-root"
 in_root env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=/tmp/runtime-root timeout "$run_seconds" /usr/bin/morvane
 status=$?
 set -e
 expect_still_running "$status" ""
+
+echo "== start with no display at all =="
+set +e
+errors=$(in_root env XDG_RUNTIME_DIR=/tmp/runtime-root timeout "$run_seconds" /usr/bin/morvane 2>&1 >/dev/null)
+status=$?
+set -e
+expect_one_line "$status" "$errors" "DISPLAY" " with no display"
+
+if start_wayland_in_root; then
+  echo "== start in a Wayland session: headless weston, no X display (${run_seconds}s) =="
+  set +e
+  in_root "${in_wayland[@]}" WAYLAND_DEBUG=1 timeout "$run_seconds" /usr/bin/morvane \
+    2>"$SESSION_DIR/program.log"
+  status=$?
+  set -e
+  expect_still_running "$status" " under Wayland"
+  app_id=$(grep -oE 'set_app_id\("[^"]*"\)' "$SESSION_DIR/program.log" | head -n 1 || true)
+  if [[ -z $app_id ]]; then
+    echo "FAIL: no Wayland window shown (no set_app_id in its requests)" >&2
+    exit 1
+  fi
+  echo "PASS: a Wayland window, $app_id"
+  session_stop
+else
+  echo "(no weston here: the Wayland run is left out)"
+fi
 
 if ! command -v Xvfb >/dev/null; then
   echo "(no Xvfb here: the X11 run is left out)"
   exit 0
 fi
 echo "== start on X11: QT_QPA_PLATFORM=xcb morvane under Xvfb (${run_seconds}s) =="
-display=:97
-while [[ -e /tmp/.X${display#:}-lock ]]; do display=:$((${display#:} + 1)); done
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
-xvfb_pid=$!
-sleep 1
+session_start_x11
 set +e
-in_root env QT_QPA_PLATFORM=xcb DISPLAY="$display" XDG_RUNTIME_DIR=/tmp/runtime-root \
+in_root env QT_QPA_PLATFORM=xcb DISPLAY="$DISPLAY" XDG_RUNTIME_DIR=/tmp/runtime-root \
   timeout "$run_seconds" /usr/bin/morvane &
 app_pid=$!
 sleep $((run_seconds > 2 ? run_seconds - 2 : 1))
 if command -v import >/dev/null; then
-  import -display "$display" -window root "$shot" && echo "screenshot: $shot"
+  import -display "$DISPLAY" -window root "$shot" && echo "screenshot: $shot"
 fi
 wait "$app_pid"
 status=$?

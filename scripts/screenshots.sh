@@ -18,19 +18,18 @@ if [[ ${1:-} == --2x ]]; then normal=0; fi
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVANE_BUILD_TOOLS=ON > /dev/null
 cmake --build build -j 2 --target morvane_shots morvane_about_shot
 mkdir -p docs
-export LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+x11=(bash tests/run-in-session.sh x11 --size 1024x768 --)
+x11_double=(bash tests/run-in-session.sh x11 --size 2048x1536 --)
 if ((normal)); then
-  xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" build/tools/shots/morvane_shots docs
-  xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" build/tools/shots/morvane_about_shot docs/about.png
+  "${x11[@]}" build/tools/shots/morvane_shots docs
+  "${x11[@]}" build/tools/shots/morvane_about_shot docs/about.png
   german=$(mktemp -d)
-  env -u LC_ALL LANGUAGE=de LANG=de_DE.UTF-8 \
-    xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" build/tools/shots/morvane_shots "$german"
+  env -u LC_ALL LANGUAGE=de LANG=de_DE.UTF-8 "${x11[@]}" build/tools/shots/morvane_shots "$german"
   mv "$german/main-difference.png" docs/main-difference-de.png
   rm -r "$german"
 fi
 # Qt's own scaling, so fonts, controls and pictures are drawn for two device
 # pixels to the pixel rather than enlarged afterwards.
-QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2048x1536x24 -dpi 96" \
-  build/tools/shots/morvane_shots docs @2x
-QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2048x1536x24 -dpi 96" \
-  build/tools/shots/morvane_about_shot docs/about@2x.png
+QT_SCALE_FACTOR=2 "${x11_double[@]}" build/tools/shots/morvane_shots docs @2x
+QT_SCALE_FACTOR=2 "${x11_double[@]}" build/tools/shots/morvane_about_shot docs/about@2x.png

@@ -26,10 +26,17 @@ packages=(
   # windows under a virtual display, and a window manager there; screenshots,
   # fonts (a Chinese and Japanese one for the translated windows' tests)
   xvfb xauth openbox imagemagick fonts-dejavu-core fonts-wqy-microhei librsvg2-bin
-  # the X11 window check (xprop, xdotool) and the Wayland stage: a headless
+  # the X11 window check (xprop, xdotool) and the Wayland stages: a headless
   # weston, its module headers for the test seat, Qt's Wayland platform;
-  # pgrep, setpriv (util-linux) to see that no compositor is left behind
+  # ps (procps), setpriv (util-linux) for the sessions' processes
   x11-utils xdotool weston libweston-10-dev qt6-wayland procps util-linux
+  # the GNOME and Plasma stages: GNOME's compositor mutter, with Xwayland for
+  # the X display a GNOME session offers beside Wayland; Plasma's KWin with
+  # the Breeze title bar Plasma draws; a private session bus for each
+  # (dbus-daemon); and for the keyboard helper of both, KWin's fake-input
+  # protocol and the Wayland client library and scanner
+  mutter xwayland kwin-wayland kwin-style-breeze dbus-daemon plasma-wayland-protocols
+  libwayland-dev libwayland-bin
   # desktop integration checks and packaging
   desktop-file-utils appstream dpkg-dev file
   # the Windows build (mingw-w64, GoogleTest from source) and wine to run its tests

@@ -2,8 +2,9 @@
 # Sets up the machine, then builds and runs every test twice: once in a normal
 # build (build/) and once under AddressSanitizer + UndefinedBehaviorSanitizer
 # (build-asan/), which halts on the first report. The normal build's Wayland
-# stage (label wayland: window tests and the program, each under a private
-# headless weston) runs as a step of its own. In between, the
+# stages (label wayland: window tests and the program, each in a private
+# headless session) run as steps of their own, one per compositor: weston,
+# GNOME's mutter (label gnome) and Plasma's KWin (label plasma). In between, the
 # version-information reader is fuzzed for a minute. Last, the date core and
 # the version reader are cross-built for Windows (build-windows/) and their
 # tests run under wine.
@@ -21,7 +22,13 @@ cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs" -LE wayland
 
 echo "== Wayland stage (headless weston) =="
-ctest --test-dir build --output-on-failure -j "$jobs" -L wayland
+ctest --test-dir build --output-on-failure -j "$jobs" -L weston
+
+echo "== GNOME stage (headless mutter) =="
+ctest --test-dir build --output-on-failure -j "$jobs" -L gnome
+
+echo "== Plasma stage (headless KWin) =="
+ctest --test-dir build --output-on-failure -j "$jobs" -L plasma
 
 echo "== fuzzing the version-information reader (60 s) =="
 bash scripts/fuzz.sh 60

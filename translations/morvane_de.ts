@@ -394,6 +394,21 @@ Befehlszeile, 3 Standardein- oder -ausgabe ist gescheitert.
         <source>Brelmont Date Calculator</source>
         <translation>Brelmont Datumsrechner</translation>
     </message>
+    <message>
+        <source>no X11 or Wayland display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).</source>
+        <extracomment>The message, after &quot;morvane: &quot;, when the program is started with no display. DISPLAY and WAYLAND_DISPLAY are environment variables and stay as they are.</extracomment>
+        <translation>keine X11- oder Wayland-Anzeige, auf der das Fenster erscheinen kann (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt).</translation>
+    </message>
+    <message>
+        <source>cannot show the window under Wayland without Qt&apos;s Wayland support; install the package qt6-wayland.</source>
+        <extracomment>The message, after &quot;morvane: &quot;, when the program is started in a Wayland session without Qt&apos;s Wayland support. qt6-wayland is the name of a package and stays as it is.</extracomment>
+        <translation>das Fenster kann unter Wayland ohne die Wayland-Unterstützung von Qt nicht erscheinen; installieren Sie das Paket qt6-wayland.</translation>
+    </message>
+    <message>
+        <source>cannot connect to the display (%1).</source>
+        <extracomment>The message, after &quot;morvane: &quot;, when no display could be reached: %1 is the display&apos;s settings as the environment gives them (such as &quot;WAYLAND_DISPLAY=wayland-0, DISPLAY=:0&quot;), kept as they are.</extracomment>
+        <translation>keine Verbindung zur Anzeige möglich (%1).</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>

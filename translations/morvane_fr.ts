@@ -395,6 +395,21 @@ incorrecte, 3 échec de l’entrée ou de la sortie standard.
         <source>Brelmont Date Calculator</source>
         <translation>Calculatrice de dates Brelmont</translation>
     </message>
+    <message>
+        <source>no X11 or Wayland display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).</source>
+        <extracomment>The message, after &quot;morvane: &quot;, when the program is started with no display. DISPLAY and WAYLAND_DISPLAY are environment variables and stay as they are.</extracomment>
+        <translation>aucun affichage X11 ou Wayland où montrer la fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n’est défini).</translation>
+    </message>
+    <message>
+        <source>cannot show the window under Wayland without Qt&apos;s Wayland support; install the package qt6-wayland.</source>
+        <extracomment>The message, after &quot;morvane: &quot;, when the program is started in a Wayland session without Qt&apos;s Wayland support. qt6-wayland is the name of a package and stays as it is.</extracomment>
+        <translation>impossible d’afficher la fenêtre sous Wayland sans la prise en charge de Wayland par Qt&#xa0;; installez le paquet qt6-wayland.</translation>
+    </message>
+    <message>
+        <source>cannot connect to the display (%1).</source>
+        <extracomment>The message, after &quot;morvane: &quot;, when no display could be reached: %1 is the display&apos;s settings as the environment gives them (such as &quot;WAYLAND_DISPLAY=wayland-0, DISPLAY=:0&quot;), kept as they are.</extracomment>
+        <translation>impossible de se connecter à l’affichage (%1).</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>

@@ -379,6 +379,21 @@ Brelmont 日付計算機のウィンドウにある 2 つの計算を、端末�
         <source>Brelmont Date Calculator</source>
         <translation>Brelmont 日付計算機</translation>
     </message>
+    <message>
+        <source>no X11 or Wayland display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).</source>
+        <extracomment>The message, after &quot;morvane: &quot;, when the program is started with no display. DISPLAY and WAYLAND_DISPLAY are environment variables and stay as they are.</extracomment>
+        <translation>ウィンドウを表示する X11 または Wayland のディスプレイがありません (DISPLAY も WAYLAND_DISPLAY も設定されていません)。</translation>
+    </message>
+    <message>
+        <source>cannot show the window under Wayland without Qt&apos;s Wayland support; install the package qt6-wayland.</source>
+        <extracomment>The message, after &quot;morvane: &quot;, when the program is started in a Wayland session without Qt&apos;s Wayland support. qt6-wayland is the name of a package and stays as it is.</extracomment>
+        <translation>Qt の Wayland サポートがないため、Wayland ではウィンドウを表示できません。qt6-wayland パッケージをインストールしてください。</translation>
+    </message>
+    <message>
+        <source>cannot connect to the display (%1).</source>
+        <extracomment>The message, after &quot;morvane: &quot;, when no display could be reached: %1 is the display&apos;s settings as the environment gives them (such as &quot;WAYLAND_DISPLAY=wayland-0, DISPLAY=:0&quot;), kept as they are.</extracomment>
+        <translation>ディスプレイに接続できません (%1)。</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>

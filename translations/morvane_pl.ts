@@ -401,6 +401,21 @@ poleceń, 3 błąd standardowego wejścia lub wyjścia.
         <source>Brelmont Date Calculator</source>
         <translation>Kalkulator dat Brelmont</translation>
     </message>
+    <message>
+        <source>no X11 or Wayland display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).</source>
+        <extracomment>The message, after &quot;morvane: &quot;, when the program is started with no display. DISPLAY and WAYLAND_DISPLAY are environment variables and stay as they are.</extracomment>
+        <translation>brak ekranu X11 lub Wayland, na którym można wyświetlić okno (nie ustawiono ani DISPLAY, ani WAYLAND_DISPLAY).</translation>
+    </message>
+    <message>
+        <source>cannot show the window under Wayland without Qt&apos;s Wayland support; install the package qt6-wayland.</source>
+        <extracomment>The message, after &quot;morvane: &quot;, when the program is started in a Wayland session without Qt&apos;s Wayland support. qt6-wayland is the name of a package and stays as it is.</extracomment>
+        <translation>nie można wyświetlić okna w Waylandzie bez obsługi Waylanda w Qt; zainstaluj pakiet qt6-wayland.</translation>
+    </message>
+    <message>
+        <source>cannot connect to the display (%1).</source>
+        <extracomment>The message, after &quot;morvane: &quot;, when no display could be reached: %1 is the display&apos;s settings as the environment gives them (such as &quot;WAYLAND_DISPLAY=wayland-0, DISPLAY=:0&quot;), kept as they are.</extracomment>
+        <translation>nie można połączyć się z ekranem (%1).</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>

@@ -394,6 +394,21 @@ inválida, 3 falha na entrada ou na saída padrão.
         <source>Brelmont Date Calculator</source>
         <translation>Calculadora de Datas Brelmont</translation>
     </message>
+    <message>
+        <source>no X11 or Wayland display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).</source>
+        <extracomment>The message, after &quot;morvane: &quot;, when the program is started with no display. DISPLAY and WAYLAND_DISPLAY are environment variables and stay as they are.</extracomment>
+        <translation>nenhuma tela X11 ou Wayland para mostrar a janela (nem DISPLAY nem WAYLAND_DISPLAY está definida).</translation>
+    </message>
+    <message>
+        <source>cannot show the window under Wayland without Qt&apos;s Wayland support; install the package qt6-wayland.</source>
+        <extracomment>The message, after &quot;morvane: &quot;, when the program is started in a Wayland session without Qt&apos;s Wayland support. qt6-wayland is the name of a package and stays as it is.</extracomment>
+        <translation>não é possível mostrar a janela no Wayland sem o suporte a Wayland do Qt; instale o pacote qt6-wayland.</translation>
+    </message>
+    <message>
+        <source>cannot connect to the display (%1).</source>
+        <extracomment>The message, after &quot;morvane: &quot;, when no display could be reached: %1 is the display&apos;s settings as the environment gives them (such as &quot;WAYLAND_DISPLAY=wayland-0, DISPLAY=:0&quot;), kept as they are.</extracomment>
+        <translation>não é possível conectar à tela (%1).</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>

@@ -378,6 +378,21 @@ Brelmont 日期计算器窗口中的两种计算，供终端和脚本使用。
         <source>Brelmont Date Calculator</source>
         <translation>Brelmont 日期计算器</translation>
     </message>
+    <message>
+        <source>no X11 or Wayland display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).</source>
+        <extracomment>The message, after &quot;morvane: &quot;, when the program is started with no display. DISPLAY and WAYLAND_DISPLAY are environment variables and stay as they are.</extracomment>
+        <translation>没有可显示窗口的 X11 或 Wayland 显示（DISPLAY 和 WAYLAND_DISPLAY 均未设置）。</translation>
+    </message>
+    <message>
+        <source>cannot show the window under Wayland without Qt&apos;s Wayland support; install the package qt6-wayland.</source>
+        <extracomment>The message, after &quot;morvane: &quot;, when the program is started in a Wayland session without Qt&apos;s Wayland support. qt6-wayland is the name of a package and stays as it is.</extracomment>
+        <translation>缺少 Qt 的 Wayland 支持，无法在 Wayland 下显示窗口；请安装软件包 qt6-wayland。</translation>
+    </message>
+    <message>
+        <source>cannot connect to the display (%1).</source>
+        <extracomment>The message, after &quot;morvane: &quot;, when no display could be reached: %1 is the display&apos;s settings as the environment gives them (such as &quot;WAYLAND_DISPLAY=wayland-0, DISPLAY=:0&quot;), kept as they are.</extracomment>
+        <translation>无法连接到显示（%1）。</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>

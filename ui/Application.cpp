@@ -5,6 +5,7 @@
 #include "FormLook.h"
 #include "LocaleSettings.h"
 #include "MessageText.h"
+#include "NoDisplay.h"
 #include "Translations.h"
 
 #include <QFileInfo>
@@ -24,16 +25,21 @@ int ToolkitArgc = 1;
 char ProgramName[] = "morvane";
 char* ToolkitArgv[] = {ProgramName, nullptr};
 
-int& ProgramNameOnly(int Argc, char** Argv) {
+// The toolkit's command line, with the toolkit's messages held back until
+// the application object stands (see the constructor): run before the
+// object is made, where a missing display would make the toolkit abort.
+int& PrepareToolkit(int Argc, char** Argv) {
     if (Argc > 0 && Argv && Argv[0])
         ToolkitArgv[0] = Argv[0];
+    HoldToolkitMessages(QFileInfo(QString::fromLocal8Bit(ToolkitArgv[0])).fileName());
     return ToolkitArgc;
 }
 
 } // namespace
 
 TApplication::TApplication(int Argc, char** Argv)
-    : QApplication(ProgramNameOnly(Argc, Argv), ToolkitArgv) {
+    : QApplication(PrepareToolkit(Argc, Argv), ToolkitArgv) {
+    ReleaseToolkitMessages();
     setQuitOnLastWindowClosed(true);
     setWindowIcon(ApplicationIcon()); // every window's title-bar icon
     // Under Wayland a window has no icon of its own: the shell shows its

@@ -19,7 +19,9 @@ public:
     // The program reads no command-line arguments, and the toolkit is given
     // none either: only the program name (Argv[0]), so options such as
     // -reverse, -style or -stylesheet change nothing. The platform's
-    // environment variables (QT_QPA_PLATFORM, say) still apply.
+    // environment variables (QT_QPA_PLATFORM, say) still apply. When no
+    // platform can show a window (no display, or no Wayland support), the
+    // program ends here with one line and exit status 1 (NoDisplay.h).
     TApplication(int Argc, char** Argv);
 
     bool notify(QObject* Receiver, QEvent* Event) override;

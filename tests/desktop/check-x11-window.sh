@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The program's windows under X11 as a shell sees them, on a private Xvfb:
+# The program's windows under X11 as a shell sees them, on a private Xvfb
+# (tests/session.sh):
 #   check-x11-window.sh PROGRAM DESKTOP_ENTRY
 # A shell (GNOME Shell, KDE Plasma, a dock) finds a window's desktop entry by
 # the class in its WM_CLASS: the entry whose StartupWMClass is that class,
@@ -19,27 +20,14 @@ entry=$2
 entry_id=$(basename "$entry" .desktop)
 startup_class=$(sed -n 's/^StartupWMClass=//p' "$entry" | head -n 1)
 
-work=$(mktemp -d)
-xvfb_pid=
+source "$(dirname "${BASH_SOURCE[0]}")/../session.sh"
+session_start_x11
 pid=
 cleanup() {
   [[ -n $pid ]] && kill -KILL "$pid" 2>/dev/null || true
-  [[ -n $xvfb_pid ]] && kill -TERM "$xvfb_pid" 2>/dev/null || true
-  [[ -n $xvfb_pid ]] && wait "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
+  session_stop
 }
 trap cleanup EXIT
-
-# Xvfb picks a free display and writes its number to descriptor 3.
-setpriv --pdeathsig TERM -- Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
-  3>"$work/display" </dev/null >/dev/null 2>&1 &
-xvfb_pid=$!
-for ((tries = 0; tries < 100; tries++)); do
-  [[ -s $work/display ]] && break
-  sleep 0.1
-done
-[[ -s $work/display ]] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(head -n 1 "$work/display") QT_QPA_PLATFORM=xcb
 
 problems=()
 # The window of the program called by name (a regular expression), once
@@ -52,12 +40,12 @@ wm_class() {
   xprop -id "$1" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = //p'
 }
 
-"$program" 2>"$work/stderr" &
+"$program" 2>"$SESSION_DIR/program.log" &
 pid=$!
 main=$(window '.')
 if [[ -z $main ]]; then
   echo "no window shown within 30 seconds" >&2
-  cat "$work/stderr" >&2
+  cat "$SESSION_DIR/program.log" >&2
   exit 1
 fi
 
@@ -87,19 +75,10 @@ fi
 
 xdotool windowfocus --sync "$main"
 xdotool key Return # the default button, Close
-status=
-for ((tries = 0; tries < 300; tries++)); do
-  if ! kill -0 "$pid" 2>/dev/null; then
-    status=0
-    wait "$pid" || status=$?
-    break
-  fi
-  sleep 0.1
-done
-if [[ -z $status ]]; then
+if ! session_wait_exit "$pid" 30; then
   problems+=("still running 30 seconds after Enter on the main window")
-elif ((status != 0)); then
-  problems+=("ended with status $status")
+elif ((session_status != 0)); then
+  problems+=("ended with status $session_status")
 fi
 pid=
 

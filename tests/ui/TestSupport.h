@@ -105,13 +105,15 @@ inline TShownText Shown(const QString& Html) {
     return Result;
 }
 
-// Waits up to five seconds for Window to become the application's active
+// Waits up to 20 seconds for Window to become the application's active
 // window, its focus set. Under Wayland a client cannot activate its own
 // window: the compositor activates the window it maps, giving it the
 // keyboard, a moment after the window is exposed (there
-// QTest::qWaitForWindowActive only waits for the exposure).
+// QTest::qWaitForWindowActive only waits for the exposure); a compositor
+// drawing in software beside other test sessions can take seconds.
 inline bool WaitForWindowActive(QWidget* Window) {
-    return QTest::qWaitFor([Window] { return QApplication::activeWindow() == Window->window(); });
+    return QTest::qWaitFor([Window] { return QApplication::activeWindow() == Window->window(); },
+                           20000);
 }
 
 // Whether top-level windows go where the program puts them: not under

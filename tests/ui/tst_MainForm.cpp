@@ -109,6 +109,9 @@ class TestMainForm : public QObject {
 private slots:
     void init() {
         FailOnToolkitWarnings();
+        // The last recorder first, should a failed init() have kept cleanup()
+        // from removing it: each restores the display it replaced.
+        Errors.reset();
         Errors = std::make_unique<TErrorRecorder>();
         Form = new TfrmMainForm();
         Form->show();

@@ -1,7 +1,9 @@
 // The program's start-up: the order of its steps, how the main window ends
 // the program, the last-resort box with exit code 1 when an error escapes
-// start-up, and a command line the toolkit takes nothing from.
+// start-up, one line and exit code 1 where no display can show a window,
+// and a command line the toolkit takes nothing from.
 #include "Main.h"
+#include "NoDisplay.h"
 #include "StringList.h"
 #include "TestSupport.h"
 
@@ -10,6 +12,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -37,7 +40,41 @@ QString ToolkitSettings(const QStringList& Arguments) {
     return QString::fromUtf8(Run.readAllStandardOutput());
 }
 
+// What this executable left when started again to make the application
+// object (as the program does) in an environment that Changes alters: a
+// value sets a variable, an empty one unsets it.
+struct TStart {
+    int Status = -1;
+    bool Crashed = true;
+    QStringList ErrorLines;
+};
+
+TStart StartWith(const QList<std::pair<QString, QString>>& Changes) {
+    QProcess Run;
+    QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
+    Environment.insert(QString::fromLatin1(kPrintSettingsVariable), QStringLiteral("1"));
+    for (const auto& [Name, Value] : Changes) {
+        if (Value.isEmpty())
+            Environment.remove(Name);
+        else
+            Environment.insert(Name, Value);
+    }
+    Run.setProcessEnvironment(Environment);
+    Run.start(QCoreApplication::applicationFilePath(), {});
+    TStart Result;
+    if (!Run.waitForFinished(60000))
+        return Result;
+    Result.Status = Run.exitCode();
+    Result.Crashed = Run.exitStatus() == QProcess::CrashExit;
+    Result.ErrorLines =
+        QString::fromLocal8Bit(Run.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+    return Result;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(TDisplayFacts)
+Q_DECLARE_METATYPE(TDisplayProblem)
 
 class TestStartUp : public QObject {
     Q_OBJECT
@@ -154,6 +191,83 @@ private slots:
         QVERIFY(frmMainForm == nullptr);
         QVERIFY(Errors.Entries.isEmpty());
         delete Hidden.data();
+    }
+
+    void displayProblemFromFacts_data() {
+        QTest::addColumn<TDisplayFacts>("Facts");
+        QTest::addColumn<TDisplayProblem>("Problem");
+        // The platform asked for, WAYLAND_DISPLAY, DISPLAY, Wayland support.
+        // clang-format off
+        QTest::newRow("nothing set") << TDisplayFacts{"", "", "", true} << dpNoDisplay;
+        QTest::newRow("nothing set, Wayland support missing too") << TDisplayFacts{"", "", "", false} << dpNoDisplay;
+        QTest::newRow("Wayland session without Wayland support") << TDisplayFacts{"", "wayland-0", "", false} << dpNoWaylandSupport;
+        QTest::newRow("X display refused after Wayland was missing") << TDisplayFacts{"", "wayland-0", ":0", false} << dpNoWaylandSupport;
+        QTest::newRow("Wayland asked for without its support") << TDisplayFacts{"wayland", "", "", false} << dpNoWaylandSupport;
+        QTest::newRow("Wayland display not reached") << TDisplayFacts{"", "wayland-9", "", true} << dpNoConnection;
+        QTest::newRow("X display not reached") << TDisplayFacts{"", "", ":99", true} << dpNoConnection;
+        QTest::newRow("Wayland asked for, no display named") << TDisplayFacts{"wayland", "", "", true} << dpNoDisplay;
+        QTest::newRow("X11 asked for in a Wayland session") << TDisplayFacts{"xcb", "wayland-0", "", false} << dpNoDisplay;
+        QTest::newRow("X11 asked for, its display not reached") << TDisplayFacts{"xcb", "wayland-0", ":99", true} << dpNoConnection;
+        QTest::newRow("another platform that did not start") << TDisplayFacts{"eglfs", "", "", true} << dpNoConnection;
+        // clang-format on
+    }
+
+    // What is missing, told from the environment once no platform could
+    // show a window.
+    void displayProblemFromFacts() {
+        QFETCH(TDisplayFacts, Facts);
+        QFETCH(TDisplayProblem, Problem);
+        QCOMPARE(DisplayProblem(Facts), Problem);
+    }
+
+    void noDisplayEndsWithOneLine_data() {
+        QTest::addColumn<QString>("Platform");
+        QTest::addColumn<QString>("WaylandDisplay");
+        QTest::addColumn<QString>("X11Display");
+        QTest::addColumn<QString>("Language");
+        QTest::addColumn<QString>("Expected");
+        // clang-format off
+        QTest::newRow("no display at all") << "" << "" << "" << "" << "tst_startup: no X11 or Wayland display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).";
+        QTest::newRow("no display at all, in German") << "" << "" << "" << "de" << "tst_startup: keine X11- oder Wayland-Anzeige, auf der das Fenster erscheinen kann (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt).";
+        QTest::newRow("a Wayland display with no compositor") << "" << "morvane-test-none" << "" << "" << "tst_startup: cannot connect to the display (WAYLAND_DISPLAY=morvane-test-none).";
+        QTest::newRow("an X display with no server") << "xcb" << "" << ":4242" << "" << "tst_startup: cannot connect to the display (DISPLAY=:4242).";
+        QTest::newRow("Wayland asked for, in Japanese") << "wayland" << "morvane-test-none" << "" << "ja" << QString::fromUtf8("tst_startup: ディスプレイに接続できません (WAYLAND_DISPLAY=morvane-test-none)。");
+        // clang-format on
+    }
+
+    // Where no platform can show a window, the program ends with status 1
+    // and one line in the user's language saying what is missing: not the
+    // toolkit's abort with its lines about plug-ins.
+    void noDisplayEndsWithOneLine() {
+        QFETCH(QString, Platform);
+        QFETCH(QString, WaylandDisplay);
+        QFETCH(QString, X11Display);
+        QFETCH(QString, Language);
+        QFETCH(QString, Expected);
+        QTemporaryDir Runtime; // a runtime folder with no compositor's socket
+        QVERIFY(Runtime.isValid());
+        const QString Locale = Language.isEmpty() ? QString() : Language + QStringLiteral(".UTF-8");
+        const TStart Start = StartWith({{"QT_QPA_PLATFORM", Platform},
+                                        {"WAYLAND_DISPLAY", WaylandDisplay},
+                                        {"DISPLAY", X11Display},
+                                        {"XDG_RUNTIME_DIR", Runtime.path()},
+                                        {"LANGUAGE", Language},
+                                        {"LC_ALL", Locale.isEmpty() ? "C.UTF-8" : Locale}});
+        QVERIFY(!Start.Crashed);
+        QCOMPARE(Start.Status, 1);
+        QCOMPARE(Start.ErrorLines, QStringList{Expected});
+    }
+
+    // A start that succeeds keeps the toolkit's messages from the making of
+    // the application object: they are held back, not lost. (With no X
+    // display, the toolkit warns that X11 failed and goes on to the next
+    // platform asked for.)
+    void messagesWhileStartingStillShow() {
+        const TStart Start = StartWith({{"QT_QPA_PLATFORM", "xcb;offscreen"}, {"DISPLAY", ""}});
+        QVERIFY(!Start.Crashed);
+        QCOMPARE(Start.Status, 0);
+        QVERIFY2(Start.ErrorLines.join(u'\n').contains(QLatin1String("xcb")),
+                 qPrintable(Start.ErrorLines.join(u'\n')));
     }
 
     void commandLineChangesNothing_data() {
