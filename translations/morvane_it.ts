@@ -4,16 +4,19 @@
 <context>
     <name>Accessibility</name>
     <message>
+        <location filename="../ui/Accessibility.cpp" line="+87"/>
         <source>%1 up/down</source>
         <extracomment>What a screen reader calls a spin button; %1 is its field&apos;s name (&quot;Days up/down&quot;).</extracomment>
         <translation>%1 su/giù</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>%1 up</source>
         <extracomment>What a screen reader calls a spin button&apos;s upper half (&quot;Days up&quot;).</extracomment>
         <translation>%1 su</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>%1 down</source>
         <extracomment>What a screen reader calls a spin button&apos;s lower half (&quot;Days down&quot;).</extracomment>
         <translation>%1 giù</translation>
@@ -22,6 +25,7 @@
 <context>
     <name>DiffPhrase</name>
     <message numerus="yes">
+        <location filename="../common/PhraseText.cpp" line="+17"/>
         <source>%n year(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates, such as &quot;2 years, 2 months and 1 day&quot;.</extracomment>
@@ -31,6 +35,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n month(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates.</extracomment>
@@ -40,6 +45,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n week(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates.</extracomment>
@@ -49,6 +55,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n day(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates.</extracomment>
@@ -58,6 +65,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+5"/>
         <source>%n year(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot; with the other parts: the form that pattern needs.</extracomment>
@@ -67,6 +75,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n month(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot;.</extracomment>
@@ -76,6 +85,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n week(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot;.</extracomment>
@@ -85,6 +95,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n day(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot;.</extracomment>
@@ -94,16 +105,19 @@
         </translation>
     </message>
     <message>
+        <location line="+52"/>
         <source>%1, %2</source>
         <extracomment>Joins the parts of a distance but the last: &quot;2 years, 2 months&quot;.</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>%1 and %2</source>
         <extracomment>Joins the last part of a distance to those before it: &quot;2 years, 2 months and 1 day&quot;.</extracomment>
         <translation>%1 e %2</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>%1 ago</source>
         <extracomment>The distance to an earlier date: &quot;2 years and 1 day ago&quot;.</extracomment>
         <translation>%1 fa</translation>
@@ -112,21 +126,25 @@
 <context>
     <name>ErrorText</name>
     <message>
+        <location filename="../common/MessageText.cpp" line="+38"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <extracomment>An error message; %1 is the text that was entered. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
         <translation>«%1» non è un valore intero valido</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Invalid argument to date encode</source>
         <extracomment>An error message: a calculated date lies outside the years 1 to 9999. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
         <translation>Argomento non valido per la codifica della data</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>List index out of bounds (%1)</source>
         <extracomment>An error message at start-up: the program&apos;s version information is incomplete; %1 is the position of the entry that is missing.</extracomment>
         <translation>Indice di lista fuori dai limiti (%1)</translation>
     </message>
     <message>
+        <location filename="../ui/ErrorGuard.cpp" line="+149"/>
         <source>Unknown error</source>
         <extracomment>An error message for an error that carries no text of its own.</extracomment>
         <translation>Errore sconosciuto</translation>
@@ -135,6 +153,7 @@
 <context>
     <name>MorvaneCalc</name>
     <message>
+        <location filename="../cli/Messages.h" line="+36"/>
         <source>Usage: morvane-calc diff START END [--iso | --json] [--units LIST | --phrase-only]
        morvane-calc add START [--days N] [--weekdays N] [--weeks N]
                     [--fortnights N] [--months N] [--years N]
@@ -153,11 +172,13 @@
 </translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>Try &apos;morvane-calc --help&apos; for more.</source>
         <extracomment>The last line after a message about a command line morvane-calc cannot read.</extracomment>
         <translation>Usare «morvane-calc --help» per maggiori informazioni.</translation>
     </message>
     <message>
+        <location line="+10"/>
         <source>
 The two calculators of the Brelmont Date Calculator window, for terminals
 and scripts.
@@ -244,136 +265,164 @@ errata, 3 errore dello standard input o output.
 </translation>
     </message>
     <message>
+        <location line="+48"/>
         <source>cannot write to standard output: %1</source>
         <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
         <translation>impossibile scrivere sullo standard output: %1</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>cannot read standard input: %1</source>
         <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
         <translation>impossibile leggere lo standard input: %1</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>standard input is closed</source>
         <extracomment>A message on standard error.</extracomment>
         <translation>lo standard input è chiuso</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>standard output is closed</source>
         <extracomment>A message on standard error.</extracomment>
         <translation>lo standard output è chiuso</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>--%1: %2</source>
         <extracomment>A message about the value of an option: %1 is the option&apos;s name (days, weeks, ...; not translated), %2 what is wrong with its value.</extracomment>
         <translation>--%1: %2</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>line %1, %2: %3</source>
         <extracomment>A message about an amount in a line of standard input: %1 is the line&apos;s number, %2 the amount&apos;s name as the options call it (days, weeks, ...; not translated), %3 what is wrong with it.</extracomment>
         <translation>riga %1, %2: %3</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>unknown option &apos;%1&apos;</source>
         <extracomment>%1 is the option as it was typed.</extracomment>
         <translation>opzione sconosciuta «%1»</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>--%1 takes a value</source>
         <extracomment>%1 is the option&apos;s name (days, format, ...).</extracomment>
         <translation>--%1 richiede un valore</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>--%1 takes no value</source>
         <extracomment>%1 is the option&apos;s name (iso, json, ...).</extracomment>
         <translation>--%1 non accetta valori</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>no command given</source>
         <translation>nessun comando indicato</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>invalid date &apos;%1&apos; (YYYY-MM-DD with a year from 0001 to 9999, today, yesterday or tomorrow)</source>
         <extracomment>%1 is what was typed for a date. YYYY-MM-DD, today, yesterday and tomorrow are what the user types: keep them as they are.</extracomment>
         <translation>data non valida «%1» (YYYY-MM-DD con un anno da 0001 a 9999, today, yesterday o tomorrow)</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>unknown command &apos;%1&apos;</source>
         <extracomment>%1 is the word typed where diff, add or - belongs.</extracomment>
         <translation>comando sconosciuto «%1»</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>--%1 given more than once</source>
         <extracomment>%1 is the option&apos;s name.</extracomment>
         <translation>--%1 indicata più di una volta</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>--iso, --json and --format exclude each other</source>
         <translation>--iso, --json e --format si escludono a vicenda</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>--units and --phrase-only exclude each other</source>
         <translation>--units e --phrase-only si escludono a vicenda</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>the amounts go with add only</source>
         <extracomment>The amounts are the options --days to --years; add is the command.</extracomment>
         <translation>le quantità vanno solo con add</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>--units and --phrase-only go with diff or - only</source>
         <extracomment>diff is the command, - the batch mode (one calculation per input line).</extracomment>
         <translation>--units e --phrase-only vanno solo con diff o -</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>--format goes with add or - only</source>
         <translation>--format va solo con add o -</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>- takes no further arguments</source>
         <extracomment>- is the batch mode: one calculation per line of standard input.</extracomment>
         <translation>- non accetta altri argomenti</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>diff takes a start date and an end date</source>
         <translation>diff richiede una data iniziale e una data finale</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>add takes one start date, or -; the amounts are options</source>
         <extracomment>- stands for the dates of standard input; the amounts are the options --days to --years.</extracomment>
         <translation>add richiede una data iniziale, o -; le quantità sono opzioni</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>line %1: %2</source>
         <extracomment>A message about a line of standard input: %1 is its number, %2 what is wrong with it.</extracomment>
         <translation>riga %1: %2</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>longer than 1 MiB</source>
         <extracomment>Said of a line of standard input.</extracomment>
         <translation>più lunga di 1 MiB</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>expected &apos;diff START END&apos; or &apos;add START N N N N N N&apos;</source>
         <extracomment>Said of a line of standard input; the quoted forms are what the user types: keep them as they are.</extracomment>
         <translation>atteso «diff START END» o «add START N N N N N N»</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>expected one date</source>
         <extracomment>Said of a line of standard input that should hold one date.</extracomment>
         <translation>attesa una sola data</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>unknown code &apos;%1&apos; in --format (known: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)</source>
         <extracomment>%1 is the code typed (such as %q); keep the codes listed as they are.</extracomment>
         <translation>codice sconosciuto «%1» in --format (noti: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>unknown item &apos;%1&apos; in --units (known: days, weekdays, weeks, fortnights, months, years, phrase)</source>
         <extracomment>%1 is the name typed; keep the names listed as they are.</extracomment>
         <translation>elemento sconosciuto «%1» in --units (noti: days, weekdays, weeks, fortnights, months, years, phrase)</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>&apos;%1&apos; given twice in --units</source>
         <extracomment>%1 is the name given twice.</extracomment>
         <translation>«%1» indicato due volte in --units</translation>
@@ -382,16 +431,19 @@ errata, 3 errore dello standard input o output.
 <context>
     <name>TApplication</name>
     <message>
+        <location filename="../ui/Application.cpp" line="+95"/>
         <source>Exception %1 in module %2 at %3.</source>
         <extracomment>The last-resort message when the program cannot start: %1 is the error&apos;s type, %2 the program&apos;s file name, %3 an address.</extracomment>
         <translation>Eccezione %1 nel modulo %2 all&apos;indirizzo %3.</translation>
     </message>
     <message>
+        <location line="+26"/>
         <source>Application Error</source>
         <extracomment>The caption of the last-resort message box.</extracomment>
         <translation>Errore dell&apos;applicazione</translation>
     </message>
     <message>
+        <location filename="../ui/Application.h" line="+33"/>
         <source>Brelmont Date Calculator</source>
         <translation>Calcolatrice di date Brelmont</translation>
     </message>
@@ -399,30 +451,37 @@ errata, 3 errore dello standard input o output.
 <context>
     <name>TfrmAbout</name>
     <message>
+        <location filename="../resources/AboutForm.ui"/>
         <source>Brelmont logo</source>
         <translation>Logo di Brelmont</translation>
     </message>
     <message>
+        <location/>
         <source>Donate via PayPal</source>
         <translation>Fai una donazione con PayPal</translation>
     </message>
     <message>
+        <location/>
         <source>If you would like to contribute and help ensure further development of this product, please make a donation via PayPal</source>
         <translation>Se desideri contribuire e aiutare a garantire lo sviluppo futuro di questo prodotto, fai una donazione tramite PayPal</translation>
     </message>
     <message>
+        <location/>
         <source>Brelmont home page</source>
         <translation>Sito web di Brelmont</translation>
     </message>
     <message>
+        <location/>
         <source>Go to Brelmont home page...</source>
         <translation>Vai al sito di Brelmont...</translation>
     </message>
     <message>
+        <location/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
+        <location filename="../ui/AboutForm.cpp" line="+138"/>
         <source>About %1</source>
         <extracomment>The About window&apos;s caption; %1 is the product name from the program&apos;s version information.</extracomment>
         <translation>Informazioni su %1</translation>
@@ -431,78 +490,97 @@ errata, 3 errore dello standard input o output.
 <context>
     <name>TfrmMainForm</name>
     <message>
+        <location filename="../resources/Main.ui"/>
         <source>Start Date:</source>
         <translation>Data iniziale:</translation>
     </message>
     <message>
+        <location/>
         <source>Calculate:</source>
         <translation>Calcola:</translation>
     </message>
     <message>
+        <location/>
         <source>Difference between two dates</source>
         <translation>Differenza tra due date</translation>
     </message>
     <message>
+        <location/>
         <source>New date</source>
         <translation>Nuova data</translation>
     </message>
     <message>
+        <location/>
         <source>End Date:</source>
         <translation>Data finale:</translation>
     </message>
     <message>
+        <location/>
         <source>Days:</source>
         <translation>Giorni:</translation>
     </message>
     <message>
+        <location/>
         <source>Weekdays:</source>
         <translation>Giorni feriali:</translation>
     </message>
     <message>
+        <location/>
         <source>Weeks:</source>
         <translation>Settimane:</translation>
     </message>
     <message>
+        <location/>
         <source>Fortnights:</source>
         <translation>Quindicine:</translation>
     </message>
     <message>
+        <location/>
         <source>Months:</source>
         <translation>Mesi:</translation>
     </message>
     <message>
+        <location/>
         <source>Years:</source>
         <translation>Anni:</translation>
     </message>
     <message>
+        <location/>
         <source>Or:</source>
         <translation>Ovvero:</translation>
     </message>
     <message>
+        <location/>
         <source>Difference in words</source>
         <translation>Differenza in parole</translation>
     </message>
     <message>
+        <location/>
         <source>The distance from the start date to the end date in years, months, weeks and days; follows every change of either date</source>
         <translation>La distanza dalla data iniziale alla data finale in anni, mesi, settimane e giorni; segue ogni modifica di una delle due date</translation>
     </message>
     <message>
+        <location/>
         <source>&amp;Reset</source>
         <translation>&amp;Azzera</translation>
     </message>
     <message>
+        <location/>
         <source>New Date:</source>
         <translation>Nuova data:</translation>
     </message>
     <message>
+        <location/>
         <source>The date the amounts lead to from the start date; follows every change of the start date or an amount</source>
         <translation>La data a cui portano le quantità dalla data iniziale; segue ogni modifica della data iniziale o di una quantità</translation>
     </message>
     <message>
+        <location/>
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
     <message>
+        <location/>
         <source>&amp;About</source>
         <translation>&amp;Informazioni</translation>
     </message>

@@ -4,16 +4,19 @@
 <context>
     <name>Accessibility</name>
     <message>
+        <location filename="../ui/Accessibility.cpp" line="+87"/>
         <source>%1 up/down</source>
         <extracomment>What a screen reader calls a spin button; %1 is its field&apos;s name (&quot;Days up/down&quot;).</extracomment>
         <translation>%1 больше/меньше</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>%1 up</source>
         <extracomment>What a screen reader calls a spin button&apos;s upper half (&quot;Days up&quot;).</extracomment>
         <translation>%1 больше</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>%1 down</source>
         <extracomment>What a screen reader calls a spin button&apos;s lower half (&quot;Days down&quot;).</extracomment>
         <translation>%1 меньше</translation>
@@ -22,6 +25,7 @@
 <context>
     <name>DiffPhrase</name>
     <message numerus="yes">
+        <location filename="../common/PhraseText.cpp" line="+17"/>
         <source>%n year(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates, such as &quot;2 years, 2 months and 1 day&quot;.</extracomment>
@@ -32,6 +36,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n month(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates.</extracomment>
@@ -42,6 +47,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n week(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates.</extracomment>
@@ -52,6 +58,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n day(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates.</extracomment>
@@ -62,6 +69,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+5"/>
         <source>%n year(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot; with the other parts: the form that pattern needs.</extracomment>
@@ -72,6 +80,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n month(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot;.</extracomment>
@@ -82,6 +91,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n week(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot;.</extracomment>
@@ -92,6 +102,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n day(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot;.</extracomment>
@@ -102,16 +113,19 @@
         </translation>
     </message>
     <message>
+        <location line="+52"/>
         <source>%1, %2</source>
         <extracomment>Joins the parts of a distance but the last: &quot;2 years, 2 months&quot;.</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>%1 and %2</source>
         <extracomment>Joins the last part of a distance to those before it: &quot;2 years, 2 months and 1 day&quot;.</extracomment>
         <translation>%1 и %2</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>%1 ago</source>
         <extracomment>The distance to an earlier date: &quot;2 years and 1 day ago&quot;.</extracomment>
         <translation>%1 назад</translation>
@@ -120,21 +134,25 @@
 <context>
     <name>ErrorText</name>
     <message>
+        <location filename="../common/MessageText.cpp" line="+38"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <extracomment>An error message; %1 is the text that was entered. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
         <translation>«%1» не является допустимым целым числом</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Invalid argument to date encode</source>
         <extracomment>An error message: a calculated date lies outside the years 1 to 9999. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
         <translation>Недопустимый аргумент для кодирования даты</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>List index out of bounds (%1)</source>
         <extracomment>An error message at start-up: the program&apos;s version information is incomplete; %1 is the position of the entry that is missing.</extracomment>
         <translation>Индекс списка вне допустимого диапазона (%1)</translation>
     </message>
     <message>
+        <location filename="../ui/ErrorGuard.cpp" line="+149"/>
         <source>Unknown error</source>
         <extracomment>An error message for an error that carries no text of its own.</extracomment>
         <translation>Неизвестная ошибка</translation>
@@ -143,6 +161,7 @@
 <context>
     <name>MorvaneCalc</name>
     <message>
+        <location filename="../cli/Messages.h" line="+36"/>
         <source>Usage: morvane-calc diff START END [--iso | --json] [--units LIST | --phrase-only]
        morvane-calc add START [--days N] [--weekdays N] [--weeks N]
                     [--fortnights N] [--months N] [--years N]
@@ -161,11 +180,13 @@
 </translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>Try &apos;morvane-calc --help&apos; for more.</source>
         <extracomment>The last line after a message about a command line morvane-calc cannot read.</extracomment>
         <translation>Подробнее: «morvane-calc --help».</translation>
     </message>
     <message>
+        <location line="+10"/>
         <source>
 The two calculators of the Brelmont Date Calculator window, for terminals
 and scripts.
@@ -250,136 +271,164 @@ tomorrow; величина — целое число в том виде, в ка
 </translation>
     </message>
     <message>
+        <location line="+48"/>
         <source>cannot write to standard output: %1</source>
         <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
         <translation>не удалось записать в стандартный вывод: %1</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>cannot read standard input: %1</source>
         <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
         <translation>не удалось прочитать стандартный ввод: %1</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>standard input is closed</source>
         <extracomment>A message on standard error.</extracomment>
         <translation>стандартный ввод закрыт</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>standard output is closed</source>
         <extracomment>A message on standard error.</extracomment>
         <translation>стандартный вывод закрыт</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>--%1: %2</source>
         <extracomment>A message about the value of an option: %1 is the option&apos;s name (days, weeks, ...; not translated), %2 what is wrong with its value.</extracomment>
         <translation>--%1: %2</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>line %1, %2: %3</source>
         <extracomment>A message about an amount in a line of standard input: %1 is the line&apos;s number, %2 the amount&apos;s name as the options call it (days, weeks, ...; not translated), %3 what is wrong with it.</extracomment>
         <translation>строка %1, %2: %3</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>unknown option &apos;%1&apos;</source>
         <extracomment>%1 is the option as it was typed.</extracomment>
         <translation>неизвестный параметр «%1»</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>--%1 takes a value</source>
         <extracomment>%1 is the option&apos;s name (days, format, ...).</extracomment>
         <translation>для --%1 нужно значение</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>--%1 takes no value</source>
         <extracomment>%1 is the option&apos;s name (iso, json, ...).</extracomment>
         <translation>--%1 не принимает значения</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>no command given</source>
         <translation>не указана команда</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>invalid date &apos;%1&apos; (YYYY-MM-DD with a year from 0001 to 9999, today, yesterday or tomorrow)</source>
         <extracomment>%1 is what was typed for a date. YYYY-MM-DD, today, yesterday and tomorrow are what the user types: keep them as they are.</extracomment>
         <translation>неверная дата «%1» (YYYY-MM-DD с годом от 0001 до 9999, today, yesterday или tomorrow)</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>unknown command &apos;%1&apos;</source>
         <extracomment>%1 is the word typed where diff, add or - belongs.</extracomment>
         <translation>неизвестная команда «%1»</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>--%1 given more than once</source>
         <extracomment>%1 is the option&apos;s name.</extracomment>
         <translation>--%1 указан более одного раза</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>--iso, --json and --format exclude each other</source>
         <translation>--iso, --json и --format нельзя указывать вместе</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>--units and --phrase-only exclude each other</source>
         <translation>--units и --phrase-only нельзя указывать вместе</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>the amounts go with add only</source>
         <extracomment>The amounts are the options --days to --years; add is the command.</extracomment>
         <translation>величины сдвига допустимы только с add</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>--units and --phrase-only go with diff or - only</source>
         <extracomment>diff is the command, - the batch mode (one calculation per input line).</extracomment>
         <translation>--units и --phrase-only допустимы только с diff или -</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>--format goes with add or - only</source>
         <translation>--format допустим только с add или -</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>- takes no further arguments</source>
         <extracomment>- is the batch mode: one calculation per line of standard input.</extracomment>
         <translation>- не принимает других аргументов</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>diff takes a start date and an end date</source>
         <translation>для diff нужны начальная и конечная даты</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>add takes one start date, or -; the amounts are options</source>
         <extracomment>- stands for the dates of standard input; the amounts are the options --days to --years.</extracomment>
         <translation>для add нужна одна начальная дата или -; величины задаются параметрами</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>line %1: %2</source>
         <extracomment>A message about a line of standard input: %1 is its number, %2 what is wrong with it.</extracomment>
         <translation>строка %1: %2</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>longer than 1 MiB</source>
         <extracomment>Said of a line of standard input.</extracomment>
         <translation>длиннее 1 МиБ</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>expected &apos;diff START END&apos; or &apos;add START N N N N N N&apos;</source>
         <extracomment>Said of a line of standard input; the quoted forms are what the user types: keep them as they are.</extracomment>
         <translation>ожидалось «diff START END» или «add START N N N N N N»</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>expected one date</source>
         <extracomment>Said of a line of standard input that should hold one date.</extracomment>
         <translation>ожидалась одна дата</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>unknown code &apos;%1&apos; in --format (known: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)</source>
         <extracomment>%1 is the code typed (such as %q); keep the codes listed as they are.</extracomment>
         <translation>неизвестный код «%1» в --format (известные: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>unknown item &apos;%1&apos; in --units (known: days, weekdays, weeks, fortnights, months, years, phrase)</source>
         <extracomment>%1 is the name typed; keep the names listed as they are.</extracomment>
         <translation>неизвестный элемент «%1» в --units (известные: days, weekdays, weeks, fortnights, months, years, phrase)</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>&apos;%1&apos; given twice in --units</source>
         <extracomment>%1 is the name given twice.</extracomment>
         <translation>«%1» указан в --units дважды</translation>
@@ -388,16 +437,19 @@ tomorrow; величина — целое число в том виде, в ка
 <context>
     <name>TApplication</name>
     <message>
+        <location filename="../ui/Application.cpp" line="+95"/>
         <source>Exception %1 in module %2 at %3.</source>
         <extracomment>The last-resort message when the program cannot start: %1 is the error&apos;s type, %2 the program&apos;s file name, %3 an address.</extracomment>
         <translation>Исключение %1 в модуле %2 по адресу %3.</translation>
     </message>
     <message>
+        <location line="+26"/>
         <source>Application Error</source>
         <extracomment>The caption of the last-resort message box.</extracomment>
         <translation>Ошибка приложения</translation>
     </message>
     <message>
+        <location filename="../ui/Application.h" line="+33"/>
         <source>Brelmont Date Calculator</source>
         <translation>Калькулятор дат Brelmont</translation>
     </message>
@@ -405,30 +457,37 @@ tomorrow; величина — целое число в том виде, в ка
 <context>
     <name>TfrmAbout</name>
     <message>
+        <location filename="../resources/AboutForm.ui"/>
         <source>Brelmont logo</source>
         <translation>Логотип Brelmont</translation>
     </message>
     <message>
+        <location/>
         <source>Donate via PayPal</source>
         <translation>Пожертвовать через PayPal</translation>
     </message>
     <message>
+        <location/>
         <source>If you would like to contribute and help ensure further development of this product, please make a donation via PayPal</source>
         <translation>Если вы хотите внести свой вклад и поддержать дальнейшее развитие этого продукта, сделайте пожертвование через PayPal</translation>
     </message>
     <message>
+        <location/>
         <source>Brelmont home page</source>
         <translation>Сайт Brelmont</translation>
     </message>
     <message>
+        <location/>
         <source>Go to Brelmont home page...</source>
         <translation>Перейти на сайт Brelmont...</translation>
     </message>
     <message>
+        <location/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
     <message>
+        <location filename="../ui/AboutForm.cpp" line="+138"/>
         <source>About %1</source>
         <extracomment>The About window&apos;s caption; %1 is the product name from the program&apos;s version information.</extracomment>
         <translation>О программе %1</translation>
@@ -437,78 +496,97 @@ tomorrow; величина — целое число в том виде, в ка
 <context>
     <name>TfrmMainForm</name>
     <message>
+        <location filename="../resources/Main.ui"/>
         <source>Start Date:</source>
         <translation>Начало:</translation>
     </message>
     <message>
+        <location/>
         <source>Calculate:</source>
         <translation>Расчёт:</translation>
     </message>
     <message>
+        <location/>
         <source>Difference between two dates</source>
         <translation>Разница между датами</translation>
     </message>
     <message>
+        <location/>
         <source>New date</source>
         <translation>Новая дата</translation>
     </message>
     <message>
+        <location/>
         <source>End Date:</source>
         <translation>Конец:</translation>
     </message>
     <message>
+        <location/>
         <source>Days:</source>
         <translation>Дни:</translation>
     </message>
     <message>
+        <location/>
         <source>Weekdays:</source>
         <translation>Будни:</translation>
     </message>
     <message>
+        <location/>
         <source>Weeks:</source>
         <translation>Недели:</translation>
     </message>
     <message>
+        <location/>
         <source>Fortnights:</source>
         <translation>По 2 недели:</translation>
     </message>
     <message>
+        <location/>
         <source>Months:</source>
         <translation>Месяцы:</translation>
     </message>
     <message>
+        <location/>
         <source>Years:</source>
         <translation>Годы:</translation>
     </message>
     <message>
+        <location/>
         <source>Or:</source>
         <translation>Или:</translation>
     </message>
     <message>
+        <location/>
         <source>Difference in words</source>
         <translation>Разница словами</translation>
     </message>
     <message>
+        <location/>
         <source>The distance from the start date to the end date in years, months, weeks and days; follows every change of either date</source>
         <translation>Промежуток от даты начала до даты конца в годах, месяцах, неделях и днях; обновляется при каждом изменении любой из дат</translation>
     </message>
     <message>
+        <location/>
         <source>&amp;Reset</source>
         <translation>&amp;Сбросить</translation>
     </message>
     <message>
+        <location/>
         <source>New Date:</source>
         <translation>Новая дата:</translation>
     </message>
     <message>
+        <location/>
         <source>The date the amounts lead to from the start date; follows every change of the start date or an amount</source>
         <translation>Дата, к которой ведут значения от даты начала; обновляется при каждом изменении даты начала или любого значения</translation>
     </message>
     <message>
+        <location/>
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
     <message>
+        <location/>
         <source>&amp;About</source>
         <translation>&amp;О программе</translation>
     </message>
