@@ -318,8 +318,9 @@ inválida, 3 falha na entrada ou na saída padrão.
         <translation>--%1 não aceita valor</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>no command given</source>
+        <extracomment>A message on standard error: the command line names none of the commands diff, add and -.</extracomment>
         <translation>nenhum comando informado</translation>
     </message>
     <message>
@@ -341,13 +342,15 @@ inválida, 3 falha na entrada ou na saída padrão.
         <translation>--%1 informada mais de uma vez</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>--iso, --json and --format exclude each other</source>
+        <extracomment>A message on standard error; the options are typed as shown: keep them.</extracomment>
         <translation>--iso, --json e --format são mutuamente exclusivas</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>--units and --phrase-only exclude each other</source>
+        <extracomment>A message on standard error; the options are typed as shown: keep them.</extracomment>
         <translation>--units e --phrase-only são mutuamente exclusivas</translation>
     </message>
     <message>
@@ -363,8 +366,9 @@ inválida, 3 falha na entrada ou na saída padrão.
         <translation>--units e --phrase-only só valem com diff ou -</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>--format goes with add or - only</source>
+        <extracomment>A message on standard error; add is the command and - the batch mode (one calculation per input line): keep them and the option as typed.</extracomment>
         <translation>--format só vale com add ou -</translation>
     </message>
     <message>
@@ -374,8 +378,9 @@ inválida, 3 falha na entrada ou na saída padrão.
         <translation>- não aceita outros argumentos</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>diff takes a start date and an end date</source>
+        <extracomment>A message on standard error; diff is the command: keep it as typed.</extracomment>
         <translation>diff requer uma data inicial e uma data final</translation>
     </message>
     <message>
@@ -442,8 +447,9 @@ inválida, 3 falha na entrada ou na saída padrão.
         <translation>Erro do aplicativo</translation>
     </message>
     <message>
-        <location filename="../ui/Application.h" line="+33"/>
+        <location filename="../ui/Application.h" line="+36"/>
         <source>Brelmont Date Calculator</source>
+        <extracomment>The program&apos;s name: the main window&apos;s title, the caption of its error boxes and, after &quot;About&quot;, the About window&apos;s title. The desktop entry gives the same translated name. Brelmont is the maker&apos;s name: keep it.</extracomment>
         <translation>Calculadora de Datas Brelmont</translation>
     </message>
 </context>
@@ -452,31 +458,37 @@ inválida, 3 falha na entrada ou na saída padrão.
     <message>
         <location filename="../resources/AboutForm.ui"/>
         <source>Brelmont logo</source>
+        <extracomment>What a screen reader calls the maker&apos;s logo, a picture at the top of the About window. Brelmont is the maker&apos;s name: keep it.</extracomment>
         <translation>Logotipo da Brelmont</translation>
     </message>
     <message>
         <location/>
         <source>Donate via PayPal</source>
+        <extracomment>What a screen reader calls the donation button of the About window, which opens PayPal&apos;s donation page in the browser.</extracomment>
         <translation>Doar via PayPal</translation>
     </message>
     <message>
         <location/>
         <source>If you would like to contribute and help ensure further development of this product, please make a donation via PayPal</source>
+        <extracomment>The tooltip of the donation button of the About window.</extracomment>
         <translation>Se você quiser contribuir e ajudar a garantir o desenvolvimento futuro deste produto, faça uma doação via PayPal</translation>
     </message>
     <message>
         <location/>
         <source>Brelmont home page</source>
+        <extracomment>What a screen reader calls the link of the About window that opens the maker&apos;s web site.</extracomment>
         <translation>Site da Brelmont</translation>
     </message>
     <message>
         <location/>
         <source>Go to Brelmont home page...</source>
+        <extracomment>A link in the About window that opens the maker&apos;s web site in the browser. It opens no dialog, so it needs no ellipsis.</extracomment>
         <translation>Ir para o site da Brelmont...</translation>
     </message>
     <message>
         <location/>
         <source>OK</source>
+        <extracomment>The button that closes the About window; Enter and Esc press it too. Write it as your language&apos;s dialogs do (as Qt&apos;s own message boxes show it).</extracomment>
         <translation>OK</translation>
     </message>
     <message>
@@ -491,96 +503,115 @@ inválida, 3 falha na entrada ou na saída padrão.
     <message>
         <location filename="../resources/Main.ui"/>
         <source>Start Date:</source>
+        <extracomment>The label before the start date&apos;s field, at the top of the main window; both calculations start from this date.</extracomment>
         <translation>Data inicial:</translation>
     </message>
     <message>
         <location/>
         <source>Calculate:</source>
+        <extracomment>The label before the list that chooses the calculation (the entries &quot;Difference between two dates&quot; and &quot;New date&quot;).</extracomment>
         <translation>Calcular:</translation>
     </message>
     <message>
         <location/>
         <source>Difference between two dates</source>
+        <extracomment>An entry of the calculation list: the panel that shows the distance from the start date to an end date, as counts and in words.</extracomment>
         <translation>Diferença entre duas datas</translation>
     </message>
     <message>
         <location/>
         <source>New date</source>
+        <extracomment>An entry of the calculation list: the panel that moves the start date by six amounts and shows the date they lead to. Not the label &quot;New Date:&quot; of that date.</extracomment>
         <translation>Nova data</translation>
     </message>
     <message>
         <location/>
         <source>End Date:</source>
+        <extracomment>The label before the end date&apos;s field in the difference panel.</extracomment>
         <translation>Data final:</translation>
     </message>
     <message>
         <location/>
         <source>Days:</source>
+        <extracomment>A label before a number, in both panels: the count of days from the start date to the end date, and in the other panel the number of days to add. morvane-calc writes it before its count too.</extracomment>
         <translation>Dias:</translation>
     </message>
     <message>
         <location/>
         <source>Weekdays:</source>
+        <extracomment>A label before a number: working days, Monday to Friday (Saturday is not one). The count of them between the two dates, and in the other panel the number to add, which skips weekends. morvane-calc writes it too.</extracomment>
         <translation>Dias úteis:</translation>
     </message>
     <message>
         <location/>
         <source>Weeks:</source>
+        <extracomment>A label before a number: whole weeks of 7 days between the two dates, or weeks to add. morvane-calc writes it too.</extracomment>
         <translation>Semanas:</translation>
     </message>
     <message>
         <location/>
         <source>Fortnights:</source>
+        <extracomment>A label before a number: whole periods of 14 days (two weeks; not 15 days, not half a month) between the two dates, or such periods to add. A count, not a duration (&quot;Fortnights: 590&quot;). morvane-calc writes it too.</extracomment>
         <translation>Quinzenas:</translation>
     </message>
     <message>
         <location/>
         <source>Months:</source>
+        <extracomment>A label before a number: whole calendar months between the two dates, or months to add. morvane-calc writes it too.</extracomment>
         <translation>Meses:</translation>
     </message>
     <message>
         <location/>
         <source>Years:</source>
+        <extracomment>A label before a number: whole calendar years between the two dates, or years to add. morvane-calc writes it too.</extracomment>
         <translation>Anos:</translation>
     </message>
     <message>
         <location/>
         <source>Or:</source>
+        <extracomment>The label before the phrase box: introduces the same distance written as a phrase (&quot;2 years, 3 months and 1 day&quot;), not an alternative. morvane-calc writes it before the phrase too.</extracomment>
         <translation>Ou seja:</translation>
     </message>
     <message>
         <location/>
         <source>Difference in words</source>
+        <extracomment>What a screen reader calls the phrase box: the distance between the two dates written as a phrase (&quot;2 years, 3 months and 1 day&quot;), in digits and words.</extracomment>
         <translation>Diferença por extenso</translation>
     </message>
     <message>
         <location/>
         <source>The distance from the start date to the end date in years, months, weeks and days; follows every change of either date</source>
+        <extracomment>What a screen reader says to describe the phrase box: what it shows, and that it is updated at every change of either date.</extracomment>
         <translation>A distância da data inicial à data final em anos, meses, semanas e dias; acompanha cada mudança de qualquer uma das datas</translation>
     </message>
     <message>
         <location/>
         <source>&amp;Reset</source>
+        <extracomment>The button of the new-date panel that sets the six amounts to 0. The &amp; marks the access key (Alt and that letter): put it on a letter of the translation that no other caption of the window uses.</extracomment>
         <translation>&amp;Zerar</translation>
     </message>
     <message>
         <location/>
         <source>New Date:</source>
+        <extracomment>The label before the result of the new-date panel: the date the amounts lead to. Not the list entry &quot;New date&quot;, which names the calculation.</extracomment>
         <translation>Nova data:</translation>
     </message>
     <message>
         <location/>
         <source>The date the amounts lead to from the start date; follows every change of the start date or an amount</source>
+        <extracomment>What a screen reader says to describe the new date&apos;s field: the start date moved by the six amounts, updated at every change of the start date or of an amount.</extracomment>
         <translation>A data a que as quantidades levam a partir da data inicial; acompanha cada mudança da data inicial ou de uma quantidade</translation>
     </message>
     <message>
         <location/>
         <source>Close</source>
+        <extracomment>The button that closes the program; Enter presses it.</extracomment>
         <translation>Fechar</translation>
     </message>
     <message>
         <location/>
         <source>&amp;About</source>
+        <extracomment>The button that opens the About window. The &amp; marks the access key (Alt and that letter): put it on a letter of the translation that no other caption of the window uses.</extracomment>
         <translation>&amp;Sobre</translation>
     </message>
 </context>

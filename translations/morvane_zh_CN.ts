@@ -302,8 +302,9 @@ Brelmont 日期计算器窗口中的两种计算，供终端和脚本使用。
         <translation>--%1 不接受值</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>no command given</source>
+        <extracomment>A message on standard error: the command line names none of the commands diff, add and -.</extracomment>
         <translation>未指定命令</translation>
     </message>
     <message>
@@ -325,13 +326,15 @@ Brelmont 日期计算器窗口中的两种计算，供终端和脚本使用。
         <translation>--%1 指定了多次</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>--iso, --json and --format exclude each other</source>
+        <extracomment>A message on standard error; the options are typed as shown: keep them.</extracomment>
         <translation>--iso、--json 和 --format 不能同时使用</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>--units and --phrase-only exclude each other</source>
+        <extracomment>A message on standard error; the options are typed as shown: keep them.</extracomment>
         <translation>--units 和 --phrase-only 不能同时使用</translation>
     </message>
     <message>
@@ -347,8 +350,9 @@ Brelmont 日期计算器窗口中的两种计算，供终端和脚本使用。
         <translation>--units 和 --phrase-only 只能用于 diff 或 -</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>--format goes with add or - only</source>
+        <extracomment>A message on standard error; add is the command and - the batch mode (one calculation per input line): keep them and the option as typed.</extracomment>
         <translation>--format 只能用于 add 或 -</translation>
     </message>
     <message>
@@ -358,8 +362,9 @@ Brelmont 日期计算器窗口中的两种计算，供终端和脚本使用。
         <translation>- 不接受其他参数</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>diff takes a start date and an end date</source>
+        <extracomment>A message on standard error; diff is the command: keep it as typed.</extracomment>
         <translation>diff 需要一个开始日期和一个结束日期</translation>
     </message>
     <message>
@@ -426,8 +431,9 @@ Brelmont 日期计算器窗口中的两种计算，供终端和脚本使用。
         <translation>应用程序错误</translation>
     </message>
     <message>
-        <location filename="../ui/Application.h" line="+33"/>
+        <location filename="../ui/Application.h" line="+36"/>
         <source>Brelmont Date Calculator</source>
+        <extracomment>The program&apos;s name: the main window&apos;s title, the caption of its error boxes and, after &quot;About&quot;, the About window&apos;s title. The desktop entry gives the same translated name. Brelmont is the maker&apos;s name: keep it.</extracomment>
         <translation>Brelmont 日期计算器</translation>
     </message>
 </context>
@@ -436,31 +442,37 @@ Brelmont 日期计算器窗口中的两种计算，供终端和脚本使用。
     <message>
         <location filename="../resources/AboutForm.ui"/>
         <source>Brelmont logo</source>
+        <extracomment>What a screen reader calls the maker&apos;s logo, a picture at the top of the About window. Brelmont is the maker&apos;s name: keep it.</extracomment>
         <translation>Brelmont 标志</translation>
     </message>
     <message>
         <location/>
         <source>Donate via PayPal</source>
+        <extracomment>What a screen reader calls the donation button of the About window, which opens PayPal&apos;s donation page in the browser.</extracomment>
         <translation>通过 PayPal 捐赠</translation>
     </message>
     <message>
         <location/>
         <source>If you would like to contribute and help ensure further development of this product, please make a donation via PayPal</source>
+        <extracomment>The tooltip of the donation button of the About window.</extracomment>
         <translation>如果您愿意为本产品的后续开发贡献一份力量，请通过 PayPal 捐赠</translation>
     </message>
     <message>
         <location/>
         <source>Brelmont home page</source>
+        <extracomment>What a screen reader calls the link of the About window that opens the maker&apos;s web site.</extracomment>
         <translation>Brelmont 主页</translation>
     </message>
     <message>
         <location/>
         <source>Go to Brelmont home page...</source>
+        <extracomment>A link in the About window that opens the maker&apos;s web site in the browser. It opens no dialog, so it needs no ellipsis.</extracomment>
         <translation>访问 Brelmont 主页...</translation>
     </message>
     <message>
         <location/>
         <source>OK</source>
+        <extracomment>The button that closes the About window; Enter and Esc press it too. Write it as your language&apos;s dialogs do (as Qt&apos;s own message boxes show it).</extracomment>
         <translation>确定</translation>
     </message>
     <message>
@@ -475,96 +487,115 @@ Brelmont 日期计算器窗口中的两种计算，供终端和脚本使用。
     <message>
         <location filename="../resources/Main.ui"/>
         <source>Start Date:</source>
+        <extracomment>The label before the start date&apos;s field, at the top of the main window; both calculations start from this date.</extracomment>
         <translation>开始日期：</translation>
     </message>
     <message>
         <location/>
         <source>Calculate:</source>
+        <extracomment>The label before the list that chooses the calculation (the entries &quot;Difference between two dates&quot; and &quot;New date&quot;).</extracomment>
         <translation>计算：</translation>
     </message>
     <message>
         <location/>
         <source>Difference between two dates</source>
+        <extracomment>An entry of the calculation list: the panel that shows the distance from the start date to an end date, as counts and in words.</extracomment>
         <translation>两个日期之差</translation>
     </message>
     <message>
         <location/>
         <source>New date</source>
+        <extracomment>An entry of the calculation list: the panel that moves the start date by six amounts and shows the date they lead to. Not the label &quot;New Date:&quot; of that date.</extracomment>
         <translation>新日期</translation>
     </message>
     <message>
         <location/>
         <source>End Date:</source>
+        <extracomment>The label before the end date&apos;s field in the difference panel.</extracomment>
         <translation>结束日期：</translation>
     </message>
     <message>
         <location/>
         <source>Days:</source>
+        <extracomment>A label before a number, in both panels: the count of days from the start date to the end date, and in the other panel the number of days to add. morvane-calc writes it before its count too.</extracomment>
         <translation>天数：</translation>
     </message>
     <message>
         <location/>
         <source>Weekdays:</source>
+        <extracomment>A label before a number: working days, Monday to Friday (Saturday is not one). The count of them between the two dates, and in the other panel the number to add, which skips weekends. morvane-calc writes it too.</extracomment>
         <translation>工作日：</translation>
     </message>
     <message>
         <location/>
         <source>Weeks:</source>
+        <extracomment>A label before a number: whole weeks of 7 days between the two dates, or weeks to add. morvane-calc writes it too.</extracomment>
         <translation>周数：</translation>
     </message>
     <message>
         <location/>
         <source>Fortnights:</source>
+        <extracomment>A label before a number: whole periods of 14 days (two weeks; not 15 days, not half a month) between the two dates, or such periods to add. A count, not a duration (&quot;Fortnights: 590&quot;). morvane-calc writes it too.</extracomment>
         <translation>双周数：</translation>
     </message>
     <message>
         <location/>
         <source>Months:</source>
+        <extracomment>A label before a number: whole calendar months between the two dates, or months to add. morvane-calc writes it too.</extracomment>
         <translation>月数：</translation>
     </message>
     <message>
         <location/>
         <source>Years:</source>
+        <extracomment>A label before a number: whole calendar years between the two dates, or years to add. morvane-calc writes it too.</extracomment>
         <translation>年数：</translation>
     </message>
     <message>
         <location/>
         <source>Or:</source>
+        <extracomment>The label before the phrase box: introduces the same distance written as a phrase (&quot;2 years, 3 months and 1 day&quot;), not an alternative. morvane-calc writes it before the phrase too.</extracomment>
         <translation>即：</translation>
     </message>
     <message>
         <location/>
         <source>Difference in words</source>
+        <extracomment>What a screen reader calls the phrase box: the distance between the two dates written as a phrase (&quot;2 years, 3 months and 1 day&quot;), in digits and words.</extracomment>
         <translation>文字表述的差</translation>
     </message>
     <message>
         <location/>
         <source>The distance from the start date to the end date in years, months, weeks and days; follows every change of either date</source>
+        <extracomment>What a screen reader says to describe the phrase box: what it shows, and that it is updated at every change of either date.</extracomment>
         <translation>从开始日期到结束日期的间隔，以年、月、周、天表示；随任一日期的每次更改而更新</translation>
     </message>
     <message>
         <location/>
         <source>&amp;Reset</source>
+        <extracomment>The button of the new-date panel that sets the six amounts to 0. The &amp; marks the access key (Alt and that letter): put it on a letter of the translation that no other caption of the window uses.</extracomment>
         <translation>重置(&amp;R)</translation>
     </message>
     <message>
         <location/>
         <source>New Date:</source>
+        <extracomment>The label before the result of the new-date panel: the date the amounts lead to. Not the list entry &quot;New date&quot;, which names the calculation.</extracomment>
         <translation>新日期：</translation>
     </message>
     <message>
         <location/>
         <source>The date the amounts lead to from the start date; follows every change of the start date or an amount</source>
+        <extracomment>What a screen reader says to describe the new date&apos;s field: the start date moved by the six amounts, updated at every change of the start date or of an amount.</extracomment>
         <translation>从开始日期按各数量推算出的日期；随开始日期或任一数量的每次更改而更新</translation>
     </message>
     <message>
         <location/>
         <source>Close</source>
+        <extracomment>The button that closes the program; Enter presses it.</extracomment>
         <translation>关闭</translation>
     </message>
     <message>
         <location/>
         <source>&amp;About</source>
+        <extracomment>The button that opens the About window. The &amp; marks the access key (Alt and that letter): put it on a letter of the translation that no other caption of the window uses.</extracomment>
         <translation>关于(&amp;A)</translation>
     </message>
 </context>
