@@ -126,7 +126,7 @@
 <context>
     <name>ErrorText</name>
     <message>
-        <location filename="../common/MessageText.cpp" line="+38"/>
+        <location filename="../date/DateRoutines.h" line="+75"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <extracomment>An error message; %1 is the text that was entered. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
         <translation>«&#xa0;%1&#xa0;» n’est pas un nombre entier valide</translation>
@@ -134,11 +134,11 @@
     <message>
         <location line="+6"/>
         <source>Invalid argument to date encode</source>
-        <extracomment>An error message: a calculated date lies outside the years 1 to 9999. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
+        <extracomment>An error message: a calculated date lies outside the years 1 to 9999 (a result too far in the past or the future). The English wording is fixed; a translation may say that plainly. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
         <translation>Argument incorrect pour le codage de la date</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../version/StringList.h" line="+23"/>
         <source>List index out of bounds (%1)</source>
         <extracomment>An error message at start-up: the program&apos;s version information is incomplete; %1 is the position of the entry that is missing.</extracomment>
         <translation>Indice de liste hors limites (%1)</translation>

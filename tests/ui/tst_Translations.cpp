@@ -4,8 +4,10 @@
 // error message), and English worded exactly as the date core words it.
 #include "AboutForm.h"
 #include "Main.h"
+#include "MessageText.h"
 #include "PhraseText.h"
 #include "PictureFormats.h"
+#include "StringList.h"
 #include "TestSupport.h"
 #include "Translations.h"
 
@@ -14,6 +16,8 @@
 #include <QPlainTextEdit>
 #include <QTextLayout>
 
+#include <memory>
+#include <stdexcept>
 #include <tuple>
 #include <vector>
 
@@ -132,6 +136,24 @@ private slots:
             for (TDateTime E : Days)
                 Compared += DiffPhraseText(S, E) == QString::fromStdString(DiffPhrase(S, E));
         QCOMPARE(Compared, int(Days.size() * Days.size()));
+    }
+
+    void englishMessagesAreTheCores_data() {
+        QTest::addColumn<std::shared_ptr<std::exception>>("Error");
+        // clang-format off
+        QTest::newRow("not a whole number") << std::shared_ptr<std::exception>(std::make_shared<TConvertError>(cpNotInteger, "5x"));
+        QTest::newRow("an entered text that looks like a placeholder") << std::shared_ptr<std::exception>(std::make_shared<TConvertError>(cpNotInteger, "%1%2"));
+        QTest::newRow("a date outside the years 1 to 9999") << std::shared_ptr<std::exception>(std::make_shared<TConvertError>(cpDateEncode));
+        QTest::newRow("a version entry missing") << std::shared_ptr<std::exception>(std::make_shared<TStringListError>(7));
+        QTest::newRow("any other error") << std::shared_ptr<std::exception>(std::make_shared<std::runtime_error>("disk on fire"));
+        // clang-format on
+    }
+
+    // In English every error reads exactly as the core raised it: the
+    // message shown is the what() text, however the entered text looks.
+    void englishMessagesAreTheCores() {
+        QFETCH(std::shared_ptr<std::exception>, Error);
+        QCOMPARE(ErrorText(*Error), QString::fromUtf8(Error->what()));
     }
 
     void textsFitInEveryLanguage_data() {
