@@ -493,9 +493,21 @@ errata, 3 errore dello standard input o output.
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/AboutForm.cpp" line="+138"/>
+        <location filename="../ui/AboutForm.cpp" line="+38"/>
+        <source>Written by the Brelmont team</source>
+        <extracomment>A line of the About window, under the copyright line: who wrote the program (the Comments of its version information).</extracomment>
+        <translation>Scritto dal team di Brelmont</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Free software under the MIT licence: see the LICENSE file</source>
+        <extracomment>The last line of the About window: the program is free software under the MIT licence, whose text is the file LICENSE that comes with it. Keep LICENSE, the file&apos;s name, as it is.</extracomment>
+        <translation>Software libero con licenza MIT: vedi il file LICENSE</translation>
+    </message>
+    <message>
+        <location line="+131"/>
         <source>About %1</source>
-        <extracomment>The About window&apos;s caption; %1 is the product name from the program&apos;s version information.</extracomment>
+        <extracomment>The About window&apos;s caption; %1 is the program&apos;s name, as the main window&apos;s title gives it.</extracomment>
         <translation>Informazioni su %1</translation>
     </message>
 </context>

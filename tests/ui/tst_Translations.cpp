@@ -1,7 +1,8 @@
 // The program in the languages it ships: the catalog chosen for the user's
 // languages, both windows' texts fitting their controls in every language,
 // a few anchors per language (a caption, a phrase with plural forms, an
-// error message), and English worded exactly as the date core words it.
+// error message), the About window without an English sentence, and English
+// worded exactly as the date core words it.
 #include "AboutForm.h"
 #include "Main.h"
 #include "MessageText.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextLayout>
 
 #include <memory>
@@ -58,6 +60,24 @@ QString DesktopEntryName(const QString& Language) {
         if (Line.startsWith(Key))
             return Line.mid(Key.size());
     return {};
+}
+
+// The texts the About window shows or tells a screen reader: its caption,
+// each line of its information, and its controls' texts, tooltips and
+// accessible names.
+QStringList AboutTexts(const TfrmAbout& About) {
+    QStringList Texts{About.windowTitle()};
+    Texts += About.InfoCaption().split(QChar(13));
+    for (const QWidget* W : About.findChildren<QWidget*>()) {
+        if (const auto* L = qobject_cast<const QLabel*>(W); L && W->objectName() != "lblInfo")
+            Texts += L->text();
+        if (const auto* B = qobject_cast<const QPushButton*>(W))
+            Texts += B->text();
+        Texts += W->toolTip();
+        Texts += W->accessibleName();
+    }
+    Texts.removeAll(QString());
+    return Texts;
 }
 
 } // namespace
@@ -193,6 +213,29 @@ private slots:
         QVERIFY2(Lines * FM.lineSpacing() <= Box->viewport()->height() &&
                      DrawsEveryCharacter(Box->font(), Widest),
                  qPrintable(QStringLiteral("%1: %2 lines").arg(Widest).arg(Lines)));
+    }
+
+    void aboutInTheLanguage_data() { textsFitInEveryLanguage_data(); }
+
+    // The About window in the language: its caption and first line name the
+    // program as the main window and the desktop entry do, and no sentence
+    // of the English window is left (the copyright notice stays as the
+    // version strings carry it, as such notices do).
+    void aboutInTheLanguage() {
+        QFETCH(QString, Language);
+        TErrorRecorder Errors;
+        LoadTranslations({});
+        const QStringList English = AboutTexts(TfrmAbout());
+        LoadTranslations({Language});
+        TfrmAbout About;
+        const QString Name = DesktopEntryName(Language);
+        QVERIFY2(About.windowTitle().contains(Name), qPrintable(About.windowTitle()));
+        QVERIFY(About.InfoCaption().startsWith(Name + QStringLiteral(" v")));
+        const QStringList Shown = AboutTexts(About);
+        for (const QString& Text : English)
+            if (Text.contains(u' ') && !Text.startsWith(QStringLiteral("Copyright")))
+                QVERIFY2(!Shown.contains(Text), qPrintable(QStringLiteral("in English: ") + Text));
+        QCOMPARE(Errors.Texts(), QStringList());
     }
 
     void anchorsInEveryLanguage_data() {
