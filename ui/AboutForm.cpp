@@ -14,7 +14,6 @@
 
 #include <QDesktopServices>
 #include <QFile>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QUrl>
@@ -116,8 +115,10 @@ TfrmAbout::TfrmAbout(QWidget* Parent, TAboutSources Sources)
     SetInfoCaption(ui->lblInfo->text());
 
     connect(ui->cmdOK, &QPushButton::clicked, this, GuardedHandler(this, &TfrmAbout::cmdOKClick));
-    ui->lblHomePage->installEventFilter(this);
-    ui->imgPayPal->installEventFilter(this);
+    connect(ui->lblHomePage, &TClickLabel::clicked, this,
+            GuardedHandler(this, &TfrmAbout::lblHomePageClick));
+    connect(ui->imgPayPal, &TClickLabel::clicked, this,
+            GuardedHandler(this, &TfrmAbout::imgPayPalClick));
     ui->cmdOK->setFocus();
 
     CentreWindow(this);
@@ -189,23 +190,4 @@ void TfrmAbout::lblHomePageClick() {
 
 void TfrmAbout::imgPayPalClick() {
     QDesktopServices::openUrl(WebAddress(kDonationAddress));
-}
-
-bool TfrmAbout::eventFilter(QObject* Watched, QEvent* Event) {
-    const bool Link = Watched == ui->lblHomePage || Watched == ui->imgPayPal;
-    if (Link && Event->type() == QEvent::MouseButtonRelease) {
-        // The press grabbed the mouse for the same control; a release over
-        // it completes the click.
-        const auto* Mouse = static_cast<QMouseEvent*>(Event);
-        const auto* Control = static_cast<QWidget*>(Watched);
-        if (Mouse->button() == Qt::LeftButton &&
-            Control->rect().contains(Mouse->position().toPoint())) {
-            if (Watched == ui->lblHomePage)
-                Guarded([this] { lblHomePageClick(); });
-            else
-                Guarded([this] { imgPayPalClick(); });
-            return true;
-        }
-    }
-    return QDialog::eventFilter(Watched, Event);
 }

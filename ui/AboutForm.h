@@ -2,8 +2,9 @@
 // trademark line, read once from the version information of the program's
 // own executable and shown in the user's language where the catalogs have
 // them, with the maker's logo, a link to the maker's home page and a
-// donation button. Created hidden at start-up and shown modally by the main
-// window's About button; closing it only hides it.
+// donation button, both reached by Tab and pressed by Enter or Space too.
+// Created hidden at start-up and shown modally by the main window's About
+// button; closing it only hides it.
 #pragma once
 
 #include <QDialog>
@@ -86,7 +87,6 @@ public:
     void imgPayPalClick();
 
 protected:
-    bool eventFilter(QObject* Watched, QEvent* Event) override;
     void showEvent(QShowEvent* Event) override;
 
 private:
