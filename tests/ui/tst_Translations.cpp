@@ -1,9 +1,11 @@
 // The program in the languages it ships: the catalog chosen for the user's
-// languages, both windows' texts fitting their controls in every language,
+// languages, both windows' texts fitting their controls in every language
+// (with the font the run names for Chinese and Japanese, MORVANE_CJK_FONT),
 // a few anchors per language (a caption, a phrase with plural forms, an
 // error message), the About window without an English sentence, and English
 // worded exactly as the date core words it.
 #include "AboutForm.h"
+#include "FormLook.h"
 #include "Main.h"
 #include "MessageText.h"
 #include "PhraseText.h"
@@ -14,8 +16,10 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QGlyphRun>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRawFont>
 #include <QTextLayout>
 
 #include <memory>
@@ -62,6 +66,40 @@ QString DesktopEntryName(const QString& Language) {
     return {};
 }
 
+// The families of the fonts Text is drawn in at Font, fallbacks included.
+QStringList DrawingFamilies(const QFont& Font, const QString& Text) {
+    QTextLayout Layout(Text, Font);
+    Layout.beginLayout();
+    Layout.createLine();
+    Layout.endLayout();
+    QStringList Families;
+    for (const QGlyphRun& Run : Layout.glyphRuns())
+        Families += Run.rawFont().familyName();
+    return Families;
+}
+
+// Whether Label shows the underline of its font: some row of pixels, across
+// most of its text's width, that only the underlined drawing has.
+bool ShowsUnderline(QLabel* Label) {
+    const QImage Underlined = Label->grab().toImage();
+    const QFont Kept = Label->font();
+    QFont Plain = Kept;
+    Plain.setUnderline(false);
+    Label->setFont(Plain);
+    const QImage NotUnderlined = Label->grab().toImage();
+    Label->setFont(Kept);
+    const qreal Ratio = Underlined.devicePixelRatio();
+    const int Across = int(Label->fontMetrics().horizontalAdvance(Label->text()) * Ratio * 0.9);
+    for (int Y = 0; Y < Underlined.height(); ++Y) {
+        int Differing = 0;
+        for (int X = 0; X < Underlined.width(); ++X)
+            Differing += Underlined.pixel(X, Y) != NotUnderlined.pixel(X, Y);
+        if (Differing >= Across)
+            return true;
+    }
+    return false;
+}
+
 // The texts the About window shows or tells a screen reader: its caption,
 // each line of its information, and its controls' texts, tooltips and
 // accessible names.
@@ -92,6 +130,15 @@ private slots:
         for (const TAnchors& A : kAnchors)
             Anchored += QString::fromUtf8(A.Language);
         QCOMPARE(Anchored, ShippedLanguages()); // every language has its anchors
+
+        // A run that names the font for Chinese and Japanese text measures
+        // with that font, or it would measure nothing it claims to.
+        const QString CjkFont = qEnvironmentVariable("MORVANE_CJK_FONT");
+        if (!CjkFont.isEmpty()) {
+            const QStringList Families = DrawingFamilies(FormFont(), QStringLiteral("日付计算"));
+            QVERIFY2(!Families.isEmpty() && Families.back().startsWith(CjkFont),
+                     qPrintable(Families.join(u',')));
+        }
     }
 
     void cleanup() {
@@ -198,6 +245,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&Main) && QTest::qWaitForWindowExposed(&About));
         const QStringList Faults = TextsNotFitting(&Main) + TextsNotFitting(&About);
         QVERIFY2(Faults.isEmpty() && Errors.Entries.isEmpty(), qPrintable(Faults.join(u'\n')));
+        QVERIFY2(ShowsUnderline(FindControl<QLabel>(&About, QStringLiteral("lblHomePage"))),
+                 "the link's underline is cut off");
 
         auto* Box = FindControl<QPlainTextEdit>(&Main, QStringLiteral("mmoDiffString"));
         const QFontMetrics FM(Box->font());
