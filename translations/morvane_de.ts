@@ -464,7 +464,7 @@ Befehlszeile, 3 Standardein- oder -ausgabe ist gescheitert.
     <message>
         <location/>
         <source>Donate via PayPal</source>
-        <extracomment>What a screen reader calls the donation button of the About window, which opens PayPal&apos;s donation page in the browser.</extracomment>
+        <extracomment>What a screen reader calls the donation button of the About window, a picture without words (so this name says what it is), which opens PayPal&apos;s donation page in the browser.</extracomment>
         <translation>Über PayPal spenden</translation>
     </message>
     <message>
@@ -492,7 +492,7 @@ Befehlszeile, 3 Standardein- oder -ausgabe ist gescheitert.
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/AboutForm.cpp" line="+38"/>
+        <location filename="../ui/AboutForm.cpp" line="+37"/>
         <source>Written by the Brelmont team</source>
         <extracomment>A line of the About window, under the copyright line: who wrote the program (the Comments of its version information).</extracomment>
         <translation>Geschrieben vom Brelmont-Team</translation>
@@ -504,7 +504,7 @@ Befehlszeile, 3 Standardein- oder -ausgabe ist gescheitert.
         <translation>Freie Software unter der MIT-Lizenz: siehe die Datei LICENSE</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+133"/>
         <source>About %1</source>
         <extracomment>The About window&apos;s caption; %1 is the program&apos;s name, as the main window&apos;s title gives it.</extracomment>
         <translation>Über %1</translation>

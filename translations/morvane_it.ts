@@ -465,7 +465,7 @@ errata, 3 errore dello standard input o output.
     <message>
         <location/>
         <source>Donate via PayPal</source>
-        <extracomment>What a screen reader calls the donation button of the About window, which opens PayPal&apos;s donation page in the browser.</extracomment>
+        <extracomment>What a screen reader calls the donation button of the About window, a picture without words (so this name says what it is), which opens PayPal&apos;s donation page in the browser.</extracomment>
         <translation>Fai una donazione con PayPal</translation>
     </message>
     <message>
@@ -493,7 +493,7 @@ errata, 3 errore dello standard input o output.
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/AboutForm.cpp" line="+38"/>
+        <location filename="../ui/AboutForm.cpp" line="+37"/>
         <source>Written by the Brelmont team</source>
         <extracomment>A line of the About window, under the copyright line: who wrote the program (the Comments of its version information).</extracomment>
         <translation>Scritto dal team di Brelmont</translation>
@@ -505,7 +505,7 @@ errata, 3 errore dello standard input o output.
         <translation>Software libero con licenza MIT: vedi il file LICENSE</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+133"/>
         <source>About %1</source>
         <extracomment>The About window&apos;s caption; %1 is the program&apos;s name, as the main window&apos;s title gives it.</extracomment>
         <translation>Informazioni su %1</translation>

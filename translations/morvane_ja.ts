@@ -449,7 +449,7 @@ Brelmont 日付計算機のウィンドウにある 2 つの計算を、端末�
     <message>
         <location/>
         <source>Donate via PayPal</source>
-        <extracomment>What a screen reader calls the donation button of the About window, which opens PayPal&apos;s donation page in the browser.</extracomment>
+        <extracomment>What a screen reader calls the donation button of the About window, a picture without words (so this name says what it is), which opens PayPal&apos;s donation page in the browser.</extracomment>
         <translation>PayPal で寄付する</translation>
     </message>
     <message>
@@ -477,7 +477,7 @@ Brelmont 日付計算機のウィンドウにある 2 つの計算を、端末�
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/AboutForm.cpp" line="+38"/>
+        <location filename="../ui/AboutForm.cpp" line="+37"/>
         <source>Written by the Brelmont team</source>
         <extracomment>A line of the About window, under the copyright line: who wrote the program (the Comments of its version information).</extracomment>
         <translation>開発: Brelmont チーム</translation>
@@ -489,7 +489,7 @@ Brelmont 日付計算機のウィンドウにある 2 つの計算を、端末�
         <translation>MIT ライセンスのフリーソフトウェアです（LICENSE ファイルを参照）</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+133"/>
         <source>About %1</source>
         <extracomment>The About window&apos;s caption; %1 is the program&apos;s name, as the main window&apos;s title gives it.</extracomment>
         <translation>%1 について</translation>

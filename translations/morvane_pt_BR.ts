@@ -464,7 +464,7 @@ inválida, 3 falha na entrada ou na saída padrão.
     <message>
         <location/>
         <source>Donate via PayPal</source>
-        <extracomment>What a screen reader calls the donation button of the About window, which opens PayPal&apos;s donation page in the browser.</extracomment>
+        <extracomment>What a screen reader calls the donation button of the About window, a picture without words (so this name says what it is), which opens PayPal&apos;s donation page in the browser.</extracomment>
         <translation>Doar via PayPal</translation>
     </message>
     <message>
@@ -492,7 +492,7 @@ inválida, 3 falha na entrada ou na saída padrão.
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/AboutForm.cpp" line="+38"/>
+        <location filename="../ui/AboutForm.cpp" line="+37"/>
         <source>Written by the Brelmont team</source>
         <extracomment>A line of the About window, under the copyright line: who wrote the program (the Comments of its version information).</extracomment>
         <translation>Escrito pela equipe Brelmont</translation>
@@ -504,7 +504,7 @@ inválida, 3 falha na entrada ou na saída padrão.
         <translation>Software livre sob a licença MIT: veja o arquivo LICENSE</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+133"/>
         <source>About %1</source>
         <extracomment>The About window&apos;s caption; %1 is the program&apos;s name, as the main window&apos;s title gives it.</extracomment>
         <translation>Sobre o %1</translation>

@@ -471,7 +471,7 @@ tomorrow; величина — целое число в том виде, в ка
     <message>
         <location/>
         <source>Donate via PayPal</source>
-        <extracomment>What a screen reader calls the donation button of the About window, which opens PayPal&apos;s donation page in the browser.</extracomment>
+        <extracomment>What a screen reader calls the donation button of the About window, a picture without words (so this name says what it is), which opens PayPal&apos;s donation page in the browser.</extracomment>
         <translation>Пожертвовать через PayPal</translation>
     </message>
     <message>
@@ -499,7 +499,7 @@ tomorrow; величина — целое число в том виде, в ка
         <translation>ОК</translation>
     </message>
     <message>
-        <location filename="../ui/AboutForm.cpp" line="+38"/>
+        <location filename="../ui/AboutForm.cpp" line="+37"/>
         <source>Written by the Brelmont team</source>
         <extracomment>A line of the About window, under the copyright line: who wrote the program (the Comments of its version information).</extracomment>
         <translation>Разработано командой Brelmont</translation>
@@ -511,7 +511,7 @@ tomorrow; величина — целое число в том виде, в ка
         <translation>Свободная программа под лицензией MIT: см. файл LICENSE</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+133"/>
         <source>About %1</source>
         <extracomment>The About window&apos;s caption; %1 is the program&apos;s name, as the main window&apos;s title gives it.</extracomment>
         <translation>О программе %1</translation>

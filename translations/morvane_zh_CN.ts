@@ -448,7 +448,7 @@ Brelmont 日期计算器窗口中的两种计算，供终端和脚本使用。
     <message>
         <location/>
         <source>Donate via PayPal</source>
-        <extracomment>What a screen reader calls the donation button of the About window, which opens PayPal&apos;s donation page in the browser.</extracomment>
+        <extracomment>What a screen reader calls the donation button of the About window, a picture without words (so this name says what it is), which opens PayPal&apos;s donation page in the browser.</extracomment>
         <translation>通过 PayPal 捐赠</translation>
     </message>
     <message>
@@ -476,7 +476,7 @@ Brelmont 日期计算器窗口中的两种计算，供终端和脚本使用。
         <translation>确定</translation>
     </message>
     <message>
-        <location filename="../ui/AboutForm.cpp" line="+38"/>
+        <location filename="../ui/AboutForm.cpp" line="+37"/>
         <source>Written by the Brelmont team</source>
         <extracomment>A line of the About window, under the copyright line: who wrote the program (the Comments of its version information).</extracomment>
         <translation>由 Brelmont 团队编写</translation>
@@ -488,7 +488,7 @@ Brelmont 日期计算器窗口中的两种计算，供终端和脚本使用。
         <translation>MIT 许可证下的自由软件：参见 LICENSE 文件</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+133"/>
         <source>About %1</source>
         <extracomment>The About window&apos;s caption; %1 is the program&apos;s name, as the main window&apos;s title gives it.</extracomment>
         <translation>关于 %1</translation>

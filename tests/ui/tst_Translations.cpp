@@ -287,6 +287,14 @@ private slots:
         QCOMPARE(Errors.Texts(), QStringList());
     }
 
+    // The donation button is a picture: it carries no words, which would
+    // be English in every language (its name and tooltip say what it does).
+    void donationPictureHasNoWords() {
+        QFile Source(QStringLiteral(DONATE_PICTURE_SOURCE));
+        QVERIFY(Source.open(QIODevice::ReadOnly));
+        QVERIFY(!Source.readAll().contains("<text"));
+    }
+
     void anchorsInEveryLanguage_data() {
         QTest::addColumn<QString>("Language");
         QTest::addColumn<QString>("Fortnights");
