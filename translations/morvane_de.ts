@@ -7,19 +7,19 @@
         <location filename="../ui/Accessibility.cpp" line="+87"/>
         <source>%1 up/down</source>
         <extracomment>What a screen reader calls a spin button; %1 is its field&apos;s name (&quot;Days up/down&quot;).</extracomment>
-        <translation>%1 auf/ab</translation>
+        <translation>%1 erhöhen/verringern</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 up</source>
         <extracomment>What a screen reader calls a spin button&apos;s upper half (&quot;Days up&quot;).</extracomment>
-        <translation>%1 auf</translation>
+        <translation>%1 erhöhen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 down</source>
         <extracomment>What a screen reader calls a spin button&apos;s lower half (&quot;Days down&quot;).</extracomment>
-        <translation>%1 ab</translation>
+        <translation>%1 verringern</translation>
     </message>
 </context>
 <context>
@@ -135,7 +135,7 @@
         <location line="+6"/>
         <source>Invalid argument to date encode</source>
         <extracomment>An error message: a calculated date lies outside the years 1 to 9999 (a result too far in the past or the future). The English wording is fixed; a translation may say that plainly. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
-        <translation>Ungültiges Argument für die Datumskodierung</translation>
+        <translation>Das Ergebnis liegt außerhalb der Jahre 1 bis 9999</translation>
     </message>
     <message>
         <location filename="../version/StringList.h" line="+23"/>
@@ -450,7 +450,7 @@ Befehlszeile, 3 Standardein- oder -ausgabe ist gescheitert.
         <location filename="../ui/Application.h" line="+36"/>
         <source>Brelmont Date Calculator</source>
         <extracomment>The program&apos;s name: the main window&apos;s title, the caption of its error boxes and, after &quot;About&quot;, the About window&apos;s title. The desktop entry gives the same translated name. Brelmont is the maker&apos;s name: keep it.</extracomment>
-        <translation>Brelmont Datumsrechner</translation>
+        <translation>Brelmont-Datumsrechner</translation>
     </message>
 </context>
 <context>
@@ -483,7 +483,7 @@ Befehlszeile, 3 Standardein- oder -ausgabe ist gescheitert.
         <location/>
         <source>Go to Brelmont home page...</source>
         <extracomment>A link in the About window that opens the maker&apos;s web site in the browser. It opens no dialog, so it needs no ellipsis.</extracomment>
-        <translation>Zur Brelmont-Homepage...</translation>
+        <translation>Zur Brelmont-Homepage</translation>
     </message>
     <message>
         <location/>
@@ -564,7 +564,7 @@ Befehlszeile, 3 Standardein- oder -ausgabe ist gescheitert.
         <location/>
         <source>Fortnights:</source>
         <extracomment>A label before a number: whole periods of 14 days (two weeks; not 15 days, not half a month) between the two dates, or such periods to add. A count, not a duration (&quot;Fortnights: 590&quot;). morvane-calc writes it too.</extracomment>
-        <translation>Zwei Wochen:</translation>
+        <translation>Doppelwochen:</translation>
     </message>
     <message>
         <location/>
@@ -582,7 +582,7 @@ Befehlszeile, 3 Standardein- oder -ausgabe ist gescheitert.
         <location/>
         <source>Or:</source>
         <extracomment>The label before the phrase box: introduces the same distance written as a phrase (&quot;2 years, 3 months and 1 day&quot;), not an alternative. morvane-calc writes it before the phrase too.</extracomment>
-        <translation>Oder:</translation>
+        <translation>In Worten:</translation>
     </message>
     <message>
         <location/>
@@ -594,7 +594,7 @@ Befehlszeile, 3 Standardein- oder -ausgabe ist gescheitert.
         <location/>
         <source>The distance from the start date to the end date in years, months, weeks and days; follows every change of either date</source>
         <extracomment>What a screen reader says to describe the phrase box: what it shows, and that it is updated at every change of either date.</extracomment>
-        <translation>Der Abstand vom Startdatum zum Enddatum in Jahren, Monaten, Wochen und Tagen; folgt jeder Änderung eines der beiden Daten</translation>
+        <translation>Der Abstand vom Startdatum zum Enddatum in Jahren, Monaten, Wochen und Tagen; wird bei jeder Änderung eines der beiden Daten aktualisiert</translation>
     </message>
     <message>
         <location/>
@@ -612,7 +612,7 @@ Befehlszeile, 3 Standardein- oder -ausgabe ist gescheitert.
         <location/>
         <source>The date the amounts lead to from the start date; follows every change of the start date or an amount</source>
         <extracomment>What a screen reader says to describe the new date&apos;s field: the start date moved by the six amounts, updated at every change of the start date or of an amount.</extracomment>
-        <translation>Das Datum, zu dem die Beträge vom Startdatum aus führen; folgt jeder Änderung des Startdatums oder eines Betrags</translation>
+        <translation>Das Datum, das sich aus dem Startdatum und den Anzahlen ergibt; wird bei jeder Änderung des Startdatums oder einer Anzahl aktualisiert</translation>
     </message>
     <message>
         <location/>

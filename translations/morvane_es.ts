@@ -7,19 +7,19 @@
         <location filename="../ui/Accessibility.cpp" line="+87"/>
         <source>%1 up/down</source>
         <extracomment>What a screen reader calls a spin button; %1 is its field&apos;s name (&quot;Days up/down&quot;).</extracomment>
-        <translation>%1 arriba/abajo</translation>
+        <translation>%1: aumentar/disminuir</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 up</source>
         <extracomment>What a screen reader calls a spin button&apos;s upper half (&quot;Days up&quot;).</extracomment>
-        <translation>%1 arriba</translation>
+        <translation>%1: aumentar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 down</source>
         <extracomment>What a screen reader calls a spin button&apos;s lower half (&quot;Days down&quot;).</extracomment>
-        <translation>%1 abajo</translation>
+        <translation>%1: disminuir</translation>
     </message>
 </context>
 <context>
@@ -135,7 +135,7 @@
         <location line="+6"/>
         <source>Invalid argument to date encode</source>
         <extracomment>An error message: a calculated date lies outside the years 1 to 9999 (a result too far in the past or the future). The English wording is fixed; a translation may say that plainly. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
-        <translation>Argumento no válido para codificar la fecha</translation>
+        <translation>El resultado queda fuera de los años 1 a 9999</translation>
     </message>
     <message>
         <location filename="../version/StringList.h" line="+23"/>
@@ -484,7 +484,7 @@ incorrecta, 3 falló la entrada o la salida estándar.
         <location/>
         <source>Go to Brelmont home page...</source>
         <extracomment>A link in the About window that opens the maker&apos;s web site in the browser. It opens no dialog, so it needs no ellipsis.</extracomment>
-        <translation>Ir a la web de Brelmont...</translation>
+        <translation>Ir a la web de Brelmont</translation>
     </message>
     <message>
         <location/>
@@ -589,13 +589,13 @@ incorrecta, 3 falló la entrada o la salida estándar.
         <location/>
         <source>Difference in words</source>
         <extracomment>What a screen reader calls the phrase box: the distance between the two dates written as a phrase (&quot;2 years, 3 months and 1 day&quot;), in digits and words.</extracomment>
-        <translation>Diferencia en palabras</translation>
+        <translation>Diferencia expresada en palabras</translation>
     </message>
     <message>
         <location/>
         <source>The distance from the start date to the end date in years, months, weeks and days; follows every change of either date</source>
         <extracomment>What a screen reader says to describe the phrase box: what it shows, and that it is updated at every change of either date.</extracomment>
-        <translation>La distancia de la fecha inicial a la final en años, meses, semanas y días; sigue cada cambio de cualquiera de las dos fechas</translation>
+        <translation>La diferencia de la fecha inicial a la final en años, meses, semanas y días; se actualiza con cada cambio de cualquiera de las dos fechas</translation>
     </message>
     <message>
         <location/>
@@ -613,7 +613,7 @@ incorrecta, 3 falló la entrada o la salida estándar.
         <location/>
         <source>The date the amounts lead to from the start date; follows every change of the start date or an amount</source>
         <extracomment>What a screen reader says to describe the new date&apos;s field: the start date moved by the six amounts, updated at every change of the start date or of an amount.</extracomment>
-        <translation>La fecha a la que llevan las cantidades desde la fecha inicial; sigue cada cambio de la fecha inicial o de una cantidad</translation>
+        <translation>La fecha a la que llevan las cantidades desde la fecha inicial; se actualiza con cada cambio de la fecha inicial o de una cantidad</translation>
     </message>
     <message>
         <location/>

@@ -135,7 +135,7 @@
         <location line="+6"/>
         <source>Invalid argument to date encode</source>
         <extracomment>An error message: a calculated date lies outside the years 1 to 9999 (a result too far in the past or the future). The English wording is fixed; a translation may say that plainly. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
-        <translation>Argument incorrect pour le codage de la date</translation>
+        <translation>Le résultat sort des années 1 à 9999</translation>
     </message>
     <message>
         <location filename="../version/StringList.h" line="+23"/>
@@ -484,7 +484,7 @@ incorrecte, 3 échec de l’entrée ou de la sortie standard.
         <location/>
         <source>Go to Brelmont home page...</source>
         <extracomment>A link in the About window that opens the maker&apos;s web site in the browser. It opens no dialog, so it needs no ellipsis.</extracomment>
-        <translation>Visiter le site de Brelmont...</translation>
+        <translation>Visiter le site de Brelmont</translation>
     </message>
     <message>
         <location/>
@@ -589,13 +589,13 @@ incorrecte, 3 échec de l’entrée ou de la sortie standard.
         <location/>
         <source>Difference in words</source>
         <extracomment>What a screen reader calls the phrase box: the distance between the two dates written as a phrase (&quot;2 years, 3 months and 1 day&quot;), in digits and words.</extracomment>
-        <translation>Écart en toutes lettres</translation>
+        <translation>Écart exprimé en mots</translation>
     </message>
     <message>
         <location/>
         <source>The distance from the start date to the end date in years, months, weeks and days; follows every change of either date</source>
         <extracomment>What a screen reader says to describe the phrase box: what it shows, and that it is updated at every change of either date.</extracomment>
-        <translation>L’écart de la date de début à la date de fin en années, mois, semaines et jours ; suit chaque modification de l’une ou l’autre date</translation>
+        <translation>L’écart de la date de début à la date de fin en années, mois, semaines et jours&#xa0;; se met à jour à chaque modification de l’une ou l’autre date</translation>
     </message>
     <message>
         <location/>
@@ -613,7 +613,7 @@ incorrecte, 3 échec de l’entrée ou de la sortie standard.
         <location/>
         <source>The date the amounts lead to from the start date; follows every change of the start date or an amount</source>
         <extracomment>What a screen reader says to describe the new date&apos;s field: the start date moved by the six amounts, updated at every change of the start date or of an amount.</extracomment>
-        <translation>La date à laquelle mènent les quantités depuis la date de début ; suit chaque modification de la date de début ou d’une quantité</translation>
+        <translation>La date à laquelle mènent les quantités depuis la date de début&#xa0;; se met à jour à chaque modification de la date de début ou d’une quantité</translation>
     </message>
     <message>
         <location/>

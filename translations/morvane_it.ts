@@ -7,19 +7,19 @@
         <location filename="../ui/Accessibility.cpp" line="+87"/>
         <source>%1 up/down</source>
         <extracomment>What a screen reader calls a spin button; %1 is its field&apos;s name (&quot;Days up/down&quot;).</extracomment>
-        <translation>%1 su/giù</translation>
+        <translation>%1: aumenta/diminuisci</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 up</source>
         <extracomment>What a screen reader calls a spin button&apos;s upper half (&quot;Days up&quot;).</extracomment>
-        <translation>%1 su</translation>
+        <translation>%1: aumenta</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 down</source>
         <extracomment>What a screen reader calls a spin button&apos;s lower half (&quot;Days down&quot;).</extracomment>
-        <translation>%1 giù</translation>
+        <translation>%1: diminuisci</translation>
     </message>
 </context>
 <context>
@@ -135,7 +135,7 @@
         <location line="+6"/>
         <source>Invalid argument to date encode</source>
         <extracomment>An error message: a calculated date lies outside the years 1 to 9999 (a result too far in the past or the future). The English wording is fixed; a translation may say that plainly. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
-        <translation>Argomento non valido per la codifica della data</translation>
+        <translation>Il risultato è fuori dagli anni da 1 a 9999</translation>
     </message>
     <message>
         <location filename="../version/StringList.h" line="+23"/>
@@ -484,7 +484,7 @@ errata, 3 errore dello standard input o output.
         <location/>
         <source>Go to Brelmont home page...</source>
         <extracomment>A link in the About window that opens the maker&apos;s web site in the browser. It opens no dialog, so it needs no ellipsis.</extracomment>
-        <translation>Vai al sito di Brelmont...</translation>
+        <translation>Vai al sito di Brelmont</translation>
     </message>
     <message>
         <location/>
@@ -553,7 +553,7 @@ errata, 3 errore dello standard input o output.
         <location/>
         <source>Weekdays:</source>
         <extracomment>A label before a number: working days, Monday to Friday (Saturday is not one). The count of them between the two dates, and in the other panel the number to add, which skips weekends. morvane-calc writes it too.</extracomment>
-        <translation>Giorni feriali:</translation>
+        <translation>Lavorativi:</translation>
     </message>
     <message>
         <location/>
@@ -589,13 +589,13 @@ errata, 3 errore dello standard input o output.
         <location/>
         <source>Difference in words</source>
         <extracomment>What a screen reader calls the phrase box: the distance between the two dates written as a phrase (&quot;2 years, 3 months and 1 day&quot;), in digits and words.</extracomment>
-        <translation>Differenza in parole</translation>
+        <translation>Differenza a parole</translation>
     </message>
     <message>
         <location/>
         <source>The distance from the start date to the end date in years, months, weeks and days; follows every change of either date</source>
         <extracomment>What a screen reader says to describe the phrase box: what it shows, and that it is updated at every change of either date.</extracomment>
-        <translation>La distanza dalla data iniziale alla data finale in anni, mesi, settimane e giorni; segue ogni modifica di una delle due date</translation>
+        <translation>La differenza dalla data iniziale alla data finale in anni, mesi, settimane e giorni; si aggiorna a ogni modifica di una delle due date</translation>
     </message>
     <message>
         <location/>
@@ -613,7 +613,7 @@ errata, 3 errore dello standard input o output.
         <location/>
         <source>The date the amounts lead to from the start date; follows every change of the start date or an amount</source>
         <extracomment>What a screen reader says to describe the new date&apos;s field: the start date moved by the six amounts, updated at every change of the start date or of an amount.</extracomment>
-        <translation>La data a cui portano le quantità dalla data iniziale; segue ogni modifica della data iniziale o di una quantità</translation>
+        <translation>La data a cui portano le quantità dalla data iniziale; si aggiorna a ogni modifica della data iniziale o di una quantità</translation>
     </message>
     <message>
         <location/>

@@ -127,13 +127,13 @@
         <location line="+6"/>
         <source>Invalid argument to date encode</source>
         <extracomment>An error message: a calculated date lies outside the years 1 to 9999 (a result too far in the past or the future). The English wording is fixed; a translation may say that plainly. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
-        <translation>日付のエンコードに対する無効な引数です。</translation>
+        <translation>計算結果が 1 年から 9999 年の範囲外です。</translation>
     </message>
     <message>
         <location filename="../version/StringList.h" line="+23"/>
         <source>List index out of bounds (%1)</source>
         <extracomment>An error message at start-up: the program&apos;s version information is incomplete; %1 is the position of the entry that is missing.</extracomment>
-        <translation>リストのインデックスが範囲外です（%1）</translation>
+        <translation>リストのインデックスが範囲外です（%1）。</translation>
     </message>
     <message>
         <location filename="../ui/ErrorGuard.cpp" line="+149"/>
@@ -468,7 +468,7 @@ Brelmont 日付計算機のウィンドウにある 2 つの計算を、端末�
         <location/>
         <source>Go to Brelmont home page...</source>
         <extracomment>A link in the About window that opens the maker&apos;s web site in the browser. It opens no dialog, so it needs no ellipsis.</extracomment>
-        <translation>Brelmont のホームページへ...</translation>
+        <translation>Brelmont のホームページへ</translation>
     </message>
     <message>
         <location/>
@@ -549,7 +549,7 @@ Brelmont 日付計算機のウィンドウにある 2 つの計算を、端末�
         <location/>
         <source>Fortnights:</source>
         <extracomment>A label before a number: whole periods of 14 days (two weeks; not 15 days, not half a month) between the two dates, or such periods to add. A count, not a duration (&quot;Fortnights: 590&quot;). morvane-calc writes it too.</extracomment>
-        <translation>2週間:</translation>
+        <translation>2週間の数:</translation>
     </message>
     <message>
         <location/>
@@ -573,7 +573,7 @@ Brelmont 日付計算機のウィンドウにある 2 つの計算を、端末�
         <location/>
         <source>Difference in words</source>
         <extracomment>What a screen reader calls the phrase box: the distance between the two dates written as a phrase (&quot;2 years, 3 months and 1 day&quot;), in digits and words.</extracomment>
-        <translation>差 (文章表記)</translation>
+        <translation>差（文章表記）</translation>
     </message>
     <message>
         <location/>

@@ -143,7 +143,7 @@
         <location line="+6"/>
         <source>Invalid argument to date encode</source>
         <extracomment>An error message: a calculated date lies outside the years 1 to 9999 (a result too far in the past or the future). The English wording is fixed; a translation may say that plainly. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
-        <translation>Nieprawidłowy argument kodowania daty</translation>
+        <translation>Wynik wykracza poza lata 1–9999</translation>
     </message>
     <message>
         <location filename="../version/StringList.h" line="+23"/>
@@ -490,7 +490,7 @@ poleceń, 3 błąd standardowego wejścia lub wyjścia.
         <location/>
         <source>Go to Brelmont home page...</source>
         <extracomment>A link in the About window that opens the maker&apos;s web site in the browser. It opens no dialog, so it needs no ellipsis.</extracomment>
-        <translation>Przejdź na stronę Brelmont...</translation>
+        <translation>Przejdź do strony firmy Brelmont</translation>
     </message>
     <message>
         <location/>
@@ -601,7 +601,7 @@ poleceń, 3 błąd standardowego wejścia lub wyjścia.
         <location/>
         <source>The distance from the start date to the end date in years, months, weeks and days; follows every change of either date</source>
         <extracomment>What a screen reader says to describe the phrase box: what it shows, and that it is updated at every change of either date.</extracomment>
-        <translation>Odstęp od daty początkowej do końcowej w latach, miesiącach, tygodniach i dniach; zmienia się z każdą zmianą którejkolwiek daty</translation>
+        <translation>Różnica od daty początkowej do końcowej w latach, miesiącach, tygodniach i dniach; zmienia się z każdą zmianą którejkolwiek daty</translation>
     </message>
     <message>
         <location/>

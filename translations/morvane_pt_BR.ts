@@ -7,19 +7,19 @@
         <location filename="../ui/Accessibility.cpp" line="+87"/>
         <source>%1 up/down</source>
         <extracomment>What a screen reader calls a spin button; %1 is its field&apos;s name (&quot;Days up/down&quot;).</extracomment>
-        <translation>%1 acima/abaixo</translation>
+        <translation>%1: aumentar/diminuir</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 up</source>
         <extracomment>What a screen reader calls a spin button&apos;s upper half (&quot;Days up&quot;).</extracomment>
-        <translation>%1 acima</translation>
+        <translation>%1: aumentar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 down</source>
         <extracomment>What a screen reader calls a spin button&apos;s lower half (&quot;Days down&quot;).</extracomment>
-        <translation>%1 abaixo</translation>
+        <translation>%1: diminuir</translation>
     </message>
 </context>
 <context>
@@ -135,7 +135,7 @@
         <location line="+6"/>
         <source>Invalid argument to date encode</source>
         <extracomment>An error message: a calculated date lies outside the years 1 to 9999 (a result too far in the past or the future). The English wording is fixed; a translation may say that plainly. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
-        <translation>Argumento inválido para codificar a data</translation>
+        <translation>O resultado fica fora dos anos 1 a 9999</translation>
     </message>
     <message>
         <location filename="../version/StringList.h" line="+23"/>
@@ -450,7 +450,7 @@ inválida, 3 falha na entrada ou na saída padrão.
         <location filename="../ui/Application.h" line="+36"/>
         <source>Brelmont Date Calculator</source>
         <extracomment>The program&apos;s name: the main window&apos;s title, the caption of its error boxes and, after &quot;About&quot;, the About window&apos;s title. The desktop entry gives the same translated name. Brelmont is the maker&apos;s name: keep it.</extracomment>
-        <translation>Calculadora de Datas Brelmont</translation>
+        <translation>Calculadora de datas Brelmont</translation>
     </message>
 </context>
 <context>
@@ -483,7 +483,7 @@ inválida, 3 falha na entrada ou na saída padrão.
         <location/>
         <source>Go to Brelmont home page...</source>
         <extracomment>A link in the About window that opens the maker&apos;s web site in the browser. It opens no dialog, so it needs no ellipsis.</extracomment>
-        <translation>Ir para o site da Brelmont...</translation>
+        <translation>Ir para o site da Brelmont</translation>
     </message>
     <message>
         <location/>
@@ -594,7 +594,7 @@ inválida, 3 falha na entrada ou na saída padrão.
         <location/>
         <source>The distance from the start date to the end date in years, months, weeks and days; follows every change of either date</source>
         <extracomment>What a screen reader says to describe the phrase box: what it shows, and that it is updated at every change of either date.</extracomment>
-        <translation>A distância da data inicial à data final em anos, meses, semanas e dias; acompanha cada mudança de qualquer uma das datas</translation>
+        <translation>A diferença da data inicial à data final em anos, meses, semanas e dias; é atualizada a cada mudança de qualquer uma das datas</translation>
     </message>
     <message>
         <location/>
@@ -612,7 +612,7 @@ inválida, 3 falha na entrada ou na saída padrão.
         <location/>
         <source>The date the amounts lead to from the start date; follows every change of the start date or an amount</source>
         <extracomment>What a screen reader says to describe the new date&apos;s field: the start date moved by the six amounts, updated at every change of the start date or of an amount.</extracomment>
-        <translation>A data a que as quantidades levam a partir da data inicial; acompanha cada mudança da data inicial ou de uma quantidade</translation>
+        <translation>A data a que as quantidades levam a partir da data inicial; é atualizada a cada mudança da data inicial ou de uma quantidade</translation>
     </message>
     <message>
         <location/>

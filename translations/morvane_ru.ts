@@ -143,7 +143,7 @@
         <location line="+6"/>
         <source>Invalid argument to date encode</source>
         <extracomment>An error message: a calculated date lies outside the years 1 to 9999 (a result too far in the past or the future). The English wording is fixed; a translation may say that plainly. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
-        <translation>Недопустимый аргумент для кодирования даты</translation>
+        <translation>Результат выходит за пределы годов с 1 по 9999</translation>
     </message>
     <message>
         <location filename="../version/StringList.h" line="+23"/>
@@ -490,13 +490,13 @@ tomorrow; величина — целое число в том виде, в ка
         <location/>
         <source>Go to Brelmont home page...</source>
         <extracomment>A link in the About window that opens the maker&apos;s web site in the browser. It opens no dialog, so it needs no ellipsis.</extracomment>
-        <translation>Перейти на сайт Brelmont...</translation>
+        <translation>Перейти на сайт Brelmont</translation>
     </message>
     <message>
         <location/>
         <source>OK</source>
         <extracomment>The button that closes the About window; Enter and Esc press it too. Write it as your language&apos;s dialogs do (as Qt&apos;s own message boxes show it).</extracomment>
-        <translation>ОК</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../ui/AboutForm.cpp" line="+37"/>
@@ -589,7 +589,7 @@ tomorrow; величина — целое число в том виде, в ка
         <location/>
         <source>Or:</source>
         <extracomment>The label before the phrase box: introduces the same distance written as a phrase (&quot;2 years, 3 months and 1 day&quot;), not an alternative. morvane-calc writes it before the phrase too.</extracomment>
-        <translation>Или:</translation>
+        <translation>То есть:</translation>
     </message>
     <message>
         <location/>
@@ -601,7 +601,7 @@ tomorrow; величина — целое число в том виде, в ка
         <location/>
         <source>The distance from the start date to the end date in years, months, weeks and days; follows every change of either date</source>
         <extracomment>What a screen reader says to describe the phrase box: what it shows, and that it is updated at every change of either date.</extracomment>
-        <translation>Промежуток от даты начала до даты конца в годах, месяцах, неделях и днях; обновляется при каждом изменении любой из дат</translation>
+        <translation>Промежуток от начальной до конечной даты в годах, месяцах, неделях и днях; обновляется при каждом изменении любой из дат</translation>
     </message>
     <message>
         <location/>
@@ -619,7 +619,7 @@ tomorrow; величина — целое число в том виде, в ка
         <location/>
         <source>The date the amounts lead to from the start date; follows every change of the start date or an amount</source>
         <extracomment>What a screen reader says to describe the new date&apos;s field: the start date moved by the six amounts, updated at every change of the start date or of an amount.</extracomment>
-        <translation>Дата, к которой ведут значения от даты начала; обновляется при каждом изменении даты начала или любого значения</translation>
+        <translation>Дата, получаемая прибавлением значений к начальной дате; обновляется при каждом изменении начальной даты или любого значения</translation>
     </message>
     <message>
         <location/>

@@ -127,13 +127,13 @@
         <location line="+6"/>
         <source>Invalid argument to date encode</source>
         <extracomment>An error message: a calculated date lies outside the years 1 to 9999 (a result too far in the past or the future). The English wording is fixed; a translation may say that plainly. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
-        <translation>日期编码参数无效。</translation>
+        <translation>计算结果超出了 1 至 9999 年的范围。</translation>
     </message>
     <message>
         <location filename="../version/StringList.h" line="+23"/>
         <source>List index out of bounds (%1)</source>
         <extracomment>An error message at start-up: the program&apos;s version information is incomplete; %1 is the position of the entry that is missing.</extracomment>
-        <translation>列表索引越界（%1）</translation>
+        <translation>列表索引越界（%1）。</translation>
     </message>
     <message>
         <location filename="../ui/ErrorGuard.cpp" line="+149"/>
@@ -467,7 +467,7 @@ Brelmont 日期计算器窗口中的两种计算，供终端和脚本使用。
         <location/>
         <source>Go to Brelmont home page...</source>
         <extracomment>A link in the About window that opens the maker&apos;s web site in the browser. It opens no dialog, so it needs no ellipsis.</extracomment>
-        <translation>访问 Brelmont 主页...</translation>
+        <translation>访问 Brelmont 主页</translation>
     </message>
     <message>
         <location/>
@@ -512,7 +512,7 @@ Brelmont 日期计算器窗口中的两种计算，供终端和脚本使用。
         <location/>
         <source>Difference between two dates</source>
         <extracomment>An entry of the calculation list: the panel that shows the distance from the start date to an end date, as counts and in words.</extracomment>
-        <translation>两个日期之差</translation>
+        <translation>两个日期的间隔</translation>
     </message>
     <message>
         <location/>
@@ -572,7 +572,7 @@ Brelmont 日期计算器窗口中的两种计算，供终端和脚本使用。
         <location/>
         <source>Difference in words</source>
         <extracomment>What a screen reader calls the phrase box: the distance between the two dates written as a phrase (&quot;2 years, 3 months and 1 day&quot;), in digits and words.</extracomment>
-        <translation>文字表述的差</translation>
+        <translation>间隔（文字表述）</translation>
     </message>
     <message>
         <location/>

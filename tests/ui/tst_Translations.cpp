@@ -40,12 +40,13 @@ struct TAnchors {
 };
 
 constexpr TAnchors kAnchors[] = {
-    {"de", "Zwei Wochen:", "vor 5 Jahren, 2 Monaten und 1 Tag", "„“ ist keine gültige ganze Zahl."},
+    {"de", "Doppelwochen:", "vor 5 Jahren, 2 Monaten und 1 Tag",
+     "„“ ist keine gültige ganze Zahl."},
     {"es", "Quincenas:", "hace 5 años, 2 meses y 1 día", "«» no es un valor entero válido."},
     {"fr", "Quinzaines\u00a0:", "il y a 5 ans, 2 mois et 1 jour",
      "«\u00a0\u00a0» n’est pas un nombre entier valide."},
     {"it", "Quindicine:", "5 anni, 2 mesi e 1 giorno fa", "«» non è un valore intero valido."},
-    {"ja", "2週間:", "5年2か月と1日前", "「」は有効な整数値ではありません。"},
+    {"ja", "2週間の数:", "5年2か月と1日前", "「」は有効な整数値ではありません。"},
     {"pl", "Dwutygodnie:", "5 lat, 2 miesiące i 1 dzień temu",
      "„” nie jest prawidłową liczbą całkowitą."},
     {"pt_BR", "Quinzenas:", "há 5 anos, 2 meses e 1 dia", "“” não é um valor inteiro válido."},
