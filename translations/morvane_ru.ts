@@ -143,7 +143,7 @@
         <location line="+6"/>
         <source>Invalid argument to date encode</source>
         <extracomment>An error message: a calculated date lies outside the years 1 to 9999 (a result too far in the past or the future). The English wording is fixed; a translation may say that plainly. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
-        <translation>Результат выходит за пределы годов с 1 по 9999</translation>
+        <translation>Результат выходит за пределы диапазона с 1 по 9999 год</translation>
     </message>
     <message>
         <location filename="../version/StringList.h" line="+23"/>
