@@ -134,6 +134,8 @@ inline constexpr const char* kUnknownOption =
 inline constexpr const char* kMissingValue = QT_TRANSLATE_NOOP("MorvaneCalc", "--%1 takes a value");
 //: %1 is the option's name (iso, json, ...).
 inline constexpr const char* kNoValue = QT_TRANSLATE_NOOP("MorvaneCalc", "--%1 takes no value");
+//: A message on standard error: the command line names none of the
+//: commands diff, add and -.
 inline constexpr const char* kNoCommand = QT_TRANSLATE_NOOP("MorvaneCalc", "no command given");
 //: %1 is what was typed for a date. YYYY-MM-DD, today, yesterday and
 //: tomorrow are what the user types: keep them as they are.
@@ -146,8 +148,10 @@ inline constexpr const char* kUnknownCommand =
 //: %1 is the option's name.
 inline constexpr const char* kGivenTwice =
     QT_TRANSLATE_NOOP("MorvaneCalc", "--%1 given more than once");
+//: A message on standard error; the options are typed as shown: keep them.
 inline constexpr const char* kFormatsExclude =
     QT_TRANSLATE_NOOP("MorvaneCalc", "--iso, --json and --format exclude each other");
+//: A message on standard error; the options are typed as shown: keep them.
 inline constexpr const char* kItemsExclude =
     QT_TRANSLATE_NOOP("MorvaneCalc", "--units and --phrase-only exclude each other");
 //: The amounts are the options --days to --years; add is the command.
@@ -156,11 +160,14 @@ inline constexpr const char* kAmountsWithAdd =
 //: diff is the command, - the batch mode (one calculation per input line).
 inline constexpr const char* kItemsWithDiff =
     QT_TRANSLATE_NOOP("MorvaneCalc", "--units and --phrase-only go with diff or - only");
+//: A message on standard error; add is the command and - the batch mode (one
+//: calculation per input line): keep them and the option as typed.
 inline constexpr const char* kFormatWithAdd =
     QT_TRANSLATE_NOOP("MorvaneCalc", "--format goes with add or - only");
 //: - is the batch mode: one calculation per line of standard input.
 inline constexpr const char* kBatchAlone =
     QT_TRANSLATE_NOOP("MorvaneCalc", "- takes no further arguments");
+//: A message on standard error; diff is the command: keep it as typed.
 inline constexpr const char* kDiffDates =
     QT_TRANSLATE_NOOP("MorvaneCalc", "diff takes a start date and an end date");
 //: - stands for the dates of standard input; the amounts are the options

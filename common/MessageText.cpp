@@ -29,24 +29,18 @@ QString WithFullStop(const QString& Message) {
 }
 
 QString ErrorText(const std::exception& Error) {
+    // The English messages are the cores' own (marked for the catalogs
+    // there), so an English session reads exactly what() gives.
     if (const auto* Convert = dynamic_cast<const TConvertError*>(&Error)) {
         switch (Convert->Problem()) {
         case cpNotInteger:
-            //: An error message; %1 is the text that was entered. When it is
-            //: shown, a full stop follows unless the message ends in
-            //: punctuation of its own (such as "。").
-            return Translate("ErrorText", "'%1' is not a valid integer value")
+            return Translate("ErrorText", kNotIntegerMessage)
                 .arg(QString::fromStdString(Convert->Text()));
         case cpDateEncode:
-            //: An error message: a calculated date lies outside the years 1
-            //: to 9999. When it is shown, a full stop follows unless the
-            //: message ends in punctuation of its own (such as "。").
-            return Translate("ErrorText", "Invalid argument to date encode");
+            return Translate("ErrorText", kDateEncodeMessage);
         }
     }
     if (const auto* List = dynamic_cast<const TStringListError*>(&Error))
-        //: An error message at start-up: the program's version information is
-        //: incomplete; %1 is the position of the entry that is missing.
-        return Translate("ErrorText", "List index out of bounds (%1)").arg(List->Index());
+        return Translate("ErrorText", kListIndexMessage).arg(List->Index());
     return QString::fromUtf8(Error.what());
 }

@@ -11,6 +11,7 @@
 namespace {
 
 constexpr char kCatalogFolder[] = ":/i18n";
+constexpr char kCatalogName[] = "morvane";
 constexpr char kEnglish[] = "en";
 
 // The catalogs loaded: owned by the application object and installed there
@@ -39,17 +40,6 @@ void Remove(QPointer<QTranslator>& Translator) {
 void Install(QTranslator* Translator) {
     if (QCoreApplication::instance())
         QCoreApplication::installTranslator(Translator);
-}
-
-// The catalog for one of the user's languages: its locale's name
-// ("pt_BR"), or its language alone ("de" for "de-AT"); empty when the
-// program has none.
-QString CatalogFor(const QString& Language) {
-    const QString Name = QLocale(Language).name();
-    for (const QString& Candidate : {Name, Name.section(u'_', 0, 0)})
-        if (QFileInfo::exists(CatalogFile(Candidate)))
-            return Candidate;
-    return {};
 }
 
 // The locale for messages: the first of LC_ALL, LC_MESSAGES and LANG that is
@@ -88,15 +78,13 @@ bool EnglishFirst() {
     return First.startsWith("en") && (First.size() == 2 || QByteArray("_-.@").contains(First[2]));
 }
 
-QString CatalogFile(const QString& Catalog) {
-    return QStringLiteral("%1/morvane_%2.qm").arg(QLatin1String(kCatalogFolder), Catalog);
-}
-
-QString ChooseCatalog(const QStringList& Languages) {
+QString LoadProgramCatalog(QTranslator& Catalog, const QStringList& Languages) {
     for (const QString& Language : Languages) {
-        const QString Catalog = CatalogFor(Language);
-        if (!Catalog.isEmpty())
-            return Catalog;
+        // The toolkit finds the catalog for the language's locale, trying
+        // its region, script and language in turn ("de_AT", then "de").
+        if (Catalog.load(QLocale(Language), QLatin1String(kCatalogName), QStringLiteral("_"),
+                         QLatin1String(kCatalogFolder)))
+            return Catalog.language();
     }
     return QLatin1String(kEnglish);
 }
@@ -107,26 +95,26 @@ QString LoadTranslations(const QStringList& Languages) {
         // The English texts' plural forms ("%n year(s)"), beneath every
         // other catalog.
         I.English = new QTranslator(QCoreApplication::instance());
-        if (I.English->load(CatalogFile(QLatin1String(kEnglish))))
+        if (I.English->load(QLatin1String(kCatalogName) + u'_' + QLatin1String(kEnglish),
+                            QLatin1String(kCatalogFolder)))
             Install(I.English);
     }
     Remove(I.Qt);
     Remove(I.Program);
-    const QString Catalog = ChooseCatalog(Languages);
-    if (Catalog == QLatin1String(kEnglish))
+    auto* Program = new QTranslator(QCoreApplication::instance());
+    const QString Catalog = LoadProgramCatalog(*Program, Languages);
+    if (Catalog == QLatin1String(kEnglish)) {
+        delete Program; // the English base, already beneath
         return Catalog;
-    I.Program = new QTranslator(QCoreApplication::instance());
-    if (!I.Program->load(CatalogFile(Catalog))) {
-        delete I.Program.data();
-        return QLatin1String(kEnglish);
     }
-    Install(I.Program);
+    I.Program = Program;
+    Install(Program);
     // Qt's own texts (the OK button, the edit menu) in the same language;
     // where Qt has none, they stay English.
     if (!QCoreApplication::instance())
         return Catalog;
     I.Qt = new QTranslator(QCoreApplication::instance());
-    if (I.Qt->load(QStringLiteral("qtbase_") + Catalog,
+    if (I.Qt->load(QLocale(Catalog), QStringLiteral("qtbase"), QStringLiteral("_"),
                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         Install(I.Qt);
     else
@@ -154,11 +142,13 @@ QString Translate(const char* Context, const char* Source, const char* Comment, 
 
 QStringList ShippedLanguages() {
     QStringList Languages;
-    const QStringList Files =
+    const QFileInfoList Files =
         QDir(QLatin1String(kCatalogFolder))
-            .entryList({QStringLiteral("morvane_*.qm")}, QDir::Files, QDir::Name);
-    for (const QString& File : Files) {
-        const QString Language = File.mid(8, File.size() - 8 - 3);
+            .entryInfoList({QLatin1String(kCatalogName) + QStringLiteral("_*.qm")}, QDir::Files,
+                           QDir::Name);
+    for (const QFileInfo& File : Files) {
+        // "morvane_pt_BR.qm" is the catalog of "pt_BR".
+        const QString Language = File.completeBaseName().section(u'_', 1);
         if (Language != QLatin1String(kEnglish))
             Languages += Language;
     }

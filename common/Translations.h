@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+class QTranslator;
+
 // The user's languages for the program's texts, best first: those Qt reads
 // from LANGUAGE, LC_ALL, LC_MESSAGES and LANG (QLocale::system()
 // .uiLanguages()), or none while the locale for messages (the first of
@@ -27,21 +29,19 @@ QStringList UserLanguages();
 // system locale it reads. False leaves the choice to LoadTranslations.
 bool EnglishFirst();
 
-// The program's catalog for the first of Languages (such as "de", "pt-BR",
-// "zh-Hans-CN") that the program is translated into, by its name ("de",
-// "pt_BR"): a language that only differs in region or script from a catalog
-// takes that catalog ("pt" takes "pt_BR"); "en" when English comes first or
-// none is found. The choice LoadTranslations makes.
-QString ChooseCatalog(const QStringList& Languages = UserLanguages());
-
-// The file of the program's catalog named Catalog (as ChooseCatalog names
-// it), compiled into the program.
-QString CatalogFile(const QString& Catalog);
+// Loads into Catalog the program's catalog for the first of Languages that
+// the program is translated into, or the English one (which holds only the
+// plural forms of the English texts) where English comes first. Returns
+// the catalog's language ("de", "pt_BR", "en"); "en" too when none is
+// found. Needs no application object. Raises nothing.
+QString LoadProgramCatalog(QTranslator& Catalog, const QStringList& Languages = UserLanguages());
 
 // Installs the English catalog (the plural forms of the English texts)
-// once, and over it the program's catalog that ChooseCatalog(Languages)
-// names and Qt's own for the same language; English or none found leaves
-// the English texts. A second call replaces the catalogs of the
+// once, and over it the program's catalog and Qt's own for the first of
+// Languages (such as "de", "pt-BR", "zh-Hans-CN") that the program is
+// translated into; a language that only differs in region or script from a
+// catalog takes that catalog ("pt" takes "pt_BR"), and English or none found
+// leaves the English texts. A second call replaces the catalogs of the
 // first. With the application object in place they are installed for tr()
 // and QCoreApplication::translate; without one they are kept for Translate
 // alone, and Qt's own catalog, whose texts only Qt's widgets show, is not

@@ -22,9 +22,10 @@ namespace {
 
 std::string ConvertMessage(TConvertProblem Problem, const std::string& Text) {
     if (Problem == cpNotInteger) {
-        return "'" + Text + "' is not a valid integer value";
+        std::string Message = kNotIntegerMessage;
+        return Message.replace(Message.find("%1"), 2, Text);
     }
-    return "Invalid argument to date encode";
+    return kDateEncodeMessage;
 }
 
 } // namespace

@@ -57,9 +57,33 @@ enum TConvertProblem : std::uint8_t {
     cpDateEncode = 1, // MakeDate: no such date in the years 1 to 9999
 };
 
-// Raised by MakeDate ("Invalid argument to date encode") and by TextToInt
-// ("'<text>' is not a valid integer value"); what() is exactly that text.
-// Problem() and Text() say the same for a message in another language.
+// Marks Text as a source text of the program's catalogs, in Context: the
+// catalog tools (lupdate) read this marker as they read Qt's
+// QT_TRANSLATE_NOOP. It is Text itself, so the core holds its English
+// messages once, for what() and for the catalogs, without the toolkit.
+#ifndef MORVANE_TRANSLATABLE
+#define MORVANE_TRANSLATABLE(Context, Text) (Text)
+#endif
+
+// The English messages of TConvertError by problem; "%1" stands for the text
+// refused.
+
+//: An error message; %1 is the text that was entered. When it is shown, a
+//: full stop follows unless the message ends in punctuation of its own (such
+//: as "。").
+inline constexpr const char* kNotIntegerMessage =
+    MORVANE_TRANSLATABLE("ErrorText", "'%1' is not a valid integer value");
+//: An error message: a calculated date lies outside the years 1 to 9999 (a
+//: result too far in the past or the future). The English wording is fixed;
+//: a translation may say that plainly. When it is shown, a full stop follows
+//: unless the message ends in punctuation of its own (such as "。").
+inline constexpr const char* kDateEncodeMessage =
+    MORVANE_TRANSLATABLE("ErrorText", "Invalid argument to date encode");
+
+// Raised by MakeDate (kDateEncodeMessage: "Invalid argument to date
+// encode") and by TextToInt (kNotIntegerMessage: "'<text>' is not a valid
+// integer value"); what() is exactly that text. Problem() and Text() say the
+// same for a message in another language.
 class TConvertError : public std::runtime_error {
 public:
     // Text is the text that TextToInt refused (cpNotInteger only).

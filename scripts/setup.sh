@@ -24,8 +24,11 @@ packages=(
   # Qt's own catalogs (qtbase_<language>.qm)
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   # windows under a virtual display, and a window manager there; screenshots,
-  # fonts (a Chinese and Japanese one for the translated windows' tests)
-  xvfb xauth openbox imagemagick fonts-dejavu-core fonts-wqy-microhei librsvg2-bin
+  # fonts (a Chinese and Japanese one for the translated windows' tests, and
+  # Noto Sans CJK, which Chinese and Japanese Debian desktops draw in, for
+  # the fit tests that measure with it)
+  xvfb xauth openbox imagemagick fonts-dejavu-core fonts-wqy-microhei fonts-noto-cjk
+  librsvg2-bin
   # the X11 window check (xprop, xdotool) and the Wayland stages: a headless
   # weston, its module headers for the test seat, Qt's Wayland platform;
   # ps (procps), setpriv (util-linux) for the sessions' processes

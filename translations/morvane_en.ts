@@ -4,6 +4,7 @@
 <context>
     <name>DiffPhrase</name>
     <message numerus="yes">
+        <location filename="../common/PhraseText.cpp" line="+17"/>
         <source>%n year(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates, such as &quot;2 years, 2 months and 1 day&quot;.</extracomment>
@@ -13,6 +14,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n month(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates.</extracomment>
@@ -22,6 +24,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n week(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates.</extracomment>
@@ -31,6 +34,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n day(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates.</extracomment>
@@ -40,6 +44,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+5"/>
         <source>%n year(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot; with the other parts: the form that pattern needs.</extracomment>
@@ -49,6 +54,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n month(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot;.</extracomment>
@@ -58,6 +64,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n week(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot;.</extracomment>
@@ -67,6 +74,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n day(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot;.</extracomment>

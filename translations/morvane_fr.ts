@@ -4,16 +4,19 @@
 <context>
     <name>Accessibility</name>
     <message>
+        <location filename="../ui/Accessibility.cpp" line="+87"/>
         <source>%1 up/down</source>
         <extracomment>What a screen reader calls a spin button; %1 is its field&apos;s name (&quot;Days up/down&quot;).</extracomment>
         <translation>%1 plus/moins</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>%1 up</source>
         <extracomment>What a screen reader calls a spin button&apos;s upper half (&quot;Days up&quot;).</extracomment>
         <translation>%1 plus</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>%1 down</source>
         <extracomment>What a screen reader calls a spin button&apos;s lower half (&quot;Days down&quot;).</extracomment>
         <translation>%1 moins</translation>
@@ -22,6 +25,7 @@
 <context>
     <name>DiffPhrase</name>
     <message numerus="yes">
+        <location filename="../common/PhraseText.cpp" line="+17"/>
         <source>%n year(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates, such as &quot;2 years, 2 months and 1 day&quot;.</extracomment>
@@ -31,6 +35,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n month(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates.</extracomment>
@@ -40,6 +45,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n week(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates.</extracomment>
@@ -49,6 +55,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n day(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates.</extracomment>
@@ -58,6 +65,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+5"/>
         <source>%n year(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot; with the other parts: the form that pattern needs.</extracomment>
@@ -67,6 +75,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n month(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot;.</extracomment>
@@ -76,6 +85,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n week(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot;.</extracomment>
@@ -85,6 +95,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n day(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot;.</extracomment>
@@ -94,16 +105,19 @@
         </translation>
     </message>
     <message>
+        <location line="+52"/>
         <source>%1, %2</source>
         <extracomment>Joins the parts of a distance but the last: &quot;2 years, 2 months&quot;.</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>%1 and %2</source>
         <extracomment>Joins the last part of a distance to those before it: &quot;2 years, 2 months and 1 day&quot;.</extracomment>
         <translation>%1 et %2</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>%1 ago</source>
         <extracomment>The distance to an earlier date: &quot;2 years and 1 day ago&quot;.</extracomment>
         <translation>il y a %1</translation>
@@ -112,21 +126,25 @@
 <context>
     <name>ErrorText</name>
     <message>
+        <location filename="../date/DateRoutines.h" line="+75"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <extracomment>An error message; %1 is the text that was entered. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
         <translation>«&#xa0;%1&#xa0;» n’est pas un nombre entier valide</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Invalid argument to date encode</source>
-        <extracomment>An error message: a calculated date lies outside the years 1 to 9999. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
-        <translation>Argument incorrect pour le codage de la date</translation>
+        <extracomment>An error message: a calculated date lies outside the years 1 to 9999 (a result too far in the past or the future). The English wording is fixed; a translation may say that plainly. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
+        <translation>Le résultat sort des années 1 à 9999</translation>
     </message>
     <message>
+        <location filename="../version/StringList.h" line="+23"/>
         <source>List index out of bounds (%1)</source>
         <extracomment>An error message at start-up: the program&apos;s version information is incomplete; %1 is the position of the entry that is missing.</extracomment>
         <translation>Indice de liste hors limites (%1)</translation>
     </message>
     <message>
+        <location filename="../ui/ErrorGuard.cpp" line="+149"/>
         <source>Unknown error</source>
         <extracomment>An error message for an error that carries no text of its own.</extracomment>
         <translation>Erreur inconnue</translation>
@@ -135,6 +153,7 @@
 <context>
     <name>MorvaneCalc</name>
     <message>
+        <location filename="../cli/Messages.h" line="+36"/>
         <source>Usage: morvane-calc diff START END [--iso | --json] [--units LIST | --phrase-only]
        morvane-calc add START [--days N] [--weekdays N] [--weeks N]
                     [--fortnights N] [--months N] [--years N]
@@ -153,11 +172,13 @@
 </translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>Try &apos;morvane-calc --help&apos; for more.</source>
         <extracomment>The last line after a message about a command line morvane-calc cannot read.</extracomment>
         <translation>Saisissez «&#xa0;morvane-calc --help&#xa0;» pour plus d’informations.</translation>
     </message>
     <message>
+        <location line="+10"/>
         <source>
 The two calculators of the Brelmont Date Calculator window, for terminals
 and scripts.
@@ -244,136 +265,169 @@ incorrecte, 3 échec de l’entrée ou de la sortie standard.
 </translation>
     </message>
     <message>
+        <location line="+48"/>
         <source>cannot write to standard output: %1</source>
         <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
         <translation>impossible d’écrire sur la sortie standard&#xa0;: %1</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>cannot read standard input: %1</source>
         <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
         <translation>impossible de lire l’entrée standard&#xa0;: %1</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>standard input is closed</source>
         <extracomment>A message on standard error.</extracomment>
         <translation>l’entrée standard est fermée</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>standard output is closed</source>
         <extracomment>A message on standard error.</extracomment>
         <translation>la sortie standard est fermée</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>--%1: %2</source>
         <extracomment>A message about the value of an option: %1 is the option&apos;s name (days, weeks, ...; not translated), %2 what is wrong with its value.</extracomment>
         <translation>--%1&#xa0;: %2</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>line %1, %2: %3</source>
         <extracomment>A message about an amount in a line of standard input: %1 is the line&apos;s number, %2 the amount&apos;s name as the options call it (days, weeks, ...; not translated), %3 what is wrong with it.</extracomment>
         <translation>ligne %1, %2&#xa0;: %3</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>unknown option &apos;%1&apos;</source>
         <extracomment>%1 is the option as it was typed.</extracomment>
         <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>--%1 takes a value</source>
         <extracomment>%1 is the option&apos;s name (days, format, ...).</extracomment>
         <translation>--%1 attend une valeur</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>--%1 takes no value</source>
         <extracomment>%1 is the option&apos;s name (iso, json, ...).</extracomment>
         <translation>--%1 n’attend pas de valeur</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>no command given</source>
+        <extracomment>A message on standard error: the command line names none of the commands diff, add and -.</extracomment>
         <translation>aucune commande indiquée</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>invalid date &apos;%1&apos; (YYYY-MM-DD with a year from 0001 to 9999, today, yesterday or tomorrow)</source>
         <extracomment>%1 is what was typed for a date. YYYY-MM-DD, today, yesterday and tomorrow are what the user types: keep them as they are.</extracomment>
         <translation>date incorrecte «&#xa0;%1&#xa0;» (YYYY-MM-DD avec une année de 0001 à 9999, today, yesterday ou tomorrow)</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>unknown command &apos;%1&apos;</source>
         <extracomment>%1 is the word typed where diff, add or - belongs.</extracomment>
         <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>--%1 given more than once</source>
         <extracomment>%1 is the option&apos;s name.</extracomment>
         <translation>--%1 indiquée plus d’une fois</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>--iso, --json and --format exclude each other</source>
+        <extracomment>A message on standard error; the options are typed as shown: keep them.</extracomment>
         <translation>--iso, --json et --format s’excluent mutuellement</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>--units and --phrase-only exclude each other</source>
+        <extracomment>A message on standard error; the options are typed as shown: keep them.</extracomment>
         <translation>--units et --phrase-only s’excluent mutuellement</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>the amounts go with add only</source>
         <extracomment>The amounts are the options --days to --years; add is the command.</extracomment>
         <translation>les quantités ne vont qu’avec add</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>--units and --phrase-only go with diff or - only</source>
         <extracomment>diff is the command, - the batch mode (one calculation per input line).</extracomment>
         <translation>--units et --phrase-only ne vont qu’avec diff ou -</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>--format goes with add or - only</source>
+        <extracomment>A message on standard error; add is the command and - the batch mode (one calculation per input line): keep them and the option as typed.</extracomment>
         <translation>--format ne va qu’avec add ou -</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>- takes no further arguments</source>
         <extracomment>- is the batch mode: one calculation per line of standard input.</extracomment>
         <translation>- n’accepte pas d’autre argument</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>diff takes a start date and an end date</source>
+        <extracomment>A message on standard error; diff is the command: keep it as typed.</extracomment>
         <translation>diff attend une date de début et une date de fin</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>add takes one start date, or -; the amounts are options</source>
         <extracomment>- stands for the dates of standard input; the amounts are the options --days to --years.</extracomment>
         <translation>add attend une date de début, ou -&#xa0;; les quantités sont des options</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>line %1: %2</source>
         <extracomment>A message about a line of standard input: %1 is its number, %2 what is wrong with it.</extracomment>
         <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>longer than 1 MiB</source>
         <extracomment>Said of a line of standard input.</extracomment>
         <translation>plus longue que 1 Mio</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>expected &apos;diff START END&apos; or &apos;add START N N N N N N&apos;</source>
         <extracomment>Said of a line of standard input; the quoted forms are what the user types: keep them as they are.</extracomment>
         <translation>attendu&#xa0;: «&#xa0;diff START END&#xa0;» ou «&#xa0;add START N N N N N N&#xa0;»</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>expected one date</source>
         <extracomment>Said of a line of standard input that should hold one date.</extracomment>
         <translation>attendu&#xa0;: une seule date</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>unknown code &apos;%1&apos; in --format (known: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)</source>
         <extracomment>%1 is the code typed (such as %q); keep the codes listed as they are.</extracomment>
         <translation>code inconnu «&#xa0;%1&#xa0;» dans --format (connus&#xa0;: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>unknown item &apos;%1&apos; in --units (known: days, weekdays, weeks, fortnights, months, years, phrase)</source>
         <extracomment>%1 is the name typed; keep the names listed as they are.</extracomment>
         <translation>élément inconnu «&#xa0;%1&#xa0;» dans --units (connus&#xa0;: days, weekdays, weeks, fortnights, months, years, phrase)</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>&apos;%1&apos; given twice in --units</source>
         <extracomment>%1 is the name given twice.</extracomment>
         <translation>«&#xa0;%1&#xa0;» indiqué deux fois dans --units</translation>
@@ -382,30 +436,37 @@ incorrecte, 3 échec de l’entrée ou de la sortie standard.
 <context>
     <name>TApplication</name>
     <message>
+        <location filename="../ui/Application.cpp" line="+101"/>
         <source>Exception %1 in module %2 at %3.</source>
         <extracomment>The last-resort message when the program cannot start: %1 is the error&apos;s type, %2 the program&apos;s file name, %3 an address.</extracomment>
         <translation>Exception %1 dans le module %2 à l’adresse %3.</translation>
     </message>
     <message>
+        <location line="+26"/>
         <source>Application Error</source>
         <extracomment>The caption of the last-resort message box.</extracomment>
         <translation>Erreur de l’application</translation>
     </message>
     <message>
+        <location filename="../ui/Application.h" line="+38"/>
         <source>Brelmont Date Calculator</source>
+        <extracomment>The program&apos;s name: the main window&apos;s title, the caption of its error boxes and, after &quot;About&quot;, the About window&apos;s title. The desktop entry gives the same translated name. Brelmont is the maker&apos;s name: keep it.</extracomment>
         <translation>Calculatrice de dates Brelmont</translation>
     </message>
     <message>
+        <location filename="../ui/NoDisplay.cpp" line="+22"/>
         <source>no X11 or Wayland display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).</source>
         <extracomment>The message, after &quot;morvane: &quot;, when the program is started with no display. DISPLAY and WAYLAND_DISPLAY are environment variables and stay as they are.</extracomment>
         <translation>aucun affichage X11 ou Wayland où montrer la fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n’est défini).</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>cannot show the window under Wayland without Qt&apos;s Wayland support; install the package qt6-wayland.</source>
         <extracomment>The message, after &quot;morvane: &quot;, when the program is started in a Wayland session without Qt&apos;s Wayland support. qt6-wayland is the name of a package and stays as it is.</extracomment>
         <translation>impossible d’afficher la fenêtre sous Wayland sans la prise en charge de Wayland par Qt&#xa0;; installez le paquet qt6-wayland.</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>cannot connect to the display (%1).</source>
         <extracomment>The message, after &quot;morvane: &quot;, when no display could be reached: %1 is the display&apos;s settings as the environment gives them (such as &quot;WAYLAND_DISPLAY=wayland-0, DISPLAY=:0&quot;), kept as they are.</extracomment>
         <translation>impossible de se connecter à l’affichage (%1).</translation>
@@ -414,111 +475,174 @@ incorrecte, 3 échec de l’entrée ou de la sortie standard.
 <context>
     <name>TfrmAbout</name>
     <message>
+        <location filename="../resources/AboutForm.ui"/>
         <source>Brelmont logo</source>
+        <extracomment>What a screen reader calls the maker&apos;s logo, a picture at the top of the About window. Brelmont is the maker&apos;s name: keep it.</extracomment>
         <translation>Logo de Brelmont</translation>
     </message>
     <message>
+        <location/>
         <source>Donate via PayPal</source>
+        <extracomment>What a screen reader calls the donation button of the About window, a picture without words (so this name says what it is), which opens PayPal&apos;s donation page in the browser.</extracomment>
         <translation>Faire un don via PayPal</translation>
     </message>
     <message>
+        <location/>
         <source>If you would like to contribute and help ensure further development of this product, please make a donation via PayPal</source>
+        <extracomment>The tooltip of the donation button of the About window.</extracomment>
         <translation>Si vous souhaitez contribuer et aider à assurer la poursuite du développement de ce produit, faites un don via PayPal</translation>
     </message>
     <message>
+        <location/>
         <source>Brelmont home page</source>
+        <extracomment>What a screen reader calls the link of the About window that opens the maker&apos;s web site.</extracomment>
         <translation>Site web de Brelmont</translation>
     </message>
     <message>
+        <location/>
         <source>Go to Brelmont home page...</source>
-        <translation>Visiter le site de Brelmont...</translation>
+        <extracomment>A link in the About window that opens the maker&apos;s web site in the browser. It opens no dialog, so it needs no ellipsis.</extracomment>
+        <translation>Visiter le site de Brelmont</translation>
     </message>
     <message>
+        <location/>
         <source>OK</source>
+        <extracomment>The button that closes the About window; Enter and Esc press it too. Write it as your language&apos;s dialogs do (as Qt&apos;s own message boxes show it).</extracomment>
         <translation>OK</translation>
     </message>
     <message>
+        <location filename="../ui/AboutForm.cpp" line="+37"/>
+        <source>Written by the Brelmont team</source>
+        <extracomment>A line of the About window, under the copyright line: who wrote the program (the Comments of its version information).</extracomment>
+        <translation>Écrit par l’équipe Brelmont</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Free software under the MIT licence: see the LICENSE file</source>
+        <extracomment>The last line of the About window: the program is free software under the MIT licence, whose text is the file LICENSE that comes with it. Keep LICENSE, the file&apos;s name, as it is.</extracomment>
+        <translation>Logiciel libre sous licence MIT&#xa0;: voir le fichier LICENSE</translation>
+    </message>
+    <message>
+        <location line="+133"/>
         <source>About %1</source>
-        <extracomment>The About window&apos;s caption; %1 is the product name from the program&apos;s version information.</extracomment>
+        <extracomment>The About window&apos;s caption; %1 is the program&apos;s name, as the main window&apos;s title gives it.</extracomment>
         <translation>À propos de %1</translation>
     </message>
 </context>
 <context>
     <name>TfrmMainForm</name>
     <message>
+        <location filename="../resources/Main.ui"/>
         <source>Start Date:</source>
+        <extracomment>The label before the start date&apos;s field, at the top of the main window; both calculations start from this date.</extracomment>
         <translation>Début&#xa0;:</translation>
     </message>
     <message>
+        <location/>
         <source>Calculate:</source>
+        <extracomment>The label before the list that chooses the calculation (the entries &quot;Difference between two dates&quot; and &quot;New date&quot;).</extracomment>
         <translation>Calculer&#xa0;:</translation>
     </message>
     <message>
+        <location/>
         <source>Difference between two dates</source>
+        <extracomment>An entry of the calculation list: the panel that shows the distance from the start date to an end date, as counts and in words.</extracomment>
         <translation>Écart entre deux dates</translation>
     </message>
     <message>
+        <location/>
         <source>New date</source>
+        <extracomment>An entry of the calculation list: the panel that moves the start date by six amounts and shows the date they lead to. Not the label &quot;New Date:&quot; of that date.</extracomment>
         <translation>Nouvelle date</translation>
     </message>
     <message>
+        <location/>
         <source>End Date:</source>
+        <extracomment>The label before the end date&apos;s field in the difference panel.</extracomment>
         <translation>Fin&#xa0;:</translation>
     </message>
     <message>
+        <location/>
         <source>Days:</source>
+        <extracomment>A label before a number, in both panels: the count of days from the start date to the end date, and in the other panel the number of days to add. morvane-calc writes it before its count too.</extracomment>
         <translation>Jours&#xa0;:</translation>
     </message>
     <message>
+        <location/>
         <source>Weekdays:</source>
+        <extracomment>A label before a number: working days, Monday to Friday (Saturday is not one). The count of them between the two dates, and in the other panel the number to add, which skips weekends. morvane-calc writes it too.</extracomment>
         <translation>Jours ouvrés&#xa0;:</translation>
     </message>
     <message>
+        <location/>
         <source>Weeks:</source>
+        <extracomment>A label before a number: whole weeks of 7 days between the two dates, or weeks to add. morvane-calc writes it too.</extracomment>
         <translation>Semaines&#xa0;:</translation>
     </message>
     <message>
+        <location/>
         <source>Fortnights:</source>
+        <extracomment>A label before a number: whole periods of 14 days (two weeks; not 15 days, not half a month) between the two dates, or such periods to add. A count, not a duration (&quot;Fortnights: 590&quot;). morvane-calc writes it too.</extracomment>
         <translation>Quinzaines&#xa0;:</translation>
     </message>
     <message>
+        <location/>
         <source>Months:</source>
+        <extracomment>A label before a number: whole calendar months between the two dates, or months to add. morvane-calc writes it too.</extracomment>
         <translation>Mois&#xa0;:</translation>
     </message>
     <message>
+        <location/>
         <source>Years:</source>
+        <extracomment>A label before a number: whole calendar years between the two dates, or years to add. morvane-calc writes it too.</extracomment>
         <translation>Années&#xa0;:</translation>
     </message>
     <message>
+        <location/>
         <source>Or:</source>
+        <extracomment>The label before the phrase box: introduces the same distance written as a phrase (&quot;2 years, 3 months and 1 day&quot;), not an alternative. morvane-calc writes it before the phrase too.</extracomment>
         <translation>Soit&#xa0;:</translation>
     </message>
     <message>
+        <location/>
         <source>Difference in words</source>
-        <translation>Écart en toutes lettres</translation>
+        <extracomment>What a screen reader calls the phrase box: the distance between the two dates written as a phrase (&quot;2 years, 3 months and 1 day&quot;), in digits and words.</extracomment>
+        <translation>Écart exprimé en mots</translation>
     </message>
     <message>
+        <location/>
         <source>The distance from the start date to the end date in years, months, weeks and days; follows every change of either date</source>
-        <translation>L’écart de la date de début à la date de fin en années, mois, semaines et jours ; suit chaque modification de l’une ou l’autre date</translation>
+        <extracomment>What a screen reader says to describe the phrase box: what it shows, and that it is updated at every change of either date.</extracomment>
+        <translation>L’écart de la date de début à la date de fin en années, mois, semaines et jours&#xa0;; se met à jour à chaque modification de l’une ou l’autre date</translation>
     </message>
     <message>
+        <location/>
         <source>&amp;Reset</source>
+        <extracomment>The button of the new-date panel that sets the six amounts to 0. The &amp; marks the access key (Alt and that letter): put it on a letter of the translation that no other caption of the window uses.</extracomment>
         <translation>&amp;Réinitialiser</translation>
     </message>
     <message>
+        <location/>
         <source>New Date:</source>
+        <extracomment>The label before the result of the new-date panel: the date the amounts lead to. Not the list entry &quot;New date&quot;, which names the calculation.</extracomment>
         <translation>Résultat&#xa0;:</translation>
     </message>
     <message>
+        <location/>
         <source>The date the amounts lead to from the start date; follows every change of the start date or an amount</source>
-        <translation>La date à laquelle mènent les quantités depuis la date de début ; suit chaque modification de la date de début ou d’une quantité</translation>
+        <extracomment>What a screen reader says to describe the new date&apos;s field: the start date moved by the six amounts, updated at every change of the start date or of an amount.</extracomment>
+        <translation>La date à laquelle mènent les quantités depuis la date de début&#xa0;; se met à jour à chaque modification de la date de début ou d’une quantité</translation>
     </message>
     <message>
+        <location/>
         <source>Close</source>
+        <extracomment>The button that closes the program; Enter presses it.</extracomment>
         <translation>Fermer</translation>
     </message>
     <message>
+        <location/>
         <source>&amp;About</source>
+        <extracomment>The button that opens the About window. The &amp; marks the access key (Alt and that letter): put it on a letter of the translation that no other caption of the window uses.</extracomment>
         <translation>À &amp;propos</translation>
     </message>
 </context>

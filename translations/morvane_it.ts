@@ -4,24 +4,28 @@
 <context>
     <name>Accessibility</name>
     <message>
+        <location filename="../ui/Accessibility.cpp" line="+87"/>
         <source>%1 up/down</source>
         <extracomment>What a screen reader calls a spin button; %1 is its field&apos;s name (&quot;Days up/down&quot;).</extracomment>
-        <translation>%1 su/giù</translation>
+        <translation>%1: aumenta/diminuisci</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>%1 up</source>
         <extracomment>What a screen reader calls a spin button&apos;s upper half (&quot;Days up&quot;).</extracomment>
-        <translation>%1 su</translation>
+        <translation>%1: aumenta</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>%1 down</source>
         <extracomment>What a screen reader calls a spin button&apos;s lower half (&quot;Days down&quot;).</extracomment>
-        <translation>%1 giù</translation>
+        <translation>%1: diminuisci</translation>
     </message>
 </context>
 <context>
     <name>DiffPhrase</name>
     <message numerus="yes">
+        <location filename="../common/PhraseText.cpp" line="+17"/>
         <source>%n year(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates, such as &quot;2 years, 2 months and 1 day&quot;.</extracomment>
@@ -31,6 +35,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n month(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates.</extracomment>
@@ -40,6 +45,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n week(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates.</extracomment>
@@ -49,6 +55,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n day(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates.</extracomment>
@@ -58,6 +65,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+5"/>
         <source>%n year(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot; with the other parts: the form that pattern needs.</extracomment>
@@ -67,6 +75,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n month(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot;.</extracomment>
@@ -76,6 +85,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n week(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot;.</extracomment>
@@ -85,6 +95,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n day(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot;.</extracomment>
@@ -94,16 +105,19 @@
         </translation>
     </message>
     <message>
+        <location line="+52"/>
         <source>%1, %2</source>
         <extracomment>Joins the parts of a distance but the last: &quot;2 years, 2 months&quot;.</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>%1 and %2</source>
         <extracomment>Joins the last part of a distance to those before it: &quot;2 years, 2 months and 1 day&quot;.</extracomment>
         <translation>%1 e %2</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>%1 ago</source>
         <extracomment>The distance to an earlier date: &quot;2 years and 1 day ago&quot;.</extracomment>
         <translation>%1 fa</translation>
@@ -112,21 +126,25 @@
 <context>
     <name>ErrorText</name>
     <message>
+        <location filename="../date/DateRoutines.h" line="+75"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <extracomment>An error message; %1 is the text that was entered. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
         <translation>«%1» non è un valore intero valido</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Invalid argument to date encode</source>
-        <extracomment>An error message: a calculated date lies outside the years 1 to 9999. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
-        <translation>Argomento non valido per la codifica della data</translation>
+        <extracomment>An error message: a calculated date lies outside the years 1 to 9999 (a result too far in the past or the future). The English wording is fixed; a translation may say that plainly. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
+        <translation>Il risultato non rientra negli anni da 1 a 9999</translation>
     </message>
     <message>
+        <location filename="../version/StringList.h" line="+23"/>
         <source>List index out of bounds (%1)</source>
         <extracomment>An error message at start-up: the program&apos;s version information is incomplete; %1 is the position of the entry that is missing.</extracomment>
         <translation>Indice di lista fuori dai limiti (%1)</translation>
     </message>
     <message>
+        <location filename="../ui/ErrorGuard.cpp" line="+149"/>
         <source>Unknown error</source>
         <extracomment>An error message for an error that carries no text of its own.</extracomment>
         <translation>Errore sconosciuto</translation>
@@ -135,6 +153,7 @@
 <context>
     <name>MorvaneCalc</name>
     <message>
+        <location filename="../cli/Messages.h" line="+36"/>
         <source>Usage: morvane-calc diff START END [--iso | --json] [--units LIST | --phrase-only]
        morvane-calc add START [--days N] [--weekdays N] [--weeks N]
                     [--fortnights N] [--months N] [--years N]
@@ -153,11 +172,13 @@
 </translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>Try &apos;morvane-calc --help&apos; for more.</source>
         <extracomment>The last line after a message about a command line morvane-calc cannot read.</extracomment>
         <translation>Usare «morvane-calc --help» per maggiori informazioni.</translation>
     </message>
     <message>
+        <location line="+10"/>
         <source>
 The two calculators of the Brelmont Date Calculator window, for terminals
 and scripts.
@@ -244,136 +265,169 @@ errata, 3 errore dello standard input o output.
 </translation>
     </message>
     <message>
+        <location line="+48"/>
         <source>cannot write to standard output: %1</source>
         <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
         <translation>impossibile scrivere sullo standard output: %1</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>cannot read standard input: %1</source>
         <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
         <translation>impossibile leggere lo standard input: %1</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>standard input is closed</source>
         <extracomment>A message on standard error.</extracomment>
         <translation>lo standard input è chiuso</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>standard output is closed</source>
         <extracomment>A message on standard error.</extracomment>
         <translation>lo standard output è chiuso</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>--%1: %2</source>
         <extracomment>A message about the value of an option: %1 is the option&apos;s name (days, weeks, ...; not translated), %2 what is wrong with its value.</extracomment>
         <translation>--%1: %2</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>line %1, %2: %3</source>
         <extracomment>A message about an amount in a line of standard input: %1 is the line&apos;s number, %2 the amount&apos;s name as the options call it (days, weeks, ...; not translated), %3 what is wrong with it.</extracomment>
         <translation>riga %1, %2: %3</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>unknown option &apos;%1&apos;</source>
         <extracomment>%1 is the option as it was typed.</extracomment>
         <translation>opzione sconosciuta «%1»</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>--%1 takes a value</source>
         <extracomment>%1 is the option&apos;s name (days, format, ...).</extracomment>
         <translation>--%1 richiede un valore</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>--%1 takes no value</source>
         <extracomment>%1 is the option&apos;s name (iso, json, ...).</extracomment>
         <translation>--%1 non accetta valori</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>no command given</source>
+        <extracomment>A message on standard error: the command line names none of the commands diff, add and -.</extracomment>
         <translation>nessun comando indicato</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>invalid date &apos;%1&apos; (YYYY-MM-DD with a year from 0001 to 9999, today, yesterday or tomorrow)</source>
         <extracomment>%1 is what was typed for a date. YYYY-MM-DD, today, yesterday and tomorrow are what the user types: keep them as they are.</extracomment>
         <translation>data non valida «%1» (YYYY-MM-DD con un anno da 0001 a 9999, today, yesterday o tomorrow)</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>unknown command &apos;%1&apos;</source>
         <extracomment>%1 is the word typed where diff, add or - belongs.</extracomment>
         <translation>comando sconosciuto «%1»</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>--%1 given more than once</source>
         <extracomment>%1 is the option&apos;s name.</extracomment>
         <translation>--%1 indicata più di una volta</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>--iso, --json and --format exclude each other</source>
+        <extracomment>A message on standard error; the options are typed as shown: keep them.</extracomment>
         <translation>--iso, --json e --format si escludono a vicenda</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>--units and --phrase-only exclude each other</source>
+        <extracomment>A message on standard error; the options are typed as shown: keep them.</extracomment>
         <translation>--units e --phrase-only si escludono a vicenda</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>the amounts go with add only</source>
         <extracomment>The amounts are the options --days to --years; add is the command.</extracomment>
         <translation>le quantità vanno solo con add</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>--units and --phrase-only go with diff or - only</source>
         <extracomment>diff is the command, - the batch mode (one calculation per input line).</extracomment>
         <translation>--units e --phrase-only vanno solo con diff o -</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>--format goes with add or - only</source>
+        <extracomment>A message on standard error; add is the command and - the batch mode (one calculation per input line): keep them and the option as typed.</extracomment>
         <translation>--format va solo con add o -</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>- takes no further arguments</source>
         <extracomment>- is the batch mode: one calculation per line of standard input.</extracomment>
         <translation>- non accetta altri argomenti</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>diff takes a start date and an end date</source>
+        <extracomment>A message on standard error; diff is the command: keep it as typed.</extracomment>
         <translation>diff richiede una data iniziale e una data finale</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>add takes one start date, or -; the amounts are options</source>
         <extracomment>- stands for the dates of standard input; the amounts are the options --days to --years.</extracomment>
         <translation>add richiede una data iniziale, o -; le quantità sono opzioni</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>line %1: %2</source>
         <extracomment>A message about a line of standard input: %1 is its number, %2 what is wrong with it.</extracomment>
         <translation>riga %1: %2</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>longer than 1 MiB</source>
         <extracomment>Said of a line of standard input.</extracomment>
         <translation>più lunga di 1 MiB</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>expected &apos;diff START END&apos; or &apos;add START N N N N N N&apos;</source>
         <extracomment>Said of a line of standard input; the quoted forms are what the user types: keep them as they are.</extracomment>
         <translation>atteso «diff START END» o «add START N N N N N N»</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>expected one date</source>
         <extracomment>Said of a line of standard input that should hold one date.</extracomment>
         <translation>attesa una sola data</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>unknown code &apos;%1&apos; in --format (known: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)</source>
         <extracomment>%1 is the code typed (such as %q); keep the codes listed as they are.</extracomment>
         <translation>codice sconosciuto «%1» in --format (noti: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>unknown item &apos;%1&apos; in --units (known: days, weekdays, weeks, fortnights, months, years, phrase)</source>
         <extracomment>%1 is the name typed; keep the names listed as they are.</extracomment>
         <translation>elemento sconosciuto «%1» in --units (noti: days, weekdays, weeks, fortnights, months, years, phrase)</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>&apos;%1&apos; given twice in --units</source>
         <extracomment>%1 is the name given twice.</extracomment>
         <translation>«%1» indicato due volte in --units</translation>
@@ -382,30 +436,37 @@ errata, 3 errore dello standard input o output.
 <context>
     <name>TApplication</name>
     <message>
+        <location filename="../ui/Application.cpp" line="+101"/>
         <source>Exception %1 in module %2 at %3.</source>
         <extracomment>The last-resort message when the program cannot start: %1 is the error&apos;s type, %2 the program&apos;s file name, %3 an address.</extracomment>
         <translation>Eccezione %1 nel modulo %2 all&apos;indirizzo %3.</translation>
     </message>
     <message>
+        <location line="+26"/>
         <source>Application Error</source>
         <extracomment>The caption of the last-resort message box.</extracomment>
         <translation>Errore dell&apos;applicazione</translation>
     </message>
     <message>
+        <location filename="../ui/Application.h" line="+38"/>
         <source>Brelmont Date Calculator</source>
+        <extracomment>The program&apos;s name: the main window&apos;s title, the caption of its error boxes and, after &quot;About&quot;, the About window&apos;s title. The desktop entry gives the same translated name. Brelmont is the maker&apos;s name: keep it.</extracomment>
         <translation>Calcolatrice di date Brelmont</translation>
     </message>
     <message>
+        <location filename="../ui/NoDisplay.cpp" line="+22"/>
         <source>no X11 or Wayland display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).</source>
         <extracomment>The message, after &quot;morvane: &quot;, when the program is started with no display. DISPLAY and WAYLAND_DISPLAY are environment variables and stay as they are.</extracomment>
         <translation>nessuno schermo X11 o Wayland su cui mostrare la finestra (né DISPLAY né WAYLAND_DISPLAY è impostata).</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>cannot show the window under Wayland without Qt&apos;s Wayland support; install the package qt6-wayland.</source>
         <extracomment>The message, after &quot;morvane: &quot;, when the program is started in a Wayland session without Qt&apos;s Wayland support. qt6-wayland is the name of a package and stays as it is.</extracomment>
         <translation>impossibile mostrare la finestra con Wayland senza il supporto Wayland di Qt; installare il pacchetto qt6-wayland.</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>cannot connect to the display (%1).</source>
         <extracomment>The message, after &quot;morvane: &quot;, when no display could be reached: %1 is the display&apos;s settings as the environment gives them (such as &quot;WAYLAND_DISPLAY=wayland-0, DISPLAY=:0&quot;), kept as they are.</extracomment>
         <translation>impossibile connettersi allo schermo (%1).</translation>
@@ -414,111 +475,174 @@ errata, 3 errore dello standard input o output.
 <context>
     <name>TfrmAbout</name>
     <message>
+        <location filename="../resources/AboutForm.ui"/>
         <source>Brelmont logo</source>
+        <extracomment>What a screen reader calls the maker&apos;s logo, a picture at the top of the About window. Brelmont is the maker&apos;s name: keep it.</extracomment>
         <translation>Logo di Brelmont</translation>
     </message>
     <message>
+        <location/>
         <source>Donate via PayPal</source>
+        <extracomment>What a screen reader calls the donation button of the About window, a picture without words (so this name says what it is), which opens PayPal&apos;s donation page in the browser.</extracomment>
         <translation>Fai una donazione con PayPal</translation>
     </message>
     <message>
+        <location/>
         <source>If you would like to contribute and help ensure further development of this product, please make a donation via PayPal</source>
+        <extracomment>The tooltip of the donation button of the About window.</extracomment>
         <translation>Se desideri contribuire e aiutare a garantire lo sviluppo futuro di questo prodotto, fai una donazione tramite PayPal</translation>
     </message>
     <message>
+        <location/>
         <source>Brelmont home page</source>
+        <extracomment>What a screen reader calls the link of the About window that opens the maker&apos;s web site.</extracomment>
         <translation>Sito web di Brelmont</translation>
     </message>
     <message>
+        <location/>
         <source>Go to Brelmont home page...</source>
-        <translation>Vai al sito di Brelmont...</translation>
+        <extracomment>A link in the About window that opens the maker&apos;s web site in the browser. It opens no dialog, so it needs no ellipsis.</extracomment>
+        <translation>Vai al sito di Brelmont</translation>
     </message>
     <message>
+        <location/>
         <source>OK</source>
+        <extracomment>The button that closes the About window; Enter and Esc press it too. Write it as your language&apos;s dialogs do (as Qt&apos;s own message boxes show it).</extracomment>
         <translation>OK</translation>
     </message>
     <message>
+        <location filename="../ui/AboutForm.cpp" line="+37"/>
+        <source>Written by the Brelmont team</source>
+        <extracomment>A line of the About window, under the copyright line: who wrote the program (the Comments of its version information).</extracomment>
+        <translation>Scritto dal team di Brelmont</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Free software under the MIT licence: see the LICENSE file</source>
+        <extracomment>The last line of the About window: the program is free software under the MIT licence, whose text is the file LICENSE that comes with it. Keep LICENSE, the file&apos;s name, as it is.</extracomment>
+        <translation>Software libero con licenza MIT: vedi il file LICENSE</translation>
+    </message>
+    <message>
+        <location line="+133"/>
         <source>About %1</source>
-        <extracomment>The About window&apos;s caption; %1 is the product name from the program&apos;s version information.</extracomment>
+        <extracomment>The About window&apos;s caption; %1 is the program&apos;s name, as the main window&apos;s title gives it.</extracomment>
         <translation>Informazioni su %1</translation>
     </message>
 </context>
 <context>
     <name>TfrmMainForm</name>
     <message>
+        <location filename="../resources/Main.ui"/>
         <source>Start Date:</source>
+        <extracomment>The label before the start date&apos;s field, at the top of the main window; both calculations start from this date.</extracomment>
         <translation>Data iniziale:</translation>
     </message>
     <message>
+        <location/>
         <source>Calculate:</source>
+        <extracomment>The label before the list that chooses the calculation (the entries &quot;Difference between two dates&quot; and &quot;New date&quot;).</extracomment>
         <translation>Calcola:</translation>
     </message>
     <message>
+        <location/>
         <source>Difference between two dates</source>
+        <extracomment>An entry of the calculation list: the panel that shows the distance from the start date to an end date, as counts and in words.</extracomment>
         <translation>Differenza tra due date</translation>
     </message>
     <message>
+        <location/>
         <source>New date</source>
+        <extracomment>An entry of the calculation list: the panel that moves the start date by six amounts and shows the date they lead to. Not the label &quot;New Date:&quot; of that date.</extracomment>
         <translation>Nuova data</translation>
     </message>
     <message>
+        <location/>
         <source>End Date:</source>
+        <extracomment>The label before the end date&apos;s field in the difference panel.</extracomment>
         <translation>Data finale:</translation>
     </message>
     <message>
+        <location/>
         <source>Days:</source>
+        <extracomment>A label before a number, in both panels: the count of days from the start date to the end date, and in the other panel the number of days to add. morvane-calc writes it before its count too.</extracomment>
         <translation>Giorni:</translation>
     </message>
     <message>
+        <location/>
         <source>Weekdays:</source>
-        <translation>Giorni feriali:</translation>
+        <extracomment>A label before a number: working days, Monday to Friday (Saturday is not one). The count of them between the two dates, and in the other panel the number to add, which skips weekends. morvane-calc writes it too.</extracomment>
+        <translation>Lavorativi:</translation>
     </message>
     <message>
+        <location/>
         <source>Weeks:</source>
+        <extracomment>A label before a number: whole weeks of 7 days between the two dates, or weeks to add. morvane-calc writes it too.</extracomment>
         <translation>Settimane:</translation>
     </message>
     <message>
+        <location/>
         <source>Fortnights:</source>
+        <extracomment>A label before a number: whole periods of 14 days (two weeks; not 15 days, not half a month) between the two dates, or such periods to add. A count, not a duration (&quot;Fortnights: 590&quot;). morvane-calc writes it too.</extracomment>
         <translation>Quindicine:</translation>
     </message>
     <message>
+        <location/>
         <source>Months:</source>
+        <extracomment>A label before a number: whole calendar months between the two dates, or months to add. morvane-calc writes it too.</extracomment>
         <translation>Mesi:</translation>
     </message>
     <message>
+        <location/>
         <source>Years:</source>
+        <extracomment>A label before a number: whole calendar years between the two dates, or years to add. morvane-calc writes it too.</extracomment>
         <translation>Anni:</translation>
     </message>
     <message>
+        <location/>
         <source>Or:</source>
+        <extracomment>The label before the phrase box: introduces the same distance written as a phrase (&quot;2 years, 3 months and 1 day&quot;), not an alternative. morvane-calc writes it before the phrase too.</extracomment>
         <translation>Ovvero:</translation>
     </message>
     <message>
+        <location/>
         <source>Difference in words</source>
-        <translation>Differenza in parole</translation>
+        <extracomment>What a screen reader calls the phrase box: the distance between the two dates written as a phrase (&quot;2 years, 3 months and 1 day&quot;), in digits and words.</extracomment>
+        <translation>Differenza a parole</translation>
     </message>
     <message>
+        <location/>
         <source>The distance from the start date to the end date in years, months, weeks and days; follows every change of either date</source>
-        <translation>La distanza dalla data iniziale alla data finale in anni, mesi, settimane e giorni; segue ogni modifica di una delle due date</translation>
+        <extracomment>What a screen reader says to describe the phrase box: what it shows, and that it is updated at every change of either date.</extracomment>
+        <translation>La differenza dalla data iniziale alla data finale in anni, mesi, settimane e giorni; si aggiorna a ogni modifica di una delle due date</translation>
     </message>
     <message>
+        <location/>
         <source>&amp;Reset</source>
+        <extracomment>The button of the new-date panel that sets the six amounts to 0. The &amp; marks the access key (Alt and that letter): put it on a letter of the translation that no other caption of the window uses.</extracomment>
         <translation>&amp;Azzera</translation>
     </message>
     <message>
+        <location/>
         <source>New Date:</source>
+        <extracomment>The label before the result of the new-date panel: the date the amounts lead to. Not the list entry &quot;New date&quot;, which names the calculation.</extracomment>
         <translation>Nuova data:</translation>
     </message>
     <message>
+        <location/>
         <source>The date the amounts lead to from the start date; follows every change of the start date or an amount</source>
-        <translation>La data a cui portano le quantità dalla data iniziale; segue ogni modifica della data iniziale o di una quantità</translation>
+        <extracomment>What a screen reader says to describe the new date&apos;s field: the start date moved by the six amounts, updated at every change of the start date or of an amount.</extracomment>
+        <translation>La data a cui portano le quantità dalla data iniziale; si aggiorna a ogni modifica della data iniziale o di una quantità</translation>
     </message>
     <message>
+        <location/>
         <source>Close</source>
+        <extracomment>The button that closes the program; Enter presses it.</extracomment>
         <translation>Chiudi</translation>
     </message>
     <message>
+        <location/>
         <source>&amp;About</source>
+        <extracomment>The button that opens the About window. The &amp; marks the access key (Alt and that letter): put it on a letter of the translation that no other caption of the window uses.</extracomment>
         <translation>&amp;Informazioni</translation>
     </message>
 </context>

@@ -4,16 +4,19 @@
 <context>
     <name>Accessibility</name>
     <message>
+        <location filename="../ui/Accessibility.cpp" line="+87"/>
         <source>%1 up/down</source>
         <extracomment>What a screen reader calls a spin button; %1 is its field&apos;s name (&quot;Days up/down&quot;).</extracomment>
         <translation>%1 больше/меньше</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>%1 up</source>
         <extracomment>What a screen reader calls a spin button&apos;s upper half (&quot;Days up&quot;).</extracomment>
         <translation>%1 больше</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>%1 down</source>
         <extracomment>What a screen reader calls a spin button&apos;s lower half (&quot;Days down&quot;).</extracomment>
         <translation>%1 меньше</translation>
@@ -22,6 +25,7 @@
 <context>
     <name>DiffPhrase</name>
     <message numerus="yes">
+        <location filename="../common/PhraseText.cpp" line="+17"/>
         <source>%n year(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates, such as &quot;2 years, 2 months and 1 day&quot;.</extracomment>
@@ -32,6 +36,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n month(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates.</extracomment>
@@ -42,6 +47,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n week(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates.</extracomment>
@@ -52,6 +58,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n day(s)</source>
         <comment>distance</comment>
         <extracomment>A part of the distance between two dates.</extracomment>
@@ -62,6 +69,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+5"/>
         <source>%n year(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot; with the other parts: the form that pattern needs.</extracomment>
@@ -72,6 +80,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n month(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot;.</extracomment>
@@ -82,6 +91,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n week(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot;.</extracomment>
@@ -92,6 +102,7 @@
         </translation>
     </message>
     <message numerus="yes">
+        <location line="+2"/>
         <source>%n day(s)</source>
         <comment>distance ago</comment>
         <extracomment>A part of the distance to an earlier date, put into &quot;%1 ago&quot;.</extracomment>
@@ -102,16 +113,19 @@
         </translation>
     </message>
     <message>
+        <location line="+52"/>
         <source>%1, %2</source>
         <extracomment>Joins the parts of a distance but the last: &quot;2 years, 2 months&quot;.</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>%1 and %2</source>
         <extracomment>Joins the last part of a distance to those before it: &quot;2 years, 2 months and 1 day&quot;.</extracomment>
         <translation>%1 и %2</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>%1 ago</source>
         <extracomment>The distance to an earlier date: &quot;2 years and 1 day ago&quot;.</extracomment>
         <translation>%1 назад</translation>
@@ -120,21 +134,25 @@
 <context>
     <name>ErrorText</name>
     <message>
+        <location filename="../date/DateRoutines.h" line="+75"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <extracomment>An error message; %1 is the text that was entered. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
         <translation>«%1» не является допустимым целым числом</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Invalid argument to date encode</source>
-        <extracomment>An error message: a calculated date lies outside the years 1 to 9999. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
-        <translation>Недопустимый аргумент для кодирования даты</translation>
+        <extracomment>An error message: a calculated date lies outside the years 1 to 9999 (a result too far in the past or the future). The English wording is fixed; a translation may say that plainly. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
+        <translation>Результат выходит за пределы диапазона с 1 по 9999 год</translation>
     </message>
     <message>
+        <location filename="../version/StringList.h" line="+23"/>
         <source>List index out of bounds (%1)</source>
         <extracomment>An error message at start-up: the program&apos;s version information is incomplete; %1 is the position of the entry that is missing.</extracomment>
         <translation>Индекс списка вне допустимого диапазона (%1)</translation>
     </message>
     <message>
+        <location filename="../ui/ErrorGuard.cpp" line="+149"/>
         <source>Unknown error</source>
         <extracomment>An error message for an error that carries no text of its own.</extracomment>
         <translation>Неизвестная ошибка</translation>
@@ -143,6 +161,7 @@
 <context>
     <name>MorvaneCalc</name>
     <message>
+        <location filename="../cli/Messages.h" line="+36"/>
         <source>Usage: morvane-calc diff START END [--iso | --json] [--units LIST | --phrase-only]
        morvane-calc add START [--days N] [--weekdays N] [--weeks N]
                     [--fortnights N] [--months N] [--years N]
@@ -161,11 +180,13 @@
 </translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>Try &apos;morvane-calc --help&apos; for more.</source>
         <extracomment>The last line after a message about a command line morvane-calc cannot read.</extracomment>
         <translation>Подробнее: «morvane-calc --help».</translation>
     </message>
     <message>
+        <location line="+10"/>
         <source>
 The two calculators of the Brelmont Date Calculator window, for terminals
 and scripts.
@@ -250,136 +271,169 @@ tomorrow; величина — целое число в том виде, в ка
 </translation>
     </message>
     <message>
+        <location line="+48"/>
         <source>cannot write to standard output: %1</source>
         <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
         <translation>не удалось записать в стандартный вывод: %1</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>cannot read standard input: %1</source>
         <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
         <translation>не удалось прочитать стандартный ввод: %1</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>standard input is closed</source>
         <extracomment>A message on standard error.</extracomment>
         <translation>стандартный ввод закрыт</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>standard output is closed</source>
         <extracomment>A message on standard error.</extracomment>
         <translation>стандартный вывод закрыт</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>--%1: %2</source>
         <extracomment>A message about the value of an option: %1 is the option&apos;s name (days, weeks, ...; not translated), %2 what is wrong with its value.</extracomment>
         <translation>--%1: %2</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>line %1, %2: %3</source>
         <extracomment>A message about an amount in a line of standard input: %1 is the line&apos;s number, %2 the amount&apos;s name as the options call it (days, weeks, ...; not translated), %3 what is wrong with it.</extracomment>
         <translation>строка %1, %2: %3</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>unknown option &apos;%1&apos;</source>
         <extracomment>%1 is the option as it was typed.</extracomment>
         <translation>неизвестный параметр «%1»</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>--%1 takes a value</source>
         <extracomment>%1 is the option&apos;s name (days, format, ...).</extracomment>
         <translation>для --%1 нужно значение</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>--%1 takes no value</source>
         <extracomment>%1 is the option&apos;s name (iso, json, ...).</extracomment>
         <translation>--%1 не принимает значения</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>no command given</source>
+        <extracomment>A message on standard error: the command line names none of the commands diff, add and -.</extracomment>
         <translation>не указана команда</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>invalid date &apos;%1&apos; (YYYY-MM-DD with a year from 0001 to 9999, today, yesterday or tomorrow)</source>
         <extracomment>%1 is what was typed for a date. YYYY-MM-DD, today, yesterday and tomorrow are what the user types: keep them as they are.</extracomment>
         <translation>неверная дата «%1» (YYYY-MM-DD с годом от 0001 до 9999, today, yesterday или tomorrow)</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>unknown command &apos;%1&apos;</source>
         <extracomment>%1 is the word typed where diff, add or - belongs.</extracomment>
         <translation>неизвестная команда «%1»</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>--%1 given more than once</source>
         <extracomment>%1 is the option&apos;s name.</extracomment>
         <translation>--%1 указан более одного раза</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>--iso, --json and --format exclude each other</source>
+        <extracomment>A message on standard error; the options are typed as shown: keep them.</extracomment>
         <translation>--iso, --json и --format нельзя указывать вместе</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>--units and --phrase-only exclude each other</source>
+        <extracomment>A message on standard error; the options are typed as shown: keep them.</extracomment>
         <translation>--units и --phrase-only нельзя указывать вместе</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>the amounts go with add only</source>
         <extracomment>The amounts are the options --days to --years; add is the command.</extracomment>
         <translation>величины сдвига допустимы только с add</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>--units and --phrase-only go with diff or - only</source>
         <extracomment>diff is the command, - the batch mode (one calculation per input line).</extracomment>
         <translation>--units и --phrase-only допустимы только с diff или -</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>--format goes with add or - only</source>
+        <extracomment>A message on standard error; add is the command and - the batch mode (one calculation per input line): keep them and the option as typed.</extracomment>
         <translation>--format допустим только с add или -</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>- takes no further arguments</source>
         <extracomment>- is the batch mode: one calculation per line of standard input.</extracomment>
         <translation>- не принимает других аргументов</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>diff takes a start date and an end date</source>
+        <extracomment>A message on standard error; diff is the command: keep it as typed.</extracomment>
         <translation>для diff нужны начальная и конечная даты</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>add takes one start date, or -; the amounts are options</source>
         <extracomment>- stands for the dates of standard input; the amounts are the options --days to --years.</extracomment>
         <translation>для add нужна одна начальная дата или -; величины задаются параметрами</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>line %1: %2</source>
         <extracomment>A message about a line of standard input: %1 is its number, %2 what is wrong with it.</extracomment>
         <translation>строка %1: %2</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>longer than 1 MiB</source>
         <extracomment>Said of a line of standard input.</extracomment>
         <translation>длиннее 1 МиБ</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>expected &apos;diff START END&apos; or &apos;add START N N N N N N&apos;</source>
         <extracomment>Said of a line of standard input; the quoted forms are what the user types: keep them as they are.</extracomment>
         <translation>ожидалось «diff START END» или «add START N N N N N N»</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>expected one date</source>
         <extracomment>Said of a line of standard input that should hold one date.</extracomment>
         <translation>ожидалась одна дата</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>unknown code &apos;%1&apos; in --format (known: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)</source>
         <extracomment>%1 is the code typed (such as %q); keep the codes listed as they are.</extracomment>
         <translation>неизвестный код «%1» в --format (известные: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>unknown item &apos;%1&apos; in --units (known: days, weekdays, weeks, fortnights, months, years, phrase)</source>
         <extracomment>%1 is the name typed; keep the names listed as they are.</extracomment>
         <translation>неизвестный элемент «%1» в --units (известные: days, weekdays, weeks, fortnights, months, years, phrase)</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>&apos;%1&apos; given twice in --units</source>
         <extracomment>%1 is the name given twice.</extracomment>
         <translation>«%1» указан в --units дважды</translation>
@@ -388,30 +442,37 @@ tomorrow; величина — целое число в том виде, в ка
 <context>
     <name>TApplication</name>
     <message>
+        <location filename="../ui/Application.cpp" line="+101"/>
         <source>Exception %1 in module %2 at %3.</source>
         <extracomment>The last-resort message when the program cannot start: %1 is the error&apos;s type, %2 the program&apos;s file name, %3 an address.</extracomment>
         <translation>Исключение %1 в модуле %2 по адресу %3.</translation>
     </message>
     <message>
+        <location line="+26"/>
         <source>Application Error</source>
         <extracomment>The caption of the last-resort message box.</extracomment>
         <translation>Ошибка приложения</translation>
     </message>
     <message>
+        <location filename="../ui/Application.h" line="+38"/>
         <source>Brelmont Date Calculator</source>
+        <extracomment>The program&apos;s name: the main window&apos;s title, the caption of its error boxes and, after &quot;About&quot;, the About window&apos;s title. The desktop entry gives the same translated name. Brelmont is the maker&apos;s name: keep it.</extracomment>
         <translation>Калькулятор дат Brelmont</translation>
     </message>
     <message>
+        <location filename="../ui/NoDisplay.cpp" line="+22"/>
         <source>no X11 or Wayland display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).</source>
         <extracomment>The message, after &quot;morvane: &quot;, when the program is started with no display. DISPLAY and WAYLAND_DISPLAY are environment variables and stay as they are.</extracomment>
         <translation>нет дисплея X11 или Wayland, чтобы показать окно (не задана ни DISPLAY, ни WAYLAND_DISPLAY).</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>cannot show the window under Wayland without Qt&apos;s Wayland support; install the package qt6-wayland.</source>
         <extracomment>The message, after &quot;morvane: &quot;, when the program is started in a Wayland session without Qt&apos;s Wayland support. qt6-wayland is the name of a package and stays as it is.</extracomment>
         <translation>невозможно показать окно в Wayland без поддержки Wayland в Qt; установите пакет qt6-wayland.</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>cannot connect to the display (%1).</source>
         <extracomment>The message, after &quot;morvane: &quot;, when no display could be reached: %1 is the display&apos;s settings as the environment gives them (such as &quot;WAYLAND_DISPLAY=wayland-0, DISPLAY=:0&quot;), kept as they are.</extracomment>
         <translation>не удаётся подключиться к дисплею (%1).</translation>
@@ -420,111 +481,174 @@ tomorrow; величина — целое число в том виде, в ка
 <context>
     <name>TfrmAbout</name>
     <message>
+        <location filename="../resources/AboutForm.ui"/>
         <source>Brelmont logo</source>
+        <extracomment>What a screen reader calls the maker&apos;s logo, a picture at the top of the About window. Brelmont is the maker&apos;s name: keep it.</extracomment>
         <translation>Логотип Brelmont</translation>
     </message>
     <message>
+        <location/>
         <source>Donate via PayPal</source>
+        <extracomment>What a screen reader calls the donation button of the About window, a picture without words (so this name says what it is), which opens PayPal&apos;s donation page in the browser.</extracomment>
         <translation>Пожертвовать через PayPal</translation>
     </message>
     <message>
+        <location/>
         <source>If you would like to contribute and help ensure further development of this product, please make a donation via PayPal</source>
+        <extracomment>The tooltip of the donation button of the About window.</extracomment>
         <translation>Если вы хотите внести свой вклад и поддержать дальнейшее развитие этого продукта, сделайте пожертвование через PayPal</translation>
     </message>
     <message>
+        <location/>
         <source>Brelmont home page</source>
+        <extracomment>What a screen reader calls the link of the About window that opens the maker&apos;s web site.</extracomment>
         <translation>Сайт Brelmont</translation>
     </message>
     <message>
+        <location/>
         <source>Go to Brelmont home page...</source>
-        <translation>Перейти на сайт Brelmont...</translation>
+        <extracomment>A link in the About window that opens the maker&apos;s web site in the browser. It opens no dialog, so it needs no ellipsis.</extracomment>
+        <translation>Перейти на сайт Brelmont</translation>
     </message>
     <message>
+        <location/>
         <source>OK</source>
-        <translation>ОК</translation>
+        <extracomment>The button that closes the About window; Enter and Esc press it too. Write it as your language&apos;s dialogs do (as Qt&apos;s own message boxes show it).</extracomment>
+        <translation>OK</translation>
     </message>
     <message>
+        <location filename="../ui/AboutForm.cpp" line="+37"/>
+        <source>Written by the Brelmont team</source>
+        <extracomment>A line of the About window, under the copyright line: who wrote the program (the Comments of its version information).</extracomment>
+        <translation>Разработано командой Brelmont</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Free software under the MIT licence: see the LICENSE file</source>
+        <extracomment>The last line of the About window: the program is free software under the MIT licence, whose text is the file LICENSE that comes with it. Keep LICENSE, the file&apos;s name, as it is.</extracomment>
+        <translation>Свободная программа под лицензией MIT: см. файл LICENSE</translation>
+    </message>
+    <message>
+        <location line="+133"/>
         <source>About %1</source>
-        <extracomment>The About window&apos;s caption; %1 is the product name from the program&apos;s version information.</extracomment>
+        <extracomment>The About window&apos;s caption; %1 is the program&apos;s name, as the main window&apos;s title gives it.</extracomment>
         <translation>О программе %1</translation>
     </message>
 </context>
 <context>
     <name>TfrmMainForm</name>
     <message>
+        <location filename="../resources/Main.ui"/>
         <source>Start Date:</source>
+        <extracomment>The label before the start date&apos;s field, at the top of the main window; both calculations start from this date.</extracomment>
         <translation>Начало:</translation>
     </message>
     <message>
+        <location/>
         <source>Calculate:</source>
+        <extracomment>The label before the list that chooses the calculation (the entries &quot;Difference between two dates&quot; and &quot;New date&quot;).</extracomment>
         <translation>Расчёт:</translation>
     </message>
     <message>
+        <location/>
         <source>Difference between two dates</source>
+        <extracomment>An entry of the calculation list: the panel that shows the distance from the start date to an end date, as counts and in words.</extracomment>
         <translation>Разница между датами</translation>
     </message>
     <message>
+        <location/>
         <source>New date</source>
+        <extracomment>An entry of the calculation list: the panel that moves the start date by six amounts and shows the date they lead to. Not the label &quot;New Date:&quot; of that date.</extracomment>
         <translation>Новая дата</translation>
     </message>
     <message>
+        <location/>
         <source>End Date:</source>
+        <extracomment>The label before the end date&apos;s field in the difference panel.</extracomment>
         <translation>Конец:</translation>
     </message>
     <message>
+        <location/>
         <source>Days:</source>
+        <extracomment>A label before a number, in both panels: the count of days from the start date to the end date, and in the other panel the number of days to add. morvane-calc writes it before its count too.</extracomment>
         <translation>Дни:</translation>
     </message>
     <message>
+        <location/>
         <source>Weekdays:</source>
+        <extracomment>A label before a number: working days, Monday to Friday (Saturday is not one). The count of them between the two dates, and in the other panel the number to add, which skips weekends. morvane-calc writes it too.</extracomment>
         <translation>Будни:</translation>
     </message>
     <message>
+        <location/>
         <source>Weeks:</source>
+        <extracomment>A label before a number: whole weeks of 7 days between the two dates, or weeks to add. morvane-calc writes it too.</extracomment>
         <translation>Недели:</translation>
     </message>
     <message>
+        <location/>
         <source>Fortnights:</source>
+        <extracomment>A label before a number: whole periods of 14 days (two weeks; not 15 days, not half a month) between the two dates, or such periods to add. A count, not a duration (&quot;Fortnights: 590&quot;). morvane-calc writes it too.</extracomment>
         <translation>По 2 недели:</translation>
     </message>
     <message>
+        <location/>
         <source>Months:</source>
+        <extracomment>A label before a number: whole calendar months between the two dates, or months to add. morvane-calc writes it too.</extracomment>
         <translation>Месяцы:</translation>
     </message>
     <message>
+        <location/>
         <source>Years:</source>
+        <extracomment>A label before a number: whole calendar years between the two dates, or years to add. morvane-calc writes it too.</extracomment>
         <translation>Годы:</translation>
     </message>
     <message>
+        <location/>
         <source>Or:</source>
-        <translation>Или:</translation>
+        <extracomment>The label before the phrase box: introduces the same distance written as a phrase (&quot;2 years, 3 months and 1 day&quot;), not an alternative. morvane-calc writes it before the phrase too.</extracomment>
+        <translation>То есть:</translation>
     </message>
     <message>
+        <location/>
         <source>Difference in words</source>
+        <extracomment>What a screen reader calls the phrase box: the distance between the two dates written as a phrase (&quot;2 years, 3 months and 1 day&quot;), in digits and words.</extracomment>
         <translation>Разница словами</translation>
     </message>
     <message>
+        <location/>
         <source>The distance from the start date to the end date in years, months, weeks and days; follows every change of either date</source>
-        <translation>Промежуток от даты начала до даты конца в годах, месяцах, неделях и днях; обновляется при каждом изменении любой из дат</translation>
+        <extracomment>What a screen reader says to describe the phrase box: what it shows, and that it is updated at every change of either date.</extracomment>
+        <translation>Промежуток от начальной до конечной даты в годах, месяцах, неделях и днях; обновляется при каждом изменении любой из дат</translation>
     </message>
     <message>
+        <location/>
         <source>&amp;Reset</source>
+        <extracomment>The button of the new-date panel that sets the six amounts to 0. The &amp; marks the access key (Alt and that letter): put it on a letter of the translation that no other caption of the window uses.</extracomment>
         <translation>&amp;Сбросить</translation>
     </message>
     <message>
+        <location/>
         <source>New Date:</source>
+        <extracomment>The label before the result of the new-date panel: the date the amounts lead to. Not the list entry &quot;New date&quot;, which names the calculation.</extracomment>
         <translation>Новая дата:</translation>
     </message>
     <message>
+        <location/>
         <source>The date the amounts lead to from the start date; follows every change of the start date or an amount</source>
-        <translation>Дата, к которой ведут значения от даты начала; обновляется при каждом изменении даты начала или любого значения</translation>
+        <extracomment>What a screen reader says to describe the new date&apos;s field: the start date moved by the six amounts, updated at every change of the start date or of an amount.</extracomment>
+        <translation>Дата, получаемая прибавлением значений к начальной дате; обновляется при каждом изменении начальной даты или любого значения</translation>
     </message>
     <message>
+        <location/>
         <source>Close</source>
+        <extracomment>The button that closes the program; Enter presses it.</extracomment>
         <translation>Закрыть</translation>
     </message>
     <message>
+        <location/>
         <source>&amp;About</source>
+        <extracomment>The button that opens the About window. The &amp; marks the access key (Alt and that letter): put it on a letter of the translation that no other caption of the window uses.</extracomment>
         <translation>&amp;О программе</translation>
     </message>
 </context>

@@ -1,6 +1,7 @@
 #include "AboutForm.h"
 
 #include "Accessibility.h"
+#include "Application.h"
 #include "Caption.h"
 #include "ErrorGuard.h"
 #include "FormLook.h"
@@ -13,7 +14,6 @@
 
 #include <QDesktopServices>
 #include <QFile>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QUrl>
@@ -23,6 +23,39 @@
 #include <string>
 
 TfrmAbout* frmAbout = nullptr;
+
+namespace {
+
+// The texts of the program's own version strings that the window shows in
+// the user's language. The version information keeps them in English, as
+// morvane-calc --version prints them; the window looks up the text it read,
+// so a version string whose text changes (resources/version.rc.in) needs its
+// new text here too, where lupdate finds it for the catalogs.
+constexpr const char* kVersionTexts[] = {
+    //: A line of the About window, under the copyright line: who wrote the
+    //: program (the Comments of its version information).
+    QT_TRANSLATE_NOOP("TfrmAbout", "Written by the Brelmont team"),
+    //: The last line of the About window: the program is free software under
+    //: the MIT licence, whose text is the file LICENSE that comes with it.
+    //: Keep LICENSE, the file's name, as it is.
+    QT_TRANSLATE_NOOP("TfrmAbout", "Free software under the MIT licence: see the LICENSE file"),
+};
+
+// Text, a version string, as the window shows it: the product name as the
+// program's title in the user's language (the main window's), the texts above
+// as the catalogs translate them, and any other (a version number, the
+// copyright line) as it is.
+QString ShownText(const QString& Text) {
+    const QByteArray Utf8 = Text.toUtf8();
+    if (Utf8 == kMorvaneTitle)
+        return MorvaneTitle();
+    for (const char* Known : kVersionTexts)
+        if (Utf8 == Known)
+            return TfrmAbout::tr(Known);
+    return Text;
+}
+
+} // namespace
 
 QUrl WebAddress(const char* Address) {
     return QUrl::fromEncoded(QByteArray(Address), QUrl::TolerantMode);
@@ -82,8 +115,10 @@ TfrmAbout::TfrmAbout(QWidget* Parent, TAboutSources Sources)
     SetInfoCaption(ui->lblInfo->text());
 
     connect(ui->cmdOK, &QPushButton::clicked, this, GuardedHandler(this, &TfrmAbout::cmdOKClick));
-    ui->lblHomePage->installEventFilter(this);
-    ui->imgPayPal->installEventFilter(this);
+    connect(ui->lblHomePage, &TClickLabel::clicked, this,
+            GuardedHandler(this, &TfrmAbout::lblHomePageClick));
+    connect(ui->imgPayPal, &TClickLabel::clicked, this,
+            GuardedHandler(this, &TfrmAbout::imgPayPalClick));
     ui->cmdOK->setFocus();
 
     CentreWindow(this);
@@ -129,12 +164,13 @@ void TfrmAbout::FormCreate() {
 
     // Entries are read one at a time, in this order, so that a short list
     // fails at the first position it lacks, with what came before kept.
+    // Each is shown in the user's language where the catalogs have it.
     const auto Entry = [&Strings](TVersionEntry Index) {
-        return QString::fromStdString(Strings[Index]);
+        return ShownText(QString::fromStdString(Strings[Index]));
     };
     const QChar CR(13);
-    //: The About window's caption; %1 is the product name from the program's
-    //: version information.
+    //: The About window's caption; %1 is the program's name, as the main
+    //: window's title gives it.
     setWindowTitle(tr("About %1").arg(Entry(kProductName)));
     const QString Product = Entry(kProductName);
     const QString FileVersion = Entry(kFileVersion);
@@ -154,23 +190,4 @@ void TfrmAbout::lblHomePageClick() {
 
 void TfrmAbout::imgPayPalClick() {
     QDesktopServices::openUrl(WebAddress(kDonationAddress));
-}
-
-bool TfrmAbout::eventFilter(QObject* Watched, QEvent* Event) {
-    const bool Link = Watched == ui->lblHomePage || Watched == ui->imgPayPal;
-    if (Link && Event->type() == QEvent::MouseButtonRelease) {
-        // The press grabbed the mouse for the same control; a release over
-        // it completes the click.
-        const auto* Mouse = static_cast<QMouseEvent*>(Event);
-        const auto* Control = static_cast<QWidget*>(Watched);
-        if (Mouse->button() == Qt::LeftButton &&
-            Control->rect().contains(Mouse->position().toPoint())) {
-            if (Watched == ui->lblHomePage)
-                Guarded([this] { lblHomePageClick(); });
-            else
-                Guarded([this] { imgPayPalClick(); });
-            return true;
-        }
-    }
-    return QDialog::eventFilter(Watched, Event);
 }

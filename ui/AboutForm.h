@@ -1,8 +1,10 @@
 // The About window: the program's name, version, copyright, comments and
 // trademark line, read once from the version information of the program's
-// own executable, with the maker's logo, a link to the maker's home page and
-// a donation button. Created hidden at start-up and shown modally by the main
-// window's About button; closing it only hides it.
+// own executable and shown in the user's language where the catalogs have
+// them, with the maker's logo, a link to the maker's home page and a
+// donation button, both reached by Tab and pressed by Enter or Space too.
+// Created hidden at start-up and shown modally by the main window's About
+// button; closing it only hides it.
 #pragma once
 
 #include <QDialog>
@@ -74,7 +76,9 @@ public:
     // Reads the version strings and sets the caption and lblInfo from list
     // entries 7, 7, 2, 4, 9 and 5 in that order; raises TStringListError
     // ("List index out of bounds (<n>)") at the first position the list
-    // doesn't hold, keeping whatever caption and text were already set.
+    // doesn't hold, keeping whatever caption and text were already set. The
+    // program's own product name shows as its translated title, and the
+    // texts of its own version strings as the catalogs translate them.
     void FormCreate();
     void cmdOKClick();
     // Open the home page and the donation page in the user's browser; a
@@ -83,7 +87,6 @@ public:
     void imgPayPalClick();
 
 protected:
-    bool eventFilter(QObject* Watched, QEvent* Event) override;
     void showEvent(QShowEvent* Event) override;
 
 private:

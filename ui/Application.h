@@ -31,6 +31,9 @@ protected:
 };
 
 // The program's title, in English.
+//: The program's name: the main window's title, the caption of its error
+//: boxes and, after "About", the About window's title. The desktop entry
+//: gives the same translated name. Brelmont is the maker's name: keep it.
 inline constexpr const char* kMorvaneTitle =
     QT_TRANSLATE_NOOP("TApplication", "Brelmont Date Calculator");
 

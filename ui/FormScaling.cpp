@@ -186,4 +186,16 @@ void ScaleFormGeometry(QWidget* Form, double Scale) {
         const int Left = std::max(LabelRoom(L, Gap).first, Box.x() + Box.width() - Caption);
         L->setGeometry(Left, Box.y(), Box.x() + Box.width() - Left, Box.height());
     }
+    // A label whose text needs a taller line than its box (drawn in part in a
+    // fallback font with a taller line, as Chinese and Japanese fonts have)
+    // grows as much up as down, its text centred where it was.
+    for (QWidget* W : DesignedControls(Form)) {
+        auto* L = qobject_cast<QLabel*>(W);
+        if (!L || L->text().isEmpty())
+            continue;
+        const QRect Box = L->geometry();
+        const int Needed = L->sizeHint().height();
+        if (Needed > Box.height())
+            L->setGeometry(Box.x(), Box.y() - (Needed - Box.height()) / 2, Box.width(), Needed);
+    }
 }

@@ -39,5 +39,7 @@ double FormScale(const QWidget* Form, const TWidestNumbers& Widest = {});
 // is scaled and rounded on its own, so controls that touch in the design
 // still touch. Fixes Form's size to the scaled client size. Then a label
 // whose caption is wider than its scaled box grows leftwards into the room
-// FormScale counted for it, as far as the caption needs.
+// FormScale counted for it, as far as the caption needs, and one whose text
+// needs a taller line than its box (a fallback font's) grows as much up as
+// down to the height it needs.
 void ScaleFormGeometry(QWidget* Form, double Scale);

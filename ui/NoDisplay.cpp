@@ -136,8 +136,8 @@ QString NoDisplayLine(const QString& Program, const TDisplayFacts& Facts) {
     // hold the program's catalogs, is the one that could not be made.
     QTranslator Catalog;
     QString Text;
-    if (const QString Name = ChooseCatalog(); Catalog.load(CatalogFile(Name)))
-        Text = Catalog.translate(kContext, Source);
+    LoadProgramCatalog(Catalog);
+    Text = Catalog.translate(kContext, Source);
     if (Text.isEmpty())
         Text = QString::fromUtf8(Source);
     if (Source == kNoConnectionText)

@@ -2,9 +2,17 @@
 
 #include <utility>
 
+namespace {
+
+std::string ListIndexMessage(int Index) {
+    std::string Message = kListIndexMessage;
+    return Message.replace(Message.find("%1"), 2, std::to_string(Index));
+}
+
+} // namespace
+
 TStringListError::TStringListError(int Index)
-    : std::runtime_error("List index out of bounds (" + std::to_string(Index) + ")"),
-      FIndex(Index) {}
+    : std::runtime_error(ListIndexMessage(Index)), FIndex(Index) {}
 
 int TStringList::Add(std::string S) {
     Items.push_back(std::move(S));

@@ -5,8 +5,11 @@
 # lupdate brings a copy of each up to date, as update_translations would;
 # the copy must hold no unfinished, vanished or obsolete entry and no empty
 # translation or plural form (lupdate pads missing forms with empty ones),
-# and lupdate must have cut no surplus plural forms. The catalog's language
-# is the one its name says; the English one holds plural forms only.
+# and lupdate must have cut no surplus plural forms. Every entry carries a
+# comment for translators (a "//:" line before the text in C++, an
+# extracomment in a window description) saying where the text appears and
+# what it means. The catalog's language is the one its name says; the
+# English one holds plural forms only.
 cmake_minimum_required(VERSION 3.25)
 
 foreach(list SOURCES OPTIONS CATALOGS)
@@ -53,10 +56,13 @@ foreach(catalog IN LISTS CATALOGS)
     elseif(message MATCHES "<translation></translation>|<numerusform></numerusform>")
       string(APPEND faults "${name}.ts: \"${source}\": an empty translation or plural form\n")
     endif()
+    if(NOT message MATCHES "<extracomment>[^<]")
+      string(APPEND faults "${name}.ts: \"${source}\": no comment for translators\n")
+    endif()
   endforeach()
 endforeach()
 
 if(faults)
-  message(FATAL_ERROR "Catalogs not complete (build the update_translations target, "
-                      "translate, and build):\n${faults}")
+  message(FATAL_ERROR "Catalogs not complete (comment each text for translators, build the "
+                      "update_translations target, translate, and build):\n${faults}")
 endif()

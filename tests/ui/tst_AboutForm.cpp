@@ -107,6 +107,8 @@ private slots:
     void closing();
     void addressesOpened_data();
     void addressesOpened();
+    void openedByKeyboard_data();
+    void openedByKeyboard();
     void donationAddressKeepsItsEscapes();
     void picturesAtTheirSizes();
     void brokenPictureRefused_data();
@@ -410,6 +412,56 @@ void TAboutFormTest::addressesOpened() {
     QCOMPARE(Errors.Texts(), QStringList());
 }
 
+void TAboutFormTest::openedByKeyboard_data() {
+    QTest::addColumn<int>("Tabs"); // Tab presses from OK, which has the focus
+    QTest::addColumn<QString>("Control");
+    QTest::addColumn<int>("Key");
+    QTest::addColumn<QUrl>("Opened"); // none: the key closes the window
+
+    const QUrl Home = WebAddress(kHomePageAddress);
+    const QUrl Donation = WebAddress(kDonationAddress);
+    // clang-format off
+    QTest::newRow("donation button by Enter") << 1 << "imgPayPal" << int(Qt::Key_Return) << Donation;
+    QTest::newRow("donation button by Space") << 1 << "imgPayPal" << int(Qt::Key_Space) << Donation;
+    QTest::newRow("home-page link by Enter") << 2 << "lblHomePage" << int(Qt::Key_Return) << Home;
+    QTest::newRow("home-page link by Space") << 2 << "lblHomePage" << int(Qt::Key_Space) << Home;
+    QTest::newRow("home-page link by Enter on the keypad") << 2 << "lblHomePage" << int(Qt::Key_Enter) << Home;
+    QTest::newRow("Tab comes round to OK, whose Enter closes") << 3 << "cmdOK" << int(Qt::Key_Return) << QUrl();
+    // clang-format on
+}
+
+// The link and the donation button are reached by Tab and pressed by Enter
+// or Space, which open their address and leave the window open; Esc still
+// closes it from there.
+void TAboutFormTest::openedByKeyboard() {
+    QFETCH(int, Tabs);
+    QFETCH(QString, Control);
+    QFETCH(int, Key);
+    QFETCH(QUrl, Opened);
+
+    TErrorRecorder Errors;
+    TfrmAbout About(nullptr, ReadingFrom(VersionFixture("complete_elf64.so")));
+    QString Focused;
+    bool StillOpen = false;
+    QVERIFY(ExecWhile(About, [&] {
+        QVERIFY(WaitForWindowActive(&About));
+        for (int I = 0; I < Tabs; ++I)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* Focus = QApplication::focusWidget();
+        Focused = Focus->objectName();
+        QTest::keyClick(Focus, Qt::Key(Key),
+                        Key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        StillOpen = About.isVisible();
+        if (StillOpen)
+            QTest::keyClick(Focus, Qt::Key_Escape);
+    }));
+    QCOMPARE(Focused, Control);
+    QCOMPARE(StillOpen, !Opened.isEmpty());
+    QCOMPARE(FOpened.Urls, Opened.isEmpty() ? QList<QUrl>() : QList<QUrl>{Opened});
+    QVERIFY(!About.isVisible());
+    QCOMPARE(Errors.Texts(), QStringList());
+}
+
 void TAboutFormTest::donationAddressKeepsItsEscapes() {
     const QUrl Url = WebAddress(kDonationAddress);
     QVERIFY(Url.isValid());
@@ -588,13 +640,16 @@ void TAboutFormTest::windowFrameAndControls() {
     QCOMPARE(About.minimumSize(), About.maximumSize()); // fixed size
     QVERIFY(About.width() >= 377 && About.height() >= 230);
 
-    // The OK button is the only control Tab stops at.
+    // Tab stops at the OK button first, then at the donation button and the
+    // link, in reading order; a click on either leaves the focus where it is.
     QPushButton* OK = OkButton(About);
-    QList<QWidget*> TabStops;
-    for (QWidget* W = About.nextInFocusChain(); W != &About; W = W->nextInFocusChain())
+    QList<QWidget*> TabStops{OK};
+    for (QWidget* W = OK->nextInFocusChain(); W != OK; W = W->nextInFocusChain())
         if (W->focusPolicy() & Qt::TabFocus)
             TabStops += W;
-    QCOMPARE(TabStops, QList<QWidget*>{OK});
+    QCOMPARE(TabStops,
+             (QList<QWidget*>{OK, Label(About, "imgPayPal"), Label(About, "lblHomePage")}));
+    QCOMPARE(Label(About, "lblHomePage")->focusPolicy() & Qt::ClickFocus, 0);
 
     // The link keeps its own look beside the window's font and face, in the
     // window's font family, and its text fits its control.

@@ -312,11 +312,12 @@ void TDesktopIntegrationTest::aboutControlsNamedAndTyped_data() {
     QTest::addColumn<QString>("Control");
     QTest::addColumn<QString>("Name");
     QTest::addColumn<QAccessible::Role>("Role");
+    QTest::addColumn<bool>("Focusable"); // reached by the keyboard
     // clang-format off
-    QTest::newRow("home-page link") << "lblHomePage" << "Brelmont home page" << QAccessible::Link;
-    QTest::newRow("donation button picture") << "imgPayPal" << "Donate via PayPal" << QAccessible::Button;
-    QTest::newRow("logo picture") << "imgBrelmont" << "Brelmont logo" << QAccessible::Graphic;
-    QTest::newRow("OK button") << "cmdOK" << "OK" << QAccessible::Button;
+    QTest::newRow("home-page link") << "lblHomePage" << "Brelmont home page" << QAccessible::Link << true;
+    QTest::newRow("donation button picture") << "imgPayPal" << "Donate via PayPal" << QAccessible::Button << true;
+    QTest::newRow("logo picture") << "imgBrelmont" << "Brelmont logo" << QAccessible::Graphic << false;
+    QTest::newRow("OK button") << "cmdOK" << "OK" << QAccessible::Button << true;
     // clang-format on
 }
 
@@ -324,11 +325,13 @@ void TDesktopIntegrationTest::aboutControlsNamedAndTyped() {
     QFETCH(QString, Control);
     QFETCH(QString, Name);
     QFETCH(QAccessible::Role, Role);
+    QFETCH(bool, Focusable);
     TErrorRecorder Errors;
     TfrmAbout About;
     QWidget* C = FindControl<QWidget>(&About, Control);
     QCOMPARE(AccessibleName(C), Name);
     QCOMPARE(Accessible(C)->role(), Role);
+    QCOMPARE(bool(Accessible(C)->state().focusable), Focusable);
 }
 
 void TDesktopIntegrationTest::pressActionOpensTheAddress_data() {

@@ -1,19 +1,29 @@
 // The program in the languages it ships: the catalog chosen for the user's
-// languages, both windows' texts fitting their controls in every language,
+// languages, both windows' texts fitting their controls in every language
+// (with the font the run names for Chinese and Japanese, MORVANE_CJK_FONT),
 // a few anchors per language (a caption, a phrase with plural forms, an
-// error message), and English worded exactly as the date core words it.
+// error message), the About window without an English sentence, and English
+// worded exactly as the date core words it.
 #include "AboutForm.h"
+#include "FormLook.h"
 #include "Main.h"
+#include "MessageText.h"
 #include "PhraseText.h"
 #include "PictureFormats.h"
+#include "StringList.h"
 #include "TestSupport.h"
 #include "Translations.h"
 
 #include <QComboBox>
 #include <QFile>
+#include <QGlyphRun>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRawFont>
 #include <QTextLayout>
 
+#include <memory>
+#include <stdexcept>
 #include <tuple>
 #include <vector>
 
@@ -30,12 +40,13 @@ struct TAnchors {
 };
 
 constexpr TAnchors kAnchors[] = {
-    {"de", "Zwei Wochen:", "vor 5 Jahren, 2 Monaten und 1 Tag", "„“ ist keine gültige ganze Zahl."},
+    {"de", "Doppelwochen:", "vor 5 Jahren, 2 Monaten und 1 Tag",
+     "„“ ist keine gültige ganze Zahl."},
     {"es", "Quincenas:", "hace 5 años, 2 meses y 1 día", "«» no es un valor entero válido."},
     {"fr", "Quinzaines\u00a0:", "il y a 5 ans, 2 mois et 1 jour",
      "«\u00a0\u00a0» n’est pas un nombre entier valide."},
     {"it", "Quindicine:", "5 anni, 2 mesi e 1 giorno fa", "«» non è un valore intero valido."},
-    {"ja", "2週間:", "5年2か月と1日前", "「」は有効な整数値ではありません。"},
+    {"ja", "2週間の数:", "5年2か月と1日前", "「」は有効な整数値ではありません。"},
     {"pl", "Dwutygodnie:", "5 lat, 2 miesiące i 1 dzień temu",
      "„” nie jest prawidłową liczbą całkowitą."},
     {"pt_BR", "Quinzenas:", "há 5 anos, 2 meses e 1 dia", "“” não é um valor inteiro válido."},
@@ -56,6 +67,58 @@ QString DesktopEntryName(const QString& Language) {
     return {};
 }
 
+// The families of the fonts Text is drawn in at Font, fallbacks included.
+QStringList DrawingFamilies(const QFont& Font, const QString& Text) {
+    QTextLayout Layout(Text, Font);
+    Layout.beginLayout();
+    Layout.createLine();
+    Layout.endLayout();
+    QStringList Families;
+    for (const QGlyphRun& Run : Layout.glyphRuns())
+        Families += Run.rawFont().familyName();
+    return Families;
+}
+
+// Whether Label shows the underline of its font: some row of pixels, across
+// most of its text's width, that only the underlined drawing has.
+bool ShowsUnderline(QLabel* Label) {
+    const QImage Underlined = Label->grab().toImage();
+    const QFont Kept = Label->font();
+    QFont Plain = Kept;
+    Plain.setUnderline(false);
+    Label->setFont(Plain);
+    const QImage NotUnderlined = Label->grab().toImage();
+    Label->setFont(Kept);
+    const qreal Ratio = Underlined.devicePixelRatio();
+    const int Across = int(Label->fontMetrics().horizontalAdvance(Label->text()) * Ratio * 0.9);
+    for (int Y = 0; Y < Underlined.height(); ++Y) {
+        int Differing = 0;
+        for (int X = 0; X < Underlined.width(); ++X)
+            Differing += Underlined.pixel(X, Y) != NotUnderlined.pixel(X, Y);
+        if (Differing >= Across)
+            return true;
+    }
+    return false;
+}
+
+// The texts the About window shows or tells a screen reader: its caption,
+// each line of its information, and its controls' texts, tooltips and
+// accessible names.
+QStringList AboutTexts(const TfrmAbout& About) {
+    QStringList Texts{About.windowTitle()};
+    Texts += About.InfoCaption().split(QChar(13));
+    for (const QWidget* W : About.findChildren<QWidget*>()) {
+        if (const auto* L = qobject_cast<const QLabel*>(W); L && W->objectName() != "lblInfo")
+            Texts += L->text();
+        if (const auto* B = qobject_cast<const QPushButton*>(W))
+            Texts += B->text();
+        Texts += W->toolTip();
+        Texts += W->accessibleName();
+    }
+    Texts.removeAll(QString());
+    return Texts;
+}
+
 } // namespace
 
 class TTranslationsTest : public QObject {
@@ -68,6 +131,15 @@ private slots:
         for (const TAnchors& A : kAnchors)
             Anchored += QString::fromUtf8(A.Language);
         QCOMPARE(Anchored, ShippedLanguages()); // every language has its anchors
+
+        // A run that names the font for Chinese and Japanese text measures
+        // with that font, or it would measure nothing it claims to.
+        const QString CjkFont = qEnvironmentVariable("MORVANE_CJK_FONT");
+        if (!CjkFont.isEmpty()) {
+            const QStringList Families = DrawingFamilies(FormFont(), QStringLiteral("日付计算"));
+            QVERIFY2(!Families.isEmpty() && Families.back().startsWith(CjkFont),
+                     qPrintable(Families.join(u',')));
+        }
     }
 
     void cleanup() {
@@ -134,6 +206,24 @@ private slots:
         QCOMPARE(Compared, int(Days.size() * Days.size()));
     }
 
+    void englishMessagesAreTheCores_data() {
+        QTest::addColumn<std::shared_ptr<std::exception>>("Error");
+        // clang-format off
+        QTest::newRow("not a whole number") << std::shared_ptr<std::exception>(std::make_shared<TConvertError>(cpNotInteger, "5x"));
+        QTest::newRow("an entered text that looks like a placeholder") << std::shared_ptr<std::exception>(std::make_shared<TConvertError>(cpNotInteger, "%1%2"));
+        QTest::newRow("a date outside the years 1 to 9999") << std::shared_ptr<std::exception>(std::make_shared<TConvertError>(cpDateEncode));
+        QTest::newRow("a version entry missing") << std::shared_ptr<std::exception>(std::make_shared<TStringListError>(7));
+        QTest::newRow("any other error") << std::shared_ptr<std::exception>(std::make_shared<std::runtime_error>("disk on fire"));
+        // clang-format on
+    }
+
+    // In English every error reads exactly as the core raised it: the
+    // message shown is the what() text, however the entered text looks.
+    void englishMessagesAreTheCores() {
+        QFETCH(std::shared_ptr<std::exception>, Error);
+        QCOMPARE(ErrorText(*Error), QString::fromUtf8(Error->what()));
+    }
+
     void textsFitInEveryLanguage_data() {
         QTest::addColumn<QString>("Language");
         for (const QString& Language : ShippedLanguages())
@@ -156,6 +246,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&Main) && QTest::qWaitForWindowExposed(&About));
         const QStringList Faults = TextsNotFitting(&Main) + TextsNotFitting(&About);
         QVERIFY2(Faults.isEmpty() && Errors.Entries.isEmpty(), qPrintable(Faults.join(u'\n')));
+        QVERIFY2(ShowsUnderline(FindControl<QLabel>(&About, QStringLiteral("lblHomePage"))),
+                 "the link's underline is cut off");
 
         auto* Box = FindControl<QPlainTextEdit>(&Main, QStringLiteral("mmoDiffString"));
         const QFontMetrics FM(Box->font());
@@ -171,6 +263,37 @@ private slots:
         QVERIFY2(Lines * FM.lineSpacing() <= Box->viewport()->height() &&
                      DrawsEveryCharacter(Box->font(), Widest),
                  qPrintable(QStringLiteral("%1: %2 lines").arg(Widest).arg(Lines)));
+    }
+
+    void aboutInTheLanguage_data() { textsFitInEveryLanguage_data(); }
+
+    // The About window in the language: its caption and first line name the
+    // program as the main window and the desktop entry do, and no sentence
+    // of the English window is left (the copyright notice stays as the
+    // version strings carry it, as such notices do).
+    void aboutInTheLanguage() {
+        QFETCH(QString, Language);
+        TErrorRecorder Errors;
+        LoadTranslations({});
+        const QStringList English = AboutTexts(TfrmAbout());
+        LoadTranslations({Language});
+        TfrmAbout About;
+        const QString Name = DesktopEntryName(Language);
+        QVERIFY2(About.windowTitle().contains(Name), qPrintable(About.windowTitle()));
+        QVERIFY(About.InfoCaption().startsWith(Name + QStringLiteral(" v")));
+        const QStringList Shown = AboutTexts(About);
+        for (const QString& Text : English)
+            if (Text.contains(u' ') && !Text.startsWith(QStringLiteral("Copyright")))
+                QVERIFY2(!Shown.contains(Text), qPrintable(QStringLiteral("in English: ") + Text));
+        QCOMPARE(Errors.Texts(), QStringList());
+    }
+
+    // The donation button is a picture: it carries no words, which would
+    // be English in every language (its name and tooltip say what it does).
+    void donationPictureHasNoWords() {
+        QFile Source(QStringLiteral(DONATE_PICTURE_SOURCE));
+        QVERIFY(Source.open(QIODevice::ReadOnly));
+        QVERIFY(!Source.readAll().contains("<text"));
     }
 
     void anchorsInEveryLanguage_data() {
