@@ -18,7 +18,6 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -34,8 +33,7 @@ namespace {
 // The accessible names the main window's description (resources/Main.ui)
 // gives its controls, by control name.
 QHash<QString, QString> DescribedNames() {
-    QFile File(QFileInfo(QStringLiteral(__FILE__)).absolutePath() +
-               QStringLiteral("/../../resources/Main.ui"));
+    QFile File(QStringLiteral(MAIN_FORM));
     if (!File.open(QIODevice::ReadOnly))
         qFatal("cannot read %s", qPrintable(File.fileName()));
     QXmlStreamReader Xml(&File);
