@@ -81,8 +81,9 @@ letter_key() {
 about_caption='&amp;About'
 if [[ -n $language ]]; then
   catalog=$(dirname "${BASH_SOURCE[0]}")/../../translations/morvane_$language.ts
-  about_caption=$(grep -A1 -F '<source>&amp;About</source>' "$catalog" |
-    sed -n 's/.*<translation[^>]*>\(.*\)<\/translation>.*/\1/p')
+  # The translation anywhere in the entry, after its comment for translators.
+  about_caption=$(sed -n '/<source>&amp;About<\/source>/,/<\/message>/s/.*<translation[^>]*>\(.*\)<\/translation>.*/\1/p' \
+    "$catalog" | head -n 1)
 fi
 about_letter=${about_caption#*&amp;}
 about_key=$(letter_key "$(tr '[:upper:]' '[:lower:]' <<<"${about_letter:0:1}")")
