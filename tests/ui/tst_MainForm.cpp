@@ -138,6 +138,18 @@ private slots:
         QVERIFY(Errors->Entries.isEmpty());
     }
 
+    // At start-up the start date's first field has the keyboard: a date
+    // typed there as the picker shows it is the start date, and the
+    // difference follows.
+    void typingTheStartDateAsShown() {
+        const TDateTime Typed = Day(2000, 3, 4);
+        TypeCharacters(QApplication::focusWidget(), QString::fromStdString(LongDateText(Typed)));
+        QCOMPARE(StartPicker()->Date(), Typed);
+        QCOMPARE(Edit("txtDays")->text(), QString::fromStdString(IntToText(DateUnitsBetween(
+                                              dkDays, Typed, EndPicker()->Date()))));
+        QVERIFY(Errors->Entries.isEmpty());
+    }
+
     void differencePanel_data() {
         QTest::addColumn<TDateTime>("Start");
         QTest::addColumn<TDateTime>("End");
