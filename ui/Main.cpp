@@ -223,6 +223,11 @@ void TfrmMainForm::cmdCloseClick() {
 }
 
 void TfrmMainForm::cmdAboutClick() {
+    // A request while the About window is up does nothing: an access key
+    // animates its button's click, which can land after a click on the
+    // button itself has opened the window.
+    if (FAbout && FAbout->isVisible())
+        return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto Arrow = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     if (!FAbout)

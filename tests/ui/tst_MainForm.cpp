@@ -882,6 +882,42 @@ private slots:
         QVERIFY(std::abs(About.frameGeometry().center().y() - Main.center().y()) <= 1);
     }
 
+    void aboutOpensOnceAtATime_data() {
+        QTest::addColumn<QString>("Press"); // how About is pressed during Alt+A's click
+        // clang-format off
+        QTest::newRow("a click") << "click";
+        QTest::newRow("Enter") << "Enter";
+        QTest::newRow("Space") << "Space";
+        // clang-format on
+    }
+
+    // A request while the About window is up does nothing: Alt+A animates
+    // its click for a tenth of a second, About pressed within it opens the
+    // window first, and the access key's click lands in the window's loop.
+    void aboutOpensOnceAtATime() {
+        QFETCH(QString, Press);
+        class TCountedDialog : public QDialog {
+        public:
+            int Runs = 0;
+            int exec() override {
+                ++Runs;
+                return QDialog::exec();
+            }
+        } About;
+        About.resize(200, 100);
+        Form->SetAboutWindow(&About);
+        QTimer::singleShot(400, &About, &QDialog::accept); // past the animated click
+        auto* Button = Control<QPushButton>("cmdAbout");
+        QTest::keyClick(StartPicker(), Qt::Key_A, Qt::AltModifier);
+        if (Press == "click")
+            QTest::mouseClick(Button, Qt::LeftButton);
+        else
+            QTest::keyClick(Button, Press == "Enter" ? Qt::Key_Return : Qt::Key_Space);
+        QTest::qWait(200); // the access key's click, had About not been pressed
+        QCOMPARE(About.Runs, 1);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
     void textsFitTheirBoxes_data() {
         QTest::addColumn<QString>("Locale");
         // clang-format off
