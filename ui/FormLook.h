@@ -15,12 +15,14 @@ QFont FormFont();
 // Gives Form the button-face background that the program's windows use.
 void PaintFormFace(QWidget* Form);
 
-// Draws Box's frame once more over the controls inside it, so that it shows
-// at every device pixel ratio. A scroll area lays its viewport and scroll
-// bars out in whole pixels within its frame; at a fractional ratio (1.5,
-// say) the frame's last row and column fall on device pixels that those
-// controls, painted after the frame, cover. The cover lets the mouse through
-// and takes no focus.
+// Draws Box's frame once more over Box and the controls inside it, so that
+// it shows whole at every device pixel ratio. A scroll area lays its
+// viewport and scroll bars out in whole pixels within its frame; at a
+// fractional ratio (1.5, say) the frame's last row and column fall on device
+// pixels that those controls, painted after the frame, cover; and where
+// Box's edge falls within a device pixel (1.25, 1.75) its first row and
+// column fall on a pixel that Box may not paint. The cover, a sibling of Box
+// a little larger than it, lets the mouse through and takes no focus.
 void KeepFrameOnTop(QFrame* Box);
 
 // The width a title bar needs to show Title in full. The window manager

@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "UpDown.h"
 
+#include <QBackingStore>
 #include <QCalendarWidget>
 #include <QClipboard>
 #include <QComboBox>
@@ -999,29 +1000,51 @@ private slots:
         QVERIFY(2 * FM.lineSpacing() <= Phrase->viewport()->height());
     }
 
-    // The phrase box's border shows on every side at the device pixel ratio
-    // in use: in the window as drawn, the device pixels of the box's last
-    // row and column (at a fractional ratio, one of the two a line there may
-    // fall on) hold the colour of its first row and column.
+    // The phrase box's frame shows on every side at the device pixel ratio
+    // in use, in what the screen shows once the box's inside has been
+    // painted again (the window's store of device pixels): across the
+    // device pixels of the box's outer logical pixel on each side (at a
+    // fractional ratio, the two a line there may fall on), one holds a
+    // colour other than those just outside the box and inside it.
     void phraseBoxBorderShows() {
         const auto* Phrase = Control<QPlainTextEdit>("mmoDiffString");
-        const QImage Shown = Form->grab().toImage();
+        const TDateTime Today = EndPicker()->Date();
+        StepPickerTo(EndPicker(), Today + 1);
+        StepPickerTo(EndPicker(), Today);
+        QVERIFY(Phrase->toPlainText().isEmpty());
+        QTest::qWait(50);
+        const auto* Store = dynamic_cast<QImage*>(Form->backingStore()->paintDevice());
+        QVERIFY(Store);
+        const QImage Shown = *Store;
         const qreal Ratio = Shown.devicePixelRatio();
         const QRect Box(Phrase->mapTo(Form.data(), QPoint(0, 0)), Phrase->size());
         const auto First = [Ratio](int Logical) { return int(std::floor(Logical * Ratio)); };
         const auto Last = [Ratio](int End) { return int(std::ceil(End * Ratio)) - 1; };
         const int MidX = First(Box.center().x());
         const int MidY = First(Box.center().y());
-        const QColor Top = Shown.pixelColor(MidX, First(Box.top()));
-        const QColor LeftSide = Shown.pixelColor(First(Box.left()), MidY);
-        bool Bottom = false;
-        for (int Y = First(Box.bottom()); Y <= Last(Box.bottom() + 1); ++Y)
-            Bottom = Bottom || Shown.pixelColor(MidX, Y) == Top;
-        bool RightSide = false;
-        for (int X = First(Box.right()); X <= Last(Box.right() + 1); ++X)
-            RightSide = RightSide || Shown.pixelColor(X, MidY) == LeftSide;
-        QVERIFY2(Bottom, qPrintable(Top.name()));
-        QVERIFY2(RightSide, qPrintable(LeftSide.name()));
+        const QColor Inside = Shown.pixelColor(MidX, MidY);
+        // Whether a device row (Across: a column) from From to To holds a
+        // line: a colour other than Inside's and Outside's, the pixel of the
+        // row or column at Outside.
+        const auto LineBetween = [&](int From, int To, int Outside, bool Across) {
+            const auto At = [&](int D) {
+                return Shown.pixelColor(Across ? D : MidX, Across ? MidY : D);
+            };
+            for (int D = From; D <= To; ++D)
+                if (At(D) != Inside && At(D) != At(Outside))
+                    return true;
+            return false;
+        };
+        QVERIFY2(LineBetween(First(Box.top()), Last(Box.top() + 1), First(Box.top() - 3), false),
+                 "top");
+        QVERIFY2(LineBetween(First(Box.bottom()), Last(Box.bottom() + 1), First(Box.bottom() + 3),
+                             false),
+                 "bottom");
+        QVERIFY2(LineBetween(First(Box.left()), Last(Box.left() + 1), First(Box.left() - 3), true),
+                 "left");
+        QVERIFY2(
+            LineBetween(First(Box.right()), Last(Box.right() + 1), First(Box.right() + 3), true),
+            "right");
     }
 };
 
