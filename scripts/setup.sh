@@ -26,6 +26,8 @@ packages=(
   # windows under a virtual display, and a window manager there; screenshots,
   # fonts (a Chinese and Japanese one for the translated windows' tests)
   xvfb xauth openbox imagemagick fonts-dejavu-core fonts-wqy-microhei librsvg2-bin
+  # monitors laid out side by side on the virtual display (xrandr)
+  x11-xserver-utils
   # the X11 window check (xprop, xdotool) and the Wayland stage: a headless
   # weston, its module headers for the test seat, Qt's Wayland platform;
   # pgrep, setpriv (util-linux) to see that no compositor is left behind

@@ -169,7 +169,9 @@ void CentreWindow(QWidget* Window, const QWidget* Over) {
     if (Over) {
         Area = Over->frameGeometry();
     } else {
-        QScreen* Screen = Window->screen() ? Window->screen() : QGuiApplication::primaryScreen();
+        // Not the window's own screen: before it is shown, that is the
+        // screen under its default place, at the desktop's origin.
+        const QScreen* Screen = QGuiApplication::primaryScreen();
         if (!Screen)
             return;
         Area = Screen->availableGeometry();

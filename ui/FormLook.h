@@ -39,15 +39,16 @@ void KeepFrameOnTop(QFrame* Box);
 // four and their spacing); and an average character's room on each side.
 int TitleBarWidth(const QWidget* Window, const QString& Title);
 
-// Places Window centred on the available area of its screen; a left or top
-// edge that would come out negative is set to 0. Over, when given, centres
-// it over that window instead.
+// Places Window centred on the available area of the primary screen, where
+// the desktop puts the windows a program opens (whichever screen is at the
+// desktop's origin); a left or top edge that would come out negative is set
+// to 0. Over, when given, centres it over that window instead.
 void CentreWindow(QWidget* Window, const QWidget* Over = nullptr);
 
-// Shows Window centred on its screen by its frame. The frame is the window
-// manager's, and on X11 its size is known only once the window manager has
-// put it around the shown window: Window is then centred once more, at the
-// first move or resize that reports it. That one move is all: where a
-// window manager or compositor places windows itself, or ignores the move,
-// Window stays where it put it.
+// Shows Window centred on the primary screen by its frame. The frame is the
+// window manager's, and on X11 its size is known only once the window
+// manager has put it around the shown window: Window is then centred once
+// more, at the first move or resize that reports it. That one move is all:
+// where a window manager or compositor places windows itself, or ignores the
+// move, Window stays where it put it.
 void ShowCentred(QWidget* Window);
