@@ -164,6 +164,11 @@ int TitleBarWidth(const QWidget* Window, const QString& Title) {
            2 * Metrics.averageCharWidth();
 }
 
+int FrameHeight(const QWidget* Window) {
+    const QFontMetrics Metrics(TitleBarFont(), Window);
+    return 5 * Metrics.height() / 2;
+}
+
 void CentreWindow(QWidget* Window, const QWidget* Over) {
     QRect Area;
     if (Over) {

@@ -39,6 +39,12 @@ void KeepFrameOnTop(QFrame* Box);
 // four and their spacing); and an average character's room on each side.
 int TitleBarWidth(const QWidget* Window, const QString& Title);
 
+// The height a window manager's frame adds to a window: its title bar and
+// its borders. An estimate on the generous side, as TitleBarWidth's: two and
+// a half lines of the font TitleBarWidth takes (GNOME's title bar, the
+// tallest among common window managers, is twice its font's line).
+int FrameHeight(const QWidget* Window);
+
 // Places Window centred on the available area of the primary screen, where
 // the desktop puts the windows a program opens (whichever screen is at the
 // desktop's origin); a left or top edge that would come out negative is set

@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextEdit>
 #include <QTimer>
@@ -121,6 +123,56 @@ private slots:
         // toolkit lays out at 96 dpi still) shows this title whole from a
         // window 269 pixels wide on.
         QVERIFY2(Box->width() >= 269, qPrintable(QString::number(Box->width())));
+    }
+
+    void errorBoxFitsTheScreen_data() {
+        QTest::addColumn<int>("Screen"); // its place in QGuiApplication::screens()
+        QTest::addColumn<int>("Characters");
+        const QList<QScreen*> Screens = QGuiApplication::screens();
+        for (int I = 0; I < Screens.size(); ++I)
+            for (const int Characters : {2000, 5000})
+                QTest::addRow("%d characters on %dx%d", Characters, Screens[I]->size().width(),
+                              Screens[I]->size().height())
+                    << I << Characters;
+    }
+
+    // A long message (thousands of characters pasted into an amount) gives
+    // a box within its screen, frame and all: the view stops short of the
+    // screen's height and scrolls through the whole message, and OK shows.
+    void errorBoxFitsTheScreen() {
+        QFETCH(int, Screen);
+        QFETCH(int, Characters);
+        const QScreen* On = QGuiApplication::screens()[Screen];
+        const QRect Area = On->availableGeometry();
+        QWidget Owner;
+        Owner.setGeometry(QRect(Area.center(), QSize(200, 100)));
+        Owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&Owner));
+        QCOMPARE(Owner.screen(), On);
+        const QString Message = u'\'' + QStringLiteral("1,000 ").repeated(Characters / 6) +
+                                QStringLiteral("' is not a valid integer value.");
+        const auto Box = CreateErrorBox(QString::fromUtf8(kMorvaneTitle), Message, &Owner);
+        Box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Box.get()));
+        // A window manager frames the box a moment after it is shown.
+        static_cast<void>(
+            QTest::qWaitFor([&] { return Box->frameGeometry() != Box->geometry(); }, 2000));
+        const QRect Framed = Box->frameGeometry();
+        QVERIFY2(Area.contains(Framed), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                       .arg(Framed.x())
+                                                       .arg(Framed.y())
+                                                       .arg(Framed.width())
+                                                       .arg(Framed.height())));
+        const QAbstractButton* Ok = Box->button(QMessageBox::Ok);
+        QVERIFY(Ok && Ok->isVisible());
+        QVERIFY(Area.contains(QRect(Ok->mapToGlobal(QPoint(0, 0)), Ok->size())));
+        auto* Shown = Box->findChild<QTextEdit*>(QStringLiteral("txtMessage"));
+        QVERIFY(Shown && Box->rect().contains(Shown->geometry()));
+        QCOMPARE(Shown->toPlainText(), Message);
+        QVERIFY(Shown->document()->idealWidth() <= Shown->viewport()->width());
+        const int Below = qCeil(Shown->document()->size().height()) - Shown->viewport()->height();
+        QVERIFY(Shown->verticalScrollBar()->maximum() >= Below);
+        QCOMPARE(Shown->verticalScrollBar()->isVisible(), Below > 0);
     }
 
     void errorBoxBelongsToItsWindow_data() {
