@@ -28,6 +28,10 @@ packages=(
   xvfb xauth openbox imagemagick fonts-dejavu-core fonts-wqy-microhei librsvg2-bin
   # monitors laid out side by side on the virtual display (xrandr)
   x11-xserver-utils
+  # drags out of the main window under X11 with an accessibility client
+  # reading it: the session bus, the accessibility bus, its Python client,
+  # and a probe of pointer grabs
+  dbus-daemon at-spi2-core python3-pyatspi python3-xlib
   # the X11 window check (xprop, xdotool) and the Wayland stage: a headless
   # weston, its module headers for the test seat, Qt's Wayland platform;
   # pgrep, setpriv (util-linux) to see that no compositor is left behind
