@@ -54,6 +54,22 @@ def wait_for(condition, seconds=10.0):
     return None
 
 
+def settled(read):
+    """What read() gives twice half a second apart, once it is not empty."""
+    first = read()
+    time.sleep(0.5)
+    return first if first and read() == first else None
+
+
+def selected(node):
+    """How many characters of node's text are selected."""
+    text = node.queryText()
+    if text.getNSelections() < 1:
+        return 0
+    start, end = text.getSelection(0)
+    return end - start
+
+
 def application(pid):
     for app in pyatspi.Registry.getDesktop(0):
         if app is not None and app.get_process_id() == pid:
@@ -111,7 +127,7 @@ def main():
         xdotool('click', 1)
         wait_for(lambda: xdotool('getwindowfocus').strip() == window)
         xdotool('key', '--repeat', 45, '--delay', 5, 'Down')
-        text = wait_for(lambda: phrase.queryText().getText(0, -1))
+        text = wait_for(lambda: settled(lambda: phrase.queryText().getText(0, -1)))
         box = phrase.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         # On the first characters of the text, inside the box's first line;
         # the drop lands in the middle of the other application's window.
@@ -122,7 +138,11 @@ def main():
         for drag in range(1, drags + 1):
             xdotool('mousemove', '--sync', *press)
             xdotool('click', '--repeat', 3, '--delay', 60, 1)
-            time.sleep(0.6)  # past the double-click time: a new press
+            # Once the program has the phrase selected, past its double-click
+            # time: the press that follows is a press of its own.
+            if not wait_for(lambda: selected(phrase) == len(text)):
+                faults.append(f'drag {drag}: a triple click did not select the phrase')
+            time.sleep(1)
             xdotool('mousedown', 1)
             for step in range(1, 6):
                 xdotool('mousemove', '--sync',
@@ -130,8 +150,14 @@ def main():
                         press[1] + (drop[1] - press[1]) * step // 5)
                 time.sleep(0.02)
             xdotool('mouseup', 1)
-            time.sleep(0.6)
             received = []
+            try:
+                received.append(drops.get(timeout=10))
+            except queue.Empty:
+                pass
+            # A drag started again after the release would hold the pointer
+            # by now.
+            time.sleep(0.5)
             while not drops.empty():
                 received.append(drops.get())
             if pointer_held(screen_display):
