@@ -29,6 +29,12 @@ packages=(
   # the fit tests that measure with it)
   xvfb xauth openbox imagemagick fonts-dejavu-core fonts-wqy-microhei fonts-noto-cjk
   librsvg2-bin
+  # monitors laid out side by side on the virtual display (xrandr)
+  x11-xserver-utils
+  # drags out of the main window under X11 with an accessibility client
+  # reading it: the session bus, the accessibility bus, its Python client,
+  # and a probe of pointer grabs
+  dbus-daemon at-spi2-core python3-pyatspi python3-xlib
   # the X11 window check (xprop, xdotool) and the Wayland stages: a headless
   # weston, its module headers for the test seat, Qt's Wayland platform;
   # ps (procps), setpriv (util-linux) for the sessions' processes

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs one command in a private desktop session (tests/session.sh) and stops
 # the session when the command ends, however it ends:
-#   run-in-session.sh x11 [--wm openbox] [--size WxH] -- COMMAND [ARGUMENT...]
+#   run-in-session.sh x11 [--wm openbox] [--size WxH] [--monitors "WxH+X+Y ..."] -- COMMAND [ARGUMENT...]
 #   run-in-session.sh weston SEAT_MODULE -- COMMAND [ARGUMENT...]
 #   run-in-session.sh mutter [--scale N] [--x11] -- COMMAND [ARGUMENT...]
 #   run-in-session.sh kwin [--scale N] [--data-dir DIR] -- COMMAND [ARGUMENT...]

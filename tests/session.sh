@@ -2,7 +2,7 @@
 # Sourced by bash scripts (set -euo pipefail or not):
 #
 #   source "$(dirname "$0")/../session.sh"     # path relative to the script
-#   session_start_x11 [--wm openbox] [--size WxH]
+#   session_start_x11 [--wm openbox] [--size WxH] [--monitors "WxH+X+Y ..."]
 #   session_start_weston [SEAT_MODULE]
 #   session_start_mutter [--scale N] [--x11]
 #   session_start_kwin [--scale N] [--data-dir DIR]
@@ -18,9 +18,13 @@
 # holds the compositor's socket. One session per script; a second start adds
 # to the first (openbox needs its Xvfb anyway).
 #
-# session_start_x11: Xvfb (24-bit, 96 dpi, 1024x768 unless --size), and with
-#   --wm openbox Openbox managing it (returns once it does). Exports DISPLAY
-#   and QT_QPA_PLATFORM=xcb.
+# session_start_x11: Xvfb (24-bit, 96 dpi, 1024x768 unless --size), a
+#   session bus of its own, and with --wm openbox Openbox managing it
+#   (returns once it does). --monitors lays the display out as monitors, as a
+#   desktop with several screens has them: "WxH+X+Y ..." one per monitor,
+#   the one marked "*" primary ("800x600+0+0 *1280x1024+800+0"), the display
+#   as large as they need. Exports DISPLAY, DBUS_SESSION_BUS_ADDRESS and
+#   QT_QPA_PLATFORM=xcb.
 # session_start_weston [SEAT_MODULE]: a headless weston ($WESTON, else
 #   weston on the PATH) with the test seat module tests/wayland/TestSeat.c
 #   (without it, weston has no keyboard, and SESSION_KEYS_PID presses
@@ -39,7 +43,7 @@
 #   (KWIN_WAYLAND_NO_PERMISSION_CHECKS, KWIN_SCREENSHOT_NO_PERMISSION_CHECKS);
 #   --data-dir DIR goes before XDG_DATA_DIRS, where KWin finds a window's
 #   desktop entry and icon.
-# mutter and KWin each get a session bus of their own (a private
+# X11, mutter and KWin each get a session bus of their own (a private
 #   dbus-daemon that starts no services), and a keyboard: the helper
 #   morvane_test_desktop, named by $MORVANE_TEST_DESKTOP.
 # The Wayland sessions export XDG_RUNTIME_DIR, WAYLAND_DISPLAY and
@@ -158,21 +162,46 @@ session_stop() {
 }
 
 session_start_x11() {
-  local wm= size=1024x768
+  local wm= size=1024x768 monitors=() m w h x y width=0 height=0 i name output=screen
   while (($#)); do
     case $1 in
       --wm) wm=$2; shift 2 ;;
       --size) size=$2; shift 2 ;;
+      --monitors) read -r -a monitors <<<"$2"; shift 2 ;;
       *) _session_fail "session_start_x11: unknown option $1"; return ;;
     esac
   done
+  # The display as large as the monitors need.
+  for m in "${monitors[@]}"; do
+    IFS='x+' read -r w h x y <<<"${m#\*}"
+    width=$((x + w > width ? x + w : width))
+    height=$((y + h > height ? y + h : height))
+  done
+  ((${#monitors[@]})) && size=${width}x$height
   _session_begin
-  # Xvfb writes the number of the display it took once it accepts clients.
+  # Xvfb writes the number of the display it took once it accepts clients;
+  # it keeps the monitors set below when their client goes (-noreset).
   setpriv --pdeathsig TERM -- Xvfb -displayfd 3 -screen 0 "${size}x24" -dpi 96 -nolisten tcp \
-    3>"$SESSION_DIR/display" </dev/null >"$SESSION_DIR/xvfb.log" 2>&1 &
+    -noreset 3>"$SESSION_DIR/display" </dev/null >"$SESSION_DIR/xvfb.log" 2>&1 &
   _session_pids+=($!)
   session_wait_until 10 $! test -s "$SESSION_DIR/display" || { _session_fail "Xvfb did not start"; return; }
   export DISPLAY=:$(head -n 1 "$SESSION_DIR/display") QT_QPA_PLATFORM=xcb
+  # The monitors (RandR 1.5, which Qt and Openbox read): the first takes
+  # Xvfb's one output, whose own monitor would span the display; sizes in
+  # millimetres at 96 dpi.
+  for i in "${!monitors[@]}"; do
+    m=${monitors[i]}
+    IFS='x+' read -r w h x y <<<"${m#\*}"
+    name=monitor$i
+    [[ $m == \** ]] && name="*$name"
+    xrandr --setmonitor "$name" "$w/$((w * 254 / 960))x$h/$((h * 254 / 960))+$x+$y" "$output" \
+      >/dev/null || { _session_fail "xrandr could not set monitor $m"; return; }
+    output=none
+  done
+  # A session bus of its own, as an X11 desktop session has: without one,
+  # the toolkit's bus library tries to start one on the display and leaves
+  # its allocations behind.
+  _session_start_bus || return
   if [[ $wm == openbox ]]; then
     # Openbox runs its start-up command once it manages the display.
     _session_spawn openbox openbox --sm-disable --startup "touch $SESSION_DIR/managing"

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStyleOptionComboBox>
 #include <QValidator>
@@ -52,6 +53,9 @@ TDatePicker::TDatePicker(QWidget* Parent) : QDateEdit(Parent) {
     // reports of a date that did not change (Enter makes one).
     FReported = date();
     connect(this, &QDateEdit::dateChanged, this, [this](QDate Shown) {
+        // A day typed is kept only while typing moves the date.
+        if (!FMovingByTyping)
+            FTypedDay = 0;
         const bool Changed = Shown != std::exchange(FReported, Shown);
         if (Changed && !FSettingDate)
             emit Change();
@@ -64,6 +68,8 @@ TDateTime TDatePicker::Date() const {
 
 void TDatePicker::SetDate(TDateTime D) {
     EndTyping(TKeep::Drop);
+    FSeparator = {};
+    FTypedDay = 0;
     FSettingDate = true;
     setDate(DateOfDayNumber(D));
     FSettingDate = false;
@@ -107,6 +113,16 @@ void TDatePicker::MoveTo(QDate Next) {
     const int Field = currentSectionIndex();
     setDate(Next);
     SelectField(Field);
+}
+
+void TDatePicker::MoveByTyping(QDate Next) {
+    const QScopedValueRollback Typing(FMovingByTyping, true);
+    MoveTo(Next);
+}
+
+int TDatePicker::DayFor(int Year, int Month) const {
+    const int Day = FTypedDay > 0 ? FTypedDay : date().day();
+    return std::min(Day, QDate(Year, Month, 1).daysInMonth());
 }
 
 bool TDatePicker::InWeekdayField() const {
@@ -165,11 +181,6 @@ int ChooseByName(QString& Typed, QChar Letter, int Count, int Current, NameOf Na
         return FindByPrefix(QString(Letter), Count, Current, Name);
     Typed = Letter;
     return FindByPrefix(Typed, Count, 0, Name);
-}
-
-QDate WithMonth(QDate D, int Month) {
-    const QDate First(D.year(), Month, 1);
-    return {D.year(), Month, std::min(D.day(), First.daysInMonth())};
 }
 
 // Keys the toolkit's date editor handles without changing the text itself:
@@ -234,7 +245,9 @@ void TDatePicker::TypeDigit(QChar Digit) {
     FTyping.Keys += Digit;
     const bool Year = Field->Kind == TFieldKind::Year;
     const int MaxDigits = Year && Field->Width > 2 ? 4 : 2;
-    const int Largest = Year ? 9999 : Field->Kind == TFieldKind::Day ? date().daysInMonth() : 12;
+    // A day typed is kept for the month typed next, so "3" waits for a
+    // second digit in February too.
+    const int Largest = Year ? 9999 : Field->Kind == TFieldKind::Day ? 31 : 12;
     // Complete when no further digit could make a value of the field.
     if (FTyping.Keys.size() >= MaxDigits || FTyping.Keys.toInt() * 10 > Largest) {
         EndTyping(TKeep::Take);
@@ -265,13 +278,15 @@ QDate TDatePicker::WithTypedValue(int Index, int Value) const {
         break;
     case TFieldKind::Month:
     case TFieldKind::MonthName:
-        if (Value >= 1)
-            return WithMonth(D, std::min(Value, 12));
+        if (Value >= 1) {
+            const int Month = std::min(Value, 12);
+            return {D.year(), Month, DayFor(D.year(), Month)};
+        }
         break;
     case TFieldKind::Year: {
         const int Year = Field.Width <= 2 ? D.year() - D.year() % 100 + Value : Value;
         if (Year >= MinDate().year() && Year <= MaxDate().year())
-            return D.addYears(Year - D.year());
+            return {Year, D.month(), DayFor(Year, D.month())};
         break;
     }
     case TFieldKind::Weekday:
@@ -289,12 +304,16 @@ void TDatePicker::EndTyping(TKeep Keep) {
     const QDate Next =
         Keep == TKeep::Take ? WithTypedValue(Typing.Field, Typing.Keys.toInt()) : QDate();
     if (Next.isValid() && std::clamp(Next, MinDate(), MaxDate()) != date()) {
-        MoveTo(Next);
-        return;
+        MoveByTyping(Next);
+    } else {
+        const int Field = currentSectionIndex();
+        ShowQuietly(lineEdit(), textFromDateTime(dateTime()), 0, 0);
+        SelectField(Field);
     }
-    const int Field = currentSectionIndex();
-    ShowQuietly(lineEdit(), textFromDateTime(dateTime()), 0, 0);
-    SelectField(Field);
+    // The day typed is kept for a month or year typed next (the 31st, shown
+    // as the 28th in February, is the 31st in March).
+    if (Next.isValid() && FFields[Typing.Field].Kind == TFieldKind::Day)
+        FTypedDay = std::min(Typing.Keys.toInt(), 31);
 }
 
 void TDatePicker::TypeLetter(QChar Letter) {
@@ -311,12 +330,64 @@ void TDatePicker::TypeLetter(QChar Letter) {
         const int Month = ChooseByName(FTyping.Keys, Letter, 12, D.month(),
                                        [&L](int M) { return L.monthName(M, QLocale::LongFormat); });
         if (Month > 0)
-            MoveTo(WithMonth(D, Month));
+            MoveByTyping({D.year(), Month, DayFor(D.year(), Month)});
     } else if (Field->Kind == TFieldKind::Weekday) {
         const int Weekday = ChooseByName(FTyping.Keys, Letter, 7, D.dayOfWeek(),
                                          [&L](int W) { return L.dayName(W, QLocale::LongFormat); });
+        FTypedDay = 0; // the weekday chooses the day
         if (Weekday > 0)
             MoveTo(D.addDays(Weekday - D.dayOfWeek()));
+    }
+}
+
+bool TDatePicker::TypesName(QChar Typed) const {
+    const TField* Field = CurrentField();
+    if (!Field || (Field->Kind != TFieldKind::MonthName && Field->Kind != TFieldKind::Weekday))
+        return false;
+    const QLocale L = locale();
+    const QString Name = Field->Kind == TFieldKind::MonthName
+                             ? L.monthName(date().month(), QLocale::LongFormat)
+                             : L.dayName(date().dayOfWeek(), QLocale::LongFormat);
+    const bool Continuing = FTyping.Kind == TTyping::Letters &&
+                            FTyping.Field == currentSectionIndex() && !FTyping.Keys.isEmpty();
+    if (Typed.isLetter())
+        return !(Continuing && FTyping.Keys.compare(Name, Qt::CaseInsensitive) == 0 &&
+                 Field->After.contains(Typed, Qt::CaseInsensitive));
+    // Another character of the name ("-" in "sexta-feira").
+    return Continuing && Name.startsWith(FTyping.Keys + Typed, Qt::CaseInsensitive);
+}
+
+void TDatePicker::TypeCharacter(QChar Typed) {
+    if (currentSectionIndex() != FTyping.Field)
+        EndTyping(TKeep::Take);
+    const TSeparatorRest Separator = std::exchange(FSeparator, {});
+    if (Separator.Field == currentSectionIndex()) {
+        if (Separator.Rest.startsWith(Typed, Qt::CaseInsensitive)) {
+            FSeparator = {Separator.Field, Separator.Rest.mid(1), Separator.Passed + Typed};
+            return;
+        }
+        // No separator after all: letters passed over begin a name.
+        for (const QChar Passed : Separator.Passed)
+            if (TypesName(Passed))
+                TypeLetter(Passed);
+    }
+    if (Typed.isDigit()) {
+        TypeDigit(Typed);
+        return;
+    }
+    if (TypesName(Typed)) {
+        TypeLetter(Typed);
+        return;
+    }
+    // A separator moves on to the field it leads to; the toolkit would take
+    // it, like Tab, out of the picker.
+    EndTyping(TKeep::Take);
+    const TField* Field = CurrentField();
+    const int Next = currentSectionIndex() + 1;
+    const qsizetype At = Field ? Field->After.indexOf(Typed, 0, Qt::CaseInsensitive) : -1;
+    if (At >= 0 && Next < FFields.size()) {
+        SelectField(Next);
+        FSeparator = {Next, Field->After.mid(At + 1), QString()};
     }
 }
 
@@ -329,24 +400,11 @@ void TDatePicker::keyPressEvent(QKeyEvent* Event) {
         return;
     }
     if (Plain && Text.size() == 1 && Text.front().isPrint()) {
-        const QChar Typed = Text.front();
-        if (currentSectionIndex() != FTyping.Field)
-            EndTyping(TKeep::Take);
-        if (Typed.isDigit()) {
-            TypeDigit(Typed);
-        } else if (Typed.isLetter()) {
-            TypeLetter(Typed);
-        } else {
-            // A separator key moves on to the field it leads to; the toolkit
-            // would take it, like Tab, out of the picker.
-            EndTyping(TKeep::Take);
-            const TField* Field = CurrentField();
-            if (Field && Field->After.contains(Typed) && currentSectionIndex() + 1 < FFields.size())
-                SelectField(currentSectionIndex() + 1);
-        }
+        TypeCharacter(Text.front());
         Event->accept();
         return;
     }
+    FSeparator = {}; // any other key ends a separator being typed
     const int Key = Event->key();
     if (Key == Qt::Key_Escape || Key == Qt::Key_Return || Key == Qt::Key_Enter) {
         // Esc and Enter drop the digits and go on to the window, where
@@ -403,6 +461,7 @@ void TDatePicker::keyPressEvent(QKeyEvent* Event) {
 
 void TDatePicker::mousePressEvent(QMouseEvent* Event) {
     EndTyping(TKeep::Take);
+    FSeparator = {};
     QDateEdit::mousePressEvent(Event);
 }
 
@@ -412,6 +471,7 @@ bool TDatePicker::eventFilter(QObject* Watched, QEvent* Event) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
             EndTyping(TKeep::Take);
+            FSeparator = {};
             break;
         default:
             break;
@@ -458,8 +518,11 @@ void TDatePicker::focusOutEvent(QFocusEvent* Event) {
     // for what it does; the digits are no value to raise errors over then.
     const bool ToButton = (Reason == Qt::MouseFocusReason || Reason == Qt::ShortcutFocusReason) &&
                           qobject_cast<QPushButton*>(QApplication::focusWidget());
-    if (!Away)
+    if (!Away) {
         EndTyping(ToButton ? TKeep::Drop : TKeep::Take);
+        FSeparator = {};
+        FTypedDay = 0;
+    }
     // The field's own focus-out would correct waiting digits into a date of
     // their own: it sees the date, and the digits show again after it.
     const bool Waiting = DigitsPending();
@@ -505,6 +568,8 @@ void TDatePicker::changeEvent(QEvent* Event) {
     QDateEdit::changeEvent(Event);
     if (Event->type() == QEvent::LocaleChange) {
         EndTyping(TKeep::Drop);
+        FSeparator = {};
+        FTypedDay = 0;
         const QDate Shown = date();
         FSettingDate = true;
         ApplyLongDateFormat();

@@ -19,10 +19,18 @@
 // has the focus they wait, as typed, for the user to come back. A day beyond
 // the month's last is taken as the last ("31" in April is 30 April), a month
 // beyond 12 as 12.
+// A day typed is kept for the month and year typed after it: "31" in
+// February shows 28 February, and March typed next gives 31 March.
 // Letters choose a month or weekday by the start of its name; the same first
-// letter again moves on to the next name that starts with it. A separator
-// key (one of the characters between this field and the next) moves to the
-// next field; other characters do nothing.
+// letter again moves on to the next name that starts with it.
+// The text between two fields (", ", ". ", " de ") is one separator: any one
+// of its characters moves to the next field, and the characters of it that
+// follow are passed over as they are typed, so that a date typed as it is
+// shown is that date. In a name field a letter goes to the name, unless the
+// name is typed whole and the letter is one of the separator's ("marzo"
+// then " de "); letters passed over as a separator that turn out to begin a
+// name ("d" after a bare space, then "iciembre") go to the name. Other
+// characters do nothing.
 //
 // Change(): raised exactly once for every change of the date by the user,
 // from the keyboard or from the calendar (also while it is dropped down).
@@ -110,9 +118,22 @@ private:
     };
     // How typing ends: the digits are taken as the field's value, or dropped.
     enum class TKeep { Take, Drop };
+    // The rest of a separator being typed: once one of the characters
+    // between two fields has moved the caret on, the characters of that
+    // text that follow it, passed over when typed next.
+    struct TSeparatorRest {
+        int Field = -1; // the field the separator moved to
+        QString Rest;   // its characters still to come, in order
+        QString Passed; // the ones passed over so far
+    };
 
     // Opens the drop-down calendar (F4 or Alt+Down).
     void DropDown();
+    // A printable character typed without Ctrl, Alt or Meta (see the typing
+    // rules above).
+    void TypeCharacter(QChar Typed);
+    // Whether Typed goes to the name shown in the field with the caret.
+    bool TypesName(QChar Typed) const;
     // A digit typed into the field with the caret (see the typing rules
     // above); digits do nothing in the weekday field.
     void TypeDigit(QChar Digit);
@@ -133,6 +154,11 @@ private:
     // Shows Next (clamped to the range) keeping the current field selected;
     // one Change when the date differs.
     void MoveTo(QDate Next);
+    // MoveTo for a typed day, month or year, which keeps the day typed.
+    void MoveByTyping(QDate Next);
+    // The day of the month for a date in Year and Month: the day typed, when
+    // one is kept, else the day shown; at most the month's last.
+    int DayFor(int Year, int Month) const;
     // The field with the caret; null when the format has none.
     const TField* CurrentField() const;
     // Selects the whole field at Index (0 = the first).
@@ -142,6 +168,9 @@ private:
     QDate FReported;       // the date dateChanged last reported
     QList<TField> FFields; // the display format's fields, in order
     TTyping FTyping;
+    TSeparatorRest FSeparator;
+    int FTypedDay = 0;            // the day typed, kept for a month or year; 0: none
+    bool FMovingByTyping = false; // a typed day, month or year is being shown
 };
 
 // Conversions between a QDate and a whole day number.

@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSpacerItem>
+#include <QStyle>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QWidget>
@@ -40,6 +42,30 @@ QWidget* BoxOwner() {
     return nullptr;
 }
 
+// The screen a box owned by Owner (none: no owner) shows on.
+const QScreen* BoxScreen(const QWidget* Owner) {
+    return Owner ? Owner->screen() : QGuiApplication::primaryScreen();
+}
+
+// The error box. The toolkit places a dialog over its owner and keeps its
+// title bar on the screen, but not its frame's lower edge; this box keeps
+// its whole frame on the screen, as high as FrameHeight allows for it.
+class TErrorBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* Event) override {
+        QMessageBox::showEvent(Event); // sizes the box and places it over its owner
+        const QScreen* Screen = BoxScreen(parentWidget());
+        if (Event->spontaneous() || !Screen)
+            return;
+        const QRect Area = Screen->availableGeometry();
+        const int Lowest = Area.bottom() + 1 - FrameHeight(this) - height();
+        move(x(), std::max(Area.top(), std::min(y(), Lowest)));
+    }
+};
+
 // The stock display: the error box, owned by the window it belongs to, so
 // it opens over that window and the shell shows it as that window's
 // (transient for it on X11, its child toplevel under Wayland).
@@ -51,8 +77,8 @@ void MessageBoxDisplay(const QString& Caption, const QString& Text) {
 
 std::unique_ptr<QMessageBox> CreateErrorBox(const QString& Caption, const QString& Text,
                                             QWidget* Parent) {
-    auto Box = std::make_unique<QMessageBox>(QMessageBox::Critical, Caption, QString(),
-                                             QMessageBox::Ok, Parent);
+    std::unique_ptr<QMessageBox> Box = std::make_unique<TErrorBox>(
+        QMessageBox::Critical, Caption, QString(), QMessageBox::Ok, Parent);
     Box->setWindowModality(Qt::ApplicationModal);
     // The box's own label stays, hidden, for what it tells assistive
     // technology; it cannot break a word longer than a line, so a text view
@@ -78,8 +104,9 @@ std::unique_ptr<QMessageBox> CreateErrorBox(const QString& Caption, const QStrin
     Layout.setDefaultTextOption(Shown->document()->defaultTextOption());
     Layout.setDocumentMargin(0);
     Layout.setPlainText(Text);
-    const QScreen* Screen = Parent ? Parent->screen() : QGuiApplication::primaryScreen();
-    const int Widest = std::min(Screen ? Screen->availableGeometry().width() / 2 : 500, 500);
+    const QScreen* Screen = BoxScreen(Parent);
+    const QRect Area = Screen ? Screen->availableGeometry() : QRect();
+    const int Widest = std::min(Screen ? Area.width() / 2 : 500, 500);
     const int Width = std::min(static_cast<int>(std::ceil(Layout.idealWidth())), Widest);
     Layout.setTextWidth(Width);
     Shown->setFixedSize(Width, static_cast<int>(std::ceil(Layout.size().height())));
@@ -99,6 +126,18 @@ std::unique_ptr<QMessageBox> CreateErrorBox(const QString& Caption, const QStrin
     const int Room = TitleBarWidth(Box.get(), Caption) - Margins.left() - Margins.right();
     Grid->addItem(new QSpacerItem(Room, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
                   Grid->rowCount(), 0, 1, Grid->columnCount());
+    // The box in its frame stays within the screen's height: the view takes
+    // what the rest of the box leaves and scrolls, so that OK stays in sight.
+    // Its scroll bar comes beside the lines, which keep their width.
+    const int Rest = Grid->totalSizeHint().height() - Shown->height();
+    const int Tallest =
+        std::max(Area.height() - FrameHeight(Box.get()) - Rest, Shown->fontMetrics().lineSpacing());
+    if (Screen && Shown->height() > Tallest) {
+        Shown->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        const int Bar = Shown->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Shown);
+        Shown->setFixedSize(Shown->width() + Bar, Tallest);
+        Shown->setFocusPolicy(Qt::TabFocus); // scrolled from the keyboard too
+    }
     return Box;
 }
 

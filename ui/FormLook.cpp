@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 QFont FormFont() {
     QFont F;
@@ -37,37 +38,44 @@ void PaintFormFace(QWidget* Form) {
 namespace {
 
 // A see-through cover over its frame that draws the frame as the frame draws
-// itself (the option QFrame builds for its style). It stays on top of the
-// frame's other controls: a scroll area raises its scroll bars whenever it
-// lays them out.
+// itself (the option QFrame builds for its style), stacked just above the
+// frame among its siblings and a few pixels larger on every side. A widget
+// paints only on the device pixels wholly its own: where the frame's edge
+// falls within a device pixel (halfway through one at 1.25 and 1.75 device
+// pixels to the pixel, say), its outer line would fall on that shared pixel
+// and be lost. The cover reaches beyond the frame by a whole number of
+// device pixels, so its lines fall on the very pixels the frame's own would.
 class TFrameCover : public QWidget {
 public:
-    explicit TFrameCover(QFrame* Box) : QWidget(Box), FBox(Box) {
+    explicit TFrameCover(QFrame* Box) : QWidget(Box->parentWidget()), FBox(Box) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
-        setGeometry(Box->rect());
         Box->installEventFilter(this);
-        for (QWidget* Control : Box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (Control != this)
-                Control->installEventFilter(this);
-        raise();
-        show();
+        Follow();
     }
 
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override {
-        if (Watched == FBox) {
-            if (Event->type() == QEvent::Resize)
-                setGeometry(FBox->rect());
-            if (Event->type() == QEvent::ChildAdded) {
-                QObject* Added = static_cast<QChildEvent*>(Event)->child();
-                if (Added->isWidgetType() && Added != this) {
-                    Added->installEventFilter(this);
-                    raise();
-                }
-            }
-        } else if (Event->type() == QEvent::ZOrderChange) {
-            raise(); // nothing when already on top
+        if (Watched != FBox)
+            return false;
+        switch (Event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::ShowToParent:
+        case QEvent::HideToParent:
+        case QEvent::ZOrderChange:
+            Follow();
+            break;
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+        case QEvent::EnabledChange:
+        case QEvent::PaletteChange:
+        case QEvent::StyleChange:
+        case QEvent::ActivationChange:
+            update(); // the frame's look follows its state
+            break;
+        default:
+            break;
         }
         return false;
     }
@@ -75,7 +83,13 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QStyleOptionFrame Opt;
         Opt.initFrom(FBox);
-        Opt.rect = FBox->frameRect();
+        if (Margin() != FMargin) {
+            // Another ratio (the window moved to another screen): the
+            // cover follows once this paint is over.
+            QMetaObject::invokeMethod(
+                this, [this] { Follow(); }, Qt::QueuedConnection);
+        }
+        Opt.rect = FBox->frameRect().translated(FMargin, FMargin);
         Opt.frameShape = FBox->frameShape();
         switch (FBox->frameShape()) {
         case QFrame::Box:
@@ -99,13 +113,32 @@ protected:
     }
 
 private:
+    // How far the cover reaches beyond the frame: the fewest pixels (up to
+    // 8) that make a whole number of device pixels, else 1.
+    int Margin() const {
+        const qreal Ratio = devicePixelRatioF();
+        for (int Pixels = 1; Pixels <= 8; ++Pixels)
+            if (std::abs(Pixels * Ratio - std::round(Pixels * Ratio)) < 0.01)
+                return Pixels;
+        return 1;
+    }
+
+    // Lies over the frame, just above it, shown while it is.
+    void Follow() {
+        FMargin = Margin();
+        setGeometry(FBox->geometry().adjusted(-FMargin, -FMargin, FMargin, FMargin));
+        setVisible(!FBox->isHidden());
+        raise(); // nothing when already on top
+    }
+
     QFrame* FBox;
+    int FMargin = 1;
 };
 
 } // namespace
 
 void KeepFrameOnTop(QFrame* Box) {
-    new TFrameCover(Box); // owned by Box
+    new TFrameCover(Box); // owned by Box's parent, which owns Box
 }
 
 namespace {
@@ -131,12 +164,19 @@ int TitleBarWidth(const QWidget* Window, const QString& Title) {
            2 * Metrics.averageCharWidth();
 }
 
+int FrameHeight(const QWidget* Window) {
+    const QFontMetrics Metrics(TitleBarFont(), Window);
+    return 5 * Metrics.height() / 2;
+}
+
 void CentreWindow(QWidget* Window, const QWidget* Over) {
     QRect Area;
     if (Over) {
         Area = Over->frameGeometry();
     } else {
-        QScreen* Screen = Window->screen() ? Window->screen() : QGuiApplication::primaryScreen();
+        // Not the window's own screen: before it is shown, that is the
+        // screen under its default place, at the desktop's origin.
+        const QScreen* Screen = QGuiApplication::primaryScreen();
         if (!Screen)
             return;
         Area = Screen->availableGeometry();

@@ -12,9 +12,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDialog>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScopeGuard>
 
 #include <algorithm>
@@ -223,6 +225,11 @@ void TfrmMainForm::cmdCloseClick() {
 }
 
 void TfrmMainForm::cmdAboutClick() {
+    // A request while the About window is up does nothing: an access key
+    // animates its button's click, which can land after a click on the
+    // button itself has opened the window.
+    if (FAbout && FAbout->isVisible())
+        return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto Arrow = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     if (!FAbout)
@@ -279,6 +286,23 @@ void TfrmMainForm::keyPressEvent(QKeyEvent* Event) {
 }
 
 bool TfrmMainForm::eventFilter(QObject* Watched, QEvent* Event) {
+    if (Watched == ui->mmoDiffString && Event->type() == QEvent::Timer &&
+        QGuiApplication::mouseButtons() == Qt::NoButton) {
+        // The phrase box scrolls while a selection is dragged past its edge,
+        // by a timer that replays the mouse with its button held. A drag of
+        // the selection out of the box starts that timer as the drag ends
+        // when the drag began beyond the box (a quick move out of its two
+        // lines), and the release the drag took never reaches the box to
+        // stop it: the timer's next move would start the drag again, which
+        // would hold the mouse with no button down. The box gets the release
+        // instead, which stops the timer.
+        QWidget* View = ui->mmoDiffString->viewport();
+        const QPointF Global = QCursor::pos();
+        QMouseEvent Release(QEvent::MouseButtonRelease, View->mapFromGlobal(Global), Global,
+                            Qt::LeftButton, Qt::NoButton, QGuiApplication::keyboardModifiers());
+        QCoreApplication::sendEvent(View, &Release);
+        return true;
+    }
     if (Event->type() == QEvent::ContextMenu) {
         auto* Edit = qobject_cast<QLineEdit*>(Watched);
         if (Edit && std::ranges::find(FAmountEdits, Edit) != FAmountEdits.end()) {

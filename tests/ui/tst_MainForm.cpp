@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "UpDown.h"
 
+#include <QBackingStore>
 #include <QCalendarWidget>
 #include <QClipboard>
 #include <QComboBox>
@@ -138,6 +139,18 @@ private slots:
         QVERIFY(Control<QPlainTextEdit>("mmoDiffString")->toPlainText().isEmpty());
         QCOMPARE(QApplication::focusWidget(), StartPicker());
         QCOMPARE(Form->windowTitle(), ApplicationTitle());
+        QVERIFY(Errors->Entries.isEmpty());
+    }
+
+    // At start-up the start date's first field has the keyboard: a date
+    // typed there as the picker shows it is the start date, and the
+    // difference follows.
+    void typingTheStartDateAsShown() {
+        const TDateTime Typed = Day(2000, 3, 4);
+        TypeCharacters(QApplication::focusWidget(), QString::fromStdString(LongDateText(Typed)));
+        QCOMPARE(StartPicker()->Date(), Typed);
+        QCOMPARE(Edit("txtDays")->text(), QString::fromStdString(IntToText(DateUnitsBetween(
+                                              dkDays, Typed, EndPicker()->Date()))));
         QVERIFY(Errors->Entries.isEmpty());
     }
 
@@ -873,6 +886,42 @@ private slots:
         QVERIFY(std::abs(About.frameGeometry().center().y() - Main.center().y()) <= 1);
     }
 
+    void aboutOpensOnceAtATime_data() {
+        QTest::addColumn<QString>("Press"); // how About is pressed during Alt+A's click
+        // clang-format off
+        QTest::newRow("a click") << "click";
+        QTest::newRow("Enter") << "Enter";
+        QTest::newRow("Space") << "Space";
+        // clang-format on
+    }
+
+    // A request while the About window is up does nothing: Alt+A animates
+    // its click for a tenth of a second, About pressed within it opens the
+    // window first, and the access key's click lands in the window's loop.
+    void aboutOpensOnceAtATime() {
+        QFETCH(QString, Press);
+        class TCountedDialog : public QDialog {
+        public:
+            int Runs = 0;
+            int exec() override {
+                ++Runs;
+                return QDialog::exec();
+            }
+        } About;
+        About.resize(200, 100);
+        Form->SetAboutWindow(&About);
+        QTimer::singleShot(400, &About, &QDialog::accept); // past the animated click
+        auto* Button = Control<QPushButton>("cmdAbout");
+        QTest::keyClick(StartPicker(), Qt::Key_A, Qt::AltModifier);
+        if (Press == "click")
+            QTest::mouseClick(Button, Qt::LeftButton);
+        else
+            QTest::keyClick(Button, Press == "Enter" ? Qt::Key_Return : Qt::Key_Space);
+        QTest::qWait(200); // the access key's click, had About not been pressed
+        QCOMPARE(About.Runs, 1);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
     void textsFitTheirBoxes_data() {
         QTest::addColumn<QString>("Locale");
         // clang-format off
@@ -954,29 +1003,51 @@ private slots:
         QVERIFY(2 * FM.lineSpacing() <= Phrase->viewport()->height());
     }
 
-    // The phrase box's border shows on every side at the device pixel ratio
-    // in use: in the window as drawn, the device pixels of the box's last
-    // row and column (at a fractional ratio, one of the two a line there may
-    // fall on) hold the colour of its first row and column.
+    // The phrase box's frame shows on every side at the device pixel ratio
+    // in use, in what the screen shows once the box's inside has been
+    // painted again (the window's store of device pixels): across the
+    // device pixels of the box's outer logical pixel on each side (at a
+    // fractional ratio, the two a line there may fall on), one holds a
+    // colour other than those just outside the box and inside it.
     void phraseBoxBorderShows() {
         const auto* Phrase = Control<QPlainTextEdit>("mmoDiffString");
-        const QImage Shown = Form->grab().toImage();
+        const TDateTime Today = EndPicker()->Date();
+        StepPickerTo(EndPicker(), Today + 1);
+        StepPickerTo(EndPicker(), Today);
+        QVERIFY(Phrase->toPlainText().isEmpty());
+        QTest::qWait(50);
+        const auto* Store = dynamic_cast<QImage*>(Form->backingStore()->paintDevice());
+        QVERIFY(Store);
+        const QImage Shown = *Store;
         const qreal Ratio = Shown.devicePixelRatio();
         const QRect Box(Phrase->mapTo(Form.data(), QPoint(0, 0)), Phrase->size());
         const auto First = [Ratio](int Logical) { return int(std::floor(Logical * Ratio)); };
         const auto Last = [Ratio](int End) { return int(std::ceil(End * Ratio)) - 1; };
         const int MidX = First(Box.center().x());
         const int MidY = First(Box.center().y());
-        const QColor Top = Shown.pixelColor(MidX, First(Box.top()));
-        const QColor LeftSide = Shown.pixelColor(First(Box.left()), MidY);
-        bool Bottom = false;
-        for (int Y = First(Box.bottom()); Y <= Last(Box.bottom() + 1); ++Y)
-            Bottom = Bottom || Shown.pixelColor(MidX, Y) == Top;
-        bool RightSide = false;
-        for (int X = First(Box.right()); X <= Last(Box.right() + 1); ++X)
-            RightSide = RightSide || Shown.pixelColor(X, MidY) == LeftSide;
-        QVERIFY2(Bottom, qPrintable(Top.name()));
-        QVERIFY2(RightSide, qPrintable(LeftSide.name()));
+        const QColor Inside = Shown.pixelColor(MidX, MidY);
+        // Whether a device row (Across: a column) from From to To holds a
+        // line: a colour other than Inside's and Outside's, the pixel of the
+        // row or column at Outside.
+        const auto LineBetween = [&](int From, int To, int Outside, bool Across) {
+            const auto At = [&](int D) {
+                return Shown.pixelColor(Across ? D : MidX, Across ? MidY : D);
+            };
+            for (int D = From; D <= To; ++D)
+                if (At(D) != Inside && At(D) != At(Outside))
+                    return true;
+            return false;
+        };
+        QVERIFY2(LineBetween(First(Box.top()), Last(Box.top() + 1), First(Box.top() - 3), false),
+                 "top");
+        QVERIFY2(LineBetween(First(Box.bottom()), Last(Box.bottom() + 1), First(Box.bottom() + 3),
+                             false),
+                 "bottom");
+        QVERIFY2(LineBetween(First(Box.left()), Last(Box.left() + 1), First(Box.left() - 3), true),
+                 "left");
+        QVERIFY2(
+            LineBetween(First(Box.right()), Last(Box.right() + 1), First(Box.right() + 3), true),
+            "right");
     }
 };
 

@@ -136,8 +136,8 @@ private slots:
         // clang-format on
     }
 
-    // The program starts titled and centred (where windows go where they are
-    // put) with the start picker focused; every way of closing the main
+    // The program starts titled and centred on the primary screen (where
+    // windows go where they are put) with the start picker focused; every way of closing the main
     // window ends the event loop with code 0, even with a hidden second
     // window still alive.
     void everyCloseRouteEndsTheProgram() {
@@ -156,7 +156,7 @@ private slots:
                 if (!WaitForWindowActive(Main))
                     return;
                 Title = Main->windowTitle();
-                ScreenCentre = Main->screen()->availableGeometry().center();
+                ScreenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
                 // A window manager frames and places the window a moment
                 // after it is shown (checked below); a Wayland compositor
                 // places it where it chooses, and Qt does not know where.

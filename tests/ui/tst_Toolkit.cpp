@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextEdit>
 #include <QTimer>
@@ -121,6 +123,56 @@ private slots:
         // toolkit lays out at 96 dpi still) shows this title whole from a
         // window 269 pixels wide on.
         QVERIFY2(Box->width() >= 269, qPrintable(QString::number(Box->width())));
+    }
+
+    void errorBoxFitsTheScreen_data() {
+        QTest::addColumn<int>("Screen"); // its place in QGuiApplication::screens()
+        QTest::addColumn<int>("Characters");
+        const QList<QScreen*> Screens = QGuiApplication::screens();
+        for (int I = 0; I < Screens.size(); ++I)
+            for (const int Characters : {2000, 5000})
+                QTest::addRow("%d characters on %dx%d", Characters, Screens[I]->size().width(),
+                              Screens[I]->size().height())
+                    << I << Characters;
+    }
+
+    // A long message (thousands of characters pasted into an amount) gives
+    // a box within its screen, frame and all: the view stops short of the
+    // screen's height and scrolls through the whole message, and OK shows.
+    void errorBoxFitsTheScreen() {
+        QFETCH(int, Screen);
+        QFETCH(int, Characters);
+        const QScreen* On = QGuiApplication::screens()[Screen];
+        const QRect Area = On->availableGeometry();
+        QWidget Owner;
+        Owner.setGeometry(QRect(Area.center(), QSize(200, 100)));
+        Owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&Owner));
+        QCOMPARE(Owner.screen(), On);
+        const QString Message = u'\'' + QStringLiteral("1,000 ").repeated(Characters / 6) +
+                                QStringLiteral("' is not a valid integer value.");
+        const auto Box = CreateErrorBox(QString::fromUtf8(kMorvaneTitle), Message, &Owner);
+        Box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Box.get()));
+        // A window manager frames the box a moment after it is shown.
+        static_cast<void>(
+            QTest::qWaitFor([&] { return Box->frameGeometry() != Box->geometry(); }, 2000));
+        const QRect Framed = Box->frameGeometry();
+        QVERIFY2(Area.contains(Framed), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                       .arg(Framed.x())
+                                                       .arg(Framed.y())
+                                                       .arg(Framed.width())
+                                                       .arg(Framed.height())));
+        const QAbstractButton* Ok = Box->button(QMessageBox::Ok);
+        QVERIFY(Ok && Ok->isVisible());
+        QVERIFY(Area.contains(QRect(Ok->mapToGlobal(QPoint(0, 0)), Ok->size())));
+        auto* Shown = Box->findChild<QTextEdit*>(QStringLiteral("txtMessage"));
+        QVERIFY(Shown && Box->rect().contains(Shown->geometry()));
+        QCOMPARE(Shown->toPlainText(), Message);
+        QVERIFY(Shown->document()->idealWidth() <= Shown->viewport()->width());
+        const int Below = qCeil(Shown->document()->size().height()) - Shown->viewport()->height();
+        QVERIFY(Shown->verticalScrollBar()->maximum() >= Below);
+        QCOMPARE(Shown->verticalScrollBar()->isVisible(), Below > 0);
     }
 
     void errorBoxBelongsToItsWindow_data() {
@@ -381,6 +433,7 @@ private slots:
         // clang-format off
         QTest::newRow("a comma after the weekday moves on to the day") << Monday << Weekday << ",5" << QDate(2026, 12, 5) << 1 << "";
         QTest::newRow("a space after the day moves on to the month") << Monday << Day << " j" << QDate(2026, 1, 7) << 1 << "";
+        QTest::newRow("a comma and its space after the weekday move on one field") << Monday << Weekday << ", 5" << QDate(2026, 12, 5) << 1 << "";
         QTest::newRow("a comma that does not follow the day does nothing") << Monday << Day << ",5" << QDate(2026, 12, 5) << 1 << "";
         QTest::newRow("a space in the last field does nothing") << Monday << Year << " " << Monday << 0 << "";
         QTest::newRow("day: the first digit shows alone, no change yet") << Monday << Day << "1" << Monday << 0 << "Monday, 1 December 2026";
@@ -440,6 +493,59 @@ private slots:
         // Only Tab leaves the picker.
         QCOMPARE(QApplication::focusWidget(),
                  Keys.contains(u'\t') ? static_cast<QWidget*>(Next) : Picker);
+    }
+
+    // Typing a date as the picker shows it, from its first field, gives that
+    // date in every language the program ships: the text between two fields
+    // is one separator however many characters it has, names are chosen by
+    // their letters, and a day typed before its month or year is kept for
+    // them. Keys, where given, are typed instead of the text shown.
+    void pickerTakesTheDateAsShown_data() {
+        QTest::addColumn<QString>("Locale");
+        QTest::addColumn<QDate>("Start");
+        QTest::addColumn<QDate>("Date");
+        QTest::addColumn<QString>("Keys");
+        const QDate April20(2026, 4, 20);
+        const QDate March4(2000, 3, 4);
+        // clang-format off
+        QTest::newRow("English (US)") << "en_US" << April20 << March4 << "";
+        QTest::newRow("German") << "de_DE" << April20 << March4 << "";
+        QTest::newRow("English (UK)") << "en_GB" << April20 << March4 << "";
+        QTest::newRow("French, the 31st before December") << "fr_FR" << QDate(2026, 2, 14) << QDate(1999, 12, 31) << "";
+        QTest::newRow("Spanish, 29 February before the leap year") << "es_ES" << April20 << QDate(2004, 2, 29) << "";
+        QTest::newRow("Italian") << "it_IT" << April20 << March4 << "";
+        QTest::newRow("Portuguese (Brazil), a weekday with a hyphen") << "pt_BR" << April20 << QDate(2012, 9, 28) << "";
+        QTest::newRow("Russian, the month's name as a date writes it") << "ru_RU" << April20 << March4 << "";
+        QTest::newRow("Polish, the 31st before May") << "pl_PL" << QDate(2026, 4, 20) << QDate(2021, 5, 31) << "";
+        QTest::newRow("Japanese, the weekday last") << "ja_JP" << April20 << March4 << "";
+        QTest::newRow("Chinese, weekdays alike to their last character") << "zh_CN" << April20 << QDate(2016, 2, 29) << "";
+        QTest::newRow("English (US), 29 February before the leap year") << "en_US" << QDate(2026, 3, 15) << QDate(2000, 2, 29) << "";
+        QTest::newRow("English (UK), single spaces") << "en_GB" << April20 << March4 << "Saturday 4 March 2000";
+        QTest::newRow("Spanish, a month of the separator's letter without it") << "es_ES" << April20 << QDate(2026, 12, 4) << "viernes, 4 diciembre 2026";
+        // clang-format on
+    }
+
+    void pickerTakesTheDateAsShown() {
+        QFETCH(QString, Locale);
+        QFETCH(QDate, Start);
+        QFETCH(QDate, Date);
+        QFETCH(QString, Keys);
+        const QLocale L(Locale);
+        LoadLocaleSettings(L);
+        TDatePicker Picker;
+        Picker.setLocale(L);
+        Picker.ApplyLongDateFormat();
+        Picker.show();
+        QVERIFY(QTest::qWaitForWindowActive(&Picker));
+        Picker.SetDate(DayNumberOf(Date));
+        const QString Shown = Picker.text();
+        Picker.SetDate(DayNumberOf(Start));
+        QSignalSpy Changes(&Picker, &TDatePicker::Change);
+        QTest::keyClick(&Picker, Qt::Key_Home);
+        TypeCharacters(&Picker, Keys.isEmpty() ? Shown : Keys);
+        QVERIFY2(Picker.date() == Date, qPrintable(Picker.text()));
+        QCOMPARE(Picker.text(), Shown);
+        QVERIFY(!Changes.isEmpty());
     }
 
     // The weekday name is a field of its own: Up and Down move the date by a

@@ -21,6 +21,16 @@ inline void RetypeText(QLineEdit* Edit, const QString& Text) {
         QTest::keyClicks(Edit, Text);
 }
 
+// Types Text into W character by character, each as the key press that a
+// keyboard layout with that character delivers: the character as the key's
+// text. Characters beyond Latin-1 ("土", "марта") arrive as typed, where
+// QTest::keyClicks would turn them into "?".
+inline void TypeCharacters(QWidget* W, const QString& Text) {
+    for (const QChar C : Text)
+        QTest::sendKeyEvent(QTest::Click, W, Qt::Key(C.toUpper().unicode()), QString(C),
+                            Qt::NoModifier);
+}
+
 // Moves the caret of Picker to its field of kind Field with the keyboard, as
 // a user would: Home, then Right from field to field. NoSection stands for
 // the weekday name. Returns false when the picker has no such field.
