@@ -1,8 +1,8 @@
 // Inline definitions of the calendar primitives that sit on hot paths:
-// MakeDate, SplitDate, WeekdayOf, YearIsLeap, MonthLength, WholePart and
-// FractionPart. Their contracts are in DateRoutines.h, which includes this
-// file at its end; the rare cases (errors, fractions, days before year 1 or
-// millions of years on) are out of line in DateCalendar.cpp.
+// MakeDate, SplitDate, WeekdayOf, IsoWeekdayOf, DayOfYear, YearIsLeap,
+// MonthLength, WholePart and FractionPart. Their contracts are in DateRoutines.h, which includes
+// this file at its end; the rare cases (errors, fractions, days before year 1 or millions of years
+// on) are out of line in DateCalendar.cpp.
 #pragma once
 
 #include "internal/DayCount.h"
@@ -78,6 +78,21 @@ inline int WeekdayOf(TDateTime D) {
     // truncated remainder, -6 to 6, picks the weekday from a table: no branch
     // on the sign, which mixed dates before and after 1899 would mispredict.
     return kWeekdayOfRemainder[DayNumberOf(D) % 7 + 6];
+}
+
+inline int IsoWeekdayOf(TDateTime D) {
+    // Sunday (1) becomes 7, Monday (2) to Saturday (7) become 1 to 6.
+    const int Weekday = WeekdayOf(D);
+    return Weekday == 1 ? 7 : Weekday - 1;
+}
+
+inline int DayOfYear(const TDateParts& P) {
+    // The days before the first of each month in a common year; from March
+    // on, a leap year has one more.
+    static constexpr std::uint16_t kDaysBefore[12] = {0,   31,  59,  90,  120, 151,
+                                                      181, 212, 243, 273, 304, 334};
+    const int LeapDay = P.Month > 2 && YearIsLeap(P.Year) ? 1 : 0;
+    return kDaysBefore[P.Month - 1] + P.Day + LeapDay;
 }
 
 inline std::int64_t WholePart(long double x) {

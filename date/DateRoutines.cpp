@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace {
@@ -171,23 +172,29 @@ bool IsWhole(double x) {
     return std::fabs(x) < 0x1p52 && static_cast<double>(static_cast<std::int64_t>(x)) == x;
 }
 
-// Year + Add when it lies within 1 to 9999; raises otherwise. Year is a split
-// year (0 to some 2.5 x 10^16), so neither bound below can overflow, and the
-// sum is only formed once it is known to be in range.
-std::int64_t AddYearsChecked(std::int64_t Year, std::int64_t Add) {
-    if (Add > 9999 - Year || Add < 1 - Year) {
-        RaiseEncodeError();
-    }
-    return Year + Add;
+// True when Year + Add lies within 1 to 9999. Year is a split year (0 to
+// some 2.5 x 10^16), so neither bound below can overflow, and the sum is
+// only formed once it is known to be in range.
+bool YearSumInRange(std::int64_t Year, std::int64_t Add) {
+    return Add <= 9999 - Year && Add >= 1 - Year;
 }
 
-// ADate, which splits into P, moved by Months calendar months; see
-// AddMonthsClamped.
-TDateTime AddMonths(TDateTime ADate, const TDateParts& P, TParts Months) {
+// MakeDate of a year of 1 to 9999 and a day clamped to its month, or nothing
+// for the month 0 of a date before year 1, which splits into {0, 0, 0}.
+std::optional<TDateTime> RebuildDate(std::int64_t Year, int Month, int Day) {
+    if (Month < 1 || Day < 1) {
+        return std::nullopt;
+    }
+    return MakeDate(Year, Month, Day);
+}
+
+// ADate, which splits into P, moved by Months calendar months, or nothing
+// where AddMonthsClamped raises.
+std::optional<TDateTime> AddMonths(TDateTime ADate, const TDateParts& P, TParts Months) {
     // C = Months.Whole + Month. Month is 0 to 12, so only a Whole within 12 of
     // INT64_MAX overflows, and that many months leave any year far behind.
     if (Months.Whole > kInt64Max - 12) {
-        RaiseEncodeError();
+        return std::nullopt;
     }
     const std::int64_t C = Months.Whole + P.Month;
     std::int64_t YearAdd = 0;
@@ -207,27 +214,42 @@ TDateTime AddMonths(TDateTime ADate, const TDateParts& P, TParts Months) {
         YearAdd = C / 12 - 1;
         Month = 12 + static_cast<int>(C % 12);
     }
-    const std::int64_t Year = AddYearsChecked(P.Year, YearAdd);
-    const int Day = std::min(P.Day, MonthLength(Year, Month));
-    const TDateTime R = MakeDate(Year, Month, Day);
+    if (!YearSumInRange(P.Year, YearAdd)) {
+        return std::nullopt;
+    }
+    const std::int64_t Year = P.Year + YearAdd;
+    const std::optional<TDateTime> R =
+        RebuildDate(Year, Month, std::min(P.Day, MonthLength(Year, Month)));
     // A whole date moved by whole months is the rebuilt date itself: the sum
     // below gives the same, through slower long double steps.
-    if (IsWhole(ADate) && Months.Fraction == 0) {
+    if (!R || (IsWhole(ADate) && Months.Fraction == 0)) {
         return R;
     }
-    return ToDateTime(SplitValue(ADate).Fraction + (Months.Fraction * 30 + R));
+    return ToDateTime(SplitValue(ADate).Fraction + (Months.Fraction * 30 + *R));
 }
 
-// ADate, which splits into P, moved by Years years; see AddDateUnits.
-TDateTime AddYears(TDateTime ADate, const TDateParts& P, TParts Years) {
-    const std::int64_t Year = AddYearsChecked(P.Year, Years.Whole);
-    const int Day = std::min(P.Day, MonthLength(Year, P.Month));
-    const TDateTime R = MakeDate(Year, P.Month, Day);
+// ADate, which splits into P, moved by Years years, or nothing where
+// AddDateUnits raises.
+std::optional<TDateTime> AddYears(TDateTime ADate, const TDateParts& P, TParts Years) {
+    if (!YearSumInRange(P.Year, Years.Whole)) {
+        return std::nullopt;
+    }
+    const std::int64_t Year = P.Year + Years.Whole;
+    const std::optional<TDateTime> R =
+        RebuildDate(Year, P.Month, std::min(P.Day, MonthLength(Year, P.Month)));
     // As in AddMonths: a whole date moved by whole years is the rebuilt date.
-    if (IsWhole(ADate) && Years.Fraction == 0) {
+    if (!R || (IsWhole(ADate) && Years.Fraction == 0)) {
         return R;
     }
-    return ToDateTime(Years.Fraction * 365.25L + R + SplitValue(ADate).Fraction);
+    return ToDateTime(Years.Fraction * 365.25L + *R + SplitValue(ADate).Fraction);
+}
+
+// The date of a step that cannot fail, or the encode error of one that did.
+TDateTime RaiseIfNone(std::optional<TDateTime> Date) {
+    if (!Date) {
+        RaiseEncodeError();
+    }
+    return *Date;
 }
 
 // Whole calendar months from the earlier date, split into E, to the later one,
@@ -253,10 +275,11 @@ std::int64_t MonthsBetween(TDateTime StartDate, TDateTime EndDate) {
 } // namespace
 
 TDateTime AddMonthsClamped(TDateTime ADate, long double Amount) {
-    return AddMonths(ADate, SplitDate(ADate), SplitValue(Amount));
+    return RaiseIfNone(AddMonths(ADate, SplitDate(ADate), SplitValue(Amount)));
 }
 
-TDateTime AddDateUnits(TDateKind Kind, TDateTime ADate, long double Amount) {
+std::optional<TDateTime> TryAddDateUnits(TDateKind Kind, TDateTime ADate,
+                                         long double Amount) noexcept {
     switch (Kind) {
     case dkDays:
         return ToDateTime(ADate + Amount);
@@ -267,11 +290,15 @@ TDateTime AddDateUnits(TDateKind Kind, TDateTime ADate, long double Amount) {
     case dkFortnights:
         return ToDateTime(ADate + Amount * 2 * 7);
     case dkMonths:
-        return AddMonthsClamped(ADate, Amount);
+        return AddMonths(ADate, SplitDate(ADate), SplitValue(Amount));
     case dkYears:
         return AddYears(ADate, SplitDate(ADate), SplitValue(Amount));
     }
     return ADate; // not reached: every kind is handled above
+}
+
+TDateTime AddDateUnits(TDateKind Kind, TDateTime ADate, long double Amount) {
+    return RaiseIfNone(TryAddDateUnits(Kind, ADate, Amount));
 }
 
 std::int32_t WholeMonthsBetween(TDateTime StartDate, TDateTime EndDate) {
@@ -360,10 +387,10 @@ TDiffParts DiffPhraseParts(TDateTime StartDate, TDateTime EndDate) {
     // earlier date is split once per step, for both the count and the move.
     TDateParts E = SplitDate(Early);
     Parts.Years = ToCount(MonthsFromTo(E, L)) / 12;
-    Early = AddYears(Early, E, {Parts.Years, 0});
+    Early = RaiseIfNone(AddYears(Early, E, {Parts.Years, 0}));
     E = SplitDate(Early);
     Parts.Months = ToCount(MonthsFromTo(E, L));
-    Early = AddMonths(Early, E, {Parts.Months, 0});
+    Early = RaiseIfNone(AddMonths(Early, E, {Parts.Months, 0}));
     const std::int64_t Span = WholeDaysBetween(Early, Late);
     const std::int64_t Weeks = Span / 7;
     Parts.Weeks = ToCount(Weeks);

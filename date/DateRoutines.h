@@ -42,8 +42,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A date: whole part = day number (day 0 is 30 December 1899, day 1 is
@@ -129,6 +131,31 @@ inline TDateParts SplitDate(TDateTime D);
 // Returns 1 (Sunday) to 7 (Saturday) for the day of D, for every day number,
 // also before year 1. Day 0 is a Saturday. Never raises.
 inline int WeekdayOf(TDateTime D);
+
+// Returns 1 (Monday) to 7 (Sunday), the ISO 8601 weekday of the day of D,
+// for every day number. Never raises.
+inline int IsoWeekdayOf(TDateTime D);
+
+// Returns 1 to 366: the day of the year of P, a date of the years 1 to 9999
+// as SplitDate gives it (1 for 1 January). Never raises.
+inline int DayOfYear(const TDateParts& P);
+
+// The ISO 8601 week of a date: the year it belongs to, which is that of its
+// Thursday, and its number in that year, 1 to 53 (week 1 holds the year's
+// first Thursday). So 1 January 2005, a Saturday, is in week 53 of 2004.
+struct TIsoWeek {
+    std::int64_t Year;
+    int Week;
+    friend bool operator==(const TIsoWeek&, const TIsoWeek&) = default;
+};
+
+// Returns the ISO week of the day of D. Valid for the days of the years 1
+// to 9999; never raises.
+TIsoWeek IsoWeekOf(TDateTime D);
+
+// Writes the date of P as YYYY-MM-DD (ten characters) at Out and returns
+// the end. P is a date of the years 1 to 9999, as SplitDate gives it.
+char* WriteIsoDate(char* Out, const TDateParts& P);
 
 // True when Year is divisible by 4 and either not by 100 or by 400.
 inline bool YearIsLeap(std::int64_t Year);
@@ -223,6 +250,11 @@ std::string IntToText(std::int32_t N);
 // Nothing may follow. Raises TConvertError("'S' is not a valid integer value").
 std::int32_t TextToInt(const std::string& S);
 
+// The same without raising, for callers that meet many texts that fail:
+// true with the integer in Value, or false (Value unchanged) where
+// TextToInt raises.
+bool TryTextToInt(std::string_view S, std::int32_t& Value) noexcept;
+
 // ---------------------------------------------------------------------------
 // Date offsets
 
@@ -231,6 +263,11 @@ std::int32_t TextToInt(const std::string& S);
 // share of 365.25 days. Months and years raise TConvertError outside the years
 // 1 to 9999.
 TDateTime AddDateUnits(TDateKind Kind, TDateTime ADate, long double Amount);
+
+// The same without raising, for callers that meet many dates that fail:
+// the date AddDateUnits returns, or nothing where it raises.
+std::optional<TDateTime> TryAddDateUnits(TDateKind Kind, TDateTime ADate,
+                                         long double Amount) noexcept;
 
 // Returns ADate moved by WholePart(Amount) calendar months (see the notes
 // above on month ends), plus FractionPart(Amount) x 30 days. Raises

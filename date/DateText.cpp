@@ -25,12 +25,7 @@ char* WriteNumber(char* Out, std::uint64_t N, std::size_t Width) {
         return Out;
     }
     if (N < 10000 && Width == 4) { // a year of the years 1 to 9999
-        const auto Year = static_cast<unsigned>(N);
-        Out[0] = static_cast<char>('0' + Year / 1000);
-        Out[1] = static_cast<char>('0' + Year / 100 % 10);
-        Out[2] = static_cast<char>('0' + Year / 10 % 10);
-        Out[3] = static_cast<char>('0' + Year % 10);
-        return Out + 4;
+        return morvane::date_internal::WriteFourDigits(Out, static_cast<std::uint32_t>(N));
     }
     char* const End = std::to_chars(Out, Out + 20, N).ptr;
     const auto Count = static_cast<std::size_t>(End - Out);
@@ -261,46 +256,58 @@ std::string LongDateText(TDateTime D) {
     return FormatDateText(DateFormatSettings().LongDatePattern, D);
 }
 
+char* WriteIsoDate(char* Out, const TDateParts& P) {
+    Out = morvane::date_internal::WriteFourDigits(Out, static_cast<std::uint32_t>(P.Year));
+    const auto Month = static_cast<unsigned>(P.Month);
+    const auto Day = static_cast<unsigned>(P.Day);
+    const char Rest[6] = {
+        '-', static_cast<char>('0' + Month / 10), static_cast<char>('0' + Month % 10),
+        '-', static_cast<char>('0' + Day / 10),   static_cast<char>('0' + Day % 10)};
+    std::memcpy(Out, Rest, sizeof Rest);
+    return Out + sizeof Rest;
+}
+
 std::string IntToText(std::int32_t N) {
     return std::to_string(N);
 }
 
-std::int32_t TextToInt(const std::string& S) {
+bool TryTextToInt(std::string_view S, std::int32_t& Value) noexcept {
     std::size_t Pos = 0;
     while (Pos < S.size() && S[Pos] == ' ') {
         ++Pos;
     }
     if (Pos == S.size()) {
-        RaiseNotInteger(S);
+        return false;
     }
 
     // Hexadecimal: "$", "x", "X", "0x" or "0X", then up to eight significant
     // digits, read as the bits of a signed 32-bit integer.
-    std::size_t HexStart = std::string::npos;
+    std::size_t HexStart = std::string_view::npos;
     if (S[Pos] == '$' || S[Pos] == 'x' || S[Pos] == 'X') {
         HexStart = Pos + 1;
     } else if (S[Pos] == '0' && Pos + 1 < S.size() && (S[Pos + 1] == 'x' || S[Pos + 1] == 'X')) {
         HexStart = Pos + 2;
     }
-    if (HexStart != std::string::npos) {
+    if (HexStart != std::string_view::npos) {
         if (HexStart == S.size()) {
-            RaiseNotInteger(S);
+            return false;
         }
         std::uint32_t Bits = 0;
         int Significant = 0;
         for (std::size_t i = HexStart; i < S.size(); ++i) {
             const int Digit = HexDigit(S[i]);
             if (Digit < 0) {
-                RaiseNotInteger(S);
+                return false;
             }
             if (Significant > 0 || Digit != 0) {
                 if (++Significant > 8) {
-                    RaiseNotInteger(S);
+                    return false;
                 }
             }
             Bits = (Bits << 4) | static_cast<std::uint32_t>(Digit);
         }
-        return static_cast<std::int32_t>(Bits); // modular since C++20
+        Value = static_cast<std::int32_t>(Bits); // modular since C++20
+        return true;
     }
 
     // Decimal: optional sign, then digits whose value fits in 32 bits.
@@ -310,18 +317,27 @@ std::int32_t TextToInt(const std::string& S) {
         ++Pos;
     }
     if (Pos == S.size()) {
-        RaiseNotInteger(S);
+        return false;
     }
     const std::int64_t Limit = Negative ? std::int64_t{2147483648} : std::int64_t{2147483647};
-    std::int64_t Value = 0;
+    std::int64_t Magnitude = 0;
     for (std::size_t i = Pos; i < S.size(); ++i) {
         if (S[i] < '0' || S[i] > '9') {
-            RaiseNotInteger(S);
+            return false;
         }
-        Value = Value * 10 + (S[i] - '0');
-        if (Value > Limit) {
-            RaiseNotInteger(S);
+        Magnitude = Magnitude * 10 + (S[i] - '0');
+        if (Magnitude > Limit) {
+            return false;
         }
     }
-    return static_cast<std::int32_t>(Negative ? -Value : Value);
+    Value = static_cast<std::int32_t>(Negative ? -Magnitude : Magnitude);
+    return true;
+}
+
+std::int32_t TextToInt(const std::string& S) {
+    std::int32_t Value = 0;
+    if (!TryTextToInt(S, Value)) {
+        RaiseNotInteger(S);
+    }
+    return Value;
 }

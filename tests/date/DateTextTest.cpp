@@ -16,6 +16,9 @@ class TextToIntAccepts : public testing::TestWithParam<AcceptedRow> {};
 
 TEST_P(TextToIntAccepts, GivesValue) {
     EXPECT_EQ(TextToInt(GetParam().Text), GetParam().Value);
+    std::int32_t Value = 0;
+    EXPECT_TRUE(TryTextToInt(GetParam().Text, Value));
+    EXPECT_EQ(Value, GetParam().Value);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -51,6 +54,9 @@ TEST_P(TextToIntRefuses, RaisesWithTheWholeText) {
     const std::string Text = GetParam().Text;
     const std::string Message = "'" + Text + "' is not a valid integer value";
     EXPECT_CONVERT_ERROR(TextToInt(Text), Message.c_str());
+    std::int32_t Value = 42;
+    EXPECT_FALSE(TryTextToInt(Text, Value));
+    EXPECT_EQ(Value, 42); // left as it was
 }
 
 INSTANTIATE_TEST_SUITE_P(
