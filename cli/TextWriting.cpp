@@ -1,48 +1,10 @@
 #include "TextWriting.h"
 
+#include "TextRules.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
-
-namespace {
-
-// The length of the valid UTF-8 sequence of a printable character that
-// starts Text, or 0 when Text starts with anything else. Overlong forms,
-// surrogates and the C1 control characters do not count.
-std::size_t PrintableLength(std::string_view Text) {
-    const auto Byte = [&](std::size_t I) {
-        return I < Text.size() ? static_cast<unsigned char>(Text[I]) : 0u;
-    };
-    const unsigned B0 = Byte(0);
-    if (B0 >= 0x20 && B0 < 0x7F)
-        return 1;
-    std::size_t Length = 0;
-    unsigned Low = 0x80, High = 0xBF; // the range of the second byte
-    if (B0 == 0xC2) {
-        Length = 2;
-        Low = 0xA0; // U+0080 to U+009F are control characters
-    } else if (B0 > 0xC2 && B0 <= 0xDF) {
-        Length = 2;
-    } else if (B0 >= 0xE0 && B0 <= 0xEF) {
-        Length = 3;
-        Low = B0 == 0xE0 ? 0xA0 : 0x80;
-        High = B0 == 0xED ? 0x9F : 0xBF;
-    } else if (B0 >= 0xF0 && B0 <= 0xF4) {
-        Length = 4;
-        Low = B0 == 0xF0 ? 0x90 : 0x80;
-        High = B0 == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (Byte(1) < Low || Byte(1) > High)
-        return 0;
-    for (std::size_t I = 2; I < Length; ++I)
-        if (Byte(I) < 0x80 || Byte(I) > 0xBF)
-            return 0;
-    return Length;
-}
-
-} // namespace
 
 void TTextBuffer::Grow(std::size_t N) {
     FData.resize(std::max(2 * FData.size(), FSize + N + 4096));
@@ -142,25 +104,8 @@ void AppendJsonString(TTextBuffer& Out, std::string_view Text) {
 }
 
 std::string ShownText(std::string_view Text) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string Out;
-    for (std::size_t I = 0; I < Text.size();) {
-        if (Out.size() >= kShownLimit) {
-            Out += "...";
-            break;
-        }
-        const std::size_t Length = PrintableLength(Text.substr(I));
-        if (Text[I] == '\\') {
-            Out += "\\\\";
-        } else if (Length > 0) {
-            Out.append(Text, I, Length);
-        } else {
-            const auto C = static_cast<unsigned char>(Text[I]);
-            Out += "\\x";
-            Out += kHex[C >> 4];
-            Out += kHex[C & 15];
-        }
-        I += Length > 0 ? Length : 1;
-    }
+    if (AppendEscaped(Out, Text, TTextEncoding::Utf8, kShownLimit) < Text.size())
+        Out += "...";
     return Out;
 }

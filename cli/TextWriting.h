@@ -62,9 +62,8 @@ void AppendInt(TTextBuffer& Out, std::int64_t N, int Width = 1);
 // as it stands otherwise.
 void AppendJsonString(TTextBuffer& Out, std::string_view Text);
 
-// Returns Text as a message quotes it: every byte that cannot be printed (a
-// control character, or a byte that is not part of valid UTF-8) as \xHH and
-// a backslash as \\; a text longer than kShownLimit bytes is cut there,
-// between two characters, and ends in "...".
+// Returns Text as a message quotes it, escaped as AppendEscaped
+// (TextRules.h) escapes it: a text whose escaped form grows beyond
+// kShownLimit bytes is cut there, between two characters, and ends in "...".
 inline constexpr std::size_t kShownLimit = 32;
 std::string ShownText(std::string_view Text);
