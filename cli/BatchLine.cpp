@@ -4,11 +4,32 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
 bool IsBlank(char C) {
     return C == ' ' || C == '\t';
+}
+
+// The position of the first blank in Line from Pos on, or Line.size(): eight
+// characters at a time, as a word of the line is mostly a date of ten. A
+// byte equal to a blank is a zero byte once the word is xor-ed with it, and
+// the lowest byte that the zero-byte test marks is the first such byte.
+std::size_t NextBlank(std::string_view Line, std::size_t Pos) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101, kTops = 0x8080808080808080;
+    const auto Zeros = [](std::uint64_t W) { return (W - kOnes) & ~W & kTops; };
+    for (; Pos + 8 <= Line.size(); Pos += 8) {
+        std::uint64_t W;
+        std::memcpy(&W, Line.data() + Pos, 8);
+        if (const std::uint64_t Marks = Zeros(W ^ (kOnes * ' ')) | Zeros(W ^ (kOnes * '\t')))
+            return Pos + static_cast<std::size_t>(std::countr_zero(Marks)) / 8;
+    }
+    while (Pos < Line.size() && !IsBlank(Line[Pos]))
+        ++Pos;
+    return Pos;
 }
 
 } // namespace
@@ -53,9 +74,7 @@ bool TBatchLine::Run(std::string_view Line, TTextBuffer& Out, TProblem& Problem)
             ++Pos;
             continue;
         }
-        std::size_t End = Pos;
-        while (End < Line.size() && !IsBlank(Line[End]))
-            ++End;
+        const std::size_t End = NextBlank(Line, Pos);
         if (Count == Words.size()) {
             Problem = TProblem::Message(kLineForms);
             return false;

@@ -99,11 +99,17 @@ template <class F> void AppendJsonText(TTextBuffer& Out, F&& Write) {
     Out += '"';
 }
 
+// Writes Text, a literal, at Out and returns the end: a copy of known size.
+template <std::size_t N> char* Put(char* Out, const char (&Text)[N]) {
+    std::memcpy(Out, Text, N - 1);
+    return Out + N - 1;
+}
+
 // Date in the long date format, from its parts P.
 void AppendLongDate(TTextBuffer& Out, TDateTime Date, const TDateParts& P,
                     const TResultStyle& Style) {
-    const TDatePattern& Pattern = Style.LongDate().Pattern;
-    Out.Commit(Pattern.Write(Out.Room(Pattern.MaxLength()), Date, P));
+    TLongDate& LongDate = Style.LongDate();
+    Out.Commit(LongDate.Write(Out.Room(LongDate.MaxLength()), Date, P));
 }
 
 // Appends Date as YYYY-MM-DD, from its parts P.
@@ -111,63 +117,95 @@ void AppendIso(TTextBuffer& Out, const TDateParts& P) {
     Out.Commit(WriteIsoDate(Out.Room(10), P));
 }
 
-// Appends the distance in words from Start to End: in the user's language
-// when Translated, else in English; for the same day, the text that says
-// so, a phrase never being empty.
-void AppendPhrase(TTextBuffer& Out, TDateTime Start, TDateTime End, bool Translated) {
-    const std::size_t Mark = Out.Size();
-    if (const std::optional<std::string_view> Phrase =
-            Translated ? UserPhrase(Start, End) : std::nullopt)
-        Out += *Phrase;
-    else
-        Out.Commit(WriteDiffPhrase(Out.Room(kMaxDiffPhraseLength), Start, End));
-    if (Out.Size() == Mark)
-        Out += Translated ? std::string_view(Tr(kSameDayPhrase)) : kSameDayPhrase;
+// The English text for the distance from a day to itself, and the room for
+// it or for any other English phrase.
+constexpr std::string_view kSameDay = kSameDayPhrase;
+constexpr std::size_t kPhraseRoom = std::max(kMaxDiffPhraseLength, kSameDay.size());
+
+// Writes the distance in words of Difference in English at Out and returns
+// the end; for the same day, the text that says so, a phrase never being
+// empty. Out must have room for kPhraseRoom characters.
+char* WriteEnglishPhrase(char* Out, const TDifference& Difference) {
+    char* const Written = WriteDiffPhrase(Out, Difference.Phrase);
+    if (Written != Out)
+        return Written;
+    std::memcpy(Out, kSameDay.data(), kSameDay.size());
+    return Out + kSameDay.size();
 }
 
-// The difference as one JSON object.
-void AppendJsonDifference(TTextBuffer& Out, TDateTime Start, TDateTime End,
-                          const std::array<std::int32_t, 6>& Counts, const TResultStyle& Style) {
+// Appends the distance in words from Start to End (whose Difference it is):
+// in the user's language when Translated, else in English.
+void AppendPhrase(TTextBuffer& Out, TDateTime Start, TDateTime End, const TDifference& Difference,
+                  bool Translated) {
+    const std::optional<std::string_view> Phrase =
+        Translated ? UserPhrase(Start, End) : std::nullopt;
+    if (!Phrase)
+        Out.Commit(WriteEnglishPhrase(Out.Room(kPhraseRoom), Difference));
+    else if (Phrase->empty())
+        Out += Tr(kSameDayPhrase);
+    else
+        Out += *Phrase;
+}
+
+// The difference as one JSON object, all of it in one room.
+void AppendJsonDifference(TTextBuffer& Out, const TDifference& Difference,
+                          const TResultStyle& Style) {
     unsigned Chosen = 0; // a bit for each item written
     for (const TDiffItem Item : Style.DiffItems)
         Chosen |= 1u << Item;
-    const std::size_t Open = Out.Size();
+    char* const Open =
+        Out.Room(kDiffItemCount * (sizeof(TJsonKey::Text) + kMaxIntLength) + 2 * kPhraseRoom + 4);
+    char* P = Open;
     for (const TJsonKey& Key : kJsonKeys) {
         if ((Chosen >> Key.Item & 1) == 0)
             continue;
-        char* const Room = Out.Room(sizeof Key.Text);
-        std::memcpy(Room, Key.Text, sizeof Key.Text);
-        Out.Commit(Room + Key.Length);
-        if (Key.Item == diPhrase)
-            AppendJsonText(Out, [&] { AppendPhrase(Out, Start, End, false); });
-        else
-            AppendInt(Out, Counts[Key.Item]);
+        std::memcpy(P, Key.Text, sizeof Key.Text);
+        P += Key.Length;
+        if (Key.Item != diPhrase) {
+            P = WriteInt(P, Difference.Counts[Key.Item]);
+            continue;
+        }
+        // The English phrase holds nothing that JSON escapes.
+        *P++ = '"';
+        P = WriteEnglishPhrase(P, Difference);
+        *P++ = '"';
     }
-    Out += "}\n";
-    Out.Patch(Open, '{'); // the object opens where the first key's comma is
+    *P++ = '}';
+    *P++ = '\n';
+    *Open = '{'; // the object opens where the first key's comma is
+    Out.Commit(P);
 }
 
-// The difference's items on one line, separated by tabs.
+// The difference's items on one line, separated by tabs: the counts and
+// the English phrase in one room.
 void AppendDifferenceLine(TTextBuffer& Out, TDateTime Start, TDateTime End,
-                          const std::array<std::int32_t, 6>& Counts, const TResultStyle& Style) {
-    const bool Translated = Style.UserLanguage && Style.Format == TResultFormat::Text;
+                          const TDifference& Difference, const TResultStyle& Style) {
+    const bool Translated =
+        Style.UserLanguage && Style.Format == TResultFormat::Text && InUserLanguage();
+    constexpr std::size_t kRoom = kDiffItemCount * (kMaxIntLength + 1) + 2 * kPhraseRoom + 1;
+    char* P = Out.Room(kRoom);
     bool First = true;
     for (const TDiffItem Item : Style.DiffItems) {
         if (!First)
-            Out += '\t';
+            *P++ = '\t';
         First = false;
-        if (Item == diPhrase)
-            AppendPhrase(Out, Start, End, Translated);
-        else
-            AppendInt(Out, Counts[Item]);
+        if (Item != diPhrase) {
+            P = WriteInt(P, Difference.Counts[Item]);
+        } else if (!Translated) {
+            P = WriteEnglishPhrase(P, Difference);
+        } else {
+            Out.Commit(P);
+            AppendPhrase(Out, Start, End, Difference, true);
+            P = Out.Room(kRoom);
+        }
     }
-    Out += '\n';
+    *P++ = '\n';
+    Out.Commit(P);
 }
 
 // The difference's items as "Label: value" lines.
 void AppendLabelledDifference(TTextBuffer& Out, TDateTime Start, TDateTime End,
-                              const std::array<std::int32_t, 6>& Counts,
-                              const TResultStyle& Style) {
+                              const TDifference& Difference, const TResultStyle& Style) {
     for (const TDiffItem Item : Style.DiffItems) {
         const std::string& Label = Style.Labels()[Item];
         Out += Label;
@@ -176,9 +214,9 @@ void AppendLabelledDifference(TTextBuffer& Out, TDateTime Start, TDateTime End,
         if (!Label.ends_with("\uFF1A"))
             Out += ' ';
         if (Item == diPhrase)
-            AppendPhrase(Out, Start, End, Style.UserLanguage);
+            AppendPhrase(Out, Start, End, Difference, Style.UserLanguage);
         else
-            AppendInt(Out, Counts[Item]);
+            AppendInt(Out, Difference.Counts[Item]);
         Out += '\n';
     }
 }
@@ -202,11 +240,23 @@ bool ApplyStep(TDateKind Kind, TDateTime& Date, std::int32_t Amount) {
 
 } // namespace
 
-const TLongDate& TResultStyle::LongDate() const {
+TLongDate::TLongDate(const std::string& Pattern)
+    : FPattern(Pattern), FPlain(LongDateIsPlainText()), FMaxLength(FPattern.MaxLength()) {}
+
+char* TLongDate::Write(char* Out, TDateTime Date, const TDateParts& P, const char* Iso) {
+    if (FTable)
+        return Iso ? FTable->Write(Out, Date, P, Iso) : FTable->Write(Out, Date, P);
+    if (++FWritten == kBeforeTable) {
+        FTable.emplace(FPattern);
+        FMaxLength = std::max(FMaxLength, FTable->MaxLength());
+    }
+    return FPattern.Write(Out, Date, P);
+}
+
+TLongDate& TResultStyle::LongDate() const {
     if (!FLongDate) {
         LoadUserDateNames();
-        FLongDate.emplace(
-            TLongDate{TDatePattern(DateFormatSettings().LongDatePattern), LongDateIsPlainText()});
+        FLongDate.emplace(DateFormatSettings().LongDatePattern);
     }
     return *FLongDate;
 }
@@ -252,13 +302,13 @@ TDateTime LocalToday() {
 
 void AppendDifference(TTextBuffer& Out, TDateTime Start, TDateTime End, const TResultStyle& Style,
                       TDiffLayout Layout) {
-    const std::array<std::int32_t, 6> Counts = DateCountsBetween(Start, End);
+    const TDifference Difference = DateDifference(Start, End);
     if (Style.Format == TResultFormat::Json)
-        AppendJsonDifference(Out, Start, End, Counts, Style);
+        AppendJsonDifference(Out, Difference, Style);
     else if (Layout == TDiffLayout::OneLine || Style.Format == TResultFormat::Iso)
-        AppendDifferenceLine(Out, Start, End, Counts, Style);
+        AppendDifferenceLine(Out, Start, End, Difference, Style);
     else
-        AppendLabelledDifference(Out, Start, End, Counts, Style);
+        AppendLabelledDifference(Out, Start, End, Difference, Style);
 }
 
 bool AmountsOf(const TAmountTexts& Texts, TAmounts& Amounts, TProblem& Problem) {
@@ -309,25 +359,37 @@ void AppendNewDate(TTextBuffer& Out, TDateTime Date, const TResultStyle& Style) 
         } else {
             AppendLongDate(Out, Date, P, Style);
         }
-        break;
-    case TResultFormat::Iso:
-        AppendIso(Out, P);
-        break;
+        Out += '\n';
+        return;
+    case TResultFormat::Iso: {
+        char* const Text = WriteIsoDate(Out.Room(11), P);
+        *Text = '\n';
+        Out.Commit(Text + 1);
+        return;
+    }
     case TResultFormat::Json:
+        break;
+    }
+    TLongDate& LongDate = Style.LongDate();
+    if (!LongDate.Plain()) {
         Out += "{\"date\":\"";
         AppendIso(Out, P);
         Out += "\",\"dayNumber\":";
         AppendInt(Out, static_cast<std::int64_t>(Date));
         Out += ",\"longDate\":";
-        if (Style.LongDate().Plain) {
-            Out += '"';
-            AppendLongDate(Out, Date, P, Style);
-            Out += '"';
-        } else {
-            AppendJsonText(Out, [&] { AppendLongDate(Out, Date, P, Style); });
-        }
-        Out += '}';
-        break;
+        AppendJsonText(Out, [&] { AppendLongDate(Out, Date, P, Style); });
+        Out += "}\n";
+        return;
     }
-    Out += '\n';
+    // The whole object in one room: no character of it needs escaping.
+    char* Text = Out.Room(64 + LongDate.MaxLength());
+    Text = Put(Text, "{\"date\":\"");
+    const char* const Iso = Text;
+    Text = WriteIsoDate(Text, P);
+    Text = Put(Text, "\",\"dayNumber\":");
+    Text = WriteInt(Text, static_cast<std::int64_t>(Date));
+    Text = Put(Text, ",\"longDate\":\"");
+    Text = LongDate.Write(Text, Date, P, Iso);
+    Text = Put(Text, "\"}\n");
+    Out.Commit(Text);
 }

@@ -49,12 +49,33 @@ enum class TResultFormat {
 // and the ISO form). JSON is one line either way.
 enum class TDiffLayout { Lines, OneLine };
 
-// The long date of the user's locale, made for writing many dates.
-struct TLongDate {
-    TDatePattern Pattern;
+// The long date of the user's locale, made for writing many dates: from the
+// pattern's pieces for the first few, then from a table of its texts
+// (TDateTable), which takes a moment to make and pays off over a batch.
+class TLongDate {
+public:
+    explicit TLongDate(const std::string& Pattern);
+
     // True when no long date can hold a character that JSON escapes: none
     // of the names, the separator or the pattern holds one.
-    bool Plain;
+    bool Plain() const { return FPlain; }
+
+    // The most characters Write writes.
+    std::size_t MaxLength() const { return FMaxLength; }
+
+    // Writes Date, split into P, at Out and returns the end; given Iso, the
+    // date written as YYYY-MM-DD already, it takes its digits from there.
+    char* Write(char* Out, TDateTime Date, const TDateParts& P, const char* Iso = nullptr);
+
+private:
+    // The dates written before the table is made.
+    static constexpr int kBeforeTable = 64;
+
+    TDatePattern FPattern;
+    std::optional<TDateTable> FTable;
+    bool FPlain;
+    std::size_t FMaxLength;
+    int FWritten = 0;
 };
 
 // Everything about how the results of one run are written.
@@ -75,7 +96,7 @@ public:
 
     // The long date, made from the user's locale at the first date that
     // needs it.
-    const TLongDate& LongDate() const;
+    TLongDate& LongDate() const;
 
     // The labels of the items as the text form's "Label: value" lines show
     // them, the window's own, made at the first call.

@@ -4,22 +4,44 @@
 #include "TextRules.h"
 #include "UserLocale.h"
 
+namespace {
+
+// The date core's English text of a conversion error as the window shows
+// it (with its full stop), split around the place of the text it quotes:
+// read once from an error made for the purpose, so that a failing line
+// costs no exception object, and the text stays the core's own.
+struct TConvertText {
+    std::string Before, After;
+};
+
+const TConvertText& ConvertText(TConvertProblem Problem) {
+    static const auto Read = [](TConvertProblem P) {
+        constexpr std::string_view kPlace = "\x01";
+        std::string Text = TConvertError(P, std::string(kPlace)).what();
+        AppendFullStop(Text);
+        const std::size_t Place = Text.find(kPlace);
+        if (Place == std::string::npos)
+            return TConvertText{Text, {}};
+        return TConvertText{Text.substr(0, Place), Text.substr(Place + kPlace.size())};
+    };
+    static const TConvertText kNotInteger = Read(cpNotInteger);
+    static const TConvertText kDateEncode = Read(cpDateEncode);
+    return Problem == cpNotInteger ? kNotInteger : kDateEncode;
+}
+
+} // namespace
+
 void AppendEnglishProblem(std::string& Out, const TProblem& Problem) {
-    switch (Problem.Kind) {
-    case TProblem::pkMessage:
+    if (Problem.Kind == TProblem::pkMessage) {
         AppendFilled(Out, Problem.Text, {ShownText(Problem.Arg)});
         return;
-    case TProblem::pkNotInteger:
-    case TProblem::pkDateEncode: {
-        // The date core's own text, as the window shows it.
-        std::string Text = Problem.Kind == TProblem::pkNotInteger
-                               ? TConvertError(cpNotInteger, ShownText(Problem.Arg)).what()
-                               : TConvertError(cpDateEncode).what();
-        AppendFullStop(Text);
-        Out += Text;
-        return;
     }
-    }
+    const TConvertText& Text =
+        ConvertText(Problem.Kind == TProblem::pkNotInteger ? cpNotInteger : cpDateEncode);
+    Out += Text.Before;
+    if (Problem.Kind == TProblem::pkNotInteger)
+        Out += ShownText(Problem.Arg);
+    Out += Text.After;
 }
 
 void AppendShownProblem(std::string& Out, const TProblem& Problem) {

@@ -58,6 +58,17 @@ std::size_t AppendEscaped(std::string& Out, std::string_view Text, TTextEncoding
     const std::size_t Start = Out.size();
     std::size_t I = 0;
     while (I < Text.size() && Out.size() - Start < Limit) {
+        // A run of printable ASCII other than the backslash is copied whole,
+        // as far as the limit lets it start.
+        std::size_t Run = I;
+        while (Run < Text.size() && Run - I < Limit - (Out.size() - Start) && Text[Run] >= 0x20 &&
+               Text[Run] < 0x7F && Text[Run] != '\\')
+            ++Run;
+        if (Run > I) {
+            Out.append(Text, I, Run - I);
+            I = Run;
+            continue;
+        }
         const char C = Text[I];
         std::size_t Length = 1;
         bool Escaped = false;

@@ -8,6 +8,7 @@
 #include "internal/DayCount.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace morvane::date_internal {
 
@@ -101,4 +102,30 @@ inline std::int64_t WholePart(long double x) {
 
 inline long double FractionPart(long double x) {
     return morvane::date_internal::SplitValue(x).Fraction;
+}
+
+inline char* TDateTable::Write(char* Out, TDateTime D, const TDateParts& Parts,
+                               const char* Iso) const {
+    if (FLines.empty() || Parts.Year < 1 || Parts.Year > 9999 || Parts.Month < 1) {
+        return WriteOther(Out, D, Parts);
+    }
+    // One line of the table, copied whole (the bytes after the text are
+    // overwritten by what comes next), then the year's and the day's
+    // digits.
+    const TLine& Line = FLines[IndexOf(WeekdayOf(D), Parts.Month, Parts.Day)];
+    std::memcpy(Out, &Line, sizeof Line);
+    std::memcpy(Out + Line.YearAt, Iso, 4);
+    if (Line.DayDigits == 2) {
+        Out[Line.DayAt] = Iso[8];
+    }
+    Out[Line.DayAt + Line.DayDigits - 1] = Iso[9];
+    return Out + Line.Length;
+}
+
+inline char* TDateTable::Write(char* Out, TDateTime D, const TDateParts& Parts) const {
+    char Iso[10];
+    if (!FLines.empty() && Parts.Year >= 1 && Parts.Year <= 9999 && Parts.Month >= 1) {
+        WriteIsoDate(Iso, Parts);
+    }
+    return Write(Out, D, Parts, Iso);
 }

@@ -205,6 +205,7 @@ public:
     char* Write(char* Out, TDateTime D) const;
 
     // The same for a caller that has split D already: Parts is SplitDate(D).
+    // (The weekday is D's; year, month and day are taken from Parts.)
     char* Write(char* Out, TDateTime D, const TDateParts& Parts) const;
 
     // Appends D written with the pattern to Out.
@@ -238,6 +239,82 @@ private:
     void Read(const std::string& Pattern, bool Expand);
     void AddLiteral(const std::string& Text, std::size_t Start, std::size_t Length);
     void AddPiece(TPieceKind Kind, std::uint32_t Start, std::uint32_t Length);
+};
+
+// A pattern's texts made once for every weekday and month, and for days of
+// one digit and of two, so that a date of the years 1 to 9999 is written as
+// one copy and the digits of its year and day: for a program that writes a
+// great many dates with one pattern (morvane-calc's batches), where the
+// pattern's pieces one by one would cost more than the rest of the
+// calculation. Making it writes some 500 texts; the table is small enough
+// to stay in the processor's nearest cache.
+class TDateTable {
+public:
+    // Makes the table of Pattern, and keeps a copy of Pattern for the dates
+    // outside the years 1 to 9999. When Pattern writes its year or its day
+    // more often than the table has room for, or writes more than
+    // kMaxLength characters, there is no table and Write takes the
+    // pattern's pieces.
+    explicit TDateTable(const TDatePattern& Pattern);
+
+    // The most characters Write writes, as TDatePattern::MaxLength.
+    std::size_t MaxLength() const { return FMaxLength; }
+
+    // Writes D, split into Parts, exactly as the pattern writes it, and
+    // returns the end. Out must have room for MaxLength() characters. Raises
+    // nothing.
+    inline char* Write(char* Out, TDateTime D, const TDateParts& Parts) const;
+
+    // The same for a caller that has written D as YYYY-MM-DD (WriteIsoDate)
+    // at Iso already, whose digits it takes.
+    inline char* Write(char* Out, TDateTime D, const TDateParts& Parts, const char* Iso) const;
+
+    // The longest text a table holds.
+    static constexpr std::size_t kMaxLength = 112;
+
+private:
+    // Where a text holds the digits of its year (up to two years of four
+    // digits, or two for "yy") and of its day (up to two days of two
+    // digits): each position with the digit's place, 0 to 3 in the year
+    // (thousands to ones), 4 and 5 in the day (tens, ones). Most patterns
+    // write the year once, in four digits, and the day once: then YearAt is
+    // where the year starts and DayAt where the day does (kNone otherwise),
+    // and the two are written without the lists.
+    struct TEntry {
+        std::uint8_t Length;
+        std::uint8_t Digits;
+        std::uint8_t YearAt;
+        std::uint8_t DayAt;
+        std::uint8_t DayDigits;
+        std::uint8_t Position[12];
+        std::uint8_t Place[12];
+    };
+    static constexpr std::uint8_t kNone = 0xFF;
+    // The short road for most patterns, whose texts hold one year of four
+    // digits and one day and fit 60 characters: each text with where its
+    // year and day stand in one line of the processor's cache, so that a
+    // date costs one read of memory.
+    struct alignas(64) TLine {
+        char Text[60];
+        std::uint8_t Length;
+        std::uint8_t YearAt;
+        std::uint8_t DayAt;
+        std::uint8_t DayDigits;
+    };
+    std::vector<TLine> FLines;    // by weekday, month and days of two digits
+    std::vector<TEntry> FEntries; // the same, for any pattern
+    std::vector<char> FTexts;     // FStride characters for each entry
+    std::size_t FStride = 0;
+    std::size_t FMaxLength = 0;
+    TDatePattern FPattern;
+
+    static std::size_t IndexOf(int Weekday, int Month, int Day) {
+        return (static_cast<std::size_t>(Weekday - 1) * 12 + static_cast<std::size_t>(Month - 1)) *
+                   2 +
+               (Day >= 10 ? 1 : 0);
+    }
+    // Write for every date the short road does not take.
+    char* WriteOther(char* Out, TDateTime D, const TDateParts& Parts) const;
 };
 
 // Decimal text of N, with a leading "-" when negative, no digit grouping.
@@ -332,6 +409,19 @@ std::string DiffPhrase(TDateTime StartDate, TDateTime EndDate);
 // raises as DiffPhrase does, before writing anything.
 inline constexpr std::size_t kMaxDiffPhraseLength = 96;
 char* WriteDiffPhrase(char* Out, TDateTime StartDate, TDateTime EndDate);
+
+// The same for the parts P that DiffPhraseParts gave. Raises nothing.
+char* WriteDiffPhrase(char* Out, const TDiffParts& P);
+
+// A whole difference: the six counts and the phrase's parts.
+struct TDifference {
+    std::array<std::int32_t, 6> Counts;
+    TDiffParts Phrase;
+};
+
+// Returns DateCountsBetween(StartDate, EndDate) and DiffPhraseParts(StartDate,
+// EndDate) at once, each date split once for both. Raises as DiffPhraseParts.
+TDifference DateDifference(TDateTime StartDate, TDateTime EndDate);
 
 // Definitions of the inline calendar primitives above.
 #include "DateCalendarInline.h"
