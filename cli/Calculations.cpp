@@ -243,9 +243,7 @@ bool ApplyStep(TDateKind Kind, TDateTime& Date, std::int32_t Amount) {
 TLongDate::TLongDate(const std::string& Pattern)
     : FPattern(Pattern), FPlain(LongDateIsPlainText()), FMaxLength(FPattern.MaxLength()) {}
 
-char* TLongDate::Write(char* Out, TDateTime Date, const TDateParts& P, const char* Iso) {
-    if (FTable)
-        return Iso ? FTable->Write(Out, Date, P, Iso) : FTable->Write(Out, Date, P);
+char* TLongDate::WriteBeforeTable(char* Out, TDateTime Date, const TDateParts& P) {
     if (++FWritten == kBeforeTable) {
         FTable.emplace(FPattern);
         FMaxLength = std::max(FMaxLength, FTable->MaxLength());

@@ -65,7 +65,11 @@ public:
 
     // Writes Date, split into P, at Out and returns the end; given Iso, the
     // date written as YYYY-MM-DD already, it takes its digits from there.
-    char* Write(char* Out, TDateTime Date, const TDateParts& P, const char* Iso = nullptr);
+    char* Write(char* Out, TDateTime Date, const TDateParts& P, const char* Iso = nullptr) {
+        if (!FTable)
+            return WriteBeforeTable(Out, Date, P);
+        return Iso ? FTable->Write(Out, Date, P, Iso) : FTable->Write(Out, Date, P);
+    }
 
 private:
     // The dates written before the table is made.
@@ -76,6 +80,10 @@ private:
     bool FPlain;
     std::size_t FMaxLength;
     int FWritten = 0;
+
+    // Write while there is no table, which it makes at the kBeforeTable-th
+    // date.
+    char* WriteBeforeTable(char* Out, TDateTime Date, const TDateParts& P);
 };
 
 // Everything about how the results of one run are written.

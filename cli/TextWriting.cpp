@@ -10,6 +10,53 @@ void TTextBuffer::Grow(std::size_t N) {
     FData.resize(std::max(2 * FData.size(), FSize + N + 4096));
 }
 
+char* WriteWideInt(char* Text, std::int64_t N, int Width) {
+    // Two digits at a time, from the right, straight into their places: the
+    // count of digits is known first.
+    constexpr const char* kPairs = kDigitPairs;
+    // In unsigned arithmetic, so that the lowest 64-bit value has a magnitude too.
+    std::uint64_t Magnitude = N < 0 ? 0 - static_cast<std::uint64_t>(N) : N;
+    // The count of digits: about log10 from the count of bits (1233 / 4096
+    // is about log10(2)), then one more when the number reaches the next
+    // power of ten.
+    static constexpr std::array<std::uint64_t, 20> kPowers = [] {
+        std::array<std::uint64_t, 20> Powers{};
+        Powers[0] = 1;
+        for (std::size_t I = 1; I < Powers.size(); ++I)
+            Powers[I] = Powers[I - 1] * 10;
+        return Powers;
+    }();
+    const int Rough = std::bit_width(Magnitude) * 1233 >> 12;
+    const int Count = std::max(1, Rough + (Magnitude >= kPowers[static_cast<std::size_t>(Rough)]));
+    if (N < 0)
+        *Text++ = '-';
+    for (; Width > Count; --Width)
+        *Text++ = '0';
+    char* const End = Text + Count;
+    char* P = End;
+    while (Magnitude >= std::uint64_t{1} << 32) {
+        const auto Pair = static_cast<std::size_t>(Magnitude % 100) * 2;
+        Magnitude /= 100;
+        *--P = kPairs[Pair + 1];
+        *--P = kPairs[Pair];
+    }
+    // The rest in 32 bits, whose division by a constant is quicker.
+    auto Small = static_cast<std::uint32_t>(Magnitude);
+    while (Small >= 100) {
+        const std::size_t Pair = Small % 100 * 2;
+        Small /= 100;
+        *--P = kPairs[Pair + 1];
+        *--P = kPairs[Pair];
+    }
+    if (Small >= 10) {
+        *--P = kPairs[Small * 2 + 1];
+        *--P = kPairs[Small * 2];
+    } else {
+        *--P = static_cast<char>('0' + Small);
+    }
+    return End;
+}
+
 void AppendInt(TTextBuffer& Out, std::int64_t N, int Width) {
     Out.Commit(
         WriteInt(Out.Room(kMaxIntLength + static_cast<std::size_t>(std::max(Width, 0))), N, Width));

@@ -59,7 +59,7 @@ private:
 // Writes N in decimal at Text, with a leading "-" when negative, padded with
 // zeros to at least Width digits, and returns the end. Text must have room
 // for kMaxIntLength characters and Width more.
-inline constexpr std::size_t kMaxIntLength = 20;
+inline constexpr std::size_t kMaxIntLength = 21;
 char* WriteInt(char* Text, std::int64_t N, int Width = 1);
 
 // Appends the same to Out.
@@ -76,52 +76,37 @@ void AppendJsonString(TTextBuffer& Out, std::string_view Text);
 inline constexpr std::size_t kShownLimit = 32;
 std::string ShownText(std::string_view Text);
 
+// Two digits at a time: the digit pairs 00 to 99.
+inline constexpr char kDigitPairs[] = "000102030405060708091011121314151617181920212223242526272829"
+                                      "303132333435363738394041424344454647484950515253545556575859"
+                                      "606162636465666768697071727374757677787980818283848586878889"
+                                      "90919293949596979899";
+
+// WriteInt of any other number: kept out of line, so that the short one
+// stays short.
+char* WriteWideInt(char* Text, std::int64_t N, int Width);
+
 inline char* WriteInt(char* Text, std::int64_t N, int Width) {
-    // Two digits at a time, from the right, straight into their places: the
-    // count of digits is known first.
-    static constexpr char kPairs[] = "000102030405060708091011121314151617181920212223242526272829"
-                                     "303132333435363738394041424344454647484950515253545556575859"
-                                     "606162636465666768697071727374757677787980818283848586878889"
-                                     "90919293949596979899";
     // In unsigned arithmetic, so that the lowest 64-bit value has a magnitude too.
-    std::uint64_t Magnitude = N < 0 ? 0 - static_cast<std::uint64_t>(N) : N;
-    // The count of digits: about log10 from the count of bits (1233 / 4096
-    // is about log10(2)), then one more when the number reaches the next
-    // power of ten.
-    static constexpr std::array<std::uint64_t, 20> kPowers = [] {
-        std::array<std::uint64_t, 20> Powers{};
-        Powers[0] = 1;
-        for (std::size_t I = 1; I < Powers.size(); ++I)
-            Powers[I] = Powers[I - 1] * 10;
-        return Powers;
-    }();
-    const int Rough = std::bit_width(Magnitude) * 1233 >> 12;
-    const int Count = std::max(1, Rough + (Magnitude >= kPowers[static_cast<std::size_t>(Rough)]));
+    const std::uint64_t Magnitude = N < 0 ? 0 - static_cast<std::uint64_t>(N) : N;
+    if (Magnitude >= 100000000 || Width > 1)
+        return WriteWideInt(Text, N, Width);
+    // Eight digits or fewer (every count and day number of the calculations):
+    // all eight written, four pairs in fixed places, and the leading zeros
+    // cut by copying from the first digit on: no step depends on the count
+    // of digits but the last copy.
     if (N < 0)
         *Text++ = '-';
-    for (; Width > Count; --Width)
-        *Text++ = '0';
-    char* const End = Text + Count;
-    char* P = End;
-    while (Magnitude >= std::uint64_t{1} << 32) {
-        const auto Pair = static_cast<std::size_t>(Magnitude % 100) * 2;
-        Magnitude /= 100;
-        *--P = kPairs[Pair + 1];
-        *--P = kPairs[Pair];
+    const auto Value = static_cast<std::uint32_t>(Magnitude);
+    char Digits[16] = {};
+    std::uint32_t Rest = Value;
+    for (std::size_t Place = 8; Place > 0; Place -= 2) {
+        std::memcpy(Digits + Place - 2, kDigitPairs + Rest % 100 * 2, 2);
+        Rest /= 100;
     }
-    // The rest in 32 bits, whose division by a constant is quicker.
-    auto Small = static_cast<std::uint32_t>(Magnitude);
-    while (Small >= 100) {
-        const std::size_t Pair = Small % 100 * 2;
-        Small /= 100;
-        *--P = kPairs[Pair + 1];
-        *--P = kPairs[Pair];
-    }
-    if (Small >= 10) {
-        *--P = kPairs[Small * 2 + 1];
-        *--P = kPairs[Small * 2];
-    } else {
-        *--P = static_cast<char>('0' + Small);
-    }
-    return End;
+    const std::size_t Count = 1 + (Value >= 10) + (Value >= 100) + (Value >= 1000) +
+                              (Value >= 10000) + (Value >= 100000) + (Value >= 1000000) +
+                              (Value >= 10000000);
+    std::memcpy(Text, Digits + 8 - Count, 8);
+    return Text + Count;
 }
