@@ -337,7 +337,7 @@ TDateTable::TDateTable(const TDatePattern& Pattern) : FPattern(Pattern) {
     FStride = (FStride + 15) / 16 * 16;
     FTexts.resize(FEntries.size() * FStride);
     for (std::size_t I = 0; I < Texts.size(); ++I)
-        std::memcpy(FTexts.data() + I * FStride, Texts[I].data(), Texts[I].size());
+        std::copy(Texts[I].begin(), Texts[I].end(), FTexts.begin() + I * FStride);
     FMaxLength = std::max({FStride, sizeof(TLine), Pattern.MaxLength()});
     // The short road, when every text takes it.
     const bool Short = std::all_of(FEntries.begin(), FEntries.end(), [](const TEntry& E) {
@@ -362,7 +362,7 @@ char* TDateTable::WriteOther(char* Out, TDateTime D, const TDateParts& Parts) co
     }
     const std::size_t Index = IndexOf(WeekdayOf(D), Parts.Month, Parts.Day);
     const TEntry& Entry = FEntries[Index];
-    std::memcpy(Out, FTexts.data() + Index * FStride, FStride);
+    std::copy_n(FTexts.begin() + Index * FStride, FStride, Out);
     // The digits by their places: the year's four, then the day's two.
     char Digits[8];
     morvane::date_internal::WriteFourDigits(Digits, static_cast<std::uint32_t>(Parts.Year));
