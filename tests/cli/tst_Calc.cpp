@@ -360,6 +360,22 @@ private slots:
         }
     }
 
+    // The manual page describes every option of the table: its name stands
+    // in the OPTIONS section, as troff writes it (\-\-name).
+    void manualDescribesEveryOption() {
+        QFile Page(QStringLiteral(MORVANE_PACKAGING "/man/morvane-calc.1.in"));
+        QVERIFY(Page.open(QIODevice::ReadOnly));
+        const QByteArray Text = Page.readAll();
+        const qsizetype Options = Text.indexOf("\n.SH OPTIONS");
+        QVERIFY(Options >= 0);
+        const QByteArray Section = Text.mid(Options, Text.indexOf("\n.SH ", Options + 1) - Options);
+        for (const TOption& Option : kOptions) {
+            QByteArray Name = "--" + QByteArray(Option.Name.data(), Option.Name.size());
+            Name.replace("-", "\\-");
+            QVERIFY2(Section.contains(Name), Name.constData());
+        }
+    }
+
     // What a run loads: the toolkit (the locale module and QtCore with it)
     // only for a text that needs the user's language or the locale's long
     // date and names, as the dynamic loader's own record shows.
