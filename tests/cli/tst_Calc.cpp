@@ -2,10 +2,12 @@
 // from all six amounts, one error of each kind, and a batch run with a
 // failing line in the middle. The arithmetic itself is the date core's to
 // test; these rows check what reaches the terminal and the exit status.
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,6 +20,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -61,6 +64,40 @@ enum class TStreams {
 
 // The size limit of TStreams::OutputLimited.
 constexpr rlim_t kFileLimit = 1000;
+
+// What a run of the built tool left: standard output, the first line of
+// standard error, the exit status.
+struct TCalcRun {
+    QByteArray Out;
+    QByteArray FirstError;
+    int Status = -1;
+};
+
+// Runs the built tool with Arguments and Input in Locale.
+TCalcRun RunCalc(const QStringList& Arguments, const QByteArray& Input = {},
+                 const QString& Locale = QStringLiteral("C.UTF-8")) {
+    QProcess Calc;
+    QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
+    Environment.insert(QStringLiteral("LC_ALL"), Locale);
+    Environment.remove(QStringLiteral("LANGUAGE"));
+    Calc.setProcessEnvironment(Environment);
+    Calc.start(QStringLiteral(MORVANE_CALC), Arguments);
+    Calc.waitForStarted();
+    Calc.write(Input);
+    Calc.closeWriteChannel();
+    if (!Calc.waitForFinished(20000))
+        return {};
+    const QByteArray Errors = Calc.readAllStandardError();
+    return {Calc.readAllStandardOutput(), Errors.left(Errors.indexOf('\n')), Calc.exitCode()};
+}
+
+// The words of each form before its options, its operands given.
+const std::pair<TCommand, QStringList> kFormWords[] = {
+    {cmDiff, {"diff", "2004-01-01", "2004-02-01"}},
+    {cmAdd, {"add", "2004-01-01"}},
+    {cmAddBatch, {"add", "-"}},
+    {cmBatch, {"-"}},
+};
 
 // The shells whose completions are tried.
 const QStringList kShells = {QStringLiteral("bash"), QStringLiteral("fish"), QStringLiteral("zsh")};
@@ -168,6 +205,11 @@ QStringList OptionsFor(TCommands Forms, const std::vector<const TOption*>& Given
                 QStringLiteral("--") + QString::fromUtf8(Option.Name.data(), Option.Name.size());
     }
     return Words;
+}
+
+// An option as arguments, with a value of its kind.
+QStringList GivenArguments(const TOption& Option) {
+    return Given(Option).trimmed().split(u' ');
 }
 
 } // namespace
@@ -357,6 +399,161 @@ private slots:
                 QVERIFY2(Columns >= 0 && Columns <= 80,
                          qPrintable(Language + QStringLiteral(": ") + Line));
             }
+        }
+    }
+
+    // The command line is read against the table: each option given with a
+    // form it does not go with, and two options of one exclusive group
+    // given with a form both go with, are refused with their messages.
+    void optionsRefusedWhereTheTableSaysSo() {
+        int Tried = 0;
+        for (const TOption& Option : kOptions) {
+            for (const auto& [Form, Words] : kFormWords) {
+                if (Option.Commands == 0 || (Option.Commands & Form) != 0)
+                    continue;
+                const TCalcRun Run = RunCalc(Words + GivenArguments(Option));
+                QCOMPARE(Run.FirstError, QByteArray("morvane-calc: ") + Option.WrongCommand);
+                QCOMPARE(Run.Status, 2);
+                ++Tried;
+            }
+            for (const TOption& Other : kOptions) {
+                if (Option.Group == 0 || Other.Group != Option.Group || &Other == &Option)
+                    continue;
+                for (const auto& [Form, Words] : kFormWords) {
+                    if ((Option.Commands & Other.Commands & Form) == 0)
+                        continue;
+                    const TCalcRun Run =
+                        RunCalc(Words + GivenArguments(Option) + GivenArguments(Other));
+                    QCOMPARE(Run.FirstError,
+                             QByteArray("morvane-calc: ") + kGroupMessages[Option.Group - 1]);
+                    QCOMPARE(Run.Status, 2);
+                    ++Tried;
+                }
+            }
+        }
+        QVERIFY(Tried > 10);
+    }
+
+    // --help's usage lines show each form with exactly the options the table
+    // gives it, and its list shows every option with its description.
+    void helpFollowsTheOptionTable() {
+        const TCalcRun Run = RunCalc({QStringLiteral("--help")});
+        QCOMPARE(Run.Status, 0);
+        const QString Help = QString::fromUtf8(Run.Out);
+        // The usage lines, each form's continued lines joined.
+        QStringList Forms;
+        for (const QString& Line : Help.section(QStringLiteral("\n\n"), 0, 0).split(u'\n').mid(1)) {
+            if (Line.startsWith(QStringLiteral("  morvane-calc ")))
+                Forms += Line.mid(15);
+            else if (!Forms.isEmpty())
+                Forms.back() += u' ' + Line.trimmed();
+            else
+                QFAIL(qPrintable(QStringLiteral("not a usage line: ") + Line));
+        }
+        QCOMPARE(Forms.size(), qsizetype(std::size(kFormWords)));
+        for (qsizetype I = 0; I < Forms.size(); ++I) {
+            const TCommand Form = kFormWords[I].first;
+            for (const TOption& Option : kOptions) {
+                const QString Spelling = QStringLiteral("--") +
+                                         QString::fromUtf8(Option.Name.data(), Option.Name.size());
+                QCOMPARE(Forms[I].contains(QRegularExpression(QStringLiteral("[\\[ ]") +
+                                                              QRegularExpression::escape(Spelling) +
+                                                              QStringLiteral("[\\] ]"))),
+                         (Option.Commands & Form) != 0);
+            }
+        }
+        const QString List = Help.section(QStringLiteral("\nOptions:\n"), 1);
+        for (const TOption& Option : kOptions) {
+            QVERIFY(List.contains(QStringLiteral("--") +
+                                  QString::fromUtf8(Option.Name.data(), Option.Name.size())));
+            if (Option.Help)
+                QVERIFY2(List.contains(QString::fromUtf8(Option.Help).section(u'\n', 0, 0)),
+                         Option.Help);
+        }
+    }
+
+    // Random batches of good, failing and blank lines: in every form each
+    // input line has one output line, empty where it failed or was blank
+    // (in JSON an object naming it), and the exit status says whether a line
+    // failed; a blank line is no failure.
+    void everyInputLineKeepsItsRow() {
+        std::mt19937 Random(20040131);
+        const QByteArray Kinds[] = {"diff 2004-01-31 2026-09-16",
+                                    "add 2004-01-31 0 0 0 0 1 0",
+                                    "add 2004-02-30 0 0 0 0 1 0",
+                                    "add 2004-01-31 0 0 1x 0 0 0",
+                                    "diff 2004-01-31",
+                                    "",
+                                    " \t "};
+        const bool Fails[] = {false, false, true, true, true, false, false};
+        const bool Blank[] = {false, false, false, false, false, true, true};
+        for (int Round = 0; Round < 4; ++Round) {
+            QByteArray Input;
+            std::vector<std::size_t> Lines;
+            bool AnyFails = false;
+            for (int I = 0; I < 300; ++I) {
+                // The last round has no failing line.
+                std::size_t Kind = Random() % std::size(Kinds);
+                while (Round == 3 && Fails[Kind])
+                    Kind = Random() % std::size(Kinds);
+                Lines.push_back(Kind);
+                AnyFails = AnyFails || Fails[Kind];
+                Input += Kinds[Kind] + '\n';
+            }
+            for (const QString& Form :
+                 {QStringLiteral("--iso"), QStringLiteral("--json"), QStringLiteral("--units")}) {
+                QStringList Arguments = {Form, QStringLiteral("-")};
+                if (Form == QLatin1String("--units"))
+                    Arguments.insert(1, QStringLiteral("phrase"));
+                const TCalcRun Run = RunCalc(Arguments, Input);
+                QCOMPARE(Run.Status, AnyFails ? 1 : 0);
+                const QList<QByteArray> Out = Run.Out.split('\n');
+                QCOMPARE(Out.size(), qsizetype(Lines.size()) + 1); // and the last line break
+                for (std::size_t I = 0; I < Lines.size(); ++I) {
+                    const QByteArray& Line = Out[static_cast<qsizetype>(I)];
+                    const QByteArray Named =
+                        "{\"line\":" + QByteArray::number(I + 1) + ",\"error\":";
+                    if (Form == QLatin1String("--json"))
+                        QCOMPARE(Line.startsWith(Named), Fails[Lines[I]] || Blank[Lines[I]]);
+                    else
+                        QCOMPARE(Line.isEmpty(), Fails[Lines[I]] || Blank[Lines[I]]);
+                    if (Blank[Lines[I]] && Form == QLatin1String("--json"))
+                        QCOMPARE(Line, Named + "\"blank line\"}");
+                }
+            }
+        }
+    }
+
+    // A batch writes each long date as a single run writes it, before and
+    // after it has written enough of them to make their table.
+    void batchLongDatesAsSingleOnes_data() {
+        QTest::addColumn<QString>("Locale");
+        QTest::newRow("C") << "C.UTF-8";
+        QTest::newRow("German") << "de_DE.UTF-8";
+        QTest::newRow("Japanese") << "ja_JP.UTF-8";
+    }
+
+    void batchLongDatesAsSingleOnes() {
+        QFETCH(QString, Locale);
+        std::mt19937 Random(29022004);
+        QStringList Dates;
+        QByteArray Input;
+        for (int I = 0; I < 120; ++I) {
+            const int Year = 1 + static_cast<int>(Random() % 9998);
+            const QDate Date(Year, 1 + static_cast<int>(Random() % 12), 1);
+            Dates += Date.addDays(Random() % 31).toString(Qt::ISODate);
+            Input += Dates.back().toUtf8() + '\n';
+        }
+        const QList<QByteArray> Batch = RunCalc({QStringLiteral("add"), QStringLiteral("--weeks"),
+                                                 QStringLiteral("1"), QStringLiteral("-")},
+                                                Input, Locale)
+                                            .Out.split('\n');
+        QCOMPARE(Batch.size(), Dates.size() + 1);
+        for (qsizetype I = 0; I < Dates.size(); I += 17) {
+            const TCalcRun Single = RunCalc(
+                {QStringLiteral("add"), Dates[I], QStringLiteral("--weeks"), QStringLiteral("1")},
+                {}, Locale);
+            QCOMPARE(Batch[I] + '\n', Single.Out);
         }
     }
 
