@@ -1,32 +1,34 @@
 #!/usr/bin/env bash
-# morvane-calc beside dateutils, and beside its own floor, in five ratios:
-# morvane-calc's time divided by the other's (lower is better), on the same
-# generated dates.
+# morvane-calc beside dateutils, and beside itself, in ratios: morvane-calc's
+# time divided by the other's (lower is better), on the same generated dates.
 #
-#   1. add --months 1 --iso -         vs dateutils.dadd +1mo                  goal <= 0.7
-#   2. add --months 1 - (long date)   vs dateutils.dadd -f '%A, %B %d, %Y' +1mo   <= 1.0
-#   3. - on lines "diff REF DATE"     vs dateutils.ddiff REF -f '%Y %m %w %d'     <= 1.2
+#   1. add --months 1 --iso -         vs dateutils.dadd +1mo                      goal <= 0.7
+#   2. add --months 1 - (long date)   vs dateutils.dadd -f '%A, %B %d, %Y' +1mo  <= 1.0
+#   3. - on lines "diff REF DATE"     vs dateutils.ddiff REF -f '%Y %m %w %d'    <= 1.0
 #      (six counts and the phrase)
-#   4. --json vs --iso of the same batch lines, "add DATE 0 0 0 0 1 0" ;
-#      "diff REF DATE"                                                        <= 1.3
-#   5. one invocation (add ... --iso) vs an empty program linked to QtCore    <= 1.05
+#   4. --json vs --iso of the same input: batch lines "add DATE 0 0 0 0 1 0",
+#      "diff REF DATE", and bare dates with shared amounts                   <= 1.2
+#   5. failing lines vs good ones of the same form: "add" lines whose date
+#      does not exist; whose amount is no number                             <= 2
+#   6. one invocation (add ... --iso) vs one of dateutils.dadd                <= 1.0
 #
-# and, for the record, two more: JSON against ISO on bare dates (row 4's
-# add lines carry six amounts each, which the JSON weighs less beside), and
-# one invocation writing the long date, which reads the locale's names.
+# and, for the record, one invocation writing the long date (which loads
+# the locale module and QtCore with it) against an empty program linked to
+# QtCore (bench_calc_floor).
 #
 #   bench/calc-throughput.sh [build folder] [lines]
 #       defaults: build, 1000000
 #
 # The two sides of a ratio run in turns, five times each (the invocations
-# of row 5 in rounds of 500), their output thrown away; the best wall-clock
-# time of each side counts.
+# of rows 6 and 7 in rounds of 500), their output thrown away; the best
+# wall-clock time of each side counts.
 # Where the two forms overlap, the outputs must agree: line for line in row 1
 # and in JSON against ISO, the long date against dadd's once its day loses
 # the leading zero, and ddiff's years and months against morvane-calc's
-# years and months of the year. morvane-calc writes English names
-# (LC_ALL=en_US.UTF-8), as dateutils does. A benchmark, not a test: the
-# figures depend on the machine and on what else runs on it.
+# years and months of the year; failing lines give one empty line each.
+# morvane-calc writes English names (LC_ALL=en_US.UTF-8), as dateutils
+# does. A benchmark, not a test: the figures depend on the machine and on
+# what else runs on it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -59,6 +61,9 @@ awk -v n="$count" 'BEGIN {
 reference=2004-01-31
 awk -v r=$reference '{ print "diff " r " " $1 }' "$work/dates" >"$work/diffs"
 awk '{ print "add " $1 " 0 0 0 0 1 0" }' "$work/dates" >"$work/adds"
+# The same lines failing: a 32nd day, or an amount that is no number.
+awk '{ print "add " substr($1, 1, 8) "32 0 0 0 0 1 0" }' "$work/dates" >"$work/bad_dates"
+awk '{ print "add " $1 " 0 0 0 0 1x 0" }' "$work/dates" >"$work/bad_amounts"
 
 calc() { LC_ALL=en_US.UTF-8 "$calc" "$@"; }
 peer() { LC_ALL=C "$@"; }
@@ -72,7 +77,7 @@ seconds() {
   local in=$1 start
   shift
   start=$EPOCHREALTIME
-  "$@" <"$in" >/dev/null
+  "$@" <"$in" >/dev/null 2>&1 || true
   awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.4f\n", b - a }'
 }
 best() { sort -n | head -n 1; }
@@ -86,8 +91,8 @@ pair() {
   local split
   for ((split = 1; split <= $#; split++)); do [[ ${!split} == -- ]] && break; done
   local mine_cmd=("${@:1:split-1}") their_cmd=("${@:split+1}")
-  "${mine_cmd[@]}" <"$my_input" >"$work/$name.mine"
-  "${their_cmd[@]}" <"$their_input" >"$work/$name.theirs"
+  "${mine_cmd[@]}" <"$my_input" >"$work/$name.mine" 2>/dev/null || true
+  "${their_cmd[@]}" <"$their_input" >"$work/$name.theirs" 2>/dev/null || true
   for ((i = 0; i < runs; i++)); do
     mine_times+=("$(seconds "$my_input" "${mine_cmd[@]}")")
     their_times+=("$(seconds "$their_input" "${their_cmd[@]}")")
@@ -122,35 +127,47 @@ paste "$work/diff.mine" "$work/diff.theirs" | awk -F '\t' '{
   split($8, t, " "); m = $5 < 0 ? -$5 : $5
   if (t[1] != $6 || t[2] != m % 12) { print "line " NR ": " $0; exit 1 }
 }' >&2 || fail "years or months differ from ddiff's"
-row "- (diff lines)  vs ddiff '%Y %m %w %d'" "$mine" "$theirs" 1.2
+row "- (diff lines)  vs ddiff '%Y %m %w %d'" "$mine" "$theirs" 1.0
 
-# 4. JSON against ISO, on batch lines of both forms; and on bare dates.
+# 4. JSON against ISO, on batch lines of both forms and on bare dates.
 pair json_add "$work/adds" "$work/adds" calc --json - -- calc --iso -
 sed -E 's/^\{"date":"([^"]*)".*/\1/' "$work/json_add.mine" | cmp -s - "$work/json_add.theirs" ||
   fail "add --json and --iso differ"
-row "--json -  vs --iso - (add lines)" "$mine" "$theirs" 1.3
+row "--json -  vs --iso - (add lines)" "$mine" "$theirs" 1.2
 pair json_diff "$work/diffs" "$work/diffs" calc --json - -- calc --iso -
 n='(-?[0-9]+)'
 sed -E "s/^\{\"days\":$n,\"fortnights\":$n,\"months\":$n,\"phrase\":\"([^\"]*)\",\"weekdays\":$n,\"weeks\":$n,\"years\":$n\}\$/\1\t\5\t\6\t\2\t\3\t\7\t\4/" \
   "$work/json_diff.mine" | cmp -s - "$work/json_diff.theirs" || fail "diff --json and --iso differ"
-row "--json -  vs --iso - (diff lines)" "$mine" "$theirs" 1.3
+row "--json -  vs --iso - (diff lines)" "$mine" "$theirs" 1.2
 pair json_bare "$work/dates" "$work/dates" calc add --months 1 --json - -- calc add --months 1 --iso -
 cmp -s "$work/json_bare.mine" "$work/json_add.mine" || fail "bare dates and add lines differ in JSON"
-row "(add --months 1 --json -  vs --iso -)" "$mine" "$theirs" -
+row "add --months 1 --json -  vs --iso -" "$mine" "$theirs" 1.2
 
-# 5. One invocation against the floor.
+# 5. Failing lines against good ones: each gives an empty line and its
+# message (thrown away).
+pair bad_dates "$work/bad_dates" "$work/adds" calc --iso - -- calc --iso -
+[[ $(grep -c -v '^$' "$work/bad_dates.mine" || true) == 0 && $(wc -l <"$work/bad_dates.mine") == "$count" ]] ||
+  fail "failing lines did not give one empty line each"
+row "failing lines (no such date)  vs good ones" "$mine" "$theirs" 2
+pair bad_amounts "$work/bad_amounts" "$work/adds" calc --iso - -- calc --iso -
+[[ $(wc -l <"$work/bad_amounts.mine") == "$count" ]] || fail "failing amounts lost their rows"
+row "failing lines (no number)  vs good ones" "$mine" "$theirs" 2
+
+# 6. One invocation against dadd's, and, with the long date, against the
+# floor of a program that loads QtCore.
 [[ $(calc add 2004-01-31 --months 1 --iso) == 2004-02-29 ]] || fail "one invocation went wrong"
 invocations() {
   local i
   for ((i = 0; i < rounds; i++)); do "$@" >/dev/null; done
 }
 echo >"$work/none"
-pair start "$work/none" "$work/none" invocations calc add 2004-01-31 --months 1 --iso -- invocations floor
+pair start "$work/none" "$work/none" invocations calc add 2004-01-31 --months 1 --iso -- \
+  invocations peer dateutils.dadd 2004-01-31 +1mo
 per_call() { awk -v t="$1" -v n=$rounds 'BEGIN { print t / n * 1000 }'; }
-row "one invocation  vs empty QtCore program" "$(per_call "$mine")" "$(per_call "$theirs")" 1.05 ms
-# For the record: with the long date, which reads the locale's names.
+row "one invocation (add --iso)  vs dadd" "$(per_call "$mine")" "$(per_call "$theirs")" 1.0 ms
+# For the record: with the long date, which loads the locale module.
 pair start_long "$work/none" "$work/none" invocations calc add 2004-01-31 --months 1 -- invocations floor
-row "(the same with the long date)" "$(per_call "$mine")" "$(per_call "$theirs")" - ms
+row "(with the long date  vs empty QtCore program)" "$(per_call "$mine")" "$(per_call "$theirs")" - ms
 
 echo "$count dates; best of $runs; morvane-calc, the other, ratio; outputs agree"
 printf '%s\n' "${rows[@]}"

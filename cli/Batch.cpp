@@ -3,12 +3,11 @@
 #include "BatchLine.h"
 #include "LineReader.h"
 #include "Messages.h"
-#include "TextWriting.h"
+#include "ProblemText.h"
+#include "UserLocale.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <exception>
+#include <string>
 
 namespace {
 
@@ -20,66 +19,89 @@ bool IsBlank(std::string_view Line) {
     return std::all_of(Line.begin(), Line.end(), [](char C) { return C == ' ' || C == '\t'; });
 }
 
-// Appends the line that stands for a failed input line's result, so that
-// every input line that is not blank has its output line: an empty line, or
-// in JSON an object with the line number and the message.
-void AppendFailure(TTextBuffer& Out, TResultFormat Format, long Number,
-                   const std::string& Message) {
-    if (Format == TResultFormat::Json) {
-        Out += "{\"line\":";
-        AppendInt(Out, Number);
-        Out += ",\"error\":";
-        AppendJsonString(Out, Message);
-        Out += '}';
-    }
-    Out += '\n';
-}
+// The lines of a run and what becomes of them.
+class TBatch {
+public:
+    TBatch(const TResultStyle& Style, std::optional<TAmounts> Shared, TOutput& Output)
+        : FFormat(Style.Format), FCalculation(Style, Shared), FOutput(Output) {}
 
-// Works one line that is not blank: appends its result to the output or, when
-// it fails, the line that stands for one, and says why on standard error.
-// Returns false when the line failed.
-bool WorkLine(const TInputLine& Line, TBatchLine& Calculation, TResultFormat Format,
-              TOutput& Output) {
-    // What went wrong in English (a JSON result's "error") and as standard
-    // error shows it, in the user's language; Unit the amount it is about
-    // (if any).
-    const auto Fail = [&](const std::string& English, const std::string& Shown,
-                          const char* Unit = nullptr) {
-        const std::string Number = std::to_string(Line.Number);
-        Output.Error(Unit ? Fill(Tr(kLineAmountMessage), {Number, Unit, Shown})
-                          : Fill(Tr(kLineMessage), {Number, Shown}));
-        AppendFailure(Output.Text, Format, Line.Number,
-                      Unit ? Fill(kAmountMessage, {Unit, English}) : English);
-        return false;
-    };
-    if (Line.Overlong)
-        return Fail(kLineTooLong, Tr(kLineTooLong));
-    const std::size_t Mark = Output.Text.Size();
-    try {
-        Calculation.Run(Line.Text, Output.Text);
-        return true;
-    } catch (const TUsageError& E) {
-        Output.Text.Truncate(Mark); // nothing of a failed line is written
-        return Fail(E.what(), E.Translated());
-    } catch (const TAmountError& E) {
-        Output.Text.Truncate(Mark);
-        return Fail(ShownError(E.what()), TranslatedError(E), kUnitNames[E.Unit]);
-    } catch (const std::exception& E) {
-        Output.Text.Truncate(Mark);
-        return Fail(ShownError(E.what()), TranslatedError(E));
+    // Works one line: appends its result to the output or, when it is blank
+    // or fails, the line that stands for one (and for a failure says why on
+    // standard error). Returns false when the line failed.
+    bool Work(const TInputLine& Line) {
+        if (Line.Overlong)
+            return Fail(Line.Number, TProblem::Message(kLineTooLong));
+        if (IsBlank(Line.Text)) {
+            AppendStandIn(Line.Number, kBlankLine);
+            return true;
+        }
+        const std::size_t Mark = FOutput.Text.Size();
+        TProblem Problem;
+        if (FCalculation.Run(Line.Text, FOutput.Text, Problem))
+            return true;
+        FOutput.Text.Truncate(Mark); // nothing of a failed line is written
+        return Fail(Line.Number, Problem);
     }
-}
+
+private:
+    TResultFormat FFormat;
+    TBatchLine FCalculation;
+    TOutput& FOutput;
+    // Kept from one failure to the next, so that a failing line costs no
+    // new memory.
+    std::string FNumber, FShown, FMessage, FEnglish;
+
+    // Says why line Number failed on standard error and puts its stand-in
+    // on standard output; returns false.
+    bool Fail(long Number, const TProblem& Problem) {
+        FNumber.clear();
+        FNumber += std::to_string(Number);
+        FShown.clear();
+        AppendShownProblem(FShown, Problem);
+        FMessage.clear();
+        if (Problem.Kind == TProblem::pkNotInteger)
+            AppendFilled(FMessage, Tr(kLineAmountMessage),
+                         {FNumber, Tr(kAmountNames[Problem.Amount]), FShown});
+        else
+            AppendFilled(FMessage, Tr(kLineMessage), {FNumber, FShown});
+        FOutput.Error(FMessage);
+        FEnglish.clear();
+        if (FFormat == TResultFormat::Json) {
+            if (Problem.Kind == TProblem::pkNotInteger) {
+                FEnglish += kUnitNames[Problem.Amount];
+                FEnglish += ": ";
+            }
+            AppendEnglishProblem(FEnglish, Problem);
+        }
+        AppendStandIn(Number, FEnglish);
+        return false;
+    }
+
+    // Appends the line that stands for line Number's result: an empty line,
+    // or in JSON an object with the line's number and Error.
+    void AppendStandIn(long Number, std::string_view Error) {
+        TTextBuffer& Out = FOutput.Text;
+        if (FFormat == TResultFormat::Json) {
+            Out += "{\"line\":";
+            AppendInt(Out, Number);
+            Out += ",\"error\":";
+            AppendJsonString(Out, Error);
+            Out += '}';
+        }
+        Out += '\n';
+    }
+};
 
 } // namespace
 
 int RunBatch(const TResultStyle& Style, std::optional<TAmounts> Shared, TOutput& Output) {
     TLineReader Reader(0);
-    TBatchLine Calculation(Style, Shared);
+    TBatch Batch(Style, Shared, Output);
+    Output.GatherMessages();
     bool Failed = false;
     for (;;) {
         while (const std::optional<TInputLine> Line = Reader.Next()) {
-            if (Line->Overlong || !IsBlank(Line->Text))
-                Failed = !WorkLine(*Line, Calculation, Style.Format, Output) || Failed;
+            Failed = !Batch.Work(*Line) || Failed;
             // Whole lines go out in blocks that stay in the processor's cache.
             if (Output.Text.Size() >= kOutputBlock && !Output.Flush())
                 break;
@@ -92,7 +114,8 @@ int RunBatch(const TResultStyle& Style, std::optional<TAmounts> Shared, TOutput&
     if (!Output.Finish())
         return kExitStreamFailed;
     if (Reader.Error()) {
-        Output.Error(Fill(Tr(kCannotRead), {std::strerror(Reader.Error())}));
+        Output.Error(Fill(Tr(kCannotRead), {SystemReason(Reader.Error())}));
+        Output.Flush();
         return kExitStreamFailed;
     }
     return Failed ? kExitFailed : kExitDone;

@@ -4,7 +4,6 @@
 #include "Calculations.h"
 
 #include <optional>
-#include <string>
 #include <string_view>
 
 // Works the lines "diff START END" and "add START N N N N N N" (words
@@ -17,10 +16,11 @@ public:
     TBatchLine(const TResultStyle& Style, std::optional<TAmounts> Shared);
 
     // Appends the result of Line, which is not blank, to Out in the batch
-    // layout, ending in a line break. Raises TUsageError for a line of the
-    // wrong form, and what the calculation raises (TConvertError); Out is then
-    // left with part of a line at most, which the caller takes back.
-    void Run(std::string_view Line, TTextBuffer& Out);
+    // layout, ending in a line break, and returns true. Returns false with
+    // the problem of a line of the wrong form or a calculation that fails;
+    // Out is then left with part of a line at most, which the caller takes
+    // back.
+    bool Run(std::string_view Line, TTextBuffer& Out, TProblem& Problem);
 
 private:
     const TResultStyle& FStyle;

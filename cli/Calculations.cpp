@@ -1,9 +1,9 @@
 #include "Calculations.h"
 
+#include "Caption.h"
 #include "CountLabels.h"
 #include "Messages.h"
-#include "TextWriting.h"
-#include "Translations.h"
+#include "UserLocale.h"
 
 #include <algorithm>
 #include <cstring>
@@ -15,17 +15,32 @@ namespace {
 // the one that earlier versions wrote. Each with its quotes, the colon and
 // the comma before it, kept in sixteen characters copied whole.
 struct TJsonKey {
-    std::size_t Item;
+    TDiffItem Item;
     char Text[16];
     std::size_t Length;
 };
-constexpr std::array<TJsonKey, 7> kJsonKeys = {{{0, ",\"days\":", 8},
-                                                {3, ",\"fortnights\":", 14},
-                                                {4, ",\"months\":", 10},
-                                                {kPhraseItem, ",\"phrase\":", 10},
-                                                {1, ",\"weekdays\":", 12},
-                                                {2, ",\"weeks\":", 9},
-                                                {5, ",\"years\":", 9}}};
+
+constexpr std::array<TJsonKey, kDiffItemCount> MakeJsonKeys() {
+    std::array<TDiffItem, kDiffItemCount> Items{};
+    for (std::size_t I = 0; I < Items.size(); ++I)
+        Items[I] = static_cast<TDiffItem>(I);
+    std::sort(Items.begin(), Items.end(),
+              [](TDiffItem A, TDiffItem B) { return DiffItemName(A) < DiffItemName(B); });
+    std::array<TJsonKey, kDiffItemCount> Keys{};
+    for (std::size_t I = 0; I < Items.size(); ++I) {
+        TJsonKey& Key = Keys[I];
+        Key.Item = Items[I];
+        const std::string_view Name = DiffItemName(Items[I]);
+        Key.Text[Key.Length++] = ',';
+        Key.Text[Key.Length++] = '"';
+        for (const char C : Name)
+            Key.Text[Key.Length++] = C;
+        Key.Text[Key.Length++] = '"';
+        Key.Text[Key.Length++] = ':';
+    }
+    return Keys;
+}
+constexpr std::array<TJsonKey, kDiffItemCount> kJsonKeys = MakeJsonKeys();
 
 // True for a character that a JSON string holds as it stands.
 bool IsPlain(char C) {
@@ -53,6 +68,20 @@ bool IsPlain(std::string_view Text) {
     return true;
 }
 
+// True when none of DateFormatSettings()'s names, its separator and its long
+// date pattern holds a character that a JSON string escapes.
+bool LongDateIsPlainText() {
+    const TDateFormatSettings& S = DateFormatSettings();
+    bool Plain = IsPlain(S.LongDatePattern) && IsPlain(S.DateSeparator);
+    for (const auto* Names : {&S.LongMonthNames, &S.ShortMonthNames})
+        for (const std::string& Name : *Names)
+            Plain = Plain && IsPlain(Name);
+    for (const auto* Names : {&S.LongDayNames, &S.ShortDayNames})
+        for (const std::string& Name : *Names)
+            Plain = Plain && IsPlain(Name);
+    return Plain;
+}
+
 // Appends, as a JSON string, the text that Write appends to Out. The text
 // seldom holds anything to escape (a quote, a backslash, a control
 // character); when it does, it is taken back and written escaped.
@@ -70,92 +99,180 @@ template <class F> void AppendJsonText(TTextBuffer& Out, F&& Write) {
     Out += '"';
 }
 
+// Writes Text, a literal, at Out and returns the end: a copy of known size.
+template <std::size_t N> char* Put(char* Out, const char (&Text)[N]) {
+    std::memcpy(Out, Text, N - 1);
+    return Out + N - 1;
+}
+
 // Date in the long date format, from its parts P.
 void AppendLongDate(TTextBuffer& Out, TDateTime Date, const TDateParts& P,
                     const TResultStyle& Style) {
-    Out.Commit(Style.LongDate.Write(Out.Room(Style.LongDate.MaxLength()), Date, P));
+    TLongDate& LongDate = Style.LongDate();
+    Out.Commit(LongDate.Write(Out.Room(LongDate.MaxLength()), Date, P));
+}
+
+// Appends Date as YYYY-MM-DD, from its parts P.
+void AppendIso(TTextBuffer& Out, const TDateParts& P) {
+    Out.Commit(WriteIsoDate(Out.Room(10), P));
+}
+
+// The English text for the distance from a day to itself, and the room for
+// it or for any other English phrase.
+constexpr std::string_view kSameDay = kSameDayPhrase;
+constexpr std::size_t kPhraseRoom = std::max(kMaxDiffPhraseLength, kSameDay.size());
+
+// Writes the distance in words of Difference in English at Out and returns
+// the end; for the same day, the text that says so, a phrase never being
+// empty. Out must have room for kPhraseRoom characters.
+char* WriteEnglishPhrase(char* Out, const TDifference& Difference) {
+    char* const Written = WriteDiffPhrase(Out, Difference.Phrase);
+    if (Written != Out)
+        return Written;
+    std::memcpy(Out, kSameDay.data(), kSameDay.size());
+    return Out + kSameDay.size();
+}
+
+// Appends the distance in words from Start to End (whose Difference it is):
+// in the user's language when Translated, else in English.
+void AppendPhrase(TTextBuffer& Out, TDateTime Start, TDateTime End, const TDifference& Difference,
+                  bool Translated) {
+    const std::optional<std::string_view> Phrase =
+        Translated ? UserPhrase(Start, End) : std::nullopt;
+    if (!Phrase)
+        Out.Commit(WriteEnglishPhrase(Out.Room(kPhraseRoom), Difference));
+    else if (Phrase->empty())
+        Out += Tr(kSameDayPhrase);
+    else
+        Out += *Phrase;
+}
+
+// The difference as one JSON object, all of it in one room.
+void AppendJsonDifference(TTextBuffer& Out, const TDifference& Difference,
+                          const TResultStyle& Style) {
+    unsigned Chosen = 0; // a bit for each item written
+    for (const TDiffItem Item : Style.DiffItems)
+        Chosen |= 1u << Item;
+    char* const Open =
+        Out.Room(kDiffItemCount * (sizeof(TJsonKey::Text) + kMaxIntLength) + 2 * kPhraseRoom + 4);
+    char* P = Open;
+    for (const TJsonKey& Key : kJsonKeys) {
+        if ((Chosen >> Key.Item & 1) == 0)
+            continue;
+        std::memcpy(P, Key.Text, sizeof Key.Text);
+        P += Key.Length;
+        if (Key.Item != diPhrase) {
+            P = WriteInt(P, Difference.Counts[Key.Item]);
+            continue;
+        }
+        // The English phrase holds nothing that JSON escapes.
+        *P++ = '"';
+        P = WriteEnglishPhrase(P, Difference);
+        *P++ = '"';
+    }
+    *P++ = '}';
+    *P++ = '\n';
+    *Open = '{'; // the object opens where the first key's comma is
+    Out.Commit(P);
+}
+
+// The difference's items on one line, separated by tabs: the counts and
+// the English phrase in one room.
+void AppendDifferenceLine(TTextBuffer& Out, TDateTime Start, TDateTime End,
+                          const TDifference& Difference, const TResultStyle& Style) {
+    const bool Translated =
+        Style.UserLanguage && Style.Format == TResultFormat::Text && InUserLanguage();
+    constexpr std::size_t kRoom = kDiffItemCount * (kMaxIntLength + 1) + 2 * kPhraseRoom + 1;
+    char* P = Out.Room(kRoom);
+    bool First = true;
+    for (const TDiffItem Item : Style.DiffItems) {
+        if (!First)
+            *P++ = '\t';
+        First = false;
+        if (Item != diPhrase) {
+            P = WriteInt(P, Difference.Counts[Item]);
+        } else if (!Translated) {
+            P = WriteEnglishPhrase(P, Difference);
+        } else {
+            Out.Commit(P);
+            AppendPhrase(Out, Start, End, Difference, true);
+            P = Out.Room(kRoom);
+        }
+    }
+    *P++ = '\n';
+    Out.Commit(P);
+}
+
+// The difference's items as "Label: value" lines.
+void AppendLabelledDifference(TTextBuffer& Out, TDateTime Start, TDateTime End,
+                              const TDifference& Difference, const TResultStyle& Style) {
+    for (const TDiffItem Item : Style.DiffItems) {
+        const std::string& Label = Style.Labels()[Item];
+        Out += Label;
+        // A label is followed by a space, unless it ends in a full-width
+        // colon ("\uFF1A"), which holds its own room.
+        if (!Label.ends_with("\uFF1A"))
+            Out += ' ';
+        if (Item == diPhrase)
+            AppendPhrase(Out, Start, End, Difference, Style.UserLanguage);
+        else
+            AppendInt(Out, Difference.Counts[Item]);
+        Out += '\n';
+    }
 }
 
 // The first and the last day that a months or years step can rebuild.
 const TDateTime kFirstDay = MakeDate(1, 1, 1);
 const TDateTime kLastDay = MakeDate(9999, 12, 31);
 
-// Moves Date by Amount units of Kind, as AddDateUnits does. A step of 0
-// leaves a date of the years 1 to 9999 as it is, so only a step that moves
-// the date, or a months or years step of 0 that refuses a date outside
-// those years, goes to AddDateUnits.
-TDateTime ApplyStep(std::size_t Kind, TDateTime Date, std::int32_t Amount) {
+// Moves Date by Amount units of Kind, as AddDateUnits does; false where it
+// raises. A step of 0 leaves a date of the years 1 to 9999 as it is, so only
+// a step that moves the date, or a months or years step of 0 that refuses a
+// date outside those years, goes to the date core.
+bool ApplyStep(TDateKind Kind, TDateTime& Date, std::int32_t Amount) {
     if (Amount == 0 && (Kind < dkMonths || (Date >= kFirstDay && Date <= kLastDay)))
-        return Date;
-    return AddDateUnits(static_cast<TDateKind>(Kind), Date, Amount);
-}
-
-// Caption as its label shows it: each access-key marker "&" dropped, "&&"
-// shown as one "&", as the window draws it.
-std::string ShownCaption(const QString& Caption) {
-    QString Shown;
-    for (qsizetype I = 0; I < Caption.size(); ++I) {
-        if (Caption[I] == u'&' && I + 1 < Caption.size())
-            ++I;
-        Shown += Caption[I];
-    }
-    return Shown.toStdString();
+        return true;
+    const std::optional<TDateTime> Moved = TryAddDateUnits(Kind, Date, Amount);
+    if (Moved)
+        Date = *Moved;
+    return Moved.has_value();
 }
 
 } // namespace
 
-void AppendIso(TTextBuffer& Out, const TDateParts& P) {
-    const auto Year = static_cast<unsigned>(P.Year);
-    const auto Month = static_cast<unsigned>(P.Month);
-    const auto Day = static_cast<unsigned>(P.Day);
-    const char Text[10] = {static_cast<char>('0' + Year / 1000),
-                           static_cast<char>('0' + Year / 100 % 10),
-                           static_cast<char>('0' + Year / 10 % 10),
-                           static_cast<char>('0' + Year % 10),
-                           '-',
-                           static_cast<char>('0' + Month / 10),
-                           static_cast<char>('0' + Month % 10),
-                           '-',
-                           static_cast<char>('0' + Day / 10),
-                           static_cast<char>('0' + Day % 10)};
-    Out += std::string_view(Text, sizeof Text);
+TLongDate::TLongDate(const std::string& Pattern)
+    : FPattern(Pattern), FPlain(LongDateIsPlainText()), FMaxLength(FPattern.MaxLength()) {}
+
+char* TLongDate::WriteBeforeTable(char* Out, TDateTime Date, const TDateParts& P) {
+    if (++FWritten == kBeforeTable) {
+        FTable.emplace(FPattern);
+        FMaxLength = std::max(FMaxLength, FTable->MaxLength());
+    }
+    return FPattern.Write(Out, Date, P);
 }
 
-TUsageError::TUsageError(const char* Text, std::string_view Arg)
-    : std::runtime_error(Fill(Text, {Arg})), FText(Text), FArg(Arg) {}
-
-std::string TUsageError::Translated() const {
-    return Fill(Tr(FText), {FArg});
+TLongDate& TResultStyle::LongDate() const {
+    if (!FLongDate) {
+        LoadUserDateNames();
+        FLongDate.emplace(DateFormatSettings().LongDatePattern);
+    }
+    return *FLongDate;
 }
 
-std::array<std::string, 7> EnglishLabels() {
-    std::array<std::string, 7> Labels;
-    std::copy(kCountLabels.begin(), kCountLabels.end(), Labels.begin());
-    return Labels;
+const std::array<std::string, kDiffItemCount>& TResultStyle::Labels() const {
+    if (!FLabels) {
+        FLabels.emplace();
+        for (std::size_t Item = 0; Item < kDiffItemCount; ++Item) {
+            const std::string Caption = UserLanguage
+                                            ? TrIn(kCountLabelContext, kCountLabelSources[Item])
+                                            : std::string(kCountLabelSources[Item]);
+            (*FLabels)[Item] = ParseCaption(Caption).Shown;
+        }
+    }
+    return *FLabels;
 }
 
-void SpeakUserLanguage(TResultStyle& Style) {
-    if (!InUserLanguage())
-        return;
-    // The window's labels, by the texts its form gives them.
-    for (std::size_t Item = 0; Item < Style.Labels.size(); ++Item)
-        Style.Labels[Item] = ShownCaption(Translate("TfrmMainForm", kCountLabelSources[Item]));
-    Style.Phrase = std::make_unique<TPhraseText>();
-}
-
-bool LongDateIsPlainText() {
-    const TDateFormatSettings& S = DateFormatSettings();
-    bool Plain = IsPlain(S.LongDatePattern) && IsPlain(S.DateSeparator);
-    for (const auto* Names : {&S.LongMonthNames, &S.ShortMonthNames})
-        for (const std::string& Name : *Names)
-            Plain = Plain && IsPlain(Name);
-    for (const auto* Names : {&S.LongDayNames, &S.ShortDayNames})
-        for (const std::string& Name : *Names)
-            Plain = Plain && IsPlain(Name);
-    return Plain;
-}
-
-TDateTime ParseIsoDate(std::string_view Text) {
+std::optional<TDateTime> ParseIsoDate(std::string_view Text) {
     if (Text.size() == 10 && Text[4] == '-' && Text[7] == '-') {
         // Each character's distance from '0'; a character that is no digit
         // gives a distance above 9.
@@ -170,7 +287,11 @@ TDateTime ParseIsoDate(std::string_view Text) {
                 return MakeDate(Year, Month, Day);
         }
     }
-    throw TUsageError(kInvalidDate, ShownText(Text));
+    return std::nullopt;
+}
+
+TProblem InvalidDate(std::string_view Text) {
+    return TProblem::Message(kInvalidDate, Text);
 }
 
 TDateTime LocalToday() {
@@ -179,141 +300,94 @@ TDateTime LocalToday() {
 
 void AppendDifference(TTextBuffer& Out, TDateTime Start, TDateTime End, const TResultStyle& Style,
                       TDiffLayout Layout) {
-    const std::array<std::int32_t, 6> Counts = DateCountsBetween(Start, End);
-    // The phrase in English, as --iso and --json write it in every language.
-    const auto AppendPhrase = [&] {
-        Out.Commit(WriteDiffPhrase(Out.Room(kMaxDiffPhraseLength), Start, End));
-    };
-    const auto AppendValue = [&](std::size_t Item) {
-        if (Item != kPhraseItem)
-            AppendInt(Out, Counts[Item]);
-        else if (Style.Phrase && Style.Format == TResultFormat::Text)
-            Out += Style.Phrase->Text(Start, End);
-        else
-            AppendPhrase();
-    };
-    if (Style.Format == TResultFormat::Json) {
-        unsigned Chosen = 0; // a bit for each item written
-        for (const std::size_t Item : Style.DiffItems)
-            Chosen |= 1u << Item;
-        const std::size_t Start = Out.Size();
-        for (const TJsonKey& Key : kJsonKeys) {
-            if ((Chosen >> Key.Item & 1) == 0)
-                continue;
-            char* const Room = Out.Room(sizeof Key.Text);
-            std::memcpy(Room, Key.Text, sizeof Key.Text);
-            Out.Commit(Room + Key.Length);
-            if (Key.Item == kPhraseItem)
-                AppendJsonText(Out, AppendPhrase);
-            else
-                AppendInt(Out, Counts[Key.Item]);
+    const TDifference Difference = DateDifference(Start, End);
+    if (Style.Format == TResultFormat::Json)
+        AppendJsonDifference(Out, Difference, Style);
+    else if (Layout == TDiffLayout::OneLine || Style.Format == TResultFormat::Iso)
+        AppendDifferenceLine(Out, Start, End, Difference, Style);
+    else
+        AppendLabelledDifference(Out, Start, End, Difference, Style);
+}
+
+bool AmountsOf(const TAmountTexts& Texts, TAmounts& Amounts, TProblem& Problem) {
+    for (std::size_t K = 0; K < Texts.size(); ++K) {
+        if (!TryTextToInt(Texts[K], Amounts[K])) {
+            Problem = {TProblem::pkNotInteger, nullptr, Texts[K], static_cast<TDateKind>(K)};
+            return false;
         }
-        Out += "}\n";
-        Out.Patch(Start, '{'); // the object opens where the first key's comma is
-        return;
     }
-    if (Layout == TDiffLayout::OneLine || Style.Format == TResultFormat::Iso) {
-        bool First = true;
-        for (const std::size_t Item : Style.DiffItems) {
-            if (!First)
-                Out += '\t';
-            First = false;
-            AppendValue(Item);
+    return true;
+}
+
+bool ApplyAmounts(TDateTime& Date, const TAmountTexts& Amounts, TProblem& Problem) {
+    for (std::size_t K = 0; K < Amounts.size(); ++K) {
+        const auto Kind = static_cast<TDateKind>(K);
+        std::int32_t Amount = 0;
+        if (!TryTextToInt(Amounts[K], Amount)) {
+            Problem = {TProblem::pkNotInteger, nullptr, Amounts[K], Kind};
+            return false;
         }
-        Out += '\n';
-        return;
+        if (!ApplyStep(Kind, Date, Amount)) {
+            Problem = {TProblem::pkDateEncode, nullptr, {}, Kind};
+            return false;
+        }
     }
-    for (const std::size_t Item : Style.DiffItems) {
-        const std::string& Label = Style.Labels[Item];
-        Out += Label;
-        // A label is followed by a space, unless the phrase after it is empty
-        // or the label ends in a full-width colon ("\uFF1A"), which holds
-        // its own room.
-        const std::size_t Mark = Out.Size();
-        if (!Label.ends_with("\uFF1A"))
-            Out += ' ';
-        AppendValue(Item);
-        if (Out.Size() == Mark + 1 && Out.View().back() == ' ')
-            Out.Truncate(Mark);
-        Out += '\n';
+    return true;
+}
+
+bool ApplyAmounts(TDateTime& Date, const TAmounts& Amounts, TProblem& Problem) {
+    for (std::size_t K = 0; K < Amounts.size(); ++K) {
+        const auto Kind = static_cast<TDateKind>(K);
+        if (!ApplyStep(Kind, Date, Amounts[K])) {
+            Problem = {TProblem::pkDateEncode, nullptr, {}, Kind};
+            return false;
+        }
     }
-}
-
-std::int32_t AmountOf(std::string_view Text) {
-    try {
-        return TextToInt(std::string(Text));
-    } catch (const TConvertError&) {
-        // The message quotes the text; when it holds bytes that can't be
-        // printed, or is huge, the message is that of the text as shown. The
-        // shown text fails too: it holds a backslash or "...".
-        const std::string Shown = ShownText(Text);
-        if (Shown != Text)
-            TextToInt(Shown);
-        throw;
-    }
-}
-
-namespace {
-
-// The K-th amount of Texts, converted; raises TAmountError.
-std::int32_t AmountAt(const TAmountTexts& Texts, std::size_t K) {
-    try {
-        return AmountOf(Texts[K]);
-    } catch (const TConvertError& E) {
-        throw TAmountError(K, E);
-    }
-}
-
-} // namespace
-
-TAmounts AmountsOf(const TAmountTexts& Texts) {
-    TAmounts Amounts{};
-    for (std::size_t K = 0; K < Texts.size(); ++K)
-        Amounts[K] = AmountAt(Texts, K);
-    return Amounts;
-}
-
-TDateTime ApplyAmounts(TDateTime Start, const TAmountTexts& Amounts) {
-    TDateTime Date = Start;
-    for (std::size_t K = 0; K < Amounts.size(); ++K)
-        Date = ApplyStep(K, Date, AmountAt(Amounts, K));
-    return Date;
-}
-
-TDateTime ApplyAmounts(TDateTime Start, const TAmounts& Amounts) {
-    TDateTime Date = Start;
-    for (std::size_t K = 0; K < Amounts.size(); ++K)
-        Date = ApplyStep(K, Date, Amounts[K]);
-    return Date;
+    return true;
 }
 
 void AppendNewDate(TTextBuffer& Out, TDateTime Date, const TResultStyle& Style) {
     const TDateParts P = SplitDate(Date);
     switch (Style.Format) {
     case TResultFormat::Text:
-        if (Style.DateFormat)
-            Style.DateFormat->AppendTo(Out, Date);
-        else
+        if (Style.DateFormat) {
+            if (Style.DateFormat->WritesNames())
+                LoadUserDateNames();
+            Style.DateFormat->AppendTo(Out, Date, P);
+        } else {
             AppendLongDate(Out, Date, P, Style);
-        break;
-    case TResultFormat::Iso:
-        AppendIso(Out, P);
-        break;
+        }
+        Out += '\n';
+        return;
+    case TResultFormat::Iso: {
+        char* const Text = WriteIsoDate(Out.Room(11), P);
+        *Text = '\n';
+        Out.Commit(Text + 1);
+        return;
+    }
     case TResultFormat::Json:
+        break;
+    }
+    TLongDate& LongDate = Style.LongDate();
+    if (!LongDate.Plain()) {
         Out += "{\"date\":\"";
         AppendIso(Out, P);
         Out += "\",\"dayNumber\":";
         AppendInt(Out, static_cast<std::int64_t>(Date));
         Out += ",\"longDate\":";
-        if (Style.LongDateIsPlain) {
-            Out += '"';
-            AppendLongDate(Out, Date, P, Style);
-            Out += '"';
-        } else {
-            AppendJsonText(Out, [&] { AppendLongDate(Out, Date, P, Style); });
-        }
-        Out += '}';
-        break;
+        AppendJsonText(Out, [&] { AppendLongDate(Out, Date, P, Style); });
+        Out += "}\n";
+        return;
     }
-    Out += '\n';
+    // The whole object in one room: no character of it needs escaping.
+    char* Text = Out.Room(64 + LongDate.MaxLength());
+    Text = Put(Text, "{\"date\":\"");
+    const char* const Iso = Text;
+    Text = WriteIsoDate(Text, P);
+    Text = Put(Text, "\",\"dayNumber\":");
+    Text = WriteInt(Text, static_cast<std::int64_t>(Date));
+    Text = Put(Text, ",\"longDate\":\"");
+    Text = LongDate.Write(Text, Date, P, Iso);
+    Text = Put(Text, "\"}\n");
+    Out.Commit(Text);
 }

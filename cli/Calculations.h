@@ -1,59 +1,41 @@
 // The two calculations of morvane-calc, written as text: the difference
 // between two dates and the date that six amounts lead to. They give the
-// texts the window shows (IntToText, DiffPhrase, LongDateText) and follow
+// texts the window shows (its labels, the phrase, the long date) and follow
 // the window's order of steps, so a date or amount fails here exactly where
-// it fails there.
+// it fails there. A calculation that fails says why in a TProblem and
+// raises nothing, so that a failing line of a batch costs about what a good
+// one does.
 #pragma once
 
 #include "DateFormat.h"
 #include "DateRoutines.h"
-#include "PhraseText.h"
+#include "Options.h"
 #include "TextWriting.h"
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// A command line or batch line that can't be read: a malformed date, a
-// missing or unknown word. what() is the message in English without the
-// program name, as a JSON result carries it.
-class TUsageError : public std::runtime_error {
-public:
-    // The message Text, one of Messages.h's, with Arg in its "%1".
-    explicit TUsageError(const char* Text, std::string_view Arg = {});
+// Why a calculation failed.
+struct TProblem {
+    enum TKind : std::uint8_t {
+        pkMessage,    // a message of Messages.h, with Arg (shown) in its %1
+        pkNotInteger, // the amount Amount, whose text Arg is no whole number
+        pkDateEncode, // a date outside the years 1 to 9999 (after Amount)
+    };
+    TKind Kind = pkMessage;
+    const char* Text = nullptr;
+    std::string_view Arg;
+    TDateKind Amount = dkDays;
 
-    // The message in the user's language.
-    std::string Translated() const;
-
-private:
-    const char* FText;
-    std::string FArg;
+    // The problem told by the message Text, with Arg in its "%1".
+    static TProblem Message(const char* Text, std::string_view Arg = {}) {
+        return {pkMessage, Text, Arg, dkDays};
+    }
 };
-
-// A calculation error that one of the six amounts caused: it is not a whole
-// number. Unit is its place (0 days ... 5 years); the rest is the
-// conversion's own error.
-class TAmountError : public TConvertError {
-public:
-    TAmountError(std::size_t Unit, const TConvertError& Error) : TConvertError(Error), Unit(Unit) {}
-    std::size_t Unit;
-};
-
-// The six units in their fixed order (TDateKind), as the options of the
-// amounts, the columns of a batch line and the JSON keys of a difference
-// name them.
-inline constexpr std::array<const char*, 6> kUnitNames = {"days",       "weekdays", "weeks",
-                                                          "fortnights", "months",   "years"};
-
-// What a difference shows: one of the six counts (0 days ... 5 years, as
-// TDateKind) or the phrase; its name in --units and in JSON.
-inline constexpr std::size_t kPhraseItem = 6;
-inline constexpr const char* kPhraseName = "phrase";
 
 // How a result is written.
 enum class TResultFormat {
@@ -67,90 +49,112 @@ enum class TResultFormat {
 // and the ISO form). JSON is one line either way.
 enum class TDiffLayout { Lines, OneLine };
 
-// The labels of a difference's six counts and of its phrase, as the window
-// shows them in English.
-std::array<std::string, 7> EnglishLabels();
+// The long date of the user's locale, made for writing many dates: from the
+// pattern's pieces for the first few, then from a table of its texts
+// (TDateTable), which takes a moment to make and pays off over a batch.
+class TLongDate {
+public:
+    explicit TLongDate(const std::string& Pattern);
 
-// True when none of DateFormatSettings()'s names, its separator and its long
-// date pattern holds a double quote, a backslash or a control character.
-bool LongDateIsPlainText();
+    // True when no long date can hold a character that JSON escapes: none
+    // of the names, the separator or the pattern holds one.
+    bool Plain() const { return FPlain; }
+
+    // The most characters Write writes.
+    std::size_t MaxLength() const { return FMaxLength; }
+
+    // Writes Date, split into P, at Out and returns the end; given Iso, the
+    // date written as YYYY-MM-DD already, it takes its digits from there.
+    char* Write(char* Out, TDateTime Date, const TDateParts& P, const char* Iso = nullptr) {
+        if (!FTable)
+            return WriteBeforeTable(Out, Date, P);
+        return Iso ? FTable->Write(Out, Date, P, Iso) : FTable->Write(Out, Date, P);
+    }
+
+private:
+    // The dates written before the table is made.
+    static constexpr int kBeforeTable = 64;
+
+    TDatePattern FPattern;
+    std::optional<TDateTable> FTable;
+    bool FPlain;
+    std::size_t FMaxLength;
+    int FWritten = 0;
+
+    // Write while there is no table, which it makes at the kBeforeTable-th
+    // date.
+    char* WriteBeforeTable(char* Out, TDateTime Date, const TDateParts& P);
+};
 
 // Everything about how the results of one run are written.
-struct TResultStyle {
+class TResultStyle {
+public:
     TResultFormat Format = TResultFormat::Text;
     // The new date as text: written with --format when given, else as the
     // long date of the user's locale.
     std::optional<TDateFormat> DateFormat;
-    // The long date of the locale: made once the locale's settings are read.
-    TDatePattern LongDate{DateFormatSettings().LongDatePattern};
-    // True when no long date can hold a character that JSON escapes: none
-    // of the names, the separator or the pattern holds one.
-    bool LongDateIsPlain = LongDateIsPlainText();
     // The items of a difference, in the order they are written (JSON keeps
-    // its keys in alphabetical order): 0 to 5 the counts, kPhraseItem.
-    std::vector<std::size_t> DiffItems = {0, 1, 2, 3, 4, 5, kPhraseItem};
+    // its keys in alphabetical order).
+    std::vector<TDiffItem> DiffItems = {diDays,   diWeekdays, diWeeks, diFortnights,
+                                        diMonths, diYears,    diPhrase};
+    // True when the text form's labels and phrase are in the user's
+    // language, as those of a difference are; --iso and --json write the
+    // phrase in English in every language.
+    bool UserLanguage = false;
+
+    // The long date, made from the user's locale at the first date that
+    // needs it.
+    TLongDate& LongDate() const;
+
     // The labels of the items as the text form's "Label: value" lines show
-    // them, the window's own: in English unless SpeakUserLanguage set them.
-    std::array<std::string, 7> Labels = EnglishLabels();
-    // The phrase of the text form in the user's language (DiffPhraseText),
-    // when SpeakUserLanguage set it; else, as --iso and --json write it in
-    // every language, English.
-    std::unique_ptr<TPhraseText> Phrase;
+    // them, the window's own, made at the first call.
+    const std::array<std::string, kDiffItemCount>& Labels() const;
+
+private:
+    mutable std::optional<TLongDate> FLongDate;
+    mutable std::optional<std::array<std::string, kDiffItemCount>> FLabels;
 };
 
-// Sets the labels and the phrase of Style's text form to the user's
-// language when that is not English: the window's labels as its catalog
-// has them, looked up once here.
-void SpeakUserLanguage(TResultStyle& Style);
+// The day number of Text: "YYYY-MM-DD" with a year from 0001 to 9999 and a
+// day that exists, or "today", "yesterday" or "tomorrow" (from Today(), the
+// local date, asked for only then). Nothing for anything else.
+template <class F> std::optional<TDateTime> ParseDate(std::string_view Text, F&& Today);
+std::optional<TDateTime> ParseIsoDate(std::string_view Text);
 
-// Returns the day number of Text: "YYYY-MM-DD" with a year from 0001 to 9999
-// and a day that exists, or "today", "yesterday" or "tomorrow" (from
-// Today(), the local date, asked for only then). Raises TUsageError naming
-// Text for anything else.
-template <class F> TDateTime ParseDate(std::string_view Text, F&& Today);
-TDateTime ParseIsoDate(std::string_view Text);
+// The problem of a date Text that ParseDate refused.
+TProblem InvalidDate(std::string_view Text);
 
 // The local date as the window starts with it: today's whole day number.
 TDateTime LocalToday();
 
-// Appends the difference from Start to End, ending in a line break: the
-// items of Style.DiffItems, in Style.Format (Text in Layout). Raises what
-// DiffPhrase raises when the phrase is among them, with part of the line
-// appended at most.
+// Appends the difference from Start to End (dates of the years 1 to 9999),
+// ending in a line break: the items of Style.DiffItems, in Style.Format
+// (Text in Layout).
 void AppendDifference(TTextBuffer& Out, TDateTime Start, TDateTime End, const TResultStyle& Style,
                       TDiffLayout Layout);
 
-// Appends the date of parts P as YYYY-MM-DD. P's year must lie in 1 to 9999,
-// as that of every date ApplyAmounts returns: its months and years steps
-// refuse any other.
-void AppendIso(TTextBuffer& Out, const TDateParts& P);
-
 // The six amounts in the order they are applied: days, weekdays, weeks,
-// fortnights, months, years; as text for TextToInt, or converted.
+// fortnights, months, years; as text for TryTextToInt, or converted.
 using TAmountTexts = std::array<std::string_view, 6>;
 using TAmounts = std::array<std::int32_t, 6>;
 
-// Returns the amount that Text holds, as TextToInt reads it, and raises its
-// TConvertError otherwise; the message shows Text as ShownText does.
-std::int32_t AmountOf(std::string_view Text);
+// Converts the six amounts of Texts in order into Amounts. False, with the
+// problem of the first that is no whole number, when one fails.
+bool AmountsOf(const TAmountTexts& Texts, TAmounts& Amounts, TProblem& Problem);
 
-// Returns the six amounts of Texts, converted in order. Raises TAmountError
-// for the first that is not a whole number.
-TAmounts AmountsOf(const TAmountTexts& Texts);
-
-// Returns Start moved by the six amounts, each converted just before it is
-// applied. Raises TConvertError like the window's new-date panel: a
-// TAmountError for an amount that is not an integer, and the date core's
-// error for a date outside the years 1 to 9999.
-TDateTime ApplyAmounts(TDateTime Start, const TAmountTexts& Amounts);
+// Moves Date by the six amounts, each converted just before it is applied,
+// like the window's new-date panel: false, with its problem, for an amount
+// that is no whole number or a date outside the years 1 to 9999.
+bool ApplyAmounts(TDateTime& Date, const TAmountTexts& Amounts, TProblem& Problem);
 
 // The same with the amounts converted already.
-TDateTime ApplyAmounts(TDateTime Start, const TAmounts& Amounts);
+bool ApplyAmounts(TDateTime& Date, const TAmounts& Amounts, TProblem& Problem);
 
-// Appends Date in Style.Format, ending in a line break.
+// Appends Date (of the years 1 to 9999) in Style.Format, ending in a line
+// break.
 void AppendNewDate(TTextBuffer& Out, TDateTime Date, const TResultStyle& Style);
 
-template <class F> TDateTime ParseDate(std::string_view Text, F&& Today) {
+template <class F> std::optional<TDateTime> ParseDate(std::string_view Text, F&& Today) {
     if (Text.size() == 10)
         return ParseIsoDate(Text);
     if (Text == "today")
@@ -159,5 +163,5 @@ template <class F> TDateTime ParseDate(std::string_view Text, F&& Today) {
         return Today() - 1;
     if (Text == "tomorrow")
         return Today() + 1;
-    return ParseIsoDate(Text);
+    return std::nullopt;
 }

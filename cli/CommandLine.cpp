@@ -1,26 +1,10 @@
 #include "CommandLine.h"
 
-#include "Calculations.h"
 #include "Messages.h"
 #include "TextWriting.h"
+#include "UsageError.h"
 
 #include <algorithm>
-#include <array>
-#include <string>
-
-namespace {
-
-// The options that take a value, and those that take none.
-constexpr std::array<std::string_view, 8> kValueOptions = {
-    "days", "weekdays", "weeks", "fortnights", "months", "years", "format", "units"};
-constexpr std::array<std::string_view, 5> kFlagOptions = {"iso", "json", "phrase-only", "help",
-                                                          "version"};
-
-bool Listed(const auto& Names, std::string_view Name) {
-    return std::find(Names.begin(), Names.end(), Name) != Names.end();
-}
-
-} // namespace
 
 TCommandLine::TCommandLine(int argc, char* argv[]) {
     bool OptionsEnded = false;
@@ -34,42 +18,81 @@ TCommandLine::TCommandLine(int argc, char* argv[]) {
             OptionsEnded = true;
             continue;
         }
-        std::string_view Name;
-        if (Argument == "-h" || Argument == "-v")
-            Name = Argument == "-h" ? "help" : "version";
+        const TOption* Option = nullptr;
+        if (Argument.size() == 2)
+            Option = FindShortOption(Argument[1]);
         else if (Argument.starts_with("--"))
-            Name = Argument.substr(2, Argument.find('=') - 2);
-        const bool Valued = Listed(kValueOptions, Name);
-        if (!Valued && !Listed(kFlagOptions, Name))
+            Option = FindOption(Argument.substr(2, Argument.find('=') - 2));
+        if (!Option)
             throw TUsageError(kUnknownOption, ShownText(Argument));
-        const std::size_t Equals = Argument.find('=');
-        if (Equals != std::string_view::npos) {
+        const bool Valued = Option->Value != TValueKind::None;
+        std::string_view Value;
+        if (const std::size_t Equals = Argument.find('='); Equals != std::string_view::npos) {
             if (!Valued)
-                throw TUsageError(kNoValue, Name);
-            FOptions.emplace_back(Name, Argument.substr(Equals + 1));
+                throw TUsageError(kNoValue, Option->Name);
+            Value = Argument.substr(Equals + 1);
         } else if (Valued) {
             if (I + 1 == argc)
-                throw TUsageError(kMissingValue, Name);
-            FOptions.emplace_back(Name, argv[++I]);
-        } else {
-            FOptions.emplace_back(Name, std::string_view());
+                throw TUsageError(kMissingValue, Option->Name);
+            Value = argv[++I];
         }
+        if (Valued && !Option->Repeatable && Has(Option->Name))
+            throw TUsageError(kGivenTwice, Option->Name);
+        FOptions.emplace_back(Option, Value);
     }
 }
 
 bool TCommandLine::Has(std::string_view Name) const {
     return std::any_of(FOptions.begin(), FOptions.end(),
-                       [&](const auto& Option) { return Option.first == Name; });
+                       [&](const auto& Given) { return Given.first->Name == Name; });
 }
 
 std::optional<std::string_view> TCommandLine::Value(std::string_view Name) const {
-    std::optional<std::string_view> Found;
-    for (const auto& [OptionName, OptionValue] : FOptions) {
-        if (OptionName != Name)
-            continue;
-        if (Found)
-            throw TUsageError(kGivenTwice, Name);
-        Found = OptionValue;
-    }
-    return Found;
+    for (const auto& [Option, Value] : FOptions)
+        if (Option->Name == Name)
+            return Value;
+    return std::nullopt;
+}
+
+std::vector<std::string_view> TCommandLine::Values(std::string_view Name) const {
+    std::vector<std::string_view> Values;
+    for (const auto& [Option, Value] : FOptions)
+        if (Option->Name == Name)
+            Values.push_back(Value);
+    return Values;
+}
+
+TCommand TCommandLine::Form() const {
+    if (FWords.empty())
+        throw TUsageError(kNoCommand);
+    const TCommands Forms = FormsOf(FWords, true);
+    if (Forms == 0)
+        throw TUsageError(kUnknownCommand, ShownText(FWords.front()));
+    return static_cast<TCommand>(Forms);
+}
+
+void TCommandLine::CheckOptionsGoWith(TCommand Form) const {
+    for (const auto& Given : FOptions)
+        if ((Given.first->Commands & Form) == 0)
+            throw TUsageError(Given.first->WrongCommand);
+    for (const auto& Given : FOptions)
+        for (const auto& Other : FOptions)
+            if (Given.first->Group != 0 && Given.first->Group == Other.first->Group &&
+                Given.first != Other.first)
+                throw TUsageError(kGroupMessages[Given.first->Group - 1]);
+}
+
+TCommands FormsOf(const std::vector<std::string_view>& Words, bool OperandsComplete) {
+    if (Words.empty())
+        return 0;
+    const std::string_view Command = Words.front();
+    if (Command == "diff")
+        return cmDiff;
+    if (Command == "-")
+        return cmBatch;
+    if (Command != "add")
+        return 0;
+    if (Words.size() == 1)
+        return OperandsComplete ? cmAdd : cmAdd | cmAddBatch;
+    return Words.size() == 2 && Words[1] == "-" ? cmAddBatch : cmAdd;
 }

@@ -1,31 +1,30 @@
 #include "DateFormat.h"
 
-#include "Calculations.h"
 #include "Messages.h"
-#include "TextWriting.h"
+#include "TextRules.h"
+#include "UsageError.h"
 
 namespace {
 
 constexpr std::string_view kCodes = "YmdejAaBbuVGF";
+constexpr std::string_view kNameCodes = "AaBb";
 
-// The ISO 8601 week of Date: the year it belongs to and its number. A week
-// belongs to the year of its Thursday; week 1 holds the first Thursday.
-struct TIsoWeek {
-    std::int64_t Year;
-    int Week;
-};
-
-TIsoWeek IsoWeekOf(TDateTime Date) {
-    const int IsoWeekday = (WeekdayOf(Date) + 5) % 7 + 1; // 1 Monday ... 7 Sunday
-    const TDateTime Thursday = Date + (4 - IsoWeekday);
-    const std::int64_t Year = SplitDate(Thursday).Year;
-    const auto DayOfYear = static_cast<int>(Thursday - MakeDate(Year, 1, 1));
-    return {Year, DayOfYear / 7 + 1};
+// The code after a "%" at Format[Percent] as the message quotes it: the
+// "%" and the whole character after it, whatever its length in UTF-8.
+std::string_view CodeAt(std::string_view Format, std::size_t Percent) {
+    std::size_t End = Percent + 1;
+    if (End < Format.size())
+        ++End;
+    while (End < Format.size() && (static_cast<unsigned char>(Format[End]) & 0xC0) == 0x80)
+        ++End;
+    return Format.substr(Percent, End - Percent);
 }
 
 } // namespace
 
 TDateFormat::TDateFormat(std::string_view Format) {
+    if (Format.empty())
+        throw TUsageError(kEmptyFormat);
     std::size_t Pos = 0;
     while (Pos < Format.size()) {
         const std::size_t Percent = Format.find('%', Pos);
@@ -42,16 +41,18 @@ TDateFormat::TDateFormat(std::string_view Format) {
             FLiterals += '%';
         } else if (Code != '\0' && kCodes.find(Code) != std::string_view::npos) {
             FPieces.push_back({Code, 0, 0});
+            FWritesNames = FWritesNames || kNameCodes.find(Code) != std::string_view::npos;
         } else {
-            throw TUsageError(kUnknownFormatCode, ShownText(Format.substr(End, 2)));
+            std::string Shown;
+            AppendEscaped(Shown, CodeAt(Format, End));
+            throw TUsageError(kUnknownFormatCode, Shown);
         }
         Pos = End + 2;
     }
 }
 
-void TDateFormat::AppendTo(TTextBuffer& Out, TDateTime Date) const {
+void TDateFormat::AppendTo(TTextBuffer& Out, TDateTime Date, const TDateParts& P) const {
     const TDateFormatSettings& Names = DateFormatSettings();
-    const TDateParts P = SplitDate(Date);
     const auto Month = static_cast<std::size_t>(P.Month - 1);
     const auto Weekday = static_cast<std::size_t>(WeekdayOf(Date) - 1); // 0 Sunday
     for (const TPiece& Piece : FPieces) {
@@ -74,7 +75,7 @@ void TDateFormat::AppendTo(TTextBuffer& Out, TDateTime Date) const {
             AppendInt(Out, P.Day);
             break;
         case 'j':
-            AppendInt(Out, static_cast<std::int64_t>(Date - MakeDate(P.Year, 1, 1)) + 1, 3);
+            AppendInt(Out, DayOfYear(P), 3);
             break;
         case 'A':
             Out += Names.LongDayNames[Weekday];
@@ -89,7 +90,7 @@ void TDateFormat::AppendTo(TTextBuffer& Out, TDateTime Date) const {
             Out += Names.ShortMonthNames[Month];
             break;
         case 'u':
-            AppendInt(Out, Weekday == 0 ? 7 : static_cast<std::int64_t>(Weekday));
+            AppendInt(Out, IsoWeekdayOf(Date));
             break;
         case 'V':
             AppendInt(Out, IsoWeekOf(Date).Week, 2);
@@ -98,7 +99,7 @@ void TDateFormat::AppendTo(TTextBuffer& Out, TDateTime Date) const {
             AppendInt(Out, IsoWeekOf(Date).Year, 4);
             break;
         case 'F':
-            AppendIso(Out, P);
+            Out.Commit(WriteIsoDate(Out.Room(10), P));
             break;
         }
     }

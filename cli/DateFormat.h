@@ -18,14 +18,19 @@
 //   %V ISO week (01-53)         %G year of the ISO week
 //   %F %Y-%m-%d                 %% a percent sign
 // Any other text is copied. The names come from DateFormatSettings() when a
-// date is written.
+// date is written; the calendar facts from the date core.
 class TDateFormat {
 public:
-    // Reads Format. Raises TUsageError for a code not listed above.
+    // Reads Format. Raises TUsageError for an empty format, which would
+    // write nothing, and for a code not listed above.
     explicit TDateFormat(std::string_view Format);
 
-    // Appends Date (in the years 1 to 9999) written with the format.
-    void AppendTo(TTextBuffer& Out, TDateTime Date) const;
+    // True when the format writes a weekday's or a month's name.
+    bool WritesNames() const { return FWritesNames; }
+
+    // Appends Date (of the years 1 to 9999, split into P) written with the
+    // format.
+    void AppendTo(TTextBuffer& Out, TDateTime Date, const TDateParts& P) const;
 
 private:
     // A code letter, or 0 for the literal text Literals[Start, Start + Length).
@@ -35,4 +40,5 @@ private:
     };
     std::vector<TPiece> FPieces;
     std::string FLiterals;
+    bool FWritesNames = false;
 };

@@ -1,60 +1,42 @@
 // The texts morvane-calc shows its user, each in one place: the messages of
-// standard error and the help. A "%1" or "%2" in a text stands for what
-// Fill puts there, so that a text can be translated as a whole. Each is
-// shown in the user's language (Tr), from the catalogs of translations/
-// (context kCalcContext); the results of --iso and --json, the "error" of
-// a JSON result among them, stay in English in every language, as the
-// scripts that read them expect.
+// standard error, the help and the words of the completions. A "%1" or "%2"
+// in a text stands for what Fill puts there, so that a text can be
+// translated as a whole. Each is shown in the user's language (Tr in
+// UserLocale.h), from the catalogs of translations/ (context kCalcContext);
+// the results of --iso and --json, the "error" of a JSON result among them,
+// stay in English in every language, as the scripts that read them expect.
+// No toolkit header: lupdate finds the marked texts by their macro alone.
 #pragma once
-
-#include <QtGlobal>
 
 #include <initializer_list>
 #include <string>
 #include <string_view>
 
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+
 // The catalogs' context of the texts below.
 inline constexpr char kCalcContext[] = "MorvaneCalc";
 
-// Returns Text, one of the texts below, in the user's language: the
-// catalog LoadTranslations chooses for UserLanguages(), Text itself in
-// English or a C locale.
-std::string Tr(const char* Text);
-
-// True when the user's language is one the program is translated into, not
-// English. Asked at the first text that needs it, so that a run that shows
-// none (a calculation written as ISO or JSON) reads neither the locale nor a
-// catalog.
-bool InUserLanguage();
-
-// The summary of the command line that --help and a usage error show.
-//: The first part of morvane-calc --help, also shown after a message about
-//: a command line it cannot read. Keep the command words (diff, add), the
-//: options, START, END, N, LIST and FMT as they are: the user types them.
-//: Lines of at most 80 columns: "Usage:" on a line of its own, the commands
-//: below it indented by two, a continued line starting under its "add".
-inline constexpr const char* kUsage = QT_TRANSLATE_NOOP(
-    "MorvaneCalc",
-    "Usage: morvane-calc diff START END [--iso | --json] [--units LIST | --phrase-only]\n"
-    "       morvane-calc add START [--days N] [--weekdays N] [--weeks N]\n"
-    "                    [--fortnights N] [--months N] [--years N]\n"
-    "                    [--iso | --json | --format FMT]\n"
-    "       morvane-calc add [--days N] ... [--years N] [--iso | --json | --format FMT] -\n"
-    "       morvane-calc [--iso | --json | --format FMT] [--units LIST | --phrase-only] -\n");
+// --help: the heading of the summary of the command lines, which Help.h
+// writes from the table of options below it; then the introduction, the
+// options with their descriptions, and the exit statuses.
+//: The heading of morvane-calc's usage summary in --help and after a
+//: message about a command line it cannot read; the command lines follow on
+//: lines of their own, indented by two.
+inline constexpr const char* kUsageHeading = QT_TRANSLATE_NOOP("MorvaneCalc", "Usage:");
 //: The last line after a message about a command line morvane-calc cannot
 //: read.
 inline constexpr const char* kTryHelp =
     QT_TRANSLATE_NOOP("MorvaneCalc", "Try 'morvane-calc --help' for more.");
-
-// The rest of --help, after kUsage.
-//: The rest of morvane-calc --help, after its usage lines. Keep what the
-//: user types as it is: the commands (diff, add, -), the options, START,
-//: END, N, FMT, LIST, YYYY-MM-DD, today, yesterday, tomorrow, the %-codes of
-//: --format and the names of --units, and the JSON example. Keep the two
-//: columns aligned as they are (descriptions from column 19 in the first
-//: list, column 21 under "Options:") in lines of at most 80 columns; a
-//: wide character (Chinese, Japanese) takes two.
-inline constexpr const char* kHelp = QT_TRANSLATE_NOOP(
+//: morvane-calc --help, between the usage lines and the list of options,
+//: ending in the heading of that list. Keep what the user types as it is:
+//: the commands (diff, add, -), START, END, N, YYYY-MM-DD, today,
+//: yesterday, tomorrow, and the JSON example. Keep the two columns aligned
+//: as they are (descriptions from column 19) in lines of at most 80
+//: columns; a wide character (Chinese, Japanese) takes two.
+inline constexpr const char* kHelpIntro = QT_TRANSLATE_NOOP(
     "MorvaneCalc",
     "\n"
     "The two calculators of the Brelmont Date Calculator window, for terminals\n"
@@ -72,29 +54,71 @@ inline constexpr const char* kHelp = QT_TRANSLATE_NOOP(
     "\n"
     "A date is YYYY-MM-DD (years 0001 to 9999), today, yesterday or tomorrow;\n"
     "an amount is a whole number as the window takes it (\" 12\", \"-3\", \"$1F\").\n"
-    "In batch mode every line that is not blank gives one output line; a line\n"
-    "that fails gives an empty one (in JSON {\"line\":N,\"error\":\"...\"}) and its\n"
-    "message on standard error.\n"
+    "In batch mode every input line gives one output line: a line that fails\n"
+    "gives an empty one (in JSON {\"line\":N,\"error\":\"...\"}) and its message on\n"
+    "standard error, a blank line an empty one (in JSON an \"error\" too).\n"
     "\n"
-    "Options:\n"
-    "  --days N, --weekdays N, --weeks N, --fortnights N, --months N, --years N\n"
-    "                    the amounts to add (negative to take away)\n"
-    "  --iso             a new date as YYYY-MM-DD, a difference as one line of\n"
-    "                    tab-separated values\n"
-    "  --json            each result as one JSON object on one line\n"
-    "  --format FMT      a new date written with FMT: %Y year, %m month, %d day,\n"
-    "                    %e day padded with a space, %j day of the year, %A %a\n"
-    "                    weekday name, %B %b month name, %u ISO weekday (1 is\n"
-    "                    Monday), %V ISO week, %G its year, %F %Y-%m-%d, %% %\n"
-    "  --units LIST      what a difference shows, in this order, separated by\n"
-    "                    commas: days, weekdays, weeks, fortnights, months,\n"
-    "                    years, phrase\n"
-    "  --phrase-only     a difference in words only\n"
-    "  -h, --help        show this help\n"
-    "  -v, --version     show the version and copyright\n"
-    "\n"
-    "Exit status: 0 done, 1 a calculation failed, 2 a bad command line,\n"
-    "3 standard input or output failed.\n");
+    "Options:\n");
+//: The end of morvane-calc --help, after the list of options. Lines of at
+//: most 80 columns; a wide character (Chinese, Japanese) takes two.
+inline constexpr const char* kExitStatusHelp = QT_TRANSLATE_NOOP(
+    "MorvaneCalc", "\n"
+                   "Exit status: 0 done, 1 a calculation failed, 2 a bad command line,\n"
+                   "3 standard input or output failed.\n");
+
+// The descriptions of the options in --help (after the option, from column
+// 21) and in the completions of the shells (on one line).
+//: The description of the options --days to --years in morvane-calc
+//: --help. Each description there starts in column 21: lines of at most
+//: 60 columns, a line break between them (a wide character takes two).
+inline constexpr const char* kAmountsHelp =
+    QT_TRANSLATE_NOOP("MorvaneCalc", "the amounts to add (negative to take away)");
+//: The description of --iso in morvane-calc --help: lines of at most 60
+//: columns. YYYY-MM-DD stays as it is.
+inline constexpr const char* kIsoHelp =
+    QT_TRANSLATE_NOOP("MorvaneCalc", "a new date as YYYY-MM-DD, a difference as one line of\n"
+                                     "tab-separated values");
+//: The description of --json in morvane-calc --help: lines of at most 60
+//: columns.
+inline constexpr const char* kJsonHelp =
+    QT_TRANSLATE_NOOP("MorvaneCalc", "each result as one JSON object on one line");
+//: The description of --format FMT in morvane-calc --help: lines of at most
+//: 60 columns. Keep the %-codes and FMT as they are.
+inline constexpr const char* kFormatHelp =
+    QT_TRANSLATE_NOOP("MorvaneCalc", "a new date written with FMT: %Y year, %m month, %d day,\n"
+                                     "%e day padded with a space, %j day of the year, %A %a\n"
+                                     "weekday name, %B %b month name, %u ISO weekday (1 is\n"
+                                     "Monday), %V ISO week, %G its year, %F %Y-%m-%d, %% %");
+//: The description of --units LIST in morvane-calc --help: lines of at
+//: most 60 columns. Keep the names (days ... phrase) as they are: the user
+//: types them.
+inline constexpr const char* kUnitsHelp =
+    QT_TRANSLATE_NOOP("MorvaneCalc", "what a difference shows, in this order, separated by\n"
+                                     "commas: days, weekdays, weeks, fortnights, months,\n"
+                                     "years, phrase");
+//: The description of --phrase-only in morvane-calc --help: lines of at
+//: most 60 columns.
+inline constexpr const char* kPhraseOnlyHelp =
+    QT_TRANSLATE_NOOP("MorvaneCalc", "a difference in words only");
+//: The description of -h, --help in morvane-calc --help.
+inline constexpr const char* kHelpHelp = QT_TRANSLATE_NOOP("MorvaneCalc", "show this help");
+//: The description of -v, --version in morvane-calc --help.
+inline constexpr const char* kVersionHelp =
+    QT_TRANSLATE_NOOP("MorvaneCalc", "show the version and copyright");
+
+// What the shells' completions say of the commands.
+//: Said of the command diff where a shell completes morvane-calc's
+//: command line.
+inline constexpr const char* kDiffCommandHelp =
+    QT_TRANSLATE_NOOP("MorvaneCalc", "how far apart two dates are");
+//: Said of the command add where a shell completes morvane-calc's command
+//: line.
+inline constexpr const char* kAddCommandHelp =
+    QT_TRANSLATE_NOOP("MorvaneCalc", "the date the amounts lead to");
+//: Said of the command - (the batch mode) where a shell completes
+//: morvane-calc's command line.
+inline constexpr const char* kBatchCommandHelp =
+    QT_TRANSLATE_NOOP("MorvaneCalc", "one calculation per line of standard input");
 
 // Every message on standard error starts with this, in every language.
 inline constexpr const char* kMessageStart = "morvane-calc: ";
@@ -113,29 +137,54 @@ inline constexpr const char* kInputClosed =
 inline constexpr const char* kOutputClosed =
     QT_TRANSLATE_NOOP("MorvaneCalc", "standard output is closed");
 
-// A message about an amount (%1 its unit, "days" to "years") that is not a
-// whole number: of an option, of a column of a batch line (%1 the line
-// number), and in a JSON batch result (never translated).
+// A message about an amount that is not a whole number: of an option (%1
+// its name), of a column of a batch line (%1 the line number, %2 the
+// column), and in a JSON batch result (never translated, %1 the unit).
 //: A message about the value of an option: %1 is the option's name (days,
 //: weeks, ...; not translated), %2 what is wrong with its value.
 inline constexpr const char* kOptionAmountMessage = QT_TRANSLATE_NOOP("MorvaneCalc", "--%1: %2");
 //: A message about an amount in a line of standard input: %1 is the line's
-//: number, %2 the amount's name as the options call it (days, weeks, ...;
-//: not translated), %3 what is wrong with it.
+//: number, %2 the amount's name (one of the six names below: days,
+//: weekdays, ...), %3 what is wrong with it.
 inline constexpr const char* kLineAmountMessage =
     QT_TRANSLATE_NOOP("MorvaneCalc", "line %1, %2: %3");
 inline constexpr const char* kAmountMessage = "%1: %2";
 
+// The names of the six amounts in a message about a column of a batch
+// line, in TDateKind order.
+//: The first amount of a batch line "add START N N N N N N", named in the
+//: message "line %1, %2: %3" as %2: the number of days to add.
+inline constexpr const char* kDaysName = QT_TRANSLATE_NOOP("MorvaneCalc", "days");
+//: The second amount of a batch line, named in "line %1, %2: %3": the
+//: number of working days (Monday to Friday) to add.
+inline constexpr const char* kWeekdaysName = QT_TRANSLATE_NOOP("MorvaneCalc", "weekdays");
+//: The third amount of a batch line, named in "line %1, %2: %3": the
+//: number of weeks to add.
+inline constexpr const char* kWeeksName = QT_TRANSLATE_NOOP("MorvaneCalc", "weeks");
+//: The fourth amount of a batch line, named in "line %1, %2: %3": the
+//: number of fortnights (periods of 14 days) to add.
+inline constexpr const char* kFortnightsName = QT_TRANSLATE_NOOP("MorvaneCalc", "fortnights");
+//: The fifth amount of a batch line, named in "line %1, %2: %3": the
+//: number of calendar months to add.
+inline constexpr const char* kMonthsName = QT_TRANSLATE_NOOP("MorvaneCalc", "months");
+//: The sixth amount of a batch line, named in "line %1, %2: %3": the
+//: number of years to add.
+inline constexpr const char* kYearsName = QT_TRANSLATE_NOOP("MorvaneCalc", "years");
+inline constexpr const char* kAmountNames[6] = {kDaysName,       kWeekdaysName, kWeeksName,
+                                                kFortnightsName, kMonthsName,   kYearsName};
+
 // A command line that can't be read.
-//: %1 is the option as it was typed.
+//: A message about the command line; %1 is the option as it was typed.
 inline constexpr const char* kUnknownOption =
     QT_TRANSLATE_NOOP("MorvaneCalc", "unknown option '%1'");
-//: %1 is the option's name (days, format, ...).
+//: A message about the command line; %1 is the option's name (days,
+//: format, ...).
 inline constexpr const char* kMissingValue = QT_TRANSLATE_NOOP("MorvaneCalc", "--%1 takes a value");
-//: %1 is the option's name (iso, json, ...).
+//: A message about the command line; %1 is the option's name (iso, json,
+//: ...).
 inline constexpr const char* kNoValue = QT_TRANSLATE_NOOP("MorvaneCalc", "--%1 takes no value");
-//: A message on standard error: the command line names none of the
-//: commands diff, add and -.
+//: A message about the command line: it holds options but none of the
+//: commands diff, add or -.
 inline constexpr const char* kNoCommand = QT_TRANSLATE_NOOP("MorvaneCalc", "no command given");
 //: %1 is what was typed for a date. YYYY-MM-DD, today, yesterday and
 //: tomorrow are what the user types: keep them as they are.
@@ -145,33 +194,43 @@ inline constexpr const char* kInvalidDate = QT_TRANSLATE_NOOP(
 //: %1 is the word typed where diff, add or - belongs.
 inline constexpr const char* kUnknownCommand =
     QT_TRANSLATE_NOOP("MorvaneCalc", "unknown command '%1'");
-//: %1 is the option's name.
+//: A message about the command line; %1 is the option's name.
 inline constexpr const char* kGivenTwice =
     QT_TRANSLATE_NOOP("MorvaneCalc", "--%1 given more than once");
-//: A message on standard error; the options are typed as shown: keep them.
+//: A message about the command line: at most one of the three options may
+//: be given.
 inline constexpr const char* kFormatsExclude =
     QT_TRANSLATE_NOOP("MorvaneCalc", "--iso, --json and --format exclude each other");
-//: A message on standard error; the options are typed as shown: keep them.
+//: A message about the command line: at most one of the two options may be
+//: given.
 inline constexpr const char* kItemsExclude =
     QT_TRANSLATE_NOOP("MorvaneCalc", "--units and --phrase-only exclude each other");
-//: The amounts are the options --days to --years; add is the command.
+//: A message about the command line. The amounts are the options --days to
+//: --years; add is the command.
 inline constexpr const char* kAmountsWithAdd =
     QT_TRANSLATE_NOOP("MorvaneCalc", "the amounts go with add only");
-//: diff is the command, - the batch mode (one calculation per input line).
+//: A message about the command line. diff is the command, - the batch mode
+//: (one calculation per input line).
 inline constexpr const char* kItemsWithDiff =
     QT_TRANSLATE_NOOP("MorvaneCalc", "--units and --phrase-only go with diff or - only");
-//: A message on standard error; add is the command and - the batch mode (one
-//: calculation per input line): keep them and the option as typed.
+//: A message about the command line. add is the command, - the batch mode
+//: (one calculation per input line).
 inline constexpr const char* kFormatWithAdd =
     QT_TRANSLATE_NOOP("MorvaneCalc", "--format goes with add or - only");
-//: - is the batch mode: one calculation per line of standard input.
+//: A message about the command line: --format was given an empty FMT,
+//: which would write nothing for each date. Keep --format and FMT as they
+//: are.
+inline constexpr const char* kEmptyFormat =
+    QT_TRANSLATE_NOOP("MorvaneCalc", "--format needs a FMT of at least one character");
+//: A message about the command line. - is the batch mode: one calculation
+//: per line of standard input.
 inline constexpr const char* kBatchAlone =
     QT_TRANSLATE_NOOP("MorvaneCalc", "- takes no further arguments");
-//: A message on standard error; diff is the command: keep it as typed.
+//: A message about the command line; diff is the command.
 inline constexpr const char* kDiffDates =
     QT_TRANSLATE_NOOP("MorvaneCalc", "diff takes a start date and an end date");
-//: - stands for the dates of standard input; the amounts are the options
-//: --days to --years.
+//: A message about the command line. - stands for the dates of standard
+//: input; the amounts are the options --days to --years.
 inline constexpr const char* kAddDate =
     QT_TRANSLATE_NOOP("MorvaneCalc", "add takes one start date, or -; the amounts are options");
 
@@ -179,7 +238,7 @@ inline constexpr const char* kAddDate =
 //: A message about a line of standard input: %1 is its number, %2 what is
 //: wrong with it.
 inline constexpr const char* kLineMessage = QT_TRANSLATE_NOOP("MorvaneCalc", "line %1: %2");
-//: Said of a line of standard input.
+//: Said of a line of standard input, after "line %1: ".
 inline constexpr const char* kLineTooLong = QT_TRANSLATE_NOOP("MorvaneCalc", "longer than 1 MiB");
 //: Said of a line of standard input; the quoted forms are what the user
 //: types: keep them as they are.
@@ -187,6 +246,8 @@ inline constexpr const char* kLineForms =
     QT_TRANSLATE_NOOP("MorvaneCalc", "expected 'diff START END' or 'add START N N N N N N'");
 //: Said of a line of standard input that should hold one date.
 inline constexpr const char* kDateLineForm = QT_TRANSLATE_NOOP("MorvaneCalc", "expected one date");
+// The "error" of the JSON object that stands for a blank input line.
+inline constexpr const char* kBlankLine = "blank line";
 
 // --format and --units.
 //: %1 is the code typed (such as %q); keep the codes listed as they are.
@@ -201,5 +262,15 @@ inline constexpr const char* kUnknownUnit =
 inline constexpr const char* kRepeatedUnit =
     QT_TRANSLATE_NOOP("MorvaneCalc", "'%1' given twice in --units");
 
+// Results.
+//: The distance in words between a date and itself, where the text form
+//: of a difference shows it (the phrase's line, and --phrase-only): the
+//: number 0 and the unit of a day, as the phrase writes a count of days.
+inline constexpr const char* kSameDayPhrase = QT_TRANSLATE_NOOP("MorvaneCalc", "0 days");
+
 // Returns Text with each "%<n>" (n from 1 to 9) replaced by the n-th of Args.
 std::string Fill(std::string_view Text, std::initializer_list<std::string_view> Args);
+
+// Appends the same to Out.
+void AppendFilled(std::string& Out, std::string_view Text,
+                  std::initializer_list<std::string_view> Args);

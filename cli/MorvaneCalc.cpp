@@ -5,23 +5,29 @@
 //   morvane-calc add [--days N] ... [--years N] [...] -    the amounts for each date read
 //   morvane-calc [...] -                                 one calculation per input line
 //
-// Exit status: TExitStatus (Output.h).
+// (the options as Options.h describes them). Exit status: TExitStatus
+// (Output.h). The program itself needs no toolkit: what does (the user's
+// language, the locale's long date) is loaded when a text first needs it
+// (UserLocale.h).
 #include "Batch.h"
 #include "Calculations.h"
 #include "CommandLine.h"
+#include "Completion.h"
 #include "GetFileVerInfo.h"
-#include "LocaleSettings.h"
+#include "Help.h"
 #include "Messages.h"
 #include "OwnExecutable.h"
-#include "TextWriting.h"
-
-#include <QCoreApplication>
-#include <QLocale>
+#include "ProblemText.h"
+#include "StringList.h"
+#include "TextRules.h"
+#include "UsageError.h"
+#include "UserLocale.h"
 
 #include <algorithm>
 #include <exception>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -42,101 +48,106 @@ void PrintVersion(TOutput& Output) {
 
 // The items of --units: names separated by commas. Raises TUsageError for
 // an unknown name and one given twice.
-std::vector<std::size_t> ItemsOf(std::string_view List) {
-    std::vector<std::size_t> Items;
+std::vector<TDiffItem> ItemsOf(std::string_view List) {
+    std::vector<TDiffItem> Items;
     for (std::size_t Pos = 0; Pos <= List.size();) {
         const std::size_t Comma = std::min(List.find(',', Pos), List.size());
         const std::string_view Name = List.substr(Pos, Comma - Pos);
         std::size_t Item = 0;
-        while (Item < kPhraseItem && Name != kUnitNames[Item])
+        while (Item < kDiffItemCount && Name != DiffItemName(static_cast<TDiffItem>(Item)))
             ++Item;
-        if (Item == kPhraseItem && Name != kPhraseName)
+        if (Item == kDiffItemCount)
             throw TUsageError(kUnknownUnit, ShownText(Name));
         if (std::find(Items.begin(), Items.end(), Item) != Items.end())
             throw TUsageError(kRepeatedUnit, Name);
-        Items.push_back(Item);
+        Items.push_back(static_cast<TDiffItem>(Item));
         Pos = Comma + 1;
     }
     return Items;
 }
 
-// How the results are written, from --iso, --json, --format, --units and
-// --phrase-only. Raises TUsageError.
-TResultStyle StyleOf(const TCommandLine& Line) {
+// How the results of Form are written, from --iso, --json, --format, --units
+// and --phrase-only. Raises TUsageError.
+TResultStyle StyleOf(const TCommandLine& Line, TCommand Form) {
     TResultStyle Style;
-    const std::optional<std::string_view> Format = Line.Value("format");
-    const bool Iso = Line.Has("iso");
-    const bool Json = Line.Has("json");
-    if (Iso + Json + Format.has_value() > 1)
-        throw TUsageError(kFormatsExclude);
-    Style.Format = Iso ? TResultFormat::Iso : Json ? TResultFormat::Json : TResultFormat::Text;
-    if (Format)
+    Style.Format = Line.Has("iso")    ? TResultFormat::Iso
+                   : Line.Has("json") ? TResultFormat::Json
+                                      : TResultFormat::Text;
+    if (const std::optional<std::string_view> Format = Line.Value("format"))
         Style.DateFormat.emplace(*Format);
-    const std::optional<std::string_view> Units = Line.Value("units");
-    const bool PhraseOnly = Line.Has("phrase-only");
-    if (Units && PhraseOnly)
-        throw TUsageError(kItemsExclude);
-    if (Units)
+    if (const std::optional<std::string_view> Units = Line.Value("units"))
         Style.DiffItems = ItemsOf(*Units);
-    if (PhraseOnly)
-        Style.DiffItems = {kPhraseItem};
+    if (Line.Has("phrase-only"))
+        Style.DiffItems = {diPhrase};
+    // The labels and the phrase of a difference written as text.
+    Style.UserLanguage = Form != cmAdd && Style.Format == TResultFormat::Text;
     return Style;
 }
 
-// Runs the calculation the command line asks for. Raises TUsageError for a
-// command line it can't read, TConvertError for a calculation that fails.
-int Run(const TCommandLine& Line, TClosedStreams Closed, TOutput& Output) {
-    const std::vector<std::string_view>& Words = Line.Words();
-    if (Words.empty())
-        throw TUsageError(kNoCommand);
-    const std::string_view Command = Words.front();
-    TAmountTexts Amounts;
-    bool AnyAmount = false;
-    for (std::size_t K = 0; K < kUnitNames.size(); ++K) {
-        const std::optional<std::string_view> Value = Line.Value(kUnitNames[K]);
-        Amounts[K] = Value.value_or("0");
-        AnyAmount = AnyAmount || Value;
-    }
-    if (Command != "add" && AnyAmount)
-        throw TUsageError(kAmountsWithAdd);
-    if (Command == "add" && (Line.Has("units") || Line.Has("phrase-only")))
-        throw TUsageError(kItemsWithDiff);
-    if (Command == "diff" && Line.Has("format"))
-        throw TUsageError(kFormatWithAdd);
-    // The locale's names and long date are read only for a new date as text.
-    if (Command != "diff" && !Line.Has("iso"))
-        LoadLocaleSettings(QLocale::system());
-    TResultStyle Style = StyleOf(Line);
-    // The labels and the phrase of a difference written as text.
-    if (Command != "add" && Style.Format == TResultFormat::Text)
-        SpeakUserLanguage(Style);
+// Writes the message of a calculation that failed: as standard error shows
+// it, after the option of the amount it is about. A malformed word raises
+// TUsageError, as any word of the command line that can't be read does.
+int Failed(TOutput& Output, const TProblem& Problem) {
+    if (Problem.Kind == TProblem::pkMessage)
+        throw TUsageError(Problem.Text, ShownText(Problem.Arg));
+    Output.Text.Clear(); // nothing of a failed calculation is written
+    std::string Shown;
+    AppendShownProblem(Shown, Problem);
+    if (Problem.Kind == TProblem::pkNotInteger)
+        Shown = Fill(Tr(kOptionAmountMessage), {kUnitNames[Problem.Amount], Shown});
+    Output.Error(Shown);
+    return kExitFailed;
+}
 
-    const bool Batch = Command == "-" || (Command == "add" && Words.size() == 2 && Words[1] == "-");
-    if (Command == "-" && Words.size() != 1)
-        throw TUsageError(kBatchAlone);
-    if (Batch) {
+// Runs the calculation the command line asks for. Raises TUsageError for a
+// command line it can't read.
+int Run(const TCommandLine& Line, TClosedStreams Closed, TOutput& Output) {
+    const TCommand Form = Line.Form();
+    Line.CheckOptionsGoWith(Form);
+    const std::vector<std::string_view>& Words = Line.Words();
+    TAmountTexts Amounts;
+    for (std::size_t K = 0; K < kUnitNames.size(); ++K)
+        Amounts[K] = Line.Value(kUnitNames[K]).value_or("0");
+    const TResultStyle Style = StyleOf(Line, Form);
+    TProblem Problem;
+    switch (Form) {
+    case cmBatch:
+    case cmAddBatch: {
+        if (Form == cmBatch && Words.size() != 1)
+            throw TUsageError(kBatchAlone);
         // The shared amounts of "add -" are read before any line.
-        const std::optional<TAmounts> Shared =
-            Command == "add" ? std::optional(AmountsOf(Amounts)) : std::nullopt;
+        std::optional<TAmounts> Shared;
+        if (Form == cmAddBatch && !AmountsOf(Amounts, Shared.emplace(), Problem))
+            return Failed(Output, Problem);
         if (Closed.Input) {
             Output.Error(Tr(kInputClosed));
             return kExitStreamFailed;
         }
         return RunBatch(Style, Shared, Output);
     }
-    if (Command == "diff") {
+    case cmDiff: {
         if (Words.size() != 3)
             throw TUsageError(kDiffDates);
-        const TDateTime Start = ParseDate(Words[1], LocalToday);
-        const TDateTime End = ParseDate(Words[2], LocalToday);
-        AppendDifference(Output.Text, Start, End, Style, TDiffLayout::Lines);
-    } else if (Command == "add") {
+        const std::optional<TDateTime> Start = ParseDate(Words[1], LocalToday);
+        if (!Start)
+            return Failed(Output, InvalidDate(Words[1]));
+        const std::optional<TDateTime> End = ParseDate(Words[2], LocalToday);
+        if (!End)
+            return Failed(Output, InvalidDate(Words[2]));
+        AppendDifference(Output.Text, *Start, *End, Style, TDiffLayout::Lines);
+        break;
+    }
+    case cmAdd: {
         if (Words.size() != 2)
             throw TUsageError(kAddDate);
-        const TDateTime Start = ParseDate(Words[1], LocalToday);
-        AppendNewDate(Output.Text, ApplyAmounts(Start, Amounts), Style);
-    } else {
-        throw TUsageError(kUnknownCommand, ShownText(Command));
+        std::optional<TDateTime> Date = ParseDate(Words[1], LocalToday);
+        if (!Date)
+            return Failed(Output, InvalidDate(Words[1]));
+        if (!ApplyAmounts(*Date, Amounts, Problem))
+            return Failed(Output, Problem);
+        AppendNewDate(Output.Text, *Date, Style);
+        break;
+    }
     }
     return Output.Finish() ? kExitDone : kExitStreamFailed;
 }
@@ -146,39 +157,45 @@ int Run(const TCommandLine& Line, TClosedStreams Closed, TOutput& Output) {
 int main(int argc, char* argv[]) {
     const TClosedStreams Closed = OpenClosedStandardStreams();
     TOutput Output;
+    if (argc >= 2 && argv[1] == kCompleteWord) {
+        const std::vector<std::string_view> Words(argv + 2, argv + argc);
+        Output.Text = Completions(Words);
+        return Output.Finish() ? kExitDone : kExitStreamFailed;
+    }
     if (Closed.Output) {
         Output.Error(Tr(kOutputClosed));
         return kExitStreamFailed;
     }
-    // No QCoreApplication, but for --version: the tool needs no event loop,
-    // and building one (the locale, the event dispatcher, the logging rules)
-    // would cost more than a whole calculation. Nor QCommandLineParser, for
-    // the same reason.
     try {
         const TCommandLine Line(argc, argv);
         if (Line.Has("help")) {
-            Output.Text = Tr(kUsage) + Tr(kHelp);
+            Output.Text = HelpText();
             return Output.Finish() ? kExitDone : kExitStreamFailed;
         }
         if (Line.Has("version")) {
-            // Where the program's own file is, when /proc cannot say, is
-            // QCoreApplication's to tell.
-            const QCoreApplication Application(argc, argv);
             PrintVersion(Output);
             return Output.Finish() ? kExitDone : kExitStreamFailed;
         }
         return Run(Line, Closed, Output);
     } catch (const TUsageError& E) {
         Output.Text.Clear();
-        Output.Error(E.Translated() + "\n" + Tr(kUsage) + Tr(kTryHelp));
+        Output.Error(E.Translated() + "\n" + UsageText() + Tr(kTryHelp));
         return kExitUsage;
-    } catch (const TAmountError& E) {
-        Output.Text.Clear(); // nothing of a failed calculation is written
-        Output.Error(Fill(Tr(kOptionAmountMessage), {kUnitNames[E.Unit], TranslatedError(E)}));
+    } catch (const TStringListError& E) {
+        // A version string missing from the program's own information.
+        Output.Text.Clear();
+        std::string Message = E.what();
+        if (InUserLanguage())
+            Message = TranslatedError(meListIndex, {}, E.Index());
+        else
+            AppendFullStop(Message);
+        Output.Error(Message);
         return kExitFailed;
     } catch (const std::exception& E) {
         Output.Text.Clear();
-        Output.Error(TranslatedError(E));
+        std::string Message = E.what();
+        AppendFullStop(Message);
+        Output.Error(Message);
         return kExitFailed;
     }
 }

@@ -4,8 +4,8 @@
 
 #include "TextWriting.h"
 
-#include <exception>
 #include <string>
+#include <string_view>
 
 // The exit statuses.
 enum TExitStatus : int {
@@ -15,29 +15,45 @@ enum TExitStatus : int {
     kExitStreamFailed = 3, // standard input or output failed or is closed
 };
 
-// Standard output and standard error, written in whole pieces. A result line
-// goes out whole or not at all: results are gathered in one buffer that is
-// written only at line boundaries. Once a write to standard output has
-// failed, nothing more is written there.
+// Standard output and standard error, written in whole pieces. Results are
+// gathered in one buffer that is written only at line boundaries; when a
+// write fails part way (a full disk, a file-size limit) a regular file is
+// cut back to the end of its last whole line, so that no result is written
+// in part. Once a write to standard output has failed, nothing more is
+// written there.
 class TOutput {
 public:
+    TOutput();
+
     // The buffer results are appended to; Flush writes it.
     TTextBuffer Text;
 
-    // Writes Text to standard output and empties it. Returns false when this
-    // or an earlier write failed (the text is dropped).
+    // Writes Text to standard output and empties it, then the messages
+    // gathered. Returns false when this or an earlier write failed (the
+    // text is dropped).
     bool Flush();
 
     // Flushes the results; when a write failed, says why on standard error
     // and returns false.
     bool Finish();
 
-    // Flushes the results so far, then writes Message to standard error as
-    // "morvane-calc: <Message>" and a line break.
-    void Error(const std::string& Message);
+    // Writes Message to standard error as "morvane-calc: <Message>" and a
+    // line break, after the results so far: at once, or, while messages are
+    // gathered, at the next Flush.
+    void Error(std::string_view Message);
+
+    // Gathers messages until the next Flush, unless standard output and
+    // standard error go to the same place (a terminal, a file, a pipe),
+    // where the order of results and messages must hold line for line: a
+    // batch run, where writing each message at once would cost more than
+    // its line's calculation.
+    void GatherMessages();
 
 private:
-    int FWriteError = 0; // the errno of the failed write
+    TTextBuffer FMessages;
+    bool FGather = false;
+    bool FShared = false; // standard output and error go to the same place
+    int FWriteError = 0;  // the errno of the failed write
 };
 
 // Which of the standard streams were closed when the program started.
@@ -51,12 +67,3 @@ struct TClosedStreams {
 // number and be read or written as that stream. Returns which of standard
 // input and output were closed; a closed standard error stays silent.
 TClosedStreams OpenClosedStandardStreams();
-
-// The text of a calculation's error as the window shows it: What with the
-// full stop that the error display adds. In English, as a JSON result
-// carries it.
-std::string ShownError(const char* What);
-
-// The same for Error, in the user's language (ErrorText): what standard
-// error shows.
-std::string TranslatedError(const std::exception& Error);

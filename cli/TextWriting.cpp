@@ -1,60 +1,19 @@
 #include "TextWriting.h"
 
+#include "TextRules.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
-
-namespace {
-
-// The length of the valid UTF-8 sequence of a printable character that
-// starts Text, or 0 when Text starts with anything else. Overlong forms,
-// surrogates and the C1 control characters do not count.
-std::size_t PrintableLength(std::string_view Text) {
-    const auto Byte = [&](std::size_t I) {
-        return I < Text.size() ? static_cast<unsigned char>(Text[I]) : 0u;
-    };
-    const unsigned B0 = Byte(0);
-    if (B0 >= 0x20 && B0 < 0x7F)
-        return 1;
-    std::size_t Length = 0;
-    unsigned Low = 0x80, High = 0xBF; // the range of the second byte
-    if (B0 == 0xC2) {
-        Length = 2;
-        Low = 0xA0; // U+0080 to U+009F are control characters
-    } else if (B0 > 0xC2 && B0 <= 0xDF) {
-        Length = 2;
-    } else if (B0 >= 0xE0 && B0 <= 0xEF) {
-        Length = 3;
-        Low = B0 == 0xE0 ? 0xA0 : 0x80;
-        High = B0 == 0xED ? 0x9F : 0xBF;
-    } else if (B0 >= 0xF0 && B0 <= 0xF4) {
-        Length = 4;
-        Low = B0 == 0xF0 ? 0x90 : 0x80;
-        High = B0 == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (Byte(1) < Low || Byte(1) > High)
-        return 0;
-    for (std::size_t I = 2; I < Length; ++I)
-        if (Byte(I) < 0x80 || Byte(I) > 0xBF)
-            return 0;
-    return Length;
-}
-
-} // namespace
 
 void TTextBuffer::Grow(std::size_t N) {
     FData.resize(std::max(2 * FData.size(), FSize + N + 4096));
 }
 
-void AppendInt(TTextBuffer& Out, std::int64_t N, int Width) {
+char* WriteWideInt(char* Text, std::int64_t N, int Width) {
     // Two digits at a time, from the right, straight into their places: the
     // count of digits is known first.
-    static constexpr char kPairs[] = "000102030405060708091011121314151617181920212223242526272829"
-                                     "303132333435363738394041424344454647484950515253545556575859"
-                                     "606162636465666768697071727374757677787980818283848586878889"
-                                     "90919293949596979899";
+    constexpr const char* kPairs = kDigitPairs;
     // In unsigned arithmetic, so that the lowest 64-bit value has a magnitude too.
     std::uint64_t Magnitude = N < 0 ? 0 - static_cast<std::uint64_t>(N) : N;
     // The count of digits: about log10 from the count of bits (1233 / 4096
@@ -69,7 +28,6 @@ void AppendInt(TTextBuffer& Out, std::int64_t N, int Width) {
     }();
     const int Rough = std::bit_width(Magnitude) * 1233 >> 12;
     const int Count = std::max(1, Rough + (Magnitude >= kPowers[static_cast<std::size_t>(Rough)]));
-    char* Text = Out.Room(21 + static_cast<std::size_t>(std::max(Width, 0)));
     if (N < 0)
         *Text++ = '-';
     for (; Width > Count; --Width)
@@ -90,14 +48,18 @@ void AppendInt(TTextBuffer& Out, std::int64_t N, int Width) {
         *--P = kPairs[Pair + 1];
         *--P = kPairs[Pair];
     }
-    Magnitude = Small;
-    if (Magnitude >= 10) {
-        *--P = kPairs[Magnitude * 2 + 1];
-        *--P = kPairs[Magnitude * 2];
+    if (Small >= 10) {
+        *--P = kPairs[Small * 2 + 1];
+        *--P = kPairs[Small * 2];
     } else {
-        *--P = static_cast<char>('0' + Magnitude);
+        *--P = static_cast<char>('0' + Small);
     }
-    Out.Commit(End);
+    return End;
+}
+
+void AppendInt(TTextBuffer& Out, std::int64_t N, int Width) {
+    Out.Commit(
+        WriteInt(Out.Room(kMaxIntLength + static_cast<std::size_t>(std::max(Width, 0))), N, Width));
 }
 
 void AppendJsonString(TTextBuffer& Out, std::string_view Text) {
@@ -142,25 +104,8 @@ void AppendJsonString(TTextBuffer& Out, std::string_view Text) {
 }
 
 std::string ShownText(std::string_view Text) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string Out;
-    for (std::size_t I = 0; I < Text.size();) {
-        if (Out.size() >= kShownLimit) {
-            Out += "...";
-            break;
-        }
-        const std::size_t Length = PrintableLength(Text.substr(I));
-        if (Text[I] == '\\') {
-            Out += "\\\\";
-        } else if (Length > 0) {
-            Out.append(Text, I, Length);
-        } else {
-            const auto C = static_cast<unsigned char>(Text[I]);
-            Out += "\\x";
-            Out += kHex[C >> 4];
-            Out += kHex[C & 15];
-        }
-        I += Length > 0 ? Length : 1;
-    }
+    if (AppendEscaped(Out, Text, TTextEncoding::Utf8, kShownLimit) < Text.size())
+        Out += "...";
     return Out;
 }

@@ -1,6 +1,9 @@
 // Numbers and JSON strings written straight into an output buffer.
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -53,8 +56,13 @@ private:
     void Grow(std::size_t N);
 };
 
-// Appends N in decimal, with a leading "-" when negative, padded with zeros
-// to at least Width digits.
+// Writes N in decimal at Text, with a leading "-" when negative, padded with
+// zeros to at least Width digits, and returns the end. Text must have room
+// for kMaxIntLength characters and Width more.
+inline constexpr std::size_t kMaxIntLength = 21;
+char* WriteInt(char* Text, std::int64_t N, int Width = 1);
+
+// Appends the same to Out.
 void AppendInt(TTextBuffer& Out, std::int64_t N, int Width = 1);
 
 // Appends Text as a JSON string: in double quotes, with the quote, the
@@ -62,9 +70,43 @@ void AppendInt(TTextBuffer& Out, std::int64_t N, int Width = 1);
 // as it stands otherwise.
 void AppendJsonString(TTextBuffer& Out, std::string_view Text);
 
-// Returns Text as a message quotes it: every byte that cannot be printed (a
-// control character, or a byte that is not part of valid UTF-8) as \xHH and
-// a backslash as \\; a text longer than kShownLimit bytes is cut there,
-// between two characters, and ends in "...".
+// Returns Text as a message quotes it, escaped as AppendEscaped
+// (TextRules.h) escapes it: a text whose escaped form grows beyond
+// kShownLimit bytes is cut there, between two characters, and ends in "...".
 inline constexpr std::size_t kShownLimit = 32;
 std::string ShownText(std::string_view Text);
+
+// Two digits at a time: the digit pairs 00 to 99.
+inline constexpr char kDigitPairs[] = "000102030405060708091011121314151617181920212223242526272829"
+                                      "303132333435363738394041424344454647484950515253545556575859"
+                                      "606162636465666768697071727374757677787980818283848586878889"
+                                      "90919293949596979899";
+
+// WriteInt of any other number: kept out of line, so that the short one
+// stays short.
+char* WriteWideInt(char* Text, std::int64_t N, int Width);
+
+inline char* WriteInt(char* Text, std::int64_t N, int Width) {
+    // In unsigned arithmetic, so that the lowest 64-bit value has a magnitude too.
+    const std::uint64_t Magnitude = N < 0 ? 0 - static_cast<std::uint64_t>(N) : N;
+    if (Magnitude >= 100000000 || Width > 1)
+        return WriteWideInt(Text, N, Width);
+    // Eight digits or fewer (every count and day number of the calculations):
+    // all eight written, four pairs in fixed places, and the leading zeros
+    // cut by copying from the first digit on: no step depends on the count
+    // of digits but the last copy.
+    if (N < 0)
+        *Text++ = '-';
+    const auto Value = static_cast<std::uint32_t>(Magnitude);
+    char Digits[16] = {};
+    std::uint32_t Rest = Value;
+    for (std::size_t Place = 8; Place > 0; Place -= 2) {
+        std::memcpy(Digits + Place - 2, kDigitPairs + Rest % 100 * 2, 2);
+        Rest /= 100;
+    }
+    const std::size_t Count = 1 + (Value >= 10) + (Value >= 100) + (Value >= 1000) +
+                              (Value >= 10000) + (Value >= 100000) + (Value >= 1000000) +
+                              (Value >= 10000000);
+    std::memcpy(Text, Digits + 8 - Count, 8);
+    return Text + Count;
+}

@@ -2,6 +2,7 @@
 
 #include "DateRoutines.h"
 #include "StringList.h"
+#include "TextRules.h"
 #include "Translations.h"
 
 bool EndsInOwnPunctuation(const QString& Message) {
@@ -23,9 +24,11 @@ bool EndsInOwnPunctuation(const QString& Message) {
 }
 
 QString WithFullStop(const QString& Message) {
-    if (Message.isEmpty() || Message.back().unicode() <= u'.' || EndsInOwnPunctuation(Message))
+    if (EndsInOwnPunctuation(Message))
         return Message;
-    return Message + u'.';
+    std::string Shown = Message.toStdString();
+    AppendFullStop(Shown);
+    return QString::fromStdString(Shown);
 }
 
 QString ErrorText(const std::exception& Error) {

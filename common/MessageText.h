@@ -12,10 +12,9 @@
 // "」", "»"): a translation's own ending, after which a Latin "." is wrong.
 bool EndsInOwnPunctuation(const QString& Message);
 
-// Returns Message with "." appended when it is not empty and its last
-// character's code is greater than that of "." (a letter or a digit, say),
-// unless it ends in its own punctuation (EndsInOwnPunctuation). A message
-// ending in ")" or "." comes back unchanged.
+// Returns Message with the full stop of AppendFullStop (TextRules.h), unless
+// it ends in its own punctuation (EndsInOwnPunctuation). A message ending in
+// ")" or "." comes back unchanged.
 QString WithFullStop(const QString& Message);
 
 // Returns the message of Error in the user's language (the translations

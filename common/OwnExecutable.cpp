@@ -1,9 +1,7 @@
 #include "OwnExecutable.h"
 
-#include <QCoreApplication>
-#include <QFile>
-
 #ifdef __linux__
+#include <sys/auxv.h>
 #include <unistd.h>
 #endif
 
@@ -11,6 +9,11 @@ std::string OwnExecutableFile() {
 #ifdef __linux__
     if (::access("/proc/self/exe", R_OK) == 0)
         return "/proc/self/exe";
+    // Without /proc: the path the program was started by, which the kernel
+    // hands every program (relative to the folder it started in, which the
+    // programs here never leave).
+    if (const auto Path = ::getauxval(AT_EXECFN))
+        return reinterpret_cast<const char*>(Path);
 #endif
-    return QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+    return {};
 }

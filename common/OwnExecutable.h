@@ -1,11 +1,12 @@
 // Where the running program's own file is: where its version strings are
-// read from when its image in memory holds none (ReadOwnVersionStrings).
+// read from when its image in memory holds none (ReadOwnVersionStrings),
+// and where morvane-calc finds the module it loads beside it.
 #pragma once
 
 #include <string>
 
 // The path of the running executable's file, as the bytes the system takes.
 // On Linux /proc/self/exe opens that file whatever its name, even after it
-// was moved or replaced. Elsewhere the path Qt reports is turned back into
-// bytes, which works only while the name is valid in the locale's encoding.
+// was moved or replaced; without /proc it is the path the program was
+// started by. Empty where neither is known. Toolkit-free.
 std::string OwnExecutableFile();

@@ -42,40 +42,13 @@ void Install(QTranslator* Translator) {
         QCoreApplication::installTranslator(Translator);
 }
 
-// The locale for messages: the first of LC_ALL, LC_MESSAGES and LANG that is
-// set.
-QByteArray MessagesLocale() {
-    QByteArray Messages;
-    for (const char* Variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        Messages = qgetenv(Variable);
-        if (!Messages.isEmpty())
-            break;
-    }
-    return Messages;
-}
-
-bool IsCLocale(const QByteArray& Locale) {
-    return Locale.isEmpty() || Locale == "C" || Locale.startsWith("C.") || Locale == "POSIX";
-}
-
 } // namespace
 
 QStringList UserLanguages() {
     // The C locale takes no more work than reading the three variables.
-    if (IsCLocale(MessagesLocale()))
+    if (MessagesLocaleIsC())
         return {};
     return QLocale::system().uiLanguages();
-}
-
-bool EnglishFirst() {
-    const QByteArray Messages = MessagesLocale();
-    if (IsCLocale(Messages))
-        return true;
-    // The first language as Qt reads it, before the locale's name is taken
-    // apart: "en", "en_US.UTF-8", "en-GB", "en@euro".
-    const QByteArray Languages = qgetenv("LANGUAGE");
-    const QByteArray First = Languages.isEmpty() ? Messages : Languages.split(':').front();
-    return First.startsWith("en") && (First.size() == 2 || QByteArray("_-.@").contains(First[2]));
 }
 
 QString LoadProgramCatalog(QTranslator& Catalog, const QStringList& Languages) {

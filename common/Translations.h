@@ -6,6 +6,8 @@
 // through Translate.
 #pragma once
 
+#include "LanguageChoice.h" // EnglishFirst: LoadTranslations then chooses English
+
 #include <QString>
 #include <QStringList>
 
@@ -19,15 +21,6 @@ class QTranslator;
 // LC_ALL=C gives the English texts that scripts expect whatever the
 // session's LANGUAGE says.
 QStringList UserLanguages();
-
-// True when the environment alone shows that the first of UserLanguages()
-// is English, or that there is none: the locale for messages is C, or the
-// first entry of LANGUAGE (or, without one, the locale for messages) is
-// English ("en", "en_GB.UTF-8"). LoadTranslations(UserLanguages()) then
-// chooses English, and a caller that needs no catalog for English (as
-// morvane-calc, whose texts are English as written) can skip it and the
-// system locale it reads. False leaves the choice to LoadTranslations.
-bool EnglishFirst();
 
 // Loads into Catalog the program's catalog for the first of Languages that
 // the program is translated into, or the English one (which holds only the

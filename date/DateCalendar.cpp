@@ -71,8 +71,11 @@ std::int64_t DayNumberOfOther(double D) {
     constexpr double kMsPerDay = 86400000.0;
     const TParts P = SplitValue(D);
     const auto Fraction = static_cast<double>(P.Fraction); // a double's, so exact
-    // A fraction within half a millisecond of the next day rounds up to it.
-    if (std::round(std::fabs(Fraction) * kMsPerDay) >= kMsPerDay) {
+    // A fraction within half a millisecond of the next day rounds up to it:
+    // its milliseconds round to a whole day from 86399999.5 on (halves away
+    // from zero). Compared without a rounding call, which would be the only
+    // reason for morvane-calc to load the math library.
+    if (std::fabs(Fraction) * kMsPerDay >= kMsPerDay - 0.5) {
         return Fraction > 0 ? P.Whole + 1 : P.Whole - 1;
     }
     return P.Whole;
@@ -122,4 +125,12 @@ TDateTime CurrentDateTime() {
     const double MsOfDay = ((Now.Hour * 60.0 + Now.Minute) * 60.0 + Now.Second) * 1000.0 +
                            static_cast<double>(Now.Millisecond);
     return MakeDate(Now.Year, Now.Month, Now.Day) + MsOfDay / 86400000.0;
+}
+
+TIsoWeek IsoWeekOf(TDateTime D) {
+    // The week belongs to the year of its Thursday, and the Thursdays of a
+    // year fall on its days 1-7, 8-14, ...: one week each.
+    const TDateTime Thursday = static_cast<TDateTime>(WholePart(D) + (4 - IsoWeekdayOf(D)));
+    const TDateParts P = SplitDate(Thursday);
+    return {P.Year, (DayOfYear(P) - 1) / 7 + 1};
 }

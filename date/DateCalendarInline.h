@@ -1,13 +1,14 @@
 // Inline definitions of the calendar primitives that sit on hot paths:
-// MakeDate, SplitDate, WeekdayOf, YearIsLeap, MonthLength, WholePart and
-// FractionPart. Their contracts are in DateRoutines.h, which includes this
-// file at its end; the rare cases (errors, fractions, days before year 1 or
-// millions of years on) are out of line in DateCalendar.cpp.
+// MakeDate, SplitDate, WeekdayOf, IsoWeekdayOf, DayOfYear, YearIsLeap,
+// MonthLength, WholePart and FractionPart. Their contracts are in DateRoutines.h, which includes
+// this file at its end; the rare cases (errors, fractions, days before year 1 or millions of years
+// on) are out of line in DateCalendar.cpp.
 #pragma once
 
 #include "internal/DayCount.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace morvane::date_internal {
 
@@ -80,10 +81,51 @@ inline int WeekdayOf(TDateTime D) {
     return kWeekdayOfRemainder[DayNumberOf(D) % 7 + 6];
 }
 
+inline int IsoWeekdayOf(TDateTime D) {
+    // Sunday (1) becomes 7, Monday (2) to Saturday (7) become 1 to 6.
+    const int Weekday = WeekdayOf(D);
+    return Weekday == 1 ? 7 : Weekday - 1;
+}
+
+inline int DayOfYear(const TDateParts& P) {
+    // The days before the first of each month in a common year; from March
+    // on, a leap year has one more.
+    static constexpr std::uint16_t kDaysBefore[12] = {0,   31,  59,  90,  120, 151,
+                                                      181, 212, 243, 273, 304, 334};
+    const int LeapDay = P.Month > 2 && YearIsLeap(P.Year) ? 1 : 0;
+    return kDaysBefore[P.Month - 1] + P.Day + LeapDay;
+}
+
 inline std::int64_t WholePart(long double x) {
     return morvane::date_internal::SplitValue(x).Whole;
 }
 
 inline long double FractionPart(long double x) {
     return morvane::date_internal::SplitValue(x).Fraction;
+}
+
+inline char* TDateTable::Write(char* Out, TDateTime D, const TDateParts& Parts,
+                               const char* Iso) const {
+    if (FLines.empty() || Parts.Year < 1 || Parts.Year > 9999 || Parts.Month < 1) {
+        return WriteOther(Out, D, Parts);
+    }
+    // One line of the table, copied whole (the bytes after the text are
+    // overwritten by what comes next), then the year's and the day's
+    // digits.
+    const TLine& Line = FLines[IndexOf(WeekdayOf(D), Parts.Month, Parts.Day)];
+    std::memcpy(Out, &Line, sizeof Line);
+    std::memcpy(Out + Line.YearAt, Iso, 4);
+    if (Line.DayDigits == 2) {
+        Out[Line.DayAt] = Iso[8];
+    }
+    Out[Line.DayAt + Line.DayDigits - 1] = Iso[9];
+    return Out + Line.Length;
+}
+
+inline char* TDateTable::Write(char* Out, TDateTime D, const TDateParts& Parts) const {
+    char Iso[10];
+    if (!FLines.empty() && Parts.Year >= 1 && Parts.Year <= 9999 && Parts.Month >= 1) {
+        WriteIsoDate(Iso, Parts);
+    }
+    return Write(Out, D, Parts, Iso);
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace {
@@ -171,25 +172,24 @@ bool IsWhole(double x) {
     return std::fabs(x) < 0x1p52 && static_cast<double>(static_cast<std::int64_t>(x)) == x;
 }
 
-// Year + Add when it lies within 1 to 9999; raises otherwise. Year is a split
-// year (0 to some 2.5 x 10^16), so neither bound below can overflow, and the
-// sum is only formed once it is known to be in range.
-std::int64_t AddYearsChecked(std::int64_t Year, std::int64_t Add) {
-    if (Add > 9999 - Year || Add < 1 - Year) {
-        RaiseEncodeError();
-    }
-    return Year + Add;
+// True when Year + Add lies within 1 to 9999. Year is a split year (0 to
+// some 2.5 x 10^16), so neither bound below can overflow, and the sum is
+// only formed once it is known to be in range.
+bool YearSumInRange(std::int64_t Year, std::int64_t Add) {
+    return Add <= 9999 - Year && Add >= 1 - Year;
 }
 
-// ADate, which splits into P, moved by Months calendar months; see
-// AddMonthsClamped.
-TDateTime AddMonths(TDateTime ADate, const TDateParts& P, TParts Months) {
-    // C = Months.Whole + Month. Month is 0 to 12, so only a Whole within 12 of
-    // INT64_MAX overflows, and that many months leave any year far behind.
-    if (Months.Whole > kInt64Max - 12) {
-        RaiseEncodeError();
+// The date of parts P (a split date) moved by Months whole calendar months,
+// the day clamped to the end of the month (see AddMonthsClamped); nothing
+// for a year outside 1 to 9999, and for the parts {0, 0, 0} of a date before
+// year 1, which no step can rebuild.
+std::optional<TDateParts> MonthsLater(const TDateParts& P, std::int64_t Months) {
+    // C = Months + Month. Month is 0 to 12, so only Months within 12 of
+    // INT64_MAX overflow, and that many months leave any year far behind.
+    if (Months > kInt64Max - 12) {
+        return std::nullopt;
     }
-    const std::int64_t C = Months.Whole + P.Month;
+    const std::int64_t C = Months + P.Month;
     std::int64_t YearAdd = 0;
     int Month = 0;
     if (C > 12) {
@@ -207,27 +207,61 @@ TDateTime AddMonths(TDateTime ADate, const TDateParts& P, TParts Months) {
         YearAdd = C / 12 - 1;
         Month = 12 + static_cast<int>(C % 12);
     }
-    const std::int64_t Year = AddYearsChecked(P.Year, YearAdd);
-    const int Day = std::min(P.Day, MonthLength(Year, Month));
-    const TDateTime R = MakeDate(Year, Month, Day);
-    // A whole date moved by whole months is the rebuilt date itself: the sum
-    // below gives the same, through slower long double steps.
-    if (IsWhole(ADate) && Months.Fraction == 0) {
-        return R;
+    if (!YearSumInRange(P.Year, YearAdd) || P.Day < 1) {
+        return std::nullopt;
     }
-    return ToDateTime(SplitValue(ADate).Fraction + (Months.Fraction * 30 + R));
+    const std::int64_t Year = P.Year + YearAdd;
+    return TDateParts{Year, Month, std::min(P.Day, MonthLength(Year, Month))};
 }
 
-// ADate, which splits into P, moved by Years years; see AddDateUnits.
-TDateTime AddYears(TDateTime ADate, const TDateParts& P, TParts Years) {
-    const std::int64_t Year = AddYearsChecked(P.Year, Years.Whole);
-    const int Day = std::min(P.Day, MonthLength(Year, P.Month));
-    const TDateTime R = MakeDate(Year, P.Month, Day);
-    // As in AddMonths: a whole date moved by whole years is the rebuilt date.
-    if (IsWhole(ADate) && Years.Fraction == 0) {
+// The date of parts P moved by Years whole years, 29 February becoming 28
+// February in a common year (see AddDateUnits); nothing where MonthsLater
+// gives nothing.
+std::optional<TDateParts> YearsLater(const TDateParts& P, std::int64_t Years) {
+    if (!YearSumInRange(P.Year, Years) || P.Month < 1) {
+        return std::nullopt;
+    }
+    const std::int64_t Year = P.Year + Years;
+    return TDateParts{Year, P.Month, std::min(P.Day, MonthLength(Year, P.Month))};
+}
+
+// The day number of the parts a step gives, or nothing.
+std::optional<TDateTime> DayOf(const std::optional<TDateParts>& P) {
+    if (!P) {
+        return std::nullopt;
+    }
+    return MakeDate(P->Year, P->Month, P->Day);
+}
+
+// ADate, which splits into P, moved by Months calendar months, or nothing
+// where AddMonthsClamped raises.
+std::optional<TDateTime> AddMonths(TDateTime ADate, const TDateParts& P, TParts Months) {
+    const std::optional<TDateTime> R = DayOf(MonthsLater(P, Months.Whole));
+    // A whole date moved by whole months is the rebuilt date itself: the sum
+    // below gives the same, through slower long double steps.
+    if (!R || (IsWhole(ADate) && Months.Fraction == 0)) {
         return R;
     }
-    return ToDateTime(Years.Fraction * 365.25L + R + SplitValue(ADate).Fraction);
+    return ToDateTime(SplitValue(ADate).Fraction + (Months.Fraction * 30 + *R));
+}
+
+// ADate, which splits into P, moved by Years years, or nothing where
+// AddDateUnits raises.
+std::optional<TDateTime> AddYears(TDateTime ADate, const TDateParts& P, TParts Years) {
+    const std::optional<TDateTime> R = DayOf(YearsLater(P, Years.Whole));
+    // As in AddMonths: a whole date moved by whole years is the rebuilt date.
+    if (!R || (IsWhole(ADate) && Years.Fraction == 0)) {
+        return R;
+    }
+    return ToDateTime(Years.Fraction * 365.25L + *R + SplitValue(ADate).Fraction);
+}
+
+// The date of a step that cannot fail, or the encode error of one that did.
+TDateTime RaiseIfNone(std::optional<TDateTime> Date) {
+    if (!Date) {
+        RaiseEncodeError();
+    }
+    return *Date;
 }
 
 // Whole calendar months from the earlier date, split into E, to the later one,
@@ -253,10 +287,11 @@ std::int64_t MonthsBetween(TDateTime StartDate, TDateTime EndDate) {
 } // namespace
 
 TDateTime AddMonthsClamped(TDateTime ADate, long double Amount) {
-    return AddMonths(ADate, SplitDate(ADate), SplitValue(Amount));
+    return RaiseIfNone(AddMonths(ADate, SplitDate(ADate), SplitValue(Amount)));
 }
 
-TDateTime AddDateUnits(TDateKind Kind, TDateTime ADate, long double Amount) {
+std::optional<TDateTime> TryAddDateUnits(TDateKind Kind, TDateTime ADate,
+                                         long double Amount) noexcept {
     switch (Kind) {
     case dkDays:
         return ToDateTime(ADate + Amount);
@@ -267,11 +302,15 @@ TDateTime AddDateUnits(TDateKind Kind, TDateTime ADate, long double Amount) {
     case dkFortnights:
         return ToDateTime(ADate + Amount * 2 * 7);
     case dkMonths:
-        return AddMonthsClamped(ADate, Amount);
+        return AddMonths(ADate, SplitDate(ADate), SplitValue(Amount));
     case dkYears:
         return AddYears(ADate, SplitDate(ADate), SplitValue(Amount));
     }
     return ADate; // not reached: every kind is handled above
+}
+
+TDateTime AddDateUnits(TDateKind Kind, TDateTime ADate, long double Amount) {
+    return RaiseIfNone(TryAddDateUnits(Kind, ADate, Amount));
 }
 
 std::int32_t WholeMonthsBetween(TDateTime StartDate, TDateTime EndDate) {
@@ -348,32 +387,68 @@ char* PutCount(char* End, std::int32_t N) {
 
 } // namespace
 
-TDiffParts DiffPhraseParts(TDateTime StartDate, TDateTime EndDate) {
-    TDiffParts Parts;
-    Parts.Ago = StartDate > EndDate;
-    TDateTime Early = Parts.Ago ? EndDate : StartDate;
-    const TDateTime Late = Parts.Ago ? StartDate : EndDate;
-    const TDateParts L = SplitDate(Late);
+namespace {
 
+// The phrase's parts from Early to Late (split into E and L), Ago telling
+// whether the end date was the earlier: see DiffPhraseParts.
+TDiffParts PhrasePartsOf(TDateTime Early, TDateTime Late, TDateParts E, const TDateParts& L,
+                         bool Ago) {
+    TDiffParts Parts;
+    Parts.Ago = Ago;
     // Peel off whole years, then whole months, then whole weeks; the rest are
-    // days. Each unit is the largest whole number of it that still fits. The
-    // earlier date is split once per step, for both the count and the move.
-    TDateParts E = SplitDate(Early);
+    // days. Each unit is the largest whole number of it that still fits.
     Parts.Years = ToCount(MonthsFromTo(E, L)) / 12;
-    Early = AddYears(Early, E, {Parts.Years, 0});
+    if (IsWhole(Early)) {
+        // A whole date moved by whole years and months is the date of the
+        // moved parts, so the parts are moved and the day number is made
+        // once, at the end.
+        const std::optional<TDateParts> AfterYears = YearsLater(E, Parts.Years);
+        if (!AfterYears) {
+            RaiseEncodeError();
+        }
+        Parts.Months = ToCount(MonthsFromTo(*AfterYears, L));
+        const std::int64_t Span =
+            WholeDaysBetween(RaiseIfNone(DayOf(MonthsLater(*AfterYears, Parts.Months))), Late);
+        Parts.Weeks = ToCount(Span / 7);
+        Parts.Days = ToCount(Span % 7);
+        return Parts;
+    }
+    // A date with a time of day takes the general steps, the earlier date
+    // split once per step, for both the count and the move.
+    Early = RaiseIfNone(AddYears(Early, E, {Parts.Years, 0}));
     E = SplitDate(Early);
     Parts.Months = ToCount(MonthsFromTo(E, L));
-    Early = AddMonths(Early, E, {Parts.Months, 0});
+    Early = RaiseIfNone(AddMonths(Early, E, {Parts.Months, 0}));
     const std::int64_t Span = WholeDaysBetween(Early, Late);
     const std::int64_t Weeks = Span / 7;
     Parts.Weeks = ToCount(Weeks);
-    // Moving a whole date by whole weeks takes exactly their days off the
-    // span; a date with a time of day takes the general step.
     Parts.Days = ToCount(
         IsWhole(Early) ? Span - 7 * Weeks
                        : WholeDaysBetween(
                              AddDateUnits(dkWeeks, Early, static_cast<long double>(Weeks)), Late));
     return Parts;
+}
+
+} // namespace
+
+TDiffParts DiffPhraseParts(TDateTime StartDate, TDateTime EndDate) {
+    const bool Ago = StartDate > EndDate;
+    const TDateTime Early = Ago ? EndDate : StartDate;
+    const TDateTime Late = Ago ? StartDate : EndDate;
+    return PhrasePartsOf(Early, Late, SplitDate(Early), SplitDate(Late), Ago);
+}
+
+TDifference DateDifference(TDateTime StartDate, TDateTime EndDate) {
+    const bool Ago = StartDate > EndDate;
+    const TDateTime Early = Ago ? EndDate : StartDate;
+    const TDateTime Late = Ago ? StartDate : EndDate;
+    const TDateParts E = SplitDate(Early);
+    const TDateParts L = SplitDate(Late);
+    const std::int64_t Days = WholeDaysBetween(StartDate, EndDate);
+    const std::int64_t Months = Ago ? -MonthsFromTo(E, L) : MonthsFromTo(E, L);
+    return {{ToCount(Days), WeekdaysBetween(StartDate, EndDate), ToCount(Days / 7),
+             ToCount(Days / 14), ToCount(Months), ToCount(Months / 12)},
+            PhrasePartsOf(Early, Late, E, L, Ago)};
 }
 
 std::string DiffPhrase(TDateTime StartDate, TDateTime EndDate) {
@@ -382,7 +457,10 @@ std::string DiffPhrase(TDateTime StartDate, TDateTime EndDate) {
 }
 
 char* WriteDiffPhrase(char* Out, TDateTime StartDate, TDateTime EndDate) {
-    const TDiffParts P = DiffPhraseParts(StartDate, EndDate);
+    return WriteDiffPhrase(Out, DiffPhraseParts(StartDate, EndDate));
+}
+
+char* WriteDiffPhrase(char* Out, const TDiffParts& P) {
 
     // The parts that are there, joined by ", " and, before the last, " and ":
     // "2 years, 2 months and 1 day". The longest, with four 10-digit counts

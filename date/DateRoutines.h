@@ -42,8 +42,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A date: whole part = day number (day 0 is 30 December 1899, day 1 is
@@ -154,6 +156,31 @@ inline TDateParts SplitDate(TDateTime D);
 // also before year 1. Day 0 is a Saturday. Never raises.
 inline int WeekdayOf(TDateTime D);
 
+// Returns 1 (Monday) to 7 (Sunday), the ISO 8601 weekday of the day of D,
+// for every day number. Never raises.
+inline int IsoWeekdayOf(TDateTime D);
+
+// Returns 1 to 366: the day of the year of P, a date of the years 1 to 9999
+// as SplitDate gives it (1 for 1 January). Never raises.
+inline int DayOfYear(const TDateParts& P);
+
+// The ISO 8601 week of a date: the year it belongs to, which is that of its
+// Thursday, and its number in that year, 1 to 53 (week 1 holds the year's
+// first Thursday). So 1 January 2005, a Saturday, is in week 53 of 2004.
+struct TIsoWeek {
+    std::int64_t Year;
+    int Week;
+    friend bool operator==(const TIsoWeek&, const TIsoWeek&) = default;
+};
+
+// Returns the ISO week of the day of D. Valid for the days of the years 1
+// to 9999; never raises.
+TIsoWeek IsoWeekOf(TDateTime D);
+
+// Writes the date of P as YYYY-MM-DD (ten characters) at Out and returns
+// the end. P is a date of the years 1 to 9999, as SplitDate gives it.
+char* WriteIsoDate(char* Out, const TDateParts& P);
+
 // True when Year is divisible by 4 and either not by 100 or by 400.
 inline bool YearIsLeap(std::int64_t Year);
 
@@ -202,6 +229,7 @@ public:
     char* Write(char* Out, TDateTime D) const;
 
     // The same for a caller that has split D already: Parts is SplitDate(D).
+    // (The weekday is D's; year, month and day are taken from Parts.)
     char* Write(char* Out, TDateTime D, const TDateParts& Parts) const;
 
     // Appends D written with the pattern to Out.
@@ -237,6 +265,82 @@ private:
     void AddPiece(TPieceKind Kind, std::uint32_t Start, std::uint32_t Length);
 };
 
+// A pattern's texts made once for every weekday and month, and for days of
+// one digit and of two, so that a date of the years 1 to 9999 is written as
+// one copy and the digits of its year and day: for a program that writes a
+// great many dates with one pattern (morvane-calc's batches), where the
+// pattern's pieces one by one would cost more than the rest of the
+// calculation. Making it writes some 500 texts; the table is small enough
+// to stay in the processor's nearest cache.
+class TDateTable {
+public:
+    // Makes the table of Pattern, and keeps a copy of Pattern for the dates
+    // outside the years 1 to 9999. When Pattern writes its year or its day
+    // more often than the table has room for, or writes more than
+    // kMaxLength characters, there is no table and Write takes the
+    // pattern's pieces.
+    explicit TDateTable(const TDatePattern& Pattern);
+
+    // The most characters Write writes, as TDatePattern::MaxLength.
+    std::size_t MaxLength() const { return FMaxLength; }
+
+    // Writes D, split into Parts, exactly as the pattern writes it, and
+    // returns the end. Out must have room for MaxLength() characters. Raises
+    // nothing.
+    inline char* Write(char* Out, TDateTime D, const TDateParts& Parts) const;
+
+    // The same for a caller that has written D as YYYY-MM-DD (WriteIsoDate)
+    // at Iso already, whose digits it takes.
+    inline char* Write(char* Out, TDateTime D, const TDateParts& Parts, const char* Iso) const;
+
+    // The longest text a table holds.
+    static constexpr std::size_t kMaxLength = 112;
+
+private:
+    // Where a text holds the digits of its year (up to two years of four
+    // digits, or two for "yy") and of its day (up to two days of two
+    // digits): each position with the digit's place, 0 to 3 in the year
+    // (thousands to ones), 4 and 5 in the day (tens, ones). Most patterns
+    // write the year once, in four digits, and the day once: then YearAt is
+    // where the year starts and DayAt where the day does (kNone otherwise),
+    // and the two are written without the lists.
+    struct TEntry {
+        std::uint8_t Length;
+        std::uint8_t Digits;
+        std::uint8_t YearAt;
+        std::uint8_t DayAt;
+        std::uint8_t DayDigits;
+        std::uint8_t Position[12];
+        std::uint8_t Place[12];
+    };
+    static constexpr std::uint8_t kNone = 0xFF;
+    // The short road for most patterns, whose texts hold one year of four
+    // digits and one day and fit 60 characters: each text with where its
+    // year and day stand in one line of the processor's cache, so that a
+    // date costs one read of memory.
+    struct alignas(64) TLine {
+        char Text[60];
+        std::uint8_t Length;
+        std::uint8_t YearAt;
+        std::uint8_t DayAt;
+        std::uint8_t DayDigits;
+    };
+    std::vector<TLine> FLines;    // by weekday, month and days of two digits
+    std::vector<TEntry> FEntries; // the same, for any pattern
+    std::vector<char> FTexts;     // FStride characters for each entry
+    std::size_t FStride = 0;
+    std::size_t FMaxLength = 0;
+    TDatePattern FPattern;
+
+    static std::size_t IndexOf(int Weekday, int Month, int Day) {
+        return (static_cast<std::size_t>(Weekday - 1) * 12 + static_cast<std::size_t>(Month - 1)) *
+                   2 +
+               (Day >= 10 ? 1 : 0);
+    }
+    // Write for every date the short road does not take.
+    char* WriteOther(char* Out, TDateTime D, const TDateParts& Parts) const;
+};
+
 // Decimal text of N, with a leading "-" when negative, no digit grouping.
 std::string IntToText(std::int32_t N);
 
@@ -247,6 +351,11 @@ std::string IntToText(std::int32_t N);
 // Nothing may follow. Raises TConvertError("'S' is not a valid integer value").
 std::int32_t TextToInt(const std::string& S);
 
+// The same without raising, for callers that meet many texts that fail:
+// true with the integer in Value, or false (Value unchanged) where
+// TextToInt raises.
+bool TryTextToInt(std::string_view S, std::int32_t& Value) noexcept;
+
 // ---------------------------------------------------------------------------
 // Date offsets
 
@@ -255,6 +364,11 @@ std::int32_t TextToInt(const std::string& S);
 // share of 365.25 days. Months and years raise TConvertError outside the years
 // 1 to 9999.
 TDateTime AddDateUnits(TDateKind Kind, TDateTime ADate, long double Amount);
+
+// The same without raising, for callers that meet many dates that fail:
+// the date AddDateUnits returns, or nothing where it raises.
+std::optional<TDateTime> TryAddDateUnits(TDateKind Kind, TDateTime ADate,
+                                         long double Amount) noexcept;
 
 // Returns ADate moved by WholePart(Amount) calendar months (see the notes
 // above on month ends), plus FractionPart(Amount) x 30 days. Raises
@@ -319,6 +433,19 @@ std::string DiffPhrase(TDateTime StartDate, TDateTime EndDate);
 // raises as DiffPhrase does, before writing anything.
 inline constexpr std::size_t kMaxDiffPhraseLength = 96;
 char* WriteDiffPhrase(char* Out, TDateTime StartDate, TDateTime EndDate);
+
+// The same for the parts P that DiffPhraseParts gave. Raises nothing.
+char* WriteDiffPhrase(char* Out, const TDiffParts& P);
+
+// A whole difference: the six counts and the phrase's parts.
+struct TDifference {
+    std::array<std::int32_t, 6> Counts;
+    TDiffParts Phrase;
+};
+
+// Returns DateCountsBetween(StartDate, EndDate) and DiffPhraseParts(StartDate,
+// EndDate) at once, each date split once for both. Raises as DiffPhraseParts.
+TDifference DateDifference(TDateTime StartDate, TDateTime EndDate);
 
 // Definitions of the inline calendar primitives above.
 #include "DateCalendarInline.h"

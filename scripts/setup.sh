@@ -15,6 +15,9 @@ packages=(
   dateutils
   # the shells whose completions of morvane-calc the cli tests run
   zsh fish
+  # a German locale that the cli tests make with localedef, and the C
+  # library's German messages, for morvane-calc's system reasons in German
+  locales libc-l10n
   # version resource, fixtures and the fuzzer; the linker and strip test
   # uses GNU ld, gold and strip (binutils), lld and llvm-objcopy (llvm)
   clang lld llvm libclang-rt-14-dev binutils

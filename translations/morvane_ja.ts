@@ -118,7 +118,7 @@
 <context>
     <name>ErrorText</name>
     <message>
-        <location filename="../date/DateRoutines.h" line="+75"/>
+        <location filename="../date/DateRoutines.h" line="+77"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <extracomment>An error message; %1 is the text that was entered. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
         <translation>「%1」は有効な整数値ではありません。</translation>
@@ -136,7 +136,7 @@
         <translation>リストのインデックスが範囲外です（%1）。</translation>
     </message>
     <message>
-        <location filename="../ui/ErrorGuard.cpp" line="+149"/>
+        <location filename="../ui/ErrorGuard.cpp" line="+188"/>
         <source>Unknown error</source>
         <extracomment>An error message for an error that carries no text of its own.</extracomment>
         <translation>不明なエラーです。</translation>
@@ -145,111 +145,13 @@
 <context>
     <name>MorvaneCalc</name>
     <message>
-        <location filename="../cli/Messages.h" line="+36"/>
-        <source>Usage: morvane-calc diff START END [--iso | --json] [--units LIST | --phrase-only]
-       morvane-calc add START [--days N] [--weekdays N] [--weeks N]
-                    [--fortnights N] [--months N] [--years N]
-                    [--iso | --json | --format FMT]
-       morvane-calc add [--days N] ... [--years N] [--iso | --json | --format FMT] -
-       morvane-calc [--iso | --json | --format FMT] [--units LIST | --phrase-only] -
-</source>
-        <extracomment>The first part of morvane-calc --help, also shown after a message about a command line it cannot read. Keep the command words (diff, add), the options, START, END, N, LIST and FMT as they are: the user types them. Lines of at most 80 columns: &quot;Usage:&quot; on a line of its own, the commands below it indented by two, a continued line starting under its &quot;add&quot;.</extracomment>
-        <translation>使用法:
-  morvane-calc diff START END [--iso | --json] [--units LIST | --phrase-only]
-  morvane-calc add START [--days N] [--weekdays N] [--weeks N]
-               [--fortnights N] [--months N] [--years N]
-               [--iso | --json | --format FMT]
-  morvane-calc add [--days N] ... [--years N] [--iso | --json | --format FMT] -
-  morvane-calc [--iso | --json | --format FMT] [--units LIST | --phrase-only] -
-</translation>
-    </message>
-    <message>
-        <location line="+11"/>
+        <location filename="../cli/Messages.h" line="+32"/>
         <source>Try &apos;morvane-calc --help&apos; for more.</source>
         <extracomment>The last line after a message about a command line morvane-calc cannot read.</extracomment>
         <translation>詳しくは「morvane-calc --help」を実行してください。</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>
-The two calculators of the Brelmont Date Calculator window, for terminals
-and scripts.
-
-  diff START END  the days, weekdays, weeks, fortnights, months and years
-                  from START to END, and the distance in words
-  add START       START moved by the amounts, applied days first and years
-                  last, shown in the long date format of the user&apos;s locale
-  add -           the same amounts applied to each date of standard input,
-                  one date per line
-  -               one calculation per line of standard input,
-                  &quot;diff START END&quot; or &quot;add START N N N N N N&quot;, one result
-                  per line (a difference as tab-separated values)
-
-A date is YYYY-MM-DD (years 0001 to 9999), today, yesterday or tomorrow;
-an amount is a whole number as the window takes it (&quot; 12&quot;, &quot;-3&quot;, &quot;$1F&quot;).
-In batch mode every line that is not blank gives one output line; a line
-that fails gives an empty one (in JSON {&quot;line&quot;:N,&quot;error&quot;:&quot;...&quot;}) and its
-message on standard error.
-
-Options:
-  --days N, --weekdays N, --weeks N, --fortnights N, --months N, --years N
-                    the amounts to add (negative to take away)
-  --iso             a new date as YYYY-MM-DD, a difference as one line of
-                    tab-separated values
-  --json            each result as one JSON object on one line
-  --format FMT      a new date written with FMT: %Y year, %m month, %d day,
-                    %e day padded with a space, %j day of the year, %A %a
-                    weekday name, %B %b month name, %u ISO weekday (1 is
-                    Monday), %V ISO week, %G its year, %F %Y-%m-%d, %% %
-  --units LIST      what a difference shows, in this order, separated by
-                    commas: days, weekdays, weeks, fortnights, months,
-                    years, phrase
-  --phrase-only     a difference in words only
-  -h, --help        show this help
-  -v, --version     show the version and copyright
-
-Exit status: 0 done, 1 a calculation failed, 2 a bad command line,
-3 standard input or output failed.
-</source>
-        <extracomment>The rest of morvane-calc --help, after its usage lines. Keep what the user types as it is: the commands (diff, add, -), the options, START, END, N, FMT, LIST, YYYY-MM-DD, today, yesterday, tomorrow, the %-codes of --format and the names of --units, and the JSON example. Keep the two columns aligned as they are (descriptions from column 19 in the first list, column 21 under &quot;Options:&quot;) in lines of at most 80 columns; a wide character (Chinese, Japanese) takes two.</extracomment>
-        <translation>
-Brelmont 日付計算機のウィンドウにある 2 つの計算を、端末とスクリプトで。
-
-  diff START END  START から END までの日数、平日数、週数、2 週間の数、
-                  月数、年数と、その差を言葉で
-  add START       START を各量だけ動かした日付 (日から年の順に適用し、
-                  ユーザーのロケールの長い日付形式で表示)
-  add -           標準入力の各日付 (1 行に 1 つ) に同じ量を適用
-  -               標準入力の 1 行に 1 つの計算 (&quot;diff START END&quot; または
-                  &quot;add START N N N N N N&quot;)、1 行に 1 つの結果 (差はタブ
-                  区切りの値)
-
-日付は YYYY-MM-DD (年は 0001～9999)、today、yesterday、tomorrow のいずれか、
-量はウィンドウと同じ形の整数 (&quot; 12&quot;、&quot;-3&quot;、&quot;$1F&quot;) です。一括モードでは、
-空白でない入力行ごとに 1 行を出力します。失敗した行は空行 (JSON では
-{&quot;line&quot;:N,&quot;error&quot;:&quot;...&quot;}) になり、そのメッセージは標準エラー出力に出ます。
-
-オプション:
-  --days N, --weekdays N, --weeks N, --fortnights N, --months N, --years N
-                    加える量 (負の値で引く)
-  --iso             新しい日付を YYYY-MM-DD で、差をタブ区切りの 1 行で
-  --json            各結果を 1 行の JSON オブジェクトで
-  --format FMT      新しい日付を FMT で書く: %Y 年、%m 月、%d 日、
-                    %e 空白で埋めた日、%j 年内の通算日、%A %a 曜日名、
-                    %B %b 月名、%u ISO 曜日 (1 が月曜日)、%V ISO 週、
-                    %G その年、%F %Y-%m-%d、%% %
-  --units LIST      差に表示する項目 (この順に、コンマ区切りで): days,
-                    weekdays, weeks, fortnights, months, years, phrase
-  --phrase-only     差を言葉だけで
-  -h, --help        このヘルプを表示
-  -v, --version     バージョンと著作権を表示
-
-終了ステータス: 0 完了、1 計算に失敗、2 コマンドラインが不正、
-3 標準入力または標準出力に失敗。
-</translation>
-    </message>
-    <message>
-        <location line="+48"/>
+        <location line="+97"/>
         <source>cannot write to standard output: %1</source>
         <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
         <translation>標準出力に書き込めません: %1</translation>
@@ -281,31 +183,31 @@ Brelmont 日付計算機のウィンドウにある 2 つの計算を、端末�
     <message>
         <location line="+5"/>
         <source>line %1, %2: %3</source>
-        <extracomment>A message about an amount in a line of standard input: %1 is the line&apos;s number, %2 the amount&apos;s name as the options call it (days, weeks, ...; not translated), %3 what is wrong with it.</extracomment>
+        <extracomment>A message about an amount in a line of standard input: %1 is the line&apos;s number, %2 the amount&apos;s name (one of the six names below: days, weekdays, ...), %3 what is wrong with it.</extracomment>
         <translation>%1 行目、%2: %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+29"/>
         <source>unknown option &apos;%1&apos;</source>
-        <extracomment>%1 is the option as it was typed.</extracomment>
+        <extracomment>A message about the command line; %1 is the option as it was typed.</extracomment>
         <translation>不明なオプション「%1」</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>--%1 takes a value</source>
-        <extracomment>%1 is the option&apos;s name (days, format, ...).</extracomment>
+        <extracomment>A message about the command line; %1 is the option&apos;s name (days, format, ...).</extracomment>
         <translation>--%1 には値が必要です</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>--%1 takes no value</source>
-        <extracomment>%1 is the option&apos;s name (iso, json, ...).</extracomment>
+        <extracomment>A message about the command line; %1 is the option&apos;s name (iso, json, ...).</extracomment>
         <translation>--%1 は値を取りません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>no command given</source>
-        <extracomment>A message on standard error: the command line names none of the commands diff, add and -.</extracomment>
+        <extracomment>A message about the command line: it holds options but none of the commands diff, add or -.</extracomment>
         <translation>コマンドが指定されていません</translation>
     </message>
     <message>
@@ -323,55 +225,55 @@ Brelmont 日付計算機のウィンドウにある 2 つの計算を、端末�
     <message>
         <location line="+3"/>
         <source>--%1 given more than once</source>
-        <extracomment>%1 is the option&apos;s name.</extracomment>
+        <extracomment>A message about the command line; %1 is the option&apos;s name.</extracomment>
         <translation>--%1 が複数回指定されています</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>--iso, --json and --format exclude each other</source>
-        <extracomment>A message on standard error; the options are typed as shown: keep them.</extracomment>
+        <extracomment>A message about the command line: at most one of the three options may be given.</extracomment>
         <translation>--iso、--json、--format は同時に指定できません</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>--units and --phrase-only exclude each other</source>
-        <extracomment>A message on standard error; the options are typed as shown: keep them.</extracomment>
+        <extracomment>A message about the command line: at most one of the two options may be given.</extracomment>
         <translation>--units と --phrase-only は同時に指定できません</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>the amounts go with add only</source>
-        <extracomment>The amounts are the options --days to --years; add is the command.</extracomment>
+        <extracomment>A message about the command line. The amounts are the options --days to --years; add is the command.</extracomment>
         <translation>量の指定は add でのみ使えます</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>--units and --phrase-only go with diff or - only</source>
-        <extracomment>diff is the command, - the batch mode (one calculation per input line).</extracomment>
+        <extracomment>A message about the command line. diff is the command, - the batch mode (one calculation per input line).</extracomment>
         <translation>--units と --phrase-only は diff または - でのみ使えます</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--format goes with add or - only</source>
-        <extracomment>A message on standard error; add is the command and - the batch mode (one calculation per input line): keep them and the option as typed.</extracomment>
+        <extracomment>A message about the command line. add is the command, - the batch mode (one calculation per input line).</extracomment>
         <translation>--format は add または - でのみ使えます</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>- takes no further arguments</source>
-        <extracomment>- is the batch mode: one calculation per line of standard input.</extracomment>
+        <extracomment>A message about the command line. - is the batch mode: one calculation per line of standard input.</extracomment>
         <translation>- にはほかの引数を指定できません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>diff takes a start date and an end date</source>
-        <extracomment>A message on standard error; diff is the command: keep it as typed.</extracomment>
+        <extracomment>A message about the command line; diff is the command.</extracomment>
         <translation>diff には開始日と終了日が必要です</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>add takes one start date, or -; the amounts are options</source>
-        <extracomment>- stands for the dates of standard input; the amounts are the options --days to --years.</extracomment>
+        <extracomment>A message about the command line. - stands for the dates of standard input; the amounts are the options --days to --years.</extracomment>
         <translation>add には開始日を 1 つか - を指定します。量はオプションで指定します</translation>
     </message>
     <message>
@@ -383,7 +285,7 @@ Brelmont 日付計算機のウィンドウにある 2 つの計算を、端末�
     <message>
         <location line="+2"/>
         <source>longer than 1 MiB</source>
-        <extracomment>Said of a line of standard input.</extracomment>
+        <extracomment>Said of a line of standard input, after &quot;line %1: &quot;.</extracomment>
         <translation>1 MiB を超えています</translation>
     </message>
     <message>
@@ -399,7 +301,7 @@ Brelmont 日付計算機のウィンドウにある 2 つの計算を、端末�
         <translation>日付を 1 つだけ指定してください</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>unknown code &apos;%1&apos; in --format (known: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)</source>
         <extracomment>%1 is the code typed (such as %q); keep the codes listed as they are.</extracomment>
         <translation>--format の不明なコード「%1」(使えるもの: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)</translation>
@@ -415,6 +317,195 @@ Brelmont 日付計算機のウィンドウにある 2 つの計算を、端末�
         <source>&apos;%1&apos; given twice in --units</source>
         <extracomment>%1 is the name given twice.</extracomment>
         <translation>--units で「%1」が 2 回指定されています</translation>
+    </message>
+    <message>
+        <location line="-235"/>
+        <source>Usage:</source>
+        <extracomment>The heading of morvane-calc&apos;s usage summary in --help and after a message about a command line it cannot read; the command lines follow on lines of their own, indented by two.</extracomment>
+        <translation>使用法:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>
+The two calculators of the Brelmont Date Calculator window, for terminals
+and scripts.
+
+  diff START END  the days, weekdays, weeks, fortnights, months and years
+                  from START to END, and the distance in words
+  add START       START moved by the amounts, applied days first and years
+                  last, shown in the long date format of the user&apos;s locale
+  add -           the same amounts applied to each date of standard input,
+                  one date per line
+  -               one calculation per line of standard input,
+                  &quot;diff START END&quot; or &quot;add START N N N N N N&quot;, one result
+                  per line (a difference as tab-separated values)
+
+A date is YYYY-MM-DD (years 0001 to 9999), today, yesterday or tomorrow;
+an amount is a whole number as the window takes it (&quot; 12&quot;, &quot;-3&quot;, &quot;$1F&quot;).
+In batch mode every input line gives one output line: a line that fails
+gives an empty one (in JSON {&quot;line&quot;:N,&quot;error&quot;:&quot;...&quot;}) and its message on
+standard error, a blank line an empty one (in JSON an &quot;error&quot; too).
+
+Options:
+</source>
+        <extracomment>morvane-calc --help, between the usage lines and the list of options, ending in the heading of that list. Keep what the user types as it is: the commands (diff, add, -), START, END, N, YYYY-MM-DD, today, yesterday, tomorrow, and the JSON example. Keep the two columns aligned as they are (descriptions from column 19) in lines of at most 80 columns; a wide character (Chinese, Japanese) takes two.</extracomment>
+        <translation>
+Brelmont 日付計算機のウィンドウにある 2 つの計算を、端末やスクリプトから使えるよ
+うにしたものです。
+
+  diff START END  START から END までの日数、平日数、週数、2 週間の数、
+                  月数、年数と、その差を言葉で
+  add START       START を各量だけ動かした日付 (日から年の順に適用し、
+                  ユーザーのロケールの長い日付形式で表示)
+  add -           標準入力の各日付 (1 行に 1 つ) に同じ量を適用
+  -               標準入力の 1 行に 1 つの計算 (&quot;diff START END&quot; または
+                  &quot;add START N N N N N N&quot;)、1 行に 1 つの結果 (差はタブ
+                  区切りの値)
+
+日付は YYYY-MM-DD (年は 0001～9999)、today、yesterday、tomorrow のいずれか、量は
+ウィンドウと同じ形の整数 (&quot; 12&quot;、&quot;-3&quot;、&quot;$1F&quot;) です。一括モードでは、入力の各行が
+それぞれ 1 行を出力します。失敗した行は空行 (JSON では {&quot;line&quot;:N,&quot;error&quot;:&quot;...&quot;})
+になり、そのメッセージは標準エラー出力に出ます。空白の行も空行 (JSON では同じく
+&quot;error&quot;) になります。
+
+オプション:
+</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>
+Exit status: 0 done, 1 a calculation failed, 2 a bad command line,
+3 standard input or output failed.
+</source>
+        <extracomment>The end of morvane-calc --help, after the list of options. Lines of at most 80 columns; a wide character (Chinese, Japanese) takes two.</extracomment>
+        <translation>
+終了ステータス: 0 完了、1 計算に失敗、2 コマンドラインが不正、
+3 標準入力または標準出力に失敗。
+</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the amounts to add (negative to take away)</source>
+        <extracomment>The description of the options --days to --years in morvane-calc --help. Each description there starts in column 21: lines of at most 60 columns, a line break between them (a wide character takes two).</extracomment>
+        <translation>加える量 (負の値で引く)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>a new date as YYYY-MM-DD, a difference as one line of
+tab-separated values</source>
+        <extracomment>The description of --iso in morvane-calc --help: lines of at most 60 columns. YYYY-MM-DD stays as it is.</extracomment>
+        <translation>新しい日付を YYYY-MM-DD で、差をタブ区切りの 1 行で</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>each result as one JSON object on one line</source>
+        <extracomment>The description of --json in morvane-calc --help: lines of at most 60 columns.</extracomment>
+        <translation>各結果を 1 行の JSON オブジェクトで</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>a new date written with FMT: %Y year, %m month, %d day,
+%e day padded with a space, %j day of the year, %A %a
+weekday name, %B %b month name, %u ISO weekday (1 is
+Monday), %V ISO week, %G its year, %F %Y-%m-%d, %% %</source>
+        <extracomment>The description of --format FMT in morvane-calc --help: lines of at most 60 columns. Keep the %-codes and FMT as they are.</extracomment>
+        <translation>新しい日付を FMT で書く: %Y 年、%m 月、%d 日、
+%e 空白で埋めた日、%j 年内の通算日、%A %a 曜日名、
+%B %b 月名、%u ISO 曜日 (1 が月曜日)、%V ISO 週、
+%G その年、%F %Y-%m-%d、%% %</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>what a difference shows, in this order, separated by
+commas: days, weekdays, weeks, fortnights, months,
+years, phrase</source>
+        <extracomment>The description of --units LIST in morvane-calc --help: lines of at most 60 columns. Keep the names (days ... phrase) as they are: the user types them.</extracomment>
+        <translation>差に表示する項目 (この順に、コンマ区切りで): days,
+weekdays, weeks, fortnights, months, years, phrase</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>a difference in words only</source>
+        <extracomment>The description of --phrase-only in morvane-calc --help: lines of at most 60 columns.</extracomment>
+        <translation>差を言葉だけで</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>show this help</source>
+        <extracomment>The description of -h, --help in morvane-calc --help.</extracomment>
+        <translation>このヘルプを表示</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>show the version and copyright</source>
+        <extracomment>The description of -v, --version in morvane-calc --help.</extracomment>
+        <translation>バージョンと著作権を表示</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>how far apart two dates are</source>
+        <extracomment>Said of the command diff where a shell completes morvane-calc&apos;s command line.</extracomment>
+        <translation>2 つの日付の差</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the date the amounts lead to</source>
+        <extracomment>Said of the command add where a shell completes morvane-calc&apos;s command line.</extracomment>
+        <translation>各量を適用した日付</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>one calculation per line of standard input</source>
+        <extracomment>Said of the command - (the batch mode) where a shell completes morvane-calc&apos;s command line.</extracomment>
+        <translation>標準入力の 1 行に 1 つの計算</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>days</source>
+        <extracomment>The first amount of a batch line &quot;add START N N N N N N&quot;, named in the message &quot;line %1, %2: %3&quot; as %2: the number of days to add.</extracomment>
+        <translation>日数</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>weekdays</source>
+        <extracomment>The second amount of a batch line, named in &quot;line %1, %2: %3&quot;: the number of working days (Monday to Friday) to add.</extracomment>
+        <translation>平日数</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>weeks</source>
+        <extracomment>The third amount of a batch line, named in &quot;line %1, %2: %3&quot;: the number of weeks to add.</extracomment>
+        <translation>週数</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>fortnights</source>
+        <extracomment>The fourth amount of a batch line, named in &quot;line %1, %2: %3&quot;: the number of fortnights (periods of 14 days) to add.</extracomment>
+        <translation>2 週間の数</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>months</source>
+        <extracomment>The fifth amount of a batch line, named in &quot;line %1, %2: %3&quot;: the number of calendar months to add.</extracomment>
+        <translation>月数</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>years</source>
+        <extracomment>The sixth amount of a batch line, named in &quot;line %1, %2: %3&quot;: the number of years to add.</extracomment>
+        <translation>年数</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>--format needs a FMT of at least one character</source>
+        <extracomment>A message about the command line: --format was given an empty FMT, which would write nothing for each date. Keep --format and FMT as they are.</extracomment>
+        <translation>--format の FMT には 1 文字以上が必要です</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>0 days</source>
+        <extracomment>The distance in words between a date and itself, where the text form of a difference shows it (the phrase&apos;s line, and --phrase-only): the number 0 and the unit of a day, as the phrase writes a count of days.</extracomment>
+        <translation>0日</translation>
     </message>
 </context>
 <context>
@@ -495,7 +586,7 @@ Brelmont 日付計算機のウィンドウにある 2 つの計算を、端末�
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/AboutForm.cpp" line="+37"/>
+        <location filename="../ui/AboutForm.cpp" line="+38"/>
         <source>Written by the Brelmont team</source>
         <extracomment>A line of the About window, under the copyright line: who wrote the program (the Comments of its version information).</extracomment>
         <translation>開発: Brelmont チーム</translation>

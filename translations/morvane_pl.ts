@@ -134,7 +134,7 @@
 <context>
     <name>ErrorText</name>
     <message>
-        <location filename="../date/DateRoutines.h" line="+75"/>
+        <location filename="../date/DateRoutines.h" line="+77"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <extracomment>An error message; %1 is the text that was entered. When it is shown, a full stop follows unless the message ends in punctuation of its own (such as &quot;。&quot;).</extracomment>
         <translation>„%1” nie jest prawidłową liczbą całkowitą</translation>
@@ -152,7 +152,7 @@
         <translation>Indeks listy poza zakresem (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/ErrorGuard.cpp" line="+149"/>
+        <location filename="../ui/ErrorGuard.cpp" line="+188"/>
         <source>Unknown error</source>
         <extracomment>An error message for an error that carries no text of its own.</extracomment>
         <translation>Nieznany błąd</translation>
@@ -161,120 +161,16 @@
 <context>
     <name>MorvaneCalc</name>
     <message>
-        <location filename="../cli/Messages.h" line="+36"/>
-        <source>Usage: morvane-calc diff START END [--iso | --json] [--units LIST | --phrase-only]
-       morvane-calc add START [--days N] [--weekdays N] [--weeks N]
-                    [--fortnights N] [--months N] [--years N]
-                    [--iso | --json | --format FMT]
-       morvane-calc add [--days N] ... [--years N] [--iso | --json | --format FMT] -
-       morvane-calc [--iso | --json | --format FMT] [--units LIST | --phrase-only] -
-</source>
-        <extracomment>The first part of morvane-calc --help, also shown after a message about a command line it cannot read. Keep the command words (diff, add), the options, START, END, N, LIST and FMT as they are: the user types them. Lines of at most 80 columns: &quot;Usage:&quot; on a line of its own, the commands below it indented by two, a continued line starting under its &quot;add&quot;.</extracomment>
-        <translation>Składnia:
-  morvane-calc diff START END [--iso | --json] [--units LIST | --phrase-only]
-  morvane-calc add START [--days N] [--weekdays N] [--weeks N]
-               [--fortnights N] [--months N] [--years N]
-               [--iso | --json | --format FMT]
-  morvane-calc add [--days N] ... [--years N] [--iso | --json | --format FMT] -
-  morvane-calc [--iso | --json | --format FMT] [--units LIST | --phrase-only] -
-</translation>
-    </message>
-    <message>
-        <location line="+11"/>
+        <location filename="../cli/Messages.h" line="+32"/>
         <source>Try &apos;morvane-calc --help&apos; for more.</source>
         <extracomment>The last line after a message about a command line morvane-calc cannot read.</extracomment>
         <translation>Polecenie „morvane-calc --help” wyświetla więcej informacji.</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>
-The two calculators of the Brelmont Date Calculator window, for terminals
-and scripts.
-
-  diff START END  the days, weekdays, weeks, fortnights, months and years
-                  from START to END, and the distance in words
-  add START       START moved by the amounts, applied days first and years
-                  last, shown in the long date format of the user&apos;s locale
-  add -           the same amounts applied to each date of standard input,
-                  one date per line
-  -               one calculation per line of standard input,
-                  &quot;diff START END&quot; or &quot;add START N N N N N N&quot;, one result
-                  per line (a difference as tab-separated values)
-
-A date is YYYY-MM-DD (years 0001 to 9999), today, yesterday or tomorrow;
-an amount is a whole number as the window takes it (&quot; 12&quot;, &quot;-3&quot;, &quot;$1F&quot;).
-In batch mode every line that is not blank gives one output line; a line
-that fails gives an empty one (in JSON {&quot;line&quot;:N,&quot;error&quot;:&quot;...&quot;}) and its
-message on standard error.
-
-Options:
-  --days N, --weekdays N, --weeks N, --fortnights N, --months N, --years N
-                    the amounts to add (negative to take away)
-  --iso             a new date as YYYY-MM-DD, a difference as one line of
-                    tab-separated values
-  --json            each result as one JSON object on one line
-  --format FMT      a new date written with FMT: %Y year, %m month, %d day,
-                    %e day padded with a space, %j day of the year, %A %a
-                    weekday name, %B %b month name, %u ISO weekday (1 is
-                    Monday), %V ISO week, %G its year, %F %Y-%m-%d, %% %
-  --units LIST      what a difference shows, in this order, separated by
-                    commas: days, weekdays, weeks, fortnights, months,
-                    years, phrase
-  --phrase-only     a difference in words only
-  -h, --help        show this help
-  -v, --version     show the version and copyright
-
-Exit status: 0 done, 1 a calculation failed, 2 a bad command line,
-3 standard input or output failed.
-</source>
-        <extracomment>The rest of morvane-calc --help, after its usage lines. Keep what the user types as it is: the commands (diff, add, -), the options, START, END, N, FMT, LIST, YYYY-MM-DD, today, yesterday, tomorrow, the %-codes of --format and the names of --units, and the JSON example. Keep the two columns aligned as they are (descriptions from column 19 in the first list, column 21 under &quot;Options:&quot;) in lines of at most 80 columns; a wide character (Chinese, Japanese) takes two.</extracomment>
-        <translation>
-Dwa kalkulatory z okna Kalkulator dat Brelmont, dla terminala i skryptów.
-
-  diff START END  liczba dni, dni roboczych, tygodni, dwutygodni, miesięcy
-                  i lat od START do END oraz odstęp słownie
-  add START       START przesunięta o podane wartości, stosowane od dni do
-                  lat, w długim formacie daty ustawień regionalnych
-                  użytkownika
-  add -           te same wartości zastosowane do każdej daty ze
-                  standardowego wejścia, jedna data w wierszu
-  -               jedno obliczenie na wiersz standardowego wejścia,
-                  &quot;diff START END&quot; lub &quot;add START N N N N N N&quot;, jeden wynik
-                  na wiersz (odstęp jako wartości rozdzielone tabulatorami)
-
-Data to YYYY-MM-DD (lata od 0001 do 9999), today, yesterday lub tomorrow;
-wartość to liczba całkowita w postaci, jaką przyjmuje okno (&quot; 12&quot;, &quot;-3&quot;,
-&quot;$1F&quot;). W trybie wsadowym każdy niepusty wiersz daje jeden wiersz wyniku;
-wiersz z błędem daje pusty (w JSON {&quot;line&quot;:N,&quot;error&quot;:&quot;...&quot;}) oraz
-komunikat na standardowym wyjściu błędów.
-
-Opcje:
-  --days N, --weekdays N, --weeks N, --fortnights N, --months N, --years N
-                    wartości do dodania (ujemne, by odjąć)
-  --iso             nowa data jako YYYY-MM-DD, odstęp jako jeden wiersz
-                    wartości rozdzielonych tabulatorami
-  --json            każdy wynik jako jeden obiekt JSON w jednym wierszu
-  --format FMT      nowa data zapisana według FMT: %Y rok, %m miesiąc,
-                    %d dzień, %e dzień dopełniony spacją, %j dzień roku,
-                    %A %a nazwa dnia tygodnia, %B %b nazwa miesiąca,
-                    %u dzień tygodnia ISO (1 to poniedziałek), %V tydzień
-                    ISO, %G jego rok, %F %Y-%m-%d, %% %
-  --units LIST      co pokazuje odstęp, w tej kolejności, rozdzielone
-                    przecinkami: days, weekdays, weeks, fortnights, months,
-                    years, phrase
-  --phrase-only     odstęp tylko słownie
-  -h, --help        wyświetla tę pomoc
-  -v, --version     wyświetla wersję i prawa autorskie
-
-Kod wyjścia: 0 gotowe, 1 obliczenie się nie powiodło, 2 błędny wiersz
-poleceń, 3 błąd standardowego wejścia lub wyjścia.
-</translation>
-    </message>
-    <message>
-        <location line="+48"/>
+        <location line="+97"/>
         <source>cannot write to standard output: %1</source>
         <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
-        <translation>nie można pisać na standardowe wyjście: %1</translation>
+        <translation>nie można zapisać do standardowego wyjścia: %1</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -303,31 +199,31 @@ poleceń, 3 błąd standardowego wejścia lub wyjścia.
     <message>
         <location line="+5"/>
         <source>line %1, %2: %3</source>
-        <extracomment>A message about an amount in a line of standard input: %1 is the line&apos;s number, %2 the amount&apos;s name as the options call it (days, weeks, ...; not translated), %3 what is wrong with it.</extracomment>
+        <extracomment>A message about an amount in a line of standard input: %1 is the line&apos;s number, %2 the amount&apos;s name (one of the six names below: days, weekdays, ...), %3 what is wrong with it.</extracomment>
         <translation>wiersz %1, %2: %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+29"/>
         <source>unknown option &apos;%1&apos;</source>
-        <extracomment>%1 is the option as it was typed.</extracomment>
+        <extracomment>A message about the command line; %1 is the option as it was typed.</extracomment>
         <translation>nieznana opcja „%1”</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>--%1 takes a value</source>
-        <extracomment>%1 is the option&apos;s name (days, format, ...).</extracomment>
+        <extracomment>A message about the command line; %1 is the option&apos;s name (days, format, ...).</extracomment>
         <translation>--%1 wymaga wartości</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>--%1 takes no value</source>
-        <extracomment>%1 is the option&apos;s name (iso, json, ...).</extracomment>
+        <extracomment>A message about the command line; %1 is the option&apos;s name (iso, json, ...).</extracomment>
         <translation>--%1 nie przyjmuje wartości</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>no command given</source>
-        <extracomment>A message on standard error: the command line names none of the commands diff, add and -.</extracomment>
+        <extracomment>A message about the command line: it holds options but none of the commands diff, add or -.</extracomment>
         <translation>nie podano polecenia</translation>
     </message>
     <message>
@@ -345,55 +241,55 @@ poleceń, 3 błąd standardowego wejścia lub wyjścia.
     <message>
         <location line="+3"/>
         <source>--%1 given more than once</source>
-        <extracomment>%1 is the option&apos;s name.</extracomment>
+        <extracomment>A message about the command line; %1 is the option&apos;s name.</extracomment>
         <translation>--%1 podano więcej niż raz</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>--iso, --json and --format exclude each other</source>
-        <extracomment>A message on standard error; the options are typed as shown: keep them.</extracomment>
+        <extracomment>A message about the command line: at most one of the three options may be given.</extracomment>
         <translation>--iso, --json i --format wykluczają się wzajemnie</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>--units and --phrase-only exclude each other</source>
-        <extracomment>A message on standard error; the options are typed as shown: keep them.</extracomment>
+        <extracomment>A message about the command line: at most one of the two options may be given.</extracomment>
         <translation>--units i --phrase-only wykluczają się wzajemnie</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>the amounts go with add only</source>
-        <extracomment>The amounts are the options --days to --years; add is the command.</extracomment>
+        <extracomment>A message about the command line. The amounts are the options --days to --years; add is the command.</extracomment>
         <translation>wartości przesunięcia działają tylko z add</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>--units and --phrase-only go with diff or - only</source>
-        <extracomment>diff is the command, - the batch mode (one calculation per input line).</extracomment>
+        <extracomment>A message about the command line. diff is the command, - the batch mode (one calculation per input line).</extracomment>
         <translation>--units i --phrase-only działają tylko z diff lub -</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--format goes with add or - only</source>
-        <extracomment>A message on standard error; add is the command and - the batch mode (one calculation per input line): keep them and the option as typed.</extracomment>
+        <extracomment>A message about the command line. add is the command, - the batch mode (one calculation per input line).</extracomment>
         <translation>--format działa tylko z add lub -</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>- takes no further arguments</source>
-        <extracomment>- is the batch mode: one calculation per line of standard input.</extracomment>
+        <extracomment>A message about the command line. - is the batch mode: one calculation per line of standard input.</extracomment>
         <translation>- nie przyjmuje dalszych argumentów</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>diff takes a start date and an end date</source>
-        <extracomment>A message on standard error; diff is the command: keep it as typed.</extracomment>
+        <extracomment>A message about the command line; diff is the command.</extracomment>
         <translation>diff wymaga daty początkowej i końcowej</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>add takes one start date, or -; the amounts are options</source>
-        <extracomment>- stands for the dates of standard input; the amounts are the options --days to --years.</extracomment>
+        <extracomment>A message about the command line. - stands for the dates of standard input; the amounts are the options --days to --years.</extracomment>
         <translation>add wymaga jednej daty początkowej lub -; wartości przesunięcia to opcje</translation>
     </message>
     <message>
@@ -405,7 +301,7 @@ poleceń, 3 błąd standardowego wejścia lub wyjścia.
     <message>
         <location line="+2"/>
         <source>longer than 1 MiB</source>
-        <extracomment>Said of a line of standard input.</extracomment>
+        <extracomment>Said of a line of standard input, after &quot;line %1: &quot;.</extracomment>
         <translation>dłuższy niż 1 MiB</translation>
     </message>
     <message>
@@ -421,7 +317,7 @@ poleceń, 3 błąd standardowego wejścia lub wyjścia.
         <translation>oczekiwano jednej daty</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>unknown code &apos;%1&apos; in --format (known: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)</source>
         <extracomment>%1 is the code typed (such as %q); keep the codes listed as they are.</extracomment>
         <translation>nieznany kod „%1” w --format (znane: %Y %m %d %e %j %A %a %B %b %u %V %G %F %%)</translation>
@@ -437,6 +333,199 @@ poleceń, 3 błąd standardowego wejścia lub wyjścia.
         <source>&apos;%1&apos; given twice in --units</source>
         <extracomment>%1 is the name given twice.</extracomment>
         <translation>„%1” podano dwukrotnie w --units</translation>
+    </message>
+    <message>
+        <location line="-235"/>
+        <source>Usage:</source>
+        <extracomment>The heading of morvane-calc&apos;s usage summary in --help and after a message about a command line it cannot read; the command lines follow on lines of their own, indented by two.</extracomment>
+        <translation>Składnia:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>
+The two calculators of the Brelmont Date Calculator window, for terminals
+and scripts.
+
+  diff START END  the days, weekdays, weeks, fortnights, months and years
+                  from START to END, and the distance in words
+  add START       START moved by the amounts, applied days first and years
+                  last, shown in the long date format of the user&apos;s locale
+  add -           the same amounts applied to each date of standard input,
+                  one date per line
+  -               one calculation per line of standard input,
+                  &quot;diff START END&quot; or &quot;add START N N N N N N&quot;, one result
+                  per line (a difference as tab-separated values)
+
+A date is YYYY-MM-DD (years 0001 to 9999), today, yesterday or tomorrow;
+an amount is a whole number as the window takes it (&quot; 12&quot;, &quot;-3&quot;, &quot;$1F&quot;).
+In batch mode every input line gives one output line: a line that fails
+gives an empty one (in JSON {&quot;line&quot;:N,&quot;error&quot;:&quot;...&quot;}) and its message on
+standard error, a blank line an empty one (in JSON an &quot;error&quot; too).
+
+Options:
+</source>
+        <extracomment>morvane-calc --help, between the usage lines and the list of options, ending in the heading of that list. Keep what the user types as it is: the commands (diff, add, -), START, END, N, YYYY-MM-DD, today, yesterday, tomorrow, and the JSON example. Keep the two columns aligned as they are (descriptions from column 19) in lines of at most 80 columns; a wide character (Chinese, Japanese) takes two.</extracomment>
+        <translation>
+Dwa kalkulatory z okna Kalkulator dat Brelmont, dla terminala i skryptów.
+
+  diff START END  liczba dni, dni roboczych, tygodni, dwutygodni, miesięcy
+                  i lat od START do END oraz różnica słownie
+  add START       START przesunięta o podane wartości, stosowane od dni do
+                  lat, w długim formacie daty ustawień regionalnych
+                  użytkownika
+  add -           te same wartości zastosowane do każdej daty ze
+                  standardowego wejścia, jedna data w wierszu
+  -               jedno obliczenie na wiersz standardowego wejścia,
+                  &quot;diff START END&quot; lub &quot;add START N N N N N N&quot;, jeden wynik
+                  na wiersz (różnica jako wartości rozdzielone tabulatorami)
+
+Data to YYYY-MM-DD (lata od 0001 do 9999), today, yesterday lub tomorrow;
+wartość to liczba całkowita w postaci, jaką przyjmuje okno (&quot; 12&quot;, &quot;-3&quot;, &quot;$1F&quot;).
+W trybie wsadowym każdy wiersz wejścia daje jeden wiersz wyniku: wiersz z błędem
+daje pusty (w JSON {&quot;line&quot;:N,&quot;error&quot;:&quot;...&quot;}) oraz komunikat na standardowym
+wyjściu błędów, a pusty wiersz również pusty (w JSON także &quot;error&quot;).
+
+Opcje:
+</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>
+Exit status: 0 done, 1 a calculation failed, 2 a bad command line,
+3 standard input or output failed.
+</source>
+        <extracomment>The end of morvane-calc --help, after the list of options. Lines of at most 80 columns; a wide character (Chinese, Japanese) takes two.</extracomment>
+        <translation>
+Kod wyjścia: 0 gotowe, 1 obliczenie się nie powiodło, 2 błędny wiersz
+poleceń, 3 błąd standardowego wejścia lub wyjścia.
+</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the amounts to add (negative to take away)</source>
+        <extracomment>The description of the options --days to --years in morvane-calc --help. Each description there starts in column 21: lines of at most 60 columns, a line break between them (a wide character takes two).</extracomment>
+        <translation>wartości do dodania (ujemne, by odjąć)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>a new date as YYYY-MM-DD, a difference as one line of
+tab-separated values</source>
+        <extracomment>The description of --iso in morvane-calc --help: lines of at most 60 columns. YYYY-MM-DD stays as it is.</extracomment>
+        <translation>nowa data jako YYYY-MM-DD, różnica jako jeden wiersz
+wartości rozdzielonych tabulatorami</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>each result as one JSON object on one line</source>
+        <extracomment>The description of --json in morvane-calc --help: lines of at most 60 columns.</extracomment>
+        <translation>każdy wynik jako jeden obiekt JSON w jednym wierszu</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>a new date written with FMT: %Y year, %m month, %d day,
+%e day padded with a space, %j day of the year, %A %a
+weekday name, %B %b month name, %u ISO weekday (1 is
+Monday), %V ISO week, %G its year, %F %Y-%m-%d, %% %</source>
+        <extracomment>The description of --format FMT in morvane-calc --help: lines of at most 60 columns. Keep the %-codes and FMT as they are.</extracomment>
+        <translation>nowa data zapisana według FMT: %Y rok, %m miesiąc,
+%d dzień, %e dzień dopełniony spacją, %j dzień roku,
+%A %a nazwa dnia tygodnia, %B %b nazwa miesiąca,
+%u dzień tygodnia ISO (1 to poniedziałek), %V tydzień
+ISO, %G jego rok, %F %Y-%m-%d, %% %</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>what a difference shows, in this order, separated by
+commas: days, weekdays, weeks, fortnights, months,
+years, phrase</source>
+        <extracomment>The description of --units LIST in morvane-calc --help: lines of at most 60 columns. Keep the names (days ... phrase) as they are: the user types them.</extracomment>
+        <translation>co pokazuje różnica, w tej kolejności, rozdzielone
+przecinkami: days, weekdays, weeks, fortnights, months,
+years, phrase</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>a difference in words only</source>
+        <extracomment>The description of --phrase-only in morvane-calc --help: lines of at most 60 columns.</extracomment>
+        <translation>różnica tylko słownie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>show this help</source>
+        <extracomment>The description of -h, --help in morvane-calc --help.</extracomment>
+        <translation>wyświetla tę pomoc</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>show the version and copyright</source>
+        <extracomment>The description of -v, --version in morvane-calc --help.</extracomment>
+        <translation>wyświetla wersję i prawa autorskie</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>how far apart two dates are</source>
+        <extracomment>Said of the command diff where a shell completes morvane-calc&apos;s command line.</extracomment>
+        <translation>różnica między dwiema datami</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the date the amounts lead to</source>
+        <extracomment>Said of the command add where a shell completes morvane-calc&apos;s command line.</extracomment>
+        <translation>data wynikająca z podanych wartości</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>one calculation per line of standard input</source>
+        <extracomment>Said of the command - (the batch mode) where a shell completes morvane-calc&apos;s command line.</extracomment>
+        <translation>jedno obliczenie na wiersz standardowego wejścia</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>days</source>
+        <extracomment>The first amount of a batch line &quot;add START N N N N N N&quot;, named in the message &quot;line %1, %2: %3&quot; as %2: the number of days to add.</extracomment>
+        <translation>dni</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>weekdays</source>
+        <extracomment>The second amount of a batch line, named in &quot;line %1, %2: %3&quot;: the number of working days (Monday to Friday) to add.</extracomment>
+        <translation>dni robocze</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>weeks</source>
+        <extracomment>The third amount of a batch line, named in &quot;line %1, %2: %3&quot;: the number of weeks to add.</extracomment>
+        <translation>tygodnie</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>fortnights</source>
+        <extracomment>The fourth amount of a batch line, named in &quot;line %1, %2: %3&quot;: the number of fortnights (periods of 14 days) to add.</extracomment>
+        <translation>okresy dwutygodniowe</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>months</source>
+        <extracomment>The fifth amount of a batch line, named in &quot;line %1, %2: %3&quot;: the number of calendar months to add.</extracomment>
+        <translation>miesiące</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>years</source>
+        <extracomment>The sixth amount of a batch line, named in &quot;line %1, %2: %3&quot;: the number of years to add.</extracomment>
+        <translation>lata</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>--format needs a FMT of at least one character</source>
+        <extracomment>A message about the command line: --format was given an empty FMT, which would write nothing for each date. Keep --format and FMT as they are.</extracomment>
+        <translation>--format wymaga FMT o długości co najmniej jednego znaku</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>0 days</source>
+        <extracomment>The distance in words between a date and itself, where the text form of a difference shows it (the phrase&apos;s line, and --phrase-only): the number 0 and the unit of a day, as the phrase writes a count of days.</extracomment>
+        <translation>0 dni</translation>
     </message>
 </context>
 <context>
@@ -517,7 +606,7 @@ poleceń, 3 błąd standardowego wejścia lub wyjścia.
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/AboutForm.cpp" line="+37"/>
+        <location filename="../ui/AboutForm.cpp" line="+38"/>
         <source>Written by the Brelmont team</source>
         <extracomment>A line of the About window, under the copyright line: who wrote the program (the Comments of its version information).</extracomment>
         <translation>Autorzy: zespół Brelmont</translation>

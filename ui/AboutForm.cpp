@@ -19,6 +19,7 @@
 #include <QUrl>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -62,7 +63,7 @@ QUrl WebAddress(const char* Address) {
 }
 
 QString AccessKeyRichText(const QString& Caption) {
-    const TCaption Parsed = ParseCaption(Caption);
+    const auto Parsed = ParseCaption(Caption);
     const QString& Text = Parsed.Shown;
     QString Html;
     for (qsizetype I = 0; I < Text.size(); ++I) {
@@ -74,7 +75,7 @@ QString AccessKeyRichText(const QString& Caption) {
         }
         const qsizetype Length = CharacterLength(Text, I);
         const QString Character = Text.mid(I, Length).toHtmlEscaped();
-        Html += Parsed.Marked.contains(I)
+        Html += std::find(Parsed.Marked.begin(), Parsed.Marked.end(), I) != Parsed.Marked.end()
                     ? QStringLiteral("<u>") + Character + QStringLiteral("</u>")
                     : Character;
         I += Length - 1;

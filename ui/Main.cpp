@@ -252,7 +252,7 @@ void TfrmMainForm::closeEvent(QCloseEvent* Event) {
 
 bool TfrmMainForm::ClickMnemonic(QChar Letter) {
     for (QPushButton* B : findChildren<QPushButton*>()) {
-        const TCaption Caption = ParseCaption(B->text());
+        const auto Caption = ParseCaption(B->text());
         const qsizetype Key = Caption.AccessKey();
         if (Key < 0 || !B->isVisible() || !B->isEnabled())
             continue;

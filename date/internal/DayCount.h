@@ -92,6 +92,16 @@ inline std::uint32_t ShiftedFromCivil(std::uint32_t Year, std::uint32_t Month, s
     return YearDays + MonthDays + Day - 1;
 }
 
+// Writes N (0 to 9999) as four digits at Out and returns the end: the year
+// of every date of the years 1 to 9999, wherever one is written.
+inline char* WriteFourDigits(char* Out, std::uint32_t N) {
+    Out[0] = static_cast<char>('0' + N / 1000);
+    Out[1] = static_cast<char>('0' + N / 100 % 10);
+    Out[2] = static_cast<char>('0' + N / 10 % 10);
+    Out[3] = static_cast<char>('0' + N % 10);
+    return Out + 4;
+}
+
 // A value split into its integer part, taken towards zero, and the rest.
 struct TParts {
     std::int64_t Whole;   // saturated at the 64-bit limits; 0 for NaN

@@ -4,8 +4,11 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -53,14 +56,16 @@ TDateParts LiteralSplit(std::int64_t DayNumber) {
 }
 
 // Every day from 1 January 0001 to 31 December 9999, in order: the day
-// numbers are consecutive, building and splitting agree both ways, and the
-// weekday advances by one. Mismatches are counted, not asserted one by one,
-// so that the walk stays fast under the sanitizers.
+// numbers are consecutive, building and splitting agree both ways, the
+// weekday advances by one, the day of the year counts up from each 1
+// January, and the ISO date reads as printf writes it. Mismatches are counted, not asserted one by
+// one, so that the walk stays fast under the sanitizers.
 TEST(CalendarWalk, EveryDayOfYears1To9999RoundTripsInOrder) {
     std::int64_t Expected = -693593; // 1 January 0001
     int PreviousWeekday = WeekdayOf(static_cast<TDateTime>(Expected - 1));
     std::int64_t Walked = 0;
     std::int64_t Mismatches = 0;
+    int DayOfYear = 0; // counted along the walk
     std::string FirstMismatch;
     for (int Y = 1; Y <= 9999; ++Y) {
         for (int M = 1; M <= 12; ++M) {
@@ -69,8 +74,14 @@ TEST(CalendarWalk, EveryDayOfYears1To9999RoundTripsInOrder) {
                 const TDateTime Made = MakeDate(Y, M, D);
                 const TDateParts Split = SplitDate(static_cast<TDateTime>(Expected));
                 const int Weekday = WeekdayOf(Made);
+                char Iso[11] = {};
+                char Printed[32];
+                std::snprintf(Printed, sizeof Printed, "%04d-%02d-%02d", Y, M, D);
+                WriteIsoDate(Iso, Split);
+                DayOfYear = M == 1 && D == 1 ? 1 : DayOfYear + 1;
                 if (Made != static_cast<TDateTime>(Expected) || Split != TDateParts{Y, M, D} ||
-                    Weekday != PreviousWeekday % 7 + 1) {
+                    Weekday != PreviousWeekday % 7 + 1 || std::strcmp(Iso, Printed) != 0 ||
+                    ::DayOfYear(Split) != DayOfYear) {
                     if (Mismatches++ == 0) {
                         FirstMismatch =
                             std::to_string(Y) + "-" + std::to_string(M) + "-" + std::to_string(D);
@@ -86,6 +97,43 @@ TEST(CalendarWalk, EveryDayOfYears1To9999RoundTripsInOrder) {
     EXPECT_EQ(Expected - 1, 2958465); // 31 December 9999
     EXPECT_EQ(Mismatches, 0) << "first at " << FirstMismatch;
 }
+
+#ifndef _WIN32
+// The ISO weekday, the ISO week with its year and the day of the year as the
+// C library's timegm and strftime ("%u", "%V", "%G", "%j") give them, over a
+// whole 400-year cycle of the calendar (after which every weekday and week
+// repeats), and over the first and the last years.
+TEST(IsoCalendarFacts, AgreeWithTheCLibraryOverACycleAndTheEnds) {
+    std::int64_t Checked = 0;
+    std::int64_t Mismatches = 0;
+    std::string FirstMismatch;
+    const auto CheckYears = [&](int First, int Last) {
+        for (TDateTime Day = MakeDate(First, 1, 1); Day <= MakeDate(Last, 12, 31); ++Day) {
+            const TDateParts P = SplitDate(Day);
+            std::tm Time{};
+            Time.tm_year = static_cast<int>(P.Year) - 1900;
+            Time.tm_mon = P.Month - 1;
+            Time.tm_mday = P.Day;
+            Time.tm_hour = 12;
+            timegm(&Time); // fills in the weekday and the day of the year
+            char Theirs[32];
+            std::strftime(Theirs, sizeof Theirs, "%u %V %G %j", &Time);
+            const TIsoWeek Week = IsoWeekOf(Day);
+            char Ours[32];
+            std::snprintf(Ours, sizeof Ours, "%d %02d %lld %03d", IsoWeekdayOf(Day), Week.Week,
+                          static_cast<long long>(Week.Year), ::DayOfYear(P));
+            if (std::strcmp(Ours, Theirs) != 0 && Mismatches++ == 0)
+                FirstMismatch = Show(Day) + ": " + Ours + " against " + Theirs;
+            ++Checked;
+        }
+    };
+    CheckYears(1, 3);
+    CheckYears(2001, 2400);
+    CheckYears(9997, 9999);
+    EXPECT_EQ(Checked, 146097 + 3 * 365 + 3 * 365);
+    EXPECT_EQ(Mismatches, 0) << "first at " << FirstMismatch;
+}
+#endif
 
 struct MakeDateRow {
     const char* Name;

@@ -30,6 +30,7 @@ TEST_P(UnitCounts, CountEveryKind) {
                   R.Counts[K])
             << Kinds[K];
         EXPECT_EQ(DateCountsBetween(R.Start.Date(), R.End.Date())[K], R.Counts[K]) << Kinds[K];
+        EXPECT_EQ(DateDifference(R.Start.Date(), R.End.Date()).Counts[K], R.Counts[K]) << Kinds[K];
     }
 }
 
@@ -275,6 +276,9 @@ TEST(DiffPhrase, PartsWalkFromEarlierToLaterDateForRandomPairs) {
                 << "kind " << K << " " << Show(A) << " " << Show(B);
             ASSERT_EQ(DateCountsBetween(A, B)[K], DateUnitsBetween(Kind, A, B)) << "kind " << K;
         }
+        const TDifference Both = DateDifference(A, B);
+        ASSERT_EQ(Both.Counts, DateCountsBetween(A, B));
+        ASSERT_EQ(Both.Phrase, DiffPhraseParts(A, B));
         ++Checked;
     }
     EXPECT_EQ(Checked, 20000);

@@ -25,6 +25,7 @@ class CalendarOffsets : public testing::TestWithParam<OffsetRow> {};
 
 TEST_P(CalendarOffsets, LandOnDateOrRaise) {
     const OffsetRow& R = GetParam();
+    EXPECT_EQ(TryAddDateUnits(R.Kind, R.Start, R.Amount), R.To);
     if (!R.To) {
         EXPECT_CONVERT_ERROR(AddDateUnits(R.Kind, R.Start, R.Amount), kEncodeError);
         return;

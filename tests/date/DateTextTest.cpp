@@ -16,6 +16,9 @@ class TextToIntAccepts : public testing::TestWithParam<AcceptedRow> {};
 
 TEST_P(TextToIntAccepts, GivesValue) {
     EXPECT_EQ(TextToInt(GetParam().Text), GetParam().Value);
+    std::int32_t Value = 0;
+    EXPECT_TRUE(TryTextToInt(GetParam().Text, Value));
+    EXPECT_EQ(Value, GetParam().Value);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -51,6 +54,9 @@ TEST_P(TextToIntRefuses, RaisesWithTheWholeText) {
     const std::string Text = GetParam().Text;
     const std::string Message = "'" + Text + "' is not a valid integer value";
     EXPECT_CONVERT_ERROR(TextToInt(Text), Message.c_str());
+    std::int32_t Value = 42;
+    EXPECT_FALSE(TryTextToInt(Text, Value));
+    EXPECT_EQ(Value, 42); // left as it was
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -104,6 +110,22 @@ INSTANTIATE_TEST_SUITE_P(Numbers, IntToTextCases,
                                                     "-2147483648"}),
                          RowName{});
 
+// D written through Table, which must write the same given D's ISO date.
+std::string TableText(const TDateTable& Table, TDateTime D) {
+    const TDateParts Parts = SplitDate(D);
+    std::string Text(Table.MaxLength(), '\0');
+    Text.resize(static_cast<std::size_t>(Table.Write(Text.data(), D, Parts) - Text.data()));
+    if (Parts.Year >= 1 && Parts.Year <= 9999) {
+        char Iso[10];
+        WriteIsoDate(Iso, Parts);
+        std::string FromIso(Table.MaxLength(), '\0');
+        FromIso.resize(
+            static_cast<std::size_t>(Table.Write(FromIso.data(), D, Parts, Iso) - FromIso.data()));
+        EXPECT_EQ(FromIso, Text) << Show(D);
+    }
+    return Text;
+}
+
 // Each test here may change the format settings; they are put back after it.
 class DateTextFormat : public testing::Test {
 protected:
@@ -125,7 +147,9 @@ TEST_P(FormatPatterns, WriteDateWithEnglishFallbacks) {
     const PatternRow& R = GetParam();
     const TDateFormatSettings Saved = DateFormatSettings();
     DateFormatSettings() = TDateFormatSettings{};
-    EXPECT_EQ(FormatDateText(R.Pattern, Ymd(R.Year, R.Month, R.Day)), R.Text);
+    const TDateTime Date = Ymd(R.Year, R.Month, R.Day);
+    EXPECT_EQ(FormatDateText(R.Pattern, Date), R.Text);
+    EXPECT_EQ(TableText(TDateTable(TDatePattern(R.Pattern)), Date), R.Text);
     DateFormatSettings() = Saved;
 }
 
@@ -188,6 +212,40 @@ TEST_F(DateTextFormat, DatesOutsideYears1To9999AreWrittenWithoutFailing) {
     // Before year 1 the date splits into zeros and has no month name.
     EXPECT_EQ(LongDateText(Ymd(1, 1, 1) - 1), " 0, 0000");
     EXPECT_EQ(FormatDateText("dd/mm/yy mmm", Ymd(1, 1, 1) - 400), "00/00/00 ");
+    const TDateTable Table{TDatePattern("dddddd")};
+    EXPECT_EQ(TableText(Table, Ymd(9999, 12, 31) + 1), "January 1, 10000");
+    EXPECT_EQ(TableText(Table, Ymd(1, 1, 1) - 1), " 0, 0000");
+}
+
+// The table writes every day as its pattern does: over a whole 400-year
+// cycle and the first and last years, for patterns with names of another
+// language, a year written twice and in two digits, and one whose year
+// comes three times (which no table holds).
+TEST_F(DateTextFormat, TableWritesEveryDayAsItsPattern) {
+    TDateFormatSettings& S = DateFormatSettings();
+    S.LongMonthNames = {"Januar", "Februar", "M\xc3\xa4rz", "April",   "Mai",      "Juni",
+                        "Juli",   "August",  "September",   "Oktober", "November", "Dezember"};
+    S.LongDayNames = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
+                      "Donnerstag", "Freitag", "Samstag"};
+    S.DateSeparator = ".";
+    std::int64_t Checked = 0;
+    for (const char* Pattern : {"dddd, d. mmmm yyyy", "yyyy'年'm'月'd'日' dddd (yy)",
+                                "dd/mm/yy ddd", "yyyy yy yyyy mmmm"}) {
+        const TDatePattern Written(Pattern);
+        const TDateTable Table(Written);
+        const auto Walk = [&](TDateTime First, TDateTime Last) {
+            for (TDateTime D = First; D <= Last; ++D) {
+                std::string Text(Written.MaxLength(), '\0');
+                Text.resize(static_cast<std::size_t>(Written.Write(Text.data(), D) - Text.data()));
+                ASSERT_EQ(TableText(Table, D), Text) << Pattern << " " << Show(D);
+                ++Checked;
+            }
+        };
+        Walk(Ymd(1, 1, 1), Ymd(3, 12, 31));
+        Walk(Ymd(2001, 1, 1), Ymd(2400, 12, 31));
+        Walk(Ymd(9999, 1, 1), Ymd(9999, 12, 31));
+    }
+    EXPECT_EQ(Checked, 4 * (3 * 365 + 146097 + 365));
 }
 
 } // namespace

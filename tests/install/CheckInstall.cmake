@@ -1,5 +1,5 @@
 # cmake -DBUILD_DIR= -DPREFIX= -DVERINFO= -DVERSION_RC= -DICON_SIZES=16,32,...
-#       -DREADELF= -DDESKTOP_FILE_VALIDATE= -P CheckInstall.cmake
+#       -DREADELF= -DDESKTOP_FILE_VALIDATE= -DLIBDIR= -P CheckInstall.cmake
 #
 # Installs BUILD_DIR into PREFIX (emptied first) with --strip, then checks:
 #   - each file the desktop and the shells expect is there, under the
@@ -8,7 +8,9 @@
 #   - bin/morvane was stripped (no .symtab) and still has its .vsinfo section;
 #   - the version strings read back from bin/morvane are the ones the version
 #     script VERSION_RC writes, in the reader's key order;
-#   - desktop-file-validate accepts the installed desktop entry.
+#   - desktop-file-validate accepts the installed desktop entry;
+#   - the installed morvane-calc finds its locale module (LIBDIR/morvane),
+#     so that a German session gets the German phrase.
 # Every problem found is listed; the script fails if there is any.
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/VersionStrings.cmake)
@@ -31,6 +33,7 @@ set(app com.brelmont.Morvane)
 set(expected
   bin/morvane
   bin/morvane-calc
+  ${LIBDIR}/morvane/morvane-calc-locale.so
   share/man/man1/morvane.1.gz
   share/man/man1/morvane-calc.1.gz
   share/bash-completion/completions/morvane-calc
@@ -94,6 +97,15 @@ if(EXISTS "${desktop}")
   if(NOT rc EQUAL 0 OR NOT out STREQUAL "")
     problem("desktop-file-validate (${rc}):\n${out}")
   endif()
+endif()
+
+# The toolkit's part of morvane-calc, loaded from beside the installed
+# program: the phrase of a German session is German.
+execute_process(COMMAND "${CMAKE_COMMAND}" -E env LC_ALL=de_DE.UTF-8 LANGUAGE=
+                        "${PREFIX}/bin/morvane-calc" diff 2004-01-01 2004-01-02 --phrase-only
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "In Worten: 1 Tag\n")
+  problem("bin/morvane-calc in German (${rc}) wrote \"${out}\" ${err}: its locale module is not found")
 endif()
 
 if(problems)

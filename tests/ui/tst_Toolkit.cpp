@@ -698,7 +698,7 @@ private slots:
         QFETCH(QString, Plain);
         QFETCH(QString, Key);
         QFETCH(QString, Name);
-        const TCaption Parsed = ParseCaption(Caption);
+        const auto Parsed = ParseCaption(Caption);
         QCOMPARE(QString(Parsed.Shown)
                      .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
                      .replace(u'\r', u'\n'),

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "GetFileVerInfo.h"
+#include "TextRules.h"
 #include "VersionResource.h"
 
 #ifdef _WIN32
@@ -29,10 +30,11 @@ constexpr char kUsage[] =
     "in this order: CompanyName, FileDescription, FileVersion, InternalName,\n"
     "LegalCopyright, LegalTrademarks, OriginalFilename, ProductName,\n"
     "ProductVersion, Comments, Release. Absent keys are left out; an empty value\n"
-    "prints as (unknown). So that each value takes one line, a line feed,\n"
-    "carriage return, tab and backslash in it print as \\n, \\r, \\t and \\\\, and\n"
-    "any other control character (C0, DEL, C1) and the line and paragraph\n"
-    "separators U+2028 and U+2029 as \\xHH, one for each byte of the character.\n"
+    "prints as (unknown). So that each value takes one line and reads as it is,\n"
+    "a line feed, carriage return, tab and backslash in it print as \\n, \\r, \\t\n"
+    "and \\\\, and any other control character (C0, DEL, C1), the line and\n"
+    "paragraph separators U+2028 and U+2029, the marks and controls of\n"
+    "bidirectional text and bytes that are not UTF-8 as \\xhh, one for each byte.\n"
     "Exit status: 0 strings printed; 1 FILE holds no version strings; 2 FILE\n"
     "could not be read (or the output not written); 3 wrong usage.\n";
 
@@ -47,56 +49,6 @@ bool TextIsUtf8() {
 #else
     return true;
 #endif
-}
-
-// The number of bytes at the start of Rest (not empty) that make up a
-// character printed as \xHH escapes: a control character (C0 or DEL; in
-// UTF-8 text also C1, U+0080 to U+009F) or, in UTF-8 text, the line or
-// paragraph separator (U+2028, U+2029), which some readers take for a line
-// break. 0 for any other character.
-std::size_t HexEscapedLength(std::string_view Rest, bool Utf8) {
-    const auto Byte = [Rest](std::size_t I) {
-        return I < Rest.size() ? static_cast<unsigned char>(Rest[I]) : 0u;
-    };
-    if (Byte(0) < 0x20 || Byte(0) == 0x7F) {
-        return 1;
-    }
-    if (Utf8 && Byte(0) == 0xC2 && Byte(1) >= 0x80 && Byte(1) <= 0x9F) {
-        return 2;
-    }
-    if (Utf8 && Byte(0) == 0xE2 && Byte(1) == 0x80 && (Byte(2) == 0xA8 || Byte(2) == 0xA9)) {
-        return 3;
-    }
-    return 0;
-}
-
-// Value with its control characters, line and paragraph separators and
-// backslashes escaped.
-std::string Escaped(const std::string& Value, bool Utf8) {
-    static constexpr char Hex[] = "0123456789abcdef";
-    std::string Out;
-    for (std::size_t I = 0; I < Value.size(); ++I) {
-        const char C = Value[I];
-        if (C == '\n') {
-            Out += "\\n";
-        } else if (C == '\r') {
-            Out += "\\r";
-        } else if (C == '\t') {
-            Out += "\\t";
-        } else if (C == '\\') {
-            Out += "\\\\";
-        } else if (const std::size_t Length =
-                       HexEscapedLength(std::string_view(Value).substr(I), Utf8)) {
-            for (const char Part : Value.substr(I, Length)) {
-                const auto Byte = static_cast<unsigned char>(Part);
-                Out += {'\\', 'x', Hex[Byte >> 4], Hex[Byte & 0xF]};
-            }
-            I += Length - 1;
-        } else {
-            Out += C;
-        }
-    }
-    return Out;
 }
 
 #ifdef _WIN32
@@ -154,8 +106,11 @@ int main(int argc, char* argv[]) {
             return NoStrings;
         }
         const bool Utf8 = TextIsUtf8();
-        for (int I = 0; I < List.Count(); ++I)
-            std::printf("%s\n", Escaped(List[I], Utf8).c_str());
+        for (int I = 0; I < List.Count(); ++I) {
+            std::string Line;
+            AppendEscaped(Line, List[I], Utf8 ? TTextEncoding::Utf8 : TTextEncoding::SingleByte);
+            std::printf("%s\n", Line.c_str());
+        }
         if (std::fflush(stdout) != 0) {
             std::perror("morvane-verinfo: cannot write");
             return Unreadable;

@@ -1,0 +1,22 @@
+// A command line that morvane-calc can't read.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// A command line that can't be read: an unknown option or command, a
+// missing or malformed word. what() is the message in English without the
+// program name.
+class TUsageError : public std::runtime_error {
+public:
+    // The message Text, one of Messages.h's, with Arg in its "%1".
+    explicit TUsageError(const char* Text, std::string_view Arg = {});
+
+    // The message in the user's language.
+    std::string Translated() const;
+
+private:
+    const char* FText;
+    std::string FArg;
+};
