@@ -29,6 +29,9 @@ struct TWeekdaySet {
     constexpr TWeekdaySet With(int Weekday) const {
         return {static_cast<std::uint8_t>(Bits | 1u << (Weekday - 1))};
     }
+    constexpr TWeekdaySet Without(int Weekday) const {
+        return {static_cast<std::uint8_t>(Bits & ~(1u << (Weekday - 1)))};
+    }
     constexpr bool AllDays() const { return (Bits & 0x7F) == 0x7F; }
     friend constexpr bool operator==(TWeekdaySet, TWeekdaySet) = default;
 };
@@ -44,7 +47,8 @@ enum TWorkingDayProblem : std::uint8_t {
 
 struct TWorkingDayError : std::runtime_error {
     TWorkingDayProblem Problem;
-    TWorkingDayError(TWorkingDayProblem P, const char* What) : std::runtime_error(What), Problem(P) {}
+    TWorkingDayError(TWorkingDayProblem P, const char* What)
+        : std::runtime_error(What), Problem(P) {}
 };
 
 // A weekend and the holidays that fall on the other days.
@@ -83,9 +87,9 @@ private:
     std::vector<std::int64_t> FShiftedOrdinals;
     std::vector<std::int32_t> FHolidays;
     TWeekdaySet FWeekend;
-    int FPerWeek = 5;                        // working days in a week
-    std::array<std::int8_t, 7> FUpTo{};      // not-weekend days among the first 1 to 7 of a week
-    std::array<std::int8_t, 7> FPosition{};  // the J-th not-weekend day of a week, from 0
+    int FPerWeek = 5;                       // working days in a week
+    std::array<std::int8_t, 7> FUpTo{};     // not-weekend days among the first 1 to 7 of a week
+    std::array<std::int8_t, 7> FPosition{}; // the J-th not-weekend day of a week, from 0
 };
 
 // The working days from StartDate to EndDate, by their day numbers, signed
