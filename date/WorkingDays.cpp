@@ -61,6 +61,30 @@ TWorkingCalendar::TWorkingCalendar(TWeekdaySet Weekend, const std::vector<std::i
     for (std::size_t I = 0; I < FHolidays.size(); ++I) {
         FShiftedOrdinals.push_back(Ordinal(FHolidays[I]) - static_cast<std::int64_t>(I));
     }
+    if (!FHolidays.empty()) {
+        FFirstBlockDay = FHolidays.front();
+        const std::int64_t Blocks = ((FHolidays.back() - FFirstBlockDay) >> kBlockShift) + 1;
+        FBlockFirst.resize(static_cast<std::size_t>(Blocks));
+        std::size_t I = 0;
+        for (std::int64_t B = 0; B < Blocks; ++B) {
+            const std::int64_t Start = FFirstBlockDay + (B << kBlockShift);
+            while (FHolidays[I] < Start) // the last holiday lies in the last block
+                ++I;
+            FBlockFirst[static_cast<std::size_t>(B)] = static_cast<std::uint32_t>(I);
+        }
+    }
+}
+
+std::int64_t TWorkingCalendar::HolidaysUpTo(std::int64_t Day) const {
+    if (FHolidays.empty() || Day < FFirstBlockDay)
+        return 0;
+    if (Day >= FHolidays.back())
+        return static_cast<std::int64_t>(FHolidays.size());
+    // A block holds at most 32 holidays, most often none or one.
+    std::size_t I = FBlockFirst[static_cast<std::size_t>((Day - FFirstBlockDay) >> kBlockShift)];
+    while (FHolidays[I] <= Day)
+        ++I;
+    return static_cast<std::int64_t>(I);
 }
 
 std::int64_t TWorkingCalendar::Ordinal(std::int64_t X) const {
@@ -84,9 +108,6 @@ std::int64_t TWorkingCalendar::Between(std::int64_t Start, std::int64_t End) con
     const std::int64_t Late = Bounded(Swapped ? Start : End);
     // The days off the weekend after Early up to Late, less the holidays
     // among them.
-    const auto HolidaysUpTo = [&](std::int64_t Day) {
-        return std::upper_bound(FHolidays.begin(), FHolidays.end(), Day) - FHolidays.begin();
-    };
     const std::int64_t Count =
         Ordinal(Late) - Ordinal(Early) - (HolidaysUpTo(Late) - HolidaysUpTo(Early));
     return Swapped ? -Count : Count;
@@ -103,22 +124,42 @@ std::int64_t TWorkingCalendar::Add(std::int64_t Day, std::int64_t N) const {
     }
     Day = Bounded(Day);
     N = Bounded(N);
-    const auto Q = FShiftedOrdinals.begin();
+    const std::int64_t Count = static_cast<std::int64_t>(FShiftedOrdinals.size());
+    const auto Q = [&](std::int64_t I) { return FShiftedOrdinals[static_cast<std::size_t>(I)]; };
     if (N > 0) {
-        const std::int64_t I0 =
-            std::upper_bound(FHolidays.begin(), FHolidays.end(), Day) - FHolidays.begin();
+        const std::int64_t I0 = HolidaysUpTo(Day);
         const std::int64_t Base = Ordinal(Day);
-        const std::int64_t Over =
-            std::upper_bound(Q + I0, FShiftedOrdinals.end(), Base + N - I0) - (Q + I0);
-        return DayOfOrdinal(Base + N + Over);
+        // The first I at or after I0 with Q(I) > Base + N - I0: searched in
+        // growing steps from I0, as a short step meets few holidays.
+        const std::int64_t Limit = Base + N - I0;
+        std::int64_t Low = I0, Step = 1; // Q(i) <= Limit for every i < Low
+        while (Low + Step <= Count && Q(Low + Step - 1) <= Limit) {
+            Low += Step;
+            Step *= 2;
+        }
+        const std::int64_t High = std::min(Count, Low + Step);
+        const std::int64_t End = std::upper_bound(FShiftedOrdinals.begin() + Low,
+                                                  FShiftedOrdinals.begin() + High, Limit) -
+                                 FShiftedOrdinals.begin();
+        return DayOfOrdinal(Base + N + (End - I0));
     }
-    // The M-th day off the weekend before Day has ordinal Last - M + 1.
+    // The M-th day off the weekend before Day has ordinal Last - M + 1; the
+    // holidays it steps over are those i before I1 with Q(i) >= Last - M + 2
+    // - I1, searched in growing steps down from I1.
     const std::int64_t M = -N;
-    const std::int64_t I1 =
-        std::lower_bound(FHolidays.begin(), FHolidays.end(), Day) - FHolidays.begin();
+    const std::int64_t I1 = HolidaysBefore(Day);
     const std::int64_t Last = Ordinal(Day - 1);
-    const std::int64_t Over = (Q + I1) - std::lower_bound(Q, Q + I1, Last - M + 2 - I1);
-    return DayOfOrdinal(Last - M + 1 - Over);
+    const std::int64_t Limit = Last - M + 2 - I1;
+    std::int64_t High = I1, Step = 1; // Q(i) >= Limit for every i in [High, I1)
+    while (High - Step >= 0 && Q(High - Step) >= Limit) {
+        High -= Step;
+        Step *= 2;
+    }
+    const std::int64_t Low = std::max<std::int64_t>(0, High - Step);
+    const std::int64_t Start =
+        std::lower_bound(FShiftedOrdinals.begin() + Low, FShiftedOrdinals.begin() + High, Limit) -
+        FShiftedOrdinals.begin();
+    return DayOfOrdinal(Last - M + 1 - (I1 - Start));
 }
 
 std::int32_t WorkingDaysBetween(const TWorkingCalendar& Calendar, TDateTime StartDate,

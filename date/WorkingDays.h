@@ -82,10 +82,21 @@ private:
     std::int64_t Ordinal(std::int64_t X) const;
     // The day of the not-weekend day with ordinal O.
     std::int64_t DayOfOrdinal(std::int64_t O) const;
+    // The holidays up to day Day (Before: before it), by the block index.
+    std::int64_t HolidaysUpTo(std::int64_t Day) const;
+    std::int64_t HolidaysBefore(std::int64_t Day) const { return HolidaysUpTo(Day - 1); }
+
     // Ordinals of the holidays less their index: never decreasing, so the
-    // holidays that an add steps over are found by one binary search.
+    // holidays that an add steps over are found by one search.
     std::vector<std::int64_t> FShiftedOrdinals;
     std::vector<std::int32_t> FHolidays;
+    // A block index of the holidays: FBlockFirst[B] is the index of the first
+    // holiday on or after day FFirstBlockDay + B * kBlockDays, so that the
+    // holidays up to a day are found by one look-up and a short scan instead
+    // of a binary search, which a batch of counts would pay on every line.
+    static constexpr int kBlockShift = 5; // blocks of 32 days
+    std::vector<std::uint32_t> FBlockFirst;
+    std::int64_t FFirstBlockDay = 0;
     TWeekdaySet FWeekend;
     int FPerWeek = 5;                       // working days in a week
     std::array<std::int8_t, 7> FUpTo{};     // not-weekend days among the first 1 to 7 of a week
