@@ -11,6 +11,8 @@
 #   5. failing lines vs good ones of the same form: "add" lines whose date
 #      does not exist; whose amount is no number                             <= 2
 #   6. one invocation (add ... --iso) vs one of dateutils.dadd                <= 1.0
+#   7. working days with a calendar of 500 holidays (--holidays) vs the same
+#      batch without one: lines "add DATE 0 N 0 0 0 0" and "diff DATE DATE"  <= 1.3
 #
 # and, for the record, one invocation writing the long date (which loads
 # the locale module and QtCore with it) against an empty program linked to
@@ -168,6 +170,30 @@ row "one invocation (add --iso)  vs dadd" "$(per_call "$mine")" "$(per_call "$th
 # For the record: with the long date, which loads the locale module.
 pair start_long "$work/none" "$work/none" invocations calc add 2004-01-31 --months 1 -- invocations floor
 row "(with the long date  vs empty QtCore program)" "$(per_call "$mine")" "$(per_call "$theirs")" - ms
+
+# 7. Working days over 500 holidays against the weekday unit, on dates and
+# holidays of the same fifty years: every count and step meets holidays.
+awk 'BEGIN {
+  srand(2)
+  while (n < 500) {
+    d = 10957 + int(rand() * 14610)          # days since 1970: 2000 to 2039
+    if ((d + 3) % 7 >= 5 || seen[d]++) continue # Saturdays and Sundays are off anyway
+    n++; print strftime("%Y-%m-%d", d * 86400, 1)
+  }
+}' >"$work/holidays"
+awk -v n="$count" 'BEGIN {
+  srand(3)
+  for (i = 0; i < n; i++) {
+    a = strftime("%Y-%m-%d", (9131 + int(rand() * 18262)) * 86400, 1) # 1995 to 2044
+    if (i % 2) print "add " a " 0 " int(rand() * 2000) - 1000 " 0 0 0 0"
+    else print "diff " a " " strftime("%Y-%m-%d", (9131 + int(rand() * 18262)) * 86400, 1)
+  }
+}' >"$work/working"
+pair holidays "$work/working" "$work/working" calc --iso --holidays "$work/holidays" - -- calc --iso -
+[[ $(wc -l <"$work/holidays.mine") == "$count" && $(grep -c '^$' "$work/holidays.mine" || true) == 0 ]] ||
+  fail "the batch with holidays lost lines"
+cmp -s "$work/holidays.mine" "$work/holidays.theirs" && fail "the holidays changed no result"
+row "--holidays (500 days) -  vs without" "$mine" "$theirs" 1.3
 
 echo "$count dates; best of $runs; morvane-calc, the other, ratio; outputs agree"
 printf '%s\n' "${rows[@]}"

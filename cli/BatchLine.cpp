@@ -62,7 +62,7 @@ bool TBatchLine::Run(std::string_view Line, TTextBuffer& Out, TProblem& Problem)
             Problem = InvalidDate(Line);
             return false;
         }
-        if (!ApplyAmounts(*Date, *FShared, Problem))
+        if (!ApplyAmounts(*Date, *FShared, Problem, FStyle.WorkingDays))
             return false;
         AppendNewDate(Out, *Date, FStyle);
         return true;
@@ -103,7 +103,7 @@ bool TBatchLine::Run(std::string_view Line, TTextBuffer& Out, TProblem& Problem)
     }
     TDateTime Date = *Start;
     const TAmountTexts Amounts = {Words[2], Words[3], Words[4], Words[5], Words[6], Words[7]};
-    if (!ApplyAmounts(Date, Amounts, Problem))
+    if (!ApplyAmounts(Date, Amounts, Problem, FStyle.WorkingDays))
         return false;
     AppendNewDate(Out, Date, FStyle);
     return true;

@@ -2,6 +2,7 @@
 
 #include "Caption.h"
 #include "CountLabels.h"
+#include "HolidayCalendar.h"
 #include "Messages.h"
 #include "UserLocale.h"
 
@@ -229,9 +230,14 @@ const TDateTime kLastDay = MakeDate(9999, 12, 31);
 // raises. A step of 0 leaves a date of the years 1 to 9999 as it is, so only
 // a step that moves the date, or a months or years step of 0 that refuses a
 // date outside those years, goes to the date core.
-bool ApplyStep(TDateKind Kind, TDateTime& Date, std::int32_t Amount) {
+bool ApplyStep(TDateKind Kind, TDateTime& Date, std::int32_t Amount,
+               THolidayCalendar* WorkingDays) {
     if (Amount == 0 && (Kind < dkMonths || (Date >= kFirstDay && Date <= kLastDay)))
         return true;
+    if (Kind == dkWeekdays && WorkingDays) {
+        Date = WorkingDays->Add(Date, Amount);
+        return true;
+    }
     const std::optional<TDateTime> Moved = TryAddDateUnits(Kind, Date, Amount);
     if (Moved)
         Date = *Moved;
@@ -263,6 +269,10 @@ const std::array<std::string, kDiffItemCount>& TResultStyle::Labels() const {
     if (!FLabels) {
         FLabels.emplace();
         for (std::size_t Item = 0; Item < kDiffItemCount; ++Item) {
+            if (Item == diWeekdays && WorkingDays) {
+                (*FLabels)[Item] = UserLanguage ? Tr(kWorkingDaysLabel) : kWorkingDaysLabel;
+                continue;
+            }
             const std::string Caption = UserLanguage
                                             ? TrIn(kCountLabelContext, kCountLabelSources[Item])
                                             : std::string(kCountLabelSources[Item]);
@@ -300,7 +310,9 @@ TDateTime LocalToday() {
 
 void AppendDifference(TTextBuffer& Out, TDateTime Start, TDateTime End, const TResultStyle& Style,
                       TDiffLayout Layout) {
-    const TDifference Difference = DateDifference(Start, End);
+    TDifference Difference = DateDifference(Start, End);
+    if (Style.WorkingDays)
+        Difference.Counts[dkWeekdays] = Style.WorkingDays->Between(Start, End);
     if (Style.Format == TResultFormat::Json)
         AppendJsonDifference(Out, Difference, Style);
     else if (Layout == TDiffLayout::OneLine || Style.Format == TResultFormat::Iso)
@@ -319,7 +331,8 @@ bool AmountsOf(const TAmountTexts& Texts, TAmounts& Amounts, TProblem& Problem) 
     return true;
 }
 
-bool ApplyAmounts(TDateTime& Date, const TAmountTexts& Amounts, TProblem& Problem) {
+bool ApplyAmounts(TDateTime& Date, const TAmountTexts& Amounts, TProblem& Problem,
+                  THolidayCalendar* WorkingDays) {
     for (std::size_t K = 0; K < Amounts.size(); ++K) {
         const auto Kind = static_cast<TDateKind>(K);
         std::int32_t Amount = 0;
@@ -327,7 +340,7 @@ bool ApplyAmounts(TDateTime& Date, const TAmountTexts& Amounts, TProblem& Proble
             Problem = {TProblem::pkNotInteger, nullptr, Amounts[K], Kind};
             return false;
         }
-        if (!ApplyStep(Kind, Date, Amount)) {
+        if (!ApplyStep(Kind, Date, Amount, WorkingDays)) {
             Problem = {TProblem::pkDateEncode, nullptr, {}, Kind};
             return false;
         }
@@ -335,10 +348,11 @@ bool ApplyAmounts(TDateTime& Date, const TAmountTexts& Amounts, TProblem& Proble
     return true;
 }
 
-bool ApplyAmounts(TDateTime& Date, const TAmounts& Amounts, TProblem& Problem) {
+bool ApplyAmounts(TDateTime& Date, const TAmounts& Amounts, TProblem& Problem,
+                  THolidayCalendar* WorkingDays) {
     for (std::size_t K = 0; K < Amounts.size(); ++K) {
         const auto Kind = static_cast<TDateKind>(K);
-        if (!ApplyStep(Kind, Date, Amounts[K])) {
+        if (!ApplyStep(Kind, Date, Amounts[K], WorkingDays)) {
             Problem = {TProblem::pkDateEncode, nullptr, {}, Kind};
             return false;
         }

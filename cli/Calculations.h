@@ -19,6 +19,8 @@
 #include <string_view>
 #include <vector>
 
+class THolidayCalendar;
+
 // Why a calculation failed.
 struct TProblem {
     enum TKind : std::uint8_t {
@@ -101,6 +103,10 @@ public:
     // language, as those of a difference are; --iso and --json write the
     // phrase in English in every language.
     bool UserLanguage = false;
+    // The working days of the run, when --holidays or --weekend is given:
+    // the weekdays count and step go by them instead of Monday to Friday,
+    // and the text form labels the count as working days.
+    THolidayCalendar* WorkingDays = nullptr;
 
     // The long date, made from the user's locale at the first date that
     // needs it.
@@ -144,11 +150,14 @@ bool AmountsOf(const TAmountTexts& Texts, TAmounts& Amounts, TProblem& Problem);
 
 // Moves Date by the six amounts, each converted just before it is applied,
 // like the window's new-date panel: false, with its problem, for an amount
-// that is no whole number or a date outside the years 1 to 9999.
-bool ApplyAmounts(TDateTime& Date, const TAmountTexts& Amounts, TProblem& Problem);
+// that is no whole number or a date outside the years 1 to 9999. The
+// weekdays step goes by WorkingDays when given.
+bool ApplyAmounts(TDateTime& Date, const TAmountTexts& Amounts, TProblem& Problem,
+                  THolidayCalendar* WorkingDays = nullptr);
 
 // The same with the amounts converted already.
-bool ApplyAmounts(TDateTime& Date, const TAmounts& Amounts, TProblem& Problem);
+bool ApplyAmounts(TDateTime& Date, const TAmounts& Amounts, TProblem& Problem,
+                  THolidayCalendar* WorkingDays = nullptr);
 
 // Appends Date (of the years 1 to 9999) in Style.Format, ending in a line
 // break.

@@ -100,8 +100,22 @@ TModuleText ErrorTextEntry(int Error, const char* Text, int Position) {
     }
 }
 
+int WeekendDaysEntry() {
+    // The toolkit knows each locale's working days (Monday 1 to Sunday 7);
+    // the weekend is the rest.
+    int Weekend = 0x7F;
+    try {
+        for (const Qt::DayOfWeek Day : QLocale::system().weekdays())
+            Weekend &= ~(1 << (Day % 7)); // Sunday (7) is bit 0, Monday bit 1
+    } catch (...) {
+        return (1 << 0) | (1 << 6);
+    }
+    return Weekend;
+}
+
 const TLocaleModule kModule = {kLocaleModuleVersion, LoadTranslationsEntry, TranslateEntry,
-                               LocaleNamesEntry,     PhraseEntry,           ErrorTextEntry};
+                               LocaleNamesEntry,     PhraseEntry,           ErrorTextEntry,
+                               WeekendDaysEntry};
 
 } // namespace
 

@@ -64,6 +64,10 @@ struct TLocaleModule {
     // its full stop): Error with Text (meNotInteger) or Position
     // (meListIndex).
     TModuleText (*ErrorText)(int Error, const char* Text, int Position);
+
+    // The weekend of the user's locale: the days that are not its working
+    // days, as a bit for each (bit 0 Sunday ... bit 6 Saturday).
+    int (*WeekendDays)();
 };
 
 // The one symbol the tool looks up in the module, the only one the module
@@ -71,5 +75,5 @@ struct TLocaleModule {
 __attribute__((visibility("default"))) const TLocaleModule* MorvaneCalcLocaleModule();
 }
 
-inline constexpr int kLocaleModuleVersion = 1;
+inline constexpr int kLocaleModuleVersion = 2;
 inline constexpr char kLocaleModuleSymbol[] = "MorvaneCalcLocaleModule";

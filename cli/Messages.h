@@ -100,6 +100,23 @@ inline constexpr const char* kUnitsHelp =
 //: most 60 columns.
 inline constexpr const char* kPhraseOnlyHelp =
     QT_TRANSLATE_NOOP("MorvaneCalc", "a difference in words only");
+//: The description of --holidays FILE in morvane-calc --help: lines of at
+//: most 60 columns. A holiday is a day that is no working day. Keep
+//: YYYY-MM-DD and the range's form as they are: the user types them.
+inline constexpr const char* kHolidaysHelp =
+    QT_TRANSLATE_NOOP("MorvaneCalc", "days that are no working days, for the weekdays count\n"
+                                     "and step: a list of dates YYYY-MM-DD or ranges\n"
+                                     "YYYY-MM-DD..YYYY-MM-DD, or an iCalendar file; may be\n"
+                                     "given more than once");
+//: The description of --weekend DAYS in morvane-calc --help: lines of at
+//: most 60 columns. Keep mon, sat, sun, locale and none as they are (the
+//: user types them); the user may also type the day names of your
+//: language.
+inline constexpr const char* kWeekendHelp =
+    QT_TRANSLATE_NOOP("MorvaneCalc", "the days that are never working days, separated by\n"
+                                     "commas: names (mon, monday, ...), ISO numbers 1 to 7\n"
+                                     "(1 is Monday), locale (the weekend of the user's\n"
+                                     "locale) or none; sat,sun when not given");
 //: The description of -h, --help in morvane-calc --help.
 inline constexpr const char* kHelpHelp = QT_TRANSLATE_NOOP("MorvaneCalc", "show this help");
 //: The description of -v, --version in morvane-calc --help.
@@ -234,6 +251,53 @@ inline constexpr const char* kDiffDates =
 inline constexpr const char* kAddDate =
     QT_TRANSLATE_NOOP("MorvaneCalc", "add takes one start date, or -; the amounts are options");
 
+//: A message about the command line: %1 is what was typed in the list of
+//: --weekend. Keep --weekend, mon, monday, locale and none as they are.
+inline constexpr const char* kUnknownWeekday = QT_TRANSLATE_NOOP(
+    "MorvaneCalc",
+    "unknown day '%1' in --weekend (a name such as mon or monday, 1 to 7, locale or none)");
+//: A message about the command line: --weekend named all seven days of the
+//: week, so that no day is a working day and no working day can be added.
+inline constexpr const char* kNoWorkingDay =
+    QT_TRANSLATE_NOOP("MorvaneCalc", "--weekend holds all seven days: no day is a working day");
+
+// The holiday files of --holidays: %1 is the file's name as typed, %2 the
+// number of the line, %3 the line's text.
+//: A message about a file given with --holidays: %1 is its name, %2 the
+//: system's reason.
+inline constexpr const char* kHolidaysUnreadable =
+    QT_TRANSLATE_NOOP("MorvaneCalc", "cannot read the holiday file '%1': %2");
+//: A message about a line of a file given with --holidays: %1 is the
+//: file's name, %2 the line's number, %3 its text. Keep YYYY-MM-DD and the
+//: range's form as they are.
+inline constexpr const char* kHolidayBadLine = QT_TRANSLATE_NOOP(
+    "MorvaneCalc", "%1, line %2: '%3' is no date YYYY-MM-DD or range YYYY-MM-DD..YYYY-MM-DD");
+//: A message about a line of a file given with --holidays: a range of
+//: dates (first..last) whose last date comes before its first. %1 is the
+//: file's name, %2 the line's number, %3 the range.
+inline constexpr const char* kHolidayBadRange =
+    QT_TRANSLATE_NOOP("MorvaneCalc", "%1, line %2: the range '%3' ends before it starts");
+//: A message about a file given with --holidays that holds an iCalendar
+//: (.ics) calendar that cannot be read: %1 is the file's name, %2 the number
+//: of the line where the reading failed, %3 the line's text.
+inline constexpr const char* kHolidayBadCalendar =
+    QT_TRANSLATE_NOOP("MorvaneCalc", "%1, line %2: malformed iCalendar data: '%3'");
+//: A message about a file given with --holidays that starts as an
+//: iCalendar (.ics) calendar but ends before its last line, END:VCALENDAR
+//: (keep that as it is): cut short, say. %1 is the file's name.
+inline constexpr const char* kHolidayUnfinishedCalendar =
+    QT_TRANSLATE_NOOP("MorvaneCalc", "%1: the iCalendar data ends before END:VCALENDAR");
+//: A message about a line of a file given with --holidays: a holiday on a
+//: date the program cannot count with. %1 is the file's name, %2 the line's
+//: number, %3 the line's text.
+inline constexpr const char* kHolidayOutOfRange =
+    QT_TRANSLATE_NOOP("MorvaneCalc", "%1, line %2: '%3' lies outside the years 0001 to 9999");
+//: A message about a file given with --holidays that holds an iCalendar
+//: calendar: the part of morvane-calc that reads such files, %2 (a file
+//: name), is missing from the installation. %1 is the holiday file's name.
+inline constexpr const char* kCalendarModuleMissing =
+    QT_TRANSLATE_NOOP("MorvaneCalc", "%1: iCalendar files cannot be read without %2");
+
 // Batch mode: a message about one input line.
 //: A message about a line of standard input: %1 is its number, %2 what is
 //: wrong with it.
@@ -267,6 +331,15 @@ inline constexpr const char* kRepeatedUnit =
 //: of a difference shows it (the phrase's line, and --phrase-only): the
 //: number 0 and the unit of a day, as the phrase writes a count of days.
 inline constexpr const char* kSameDayPhrase = QT_TRANSLATE_NOOP("MorvaneCalc", "0 days");
+
+//: The label of the count of working days in the text form of a
+//: difference when --holidays or --weekend is given: the weekend given and
+//: the holidays left out. It replaces the label of the Monday-to-Friday
+//: count ("Weekdays:" in the window), and must read differently from your
+//: translation of that one, so that a reader sees that the holidays were
+//: taken out. End it as your translation of the window's labels ends (a
+//: colon).
+inline constexpr const char* kWorkingDaysLabel = QT_TRANSLATE_NOOP("MorvaneCalc", "Working days:");
 
 // Returns Text with each "%<n>" (n from 1 to 9) replaced by the n-th of Args.
 std::string Fill(std::string_view Text, std::initializer_list<std::string_view> Args);

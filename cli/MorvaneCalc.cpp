@@ -22,6 +22,7 @@
 #include "TextRules.h"
 #include "UsageError.h"
 #include "UserLocale.h"
+#include "WorkingDayOptions.h"
 
 #include <algorithm>
 #include <exception>
@@ -108,7 +109,10 @@ int Run(const TCommandLine& Line, TClosedStreams Closed, TOutput& Output) {
     TAmountTexts Amounts;
     for (std::size_t K = 0; K < kUnitNames.size(); ++K)
         Amounts[K] = Line.Value(kUnitNames[K]).value_or("0");
-    const TResultStyle Style = StyleOf(Line, Form);
+    TResultStyle Style = StyleOf(Line, Form);
+    // The holiday files are read whole before anything is written.
+    std::optional<THolidayCalendar> WorkingDays = WorkingDaysOf(Line);
+    Style.WorkingDays = WorkingDays ? &*WorkingDays : nullptr;
     TProblem Problem;
     switch (Form) {
     case cmBatch:
@@ -143,7 +147,7 @@ int Run(const TCommandLine& Line, TClosedStreams Closed, TOutput& Output) {
         std::optional<TDateTime> Date = ParseDate(Words[1], LocalToday);
         if (!Date)
             return Failed(Output, InvalidDate(Words[1]));
-        if (!ApplyAmounts(*Date, Amounts, Problem))
+        if (!ApplyAmounts(*Date, Amounts, Problem, Style.WorkingDays))
             return Failed(Output, Problem);
         AppendNewDate(Output.Text, *Date, Style);
         break;

@@ -1,6 +1,7 @@
 #include "Options.h"
 
 #include "Messages.h"
+#include "WorkingDayOptions.h"
 
 #include <algorithm>
 
@@ -35,6 +36,8 @@ const TOption kOptionRows[] = {
     {"format",       0,     TValueKind::Text,      "FMT",    kNewDateCommands,    kFormGroup,  false,     kFormatHelp,     kFormatWithAdd,  nullptr},
     {"units",        0,     TValueKind::List,      "LIST",   kDifferenceCommands, kItemsGroup, false,     kUnitsHelp,      kItemsWithDiff,  ItemNames},
     {"phrase-only",  0,     TValueKind::None,      "",       kDifferenceCommands, kItemsGroup, false,     kPhraseOnlyHelp, kItemsWithDiff,  nullptr},
+    {"holidays",     0,     TValueKind::File,      "FILE",   kAllCommands,        kNoGroup,    true,      kHolidaysHelp,   nullptr,         nullptr},
+    {"weekend",      0,     TValueKind::List,      "DAYS",   kAllCommands,        kNoGroup,    false,     kWeekendHelp,    nullptr,         WeekendNames},
     {"help",         'h',   TValueKind::None,      "",       0,                   kNoGroup,    false,     kHelpHelp,       nullptr,         nullptr},
     {"version",      'v',   TValueKind::None,      "",       0,                   kNoGroup,    false,     kVersionHelp,    nullptr,         nullptr},
 };

@@ -3,9 +3,30 @@
 #include "Messages.h"
 #include "UserLocale.h"
 
+namespace {
+
+// Text with Args in its "%1" to "%3"; a marker beyond Args stays as it is.
+std::string FillArgs(std::string_view Text, const std::vector<std::string>& Args) {
+    switch (Args.size()) {
+    case 0:
+        return Fill(Text, {});
+    case 1:
+        return Fill(Text, {Args[0]});
+    case 2:
+        return Fill(Text, {Args[0], Args[1]});
+    default:
+        return Fill(Text, {Args[0], Args[1], Args[2]});
+    }
+}
+
+} // namespace
+
 TUsageError::TUsageError(const char* Text, std::string_view Arg)
-    : std::runtime_error(Fill(Text, {Arg})), FText(Text), FArg(Arg) {}
+    : TUsageError(Text, std::vector<std::string>{std::string(Arg)}) {}
+
+TUsageError::TUsageError(const char* Text, std::vector<std::string> Args)
+    : std::runtime_error(FillArgs(Text, Args)), FText(Text), FArgs(std::move(Args)) {}
 
 std::string TUsageError::Translated() const {
-    return Fill(Tr(FText), {FArg});
+    return FillArgs(Tr(FText), FArgs);
 }

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A command line that can't be read: an unknown option or command, a
 // missing or malformed word. what() is the message in English without the
@@ -13,10 +14,13 @@ public:
     // The message Text, one of Messages.h's, with Arg in its "%1".
     explicit TUsageError(const char* Text, std::string_view Arg = {});
 
+    // The message Text with Args in its "%1", "%2" and "%3".
+    TUsageError(const char* Text, std::vector<std::string> Args);
+
     // The message in the user's language.
     std::string Translated() const;
 
 private:
     const char* FText;
-    std::string FArg;
+    std::vector<std::string> FArgs;
 };

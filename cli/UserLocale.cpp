@@ -118,3 +118,9 @@ std::string SystemReason(int Error) {
     InUserLanguage(); // which sets the C library's language
     return std::strerror(Error);
 }
+
+std::optional<int> UserWeekendDays() {
+    if (!Module())
+        return std::nullopt;
+    return Module()->WeekendDays();
+}

@@ -49,3 +49,7 @@ std::string TranslatedError(TModuleError Error, std::string_view Text = {}, int 
 // language when the texts are translated (InUserLanguage), else in
 // English.
 std::string SystemReason(int Error);
+
+// The weekend of the user's locale, as a bit for each day (bit 0 Sunday ...
+// bit 6 Saturday); nothing where the module is missing.
+std::optional<int> UserWeekendDays();

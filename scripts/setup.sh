@@ -11,6 +11,11 @@ packages=(
   clang-format
   # date core tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev libhowardhinnant-date-dev
+  # the peer that the working days are tested against (numpy's busday_*)
+  python3-numpy
+  # holiday files: iCalendar files read with libical, and the peer that
+  # recurrences are tested against (python3-dateutil's rrule)
+  libical-dev python3-dateutil
   # the peer of morvane-calc's batch benchmark (bench/calc-throughput.sh)
   dateutils
   # the shells whose completions of morvane-calc the cli tests run

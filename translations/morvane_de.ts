@@ -159,7 +159,32 @@
         <translation>„morvane-calc --help“ gibt weitere Hinweise.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+75"/>
+        <source>days that are no working days, for the weekdays count
+and step: a list of dates YYYY-MM-DD or ranges
+YYYY-MM-DD..YYYY-MM-DD, or an iCalendar file; may be
+given more than once</source>
+        <extracomment>The description of --holidays FILE in morvane-calc --help: lines of at most 60 columns. A holiday is a day that is no working day. Keep YYYY-MM-DD and the range&apos;s form as they are: the user types them.</extracomment>
+        <translation>Tage, die keine Arbeitstage sind, für Zählung und
+Schritte der Arbeitstage: eine Liste von Daten YYYY-MM-DD
+oder Bereichen YYYY-MM-DD..YYYY-MM-DD oder eine
+iCalendar-Datei; mehrfach angebbar</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the days that are never working days, separated by
+commas: names (mon, monday, ...), ISO numbers 1 to 7
+(1 is Monday), locale (the weekend of the user&apos;s
+locale) or none; sat,sun when not given</source>
+        <extracomment>The description of --weekend DAYS in morvane-calc --help: lines of at most 60 columns. Keep mon, sat, sun, locale and none as they are (the user types them); the user may also type the day names of your language.</extracomment>
+        <translation>die Tage, die nie Arbeitstage sind, durch Kommas
+getrennt: Namen (mon, monday, ..., auch deutsche),
+ISO-Nummern 1 bis 7 (1 ist Montag), locale (das
+Wochenende des Gebietsschemas) oder none; ohne Angabe
+sat,sun</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>cannot write to standard output: %1</source>
         <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
         <translation>Standardausgabe kann nicht geschrieben werden: %1</translation>
@@ -285,6 +310,60 @@
         <translation>add erwartet ein Startdatum oder -; die Anzahlen sind Optionen</translation>
     </message>
     <message>
+        <location line="+4"/>
+        <source>unknown day &apos;%1&apos; in --weekend (a name such as mon or monday, 1 to 7, locale or none)</source>
+        <extracomment>A message about the command line: %1 is what was typed in the list of --weekend. Keep --weekend, mon, monday, locale and none as they are.</extracomment>
+        <translation>unbekannter Tag „%1“ in --weekend (ein Name wie mon oder monday, 1 bis 7, locale oder none)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--weekend holds all seven days: no day is a working day</source>
+        <extracomment>A message about the command line: --weekend named all seven days of the week, so that no day is a working day and no working day can be added.</extracomment>
+        <translation>--weekend enthält alle sieben Tage: kein Tag ist ein Arbeitstag</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>cannot read the holiday file &apos;%1&apos;: %2</source>
+        <extracomment>A message about a file given with --holidays: %1 is its name, %2 the system&apos;s reason.</extracomment>
+        <translation>Feiertagsdatei „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1, line %2: &apos;%3&apos; is no date YYYY-MM-DD or range YYYY-MM-DD..YYYY-MM-DD</source>
+        <extracomment>A message about a line of a file given with --holidays: %1 is the file&apos;s name, %2 the line&apos;s number, %3 its text. Keep YYYY-MM-DD and the range&apos;s form as they are.</extracomment>
+        <translation>%1, Zeile %2: „%3“ ist kein Datum YYYY-MM-DD und kein Bereich YYYY-MM-DD..YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1, line %2: the range &apos;%3&apos; ends before it starts</source>
+        <extracomment>A message about a line of a file given with --holidays: a range of dates (first..last) whose last date comes before its first. %1 is the file&apos;s name, %2 the line&apos;s number, %3 the range.</extracomment>
+        <translation>%1, Zeile %2: der Bereich „%3“ endet vor seinem Anfang</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1, line %2: malformed iCalendar data: &apos;%3&apos;</source>
+        <extracomment>A message about a file given with --holidays that holds an iCalendar (.ics) calendar that cannot be read: %1 is the file&apos;s name, %2 the number of the line where the reading failed, %3 the line&apos;s text.</extracomment>
+        <translation>%1, Zeile %2: fehlerhafte iCalendar-Daten: „%3“</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: the iCalendar data ends before END:VCALENDAR</source>
+        <extracomment>A message about a file given with --holidays that starts as an iCalendar (.ics) calendar but ends before its last line, END:VCALENDAR (keep that as it is): cut short, say. %1 is the file&apos;s name.</extracomment>
+        <translation>%1: die iCalendar-Daten enden vor END:VCALENDAR</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1, line %2: &apos;%3&apos; lies outside the years 0001 to 9999</source>
+        <extracomment>A message about a line of a file given with --holidays: a holiday on a date the program cannot count with. %1 is the file&apos;s name, %2 the line&apos;s number, %3 the line&apos;s text.</extracomment>
+        <translation>%1, Zeile %2: „%3“ liegt außerhalb der Jahre 0001 bis 9999</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: iCalendar files cannot be read without %2</source>
+        <extracomment>A message about a file given with --holidays that holds an iCalendar calendar: the part of morvane-calc that reads such files, %2 (a file name), is missing from the installation. %1 is the holiday file&apos;s name.</extracomment>
+        <translation>%1: iCalendar-Dateien können ohne %2 nicht gelesen werden</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>line %1: %2</source>
         <extracomment>A message about a line of standard input: %1 is its number, %2 what is wrong with it.</extracomment>
@@ -327,7 +406,13 @@
         <translation>„%1“ zweimal in --units angegeben</translation>
     </message>
     <message>
-        <location line="-235"/>
+        <location line="+16"/>
+        <source>Working days:</source>
+        <extracomment>The label of the count of working days in the text form of a difference when --holidays or --weekend is given: the weekend given and the holidays left out. It replaces the label of the Monday-to-Friday count (&quot;Weekdays:&quot; in the window), and must read differently from your translation of that one, so that a reader sees that the holidays were taken out. End it as your translation of the window&apos;s labels ends (a colon).</extracomment>
+        <translation>Arbeitstage (Kalender):</translation>
+    </message>
+    <message>
+        <location line="-316"/>
         <source>Usage:</source>
         <extracomment>The heading of morvane-calc&apos;s usage summary in --help and after a message about a command line it cannot read; the command lines follow on lines of their own, indented by two.</extracomment>
         <translation>Aufruf:</translation>
@@ -444,7 +529,7 @@ months, years, phrase</translation>
         <translation>einen Abstand nur in Worten</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+19"/>
         <source>show this help</source>
         <extracomment>The description of -h, --help in morvane-calc --help.</extracomment>
         <translation>diese Hilfe anzeigen</translation>
@@ -516,7 +601,7 @@ months, years, phrase</translation>
         <translation>--format braucht ein FMT aus mindestens einem Zeichen</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+93"/>
         <source>0 days</source>
         <extracomment>The distance in words between a date and itself, where the text form of a difference shows it (the phrase&apos;s line, and --phrase-only): the number 0 and the unit of a day, as the phrase writes a count of days.</extracomment>
         <translation>0 Tage</translation>

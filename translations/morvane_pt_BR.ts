@@ -159,7 +159,31 @@
         <translation>Tente “morvane-calc --help” para mais informações.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+75"/>
+        <source>days that are no working days, for the weekdays count
+and step: a list of dates YYYY-MM-DD or ranges
+YYYY-MM-DD..YYYY-MM-DD, or an iCalendar file; may be
+given more than once</source>
+        <extracomment>The description of --holidays FILE in morvane-calc --help: lines of at most 60 columns. A holiday is a day that is no working day. Keep YYYY-MM-DD and the range&apos;s form as they are: the user types them.</extracomment>
+        <translation>dias que não são úteis, para a contagem e o avanço em
+dias úteis: uma lista de datas YYYY-MM-DD ou de
+intervalos YYYY-MM-DD..YYYY-MM-DD, ou um arquivo
+iCalendar; pode ser informada mais de uma vez</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the days that are never working days, separated by
+commas: names (mon, monday, ...), ISO numbers 1 to 7
+(1 is Monday), locale (the weekend of the user&apos;s
+locale) or none; sat,sun when not given</source>
+        <extracomment>The description of --weekend DAYS in morvane-calc --help: lines of at most 60 columns. Keep mon, sat, sun, locale and none as they are (the user types them); the user may also type the day names of your language.</extracomment>
+        <translation>os dias que nunca são úteis, separados por vírgulas:
+nomes (mon, monday, ..., também em português), números
+ISO de 1 a 7 (1 é segunda-feira), locale (o fim de
+semana da localidade) ou none; sem ela, sat,sun</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>cannot write to standard output: %1</source>
         <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
         <translation>não foi possível escrever na saída padrão: %1</translation>
@@ -285,6 +309,60 @@
         <translation>add requer uma data inicial, ou -; as quantidades são opções</translation>
     </message>
     <message>
+        <location line="+4"/>
+        <source>unknown day &apos;%1&apos; in --weekend (a name such as mon or monday, 1 to 7, locale or none)</source>
+        <extracomment>A message about the command line: %1 is what was typed in the list of --weekend. Keep --weekend, mon, monday, locale and none as they are.</extracomment>
+        <translation>dia desconhecido “%1” em --weekend (um nome como mon ou monday, de 1 a 7, locale ou none)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--weekend holds all seven days: no day is a working day</source>
+        <extracomment>A message about the command line: --weekend named all seven days of the week, so that no day is a working day and no working day can be added.</extracomment>
+        <translation>--weekend contém os sete dias: nenhum dia é útil</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>cannot read the holiday file &apos;%1&apos;: %2</source>
+        <extracomment>A message about a file given with --holidays: %1 is its name, %2 the system&apos;s reason.</extracomment>
+        <translation>não foi possível ler o arquivo de feriados “%1”: %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1, line %2: &apos;%3&apos; is no date YYYY-MM-DD or range YYYY-MM-DD..YYYY-MM-DD</source>
+        <extracomment>A message about a line of a file given with --holidays: %1 is the file&apos;s name, %2 the line&apos;s number, %3 its text. Keep YYYY-MM-DD and the range&apos;s form as they are.</extracomment>
+        <translation>%1, linha %2: “%3” não é uma data YYYY-MM-DD nem um intervalo YYYY-MM-DD..YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1, line %2: the range &apos;%3&apos; ends before it starts</source>
+        <extracomment>A message about a line of a file given with --holidays: a range of dates (first..last) whose last date comes before its first. %1 is the file&apos;s name, %2 the line&apos;s number, %3 the range.</extracomment>
+        <translation>%1, linha %2: o intervalo “%3” termina antes de começar</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1, line %2: malformed iCalendar data: &apos;%3&apos;</source>
+        <extracomment>A message about a file given with --holidays that holds an iCalendar (.ics) calendar that cannot be read: %1 is the file&apos;s name, %2 the number of the line where the reading failed, %3 the line&apos;s text.</extracomment>
+        <translation>%1, linha %2: dados iCalendar malformados: “%3”</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: the iCalendar data ends before END:VCALENDAR</source>
+        <extracomment>A message about a file given with --holidays that starts as an iCalendar (.ics) calendar but ends before its last line, END:VCALENDAR (keep that as it is): cut short, say. %1 is the file&apos;s name.</extracomment>
+        <translation>%1: os dados iCalendar terminam antes de END:VCALENDAR</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1, line %2: &apos;%3&apos; lies outside the years 0001 to 9999</source>
+        <extracomment>A message about a line of a file given with --holidays: a holiday on a date the program cannot count with. %1 is the file&apos;s name, %2 the line&apos;s number, %3 the line&apos;s text.</extracomment>
+        <translation>%1, linha %2: “%3” está fora dos anos 0001 a 9999</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: iCalendar files cannot be read without %2</source>
+        <extracomment>A message about a file given with --holidays that holds an iCalendar calendar: the part of morvane-calc that reads such files, %2 (a file name), is missing from the installation. %1 is the holiday file&apos;s name.</extracomment>
+        <translation>%1: arquivos iCalendar não podem ser lidos sem %2</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>line %1: %2</source>
         <extracomment>A message about a line of standard input: %1 is its number, %2 what is wrong with it.</extracomment>
@@ -327,7 +405,13 @@
         <translation>“%1” informado duas vezes em --units</translation>
     </message>
     <message>
-        <location line="-235"/>
+        <location line="+16"/>
+        <source>Working days:</source>
+        <extracomment>The label of the count of working days in the text form of a difference when --holidays or --weekend is given: the weekend given and the holidays left out. It replaces the label of the Monday-to-Friday count (&quot;Weekdays:&quot; in the window), and must read differently from your translation of that one, so that a reader sees that the holidays were taken out. End it as your translation of the window&apos;s labels ends (a colon).</extracomment>
+        <translation>Dias úteis (calendário):</translation>
+    </message>
+    <message>
+        <location line="-316"/>
         <source>Usage:</source>
         <extracomment>The heading of morvane-calc&apos;s usage summary in --help and after a message about a command line it cannot read; the command lines follow on lines of their own, indented by two.</extracomment>
         <translation>Uso:</translation>
@@ -444,7 +528,7 @@ years, phrase</translation>
         <translation>uma diferença só por extenso</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+19"/>
         <source>show this help</source>
         <extracomment>The description of -h, --help in morvane-calc --help.</extracomment>
         <translation>mostra esta ajuda</translation>
@@ -516,7 +600,7 @@ years, phrase</translation>
         <translation>--format precisa de um FMT com pelo menos um caractere</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+93"/>
         <source>0 days</source>
         <extracomment>The distance in words between a date and itself, where the text form of a difference shows it (the phrase&apos;s line, and --phrase-only): the number 0 and the unit of a day, as the phrase writes a count of days.</extracomment>
         <translation>0 dias</translation>

@@ -151,7 +151,29 @@
         <translation>请尝试执行“morvane-calc --help”来获取更多信息。</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+75"/>
+        <source>days that are no working days, for the weekdays count
+and step: a list of dates YYYY-MM-DD or ranges
+YYYY-MM-DD..YYYY-MM-DD, or an iCalendar file; may be
+given more than once</source>
+        <extracomment>The description of --holidays FILE in morvane-calc --help: lines of at most 60 columns. A holiday is a day that is no working day. Keep YYYY-MM-DD and the range&apos;s form as they are: the user types them.</extracomment>
+        <translation>不算工作日的日子，用于工作日计数和按工作日推算：日期
+YYYY-MM-DD 或范围 YYYY-MM-DD..YYYY-MM-DD 的列表，
+或 iCalendar 文件；可多次指定</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the days that are never working days, separated by
+commas: names (mon, monday, ...), ISO numbers 1 to 7
+(1 is Monday), locale (the weekend of the user&apos;s
+locale) or none; sat,sun when not given</source>
+        <extracomment>The description of --weekend DAYS in morvane-calc --help: lines of at most 60 columns. Keep mon, sat, sun, locale and none as they are (the user types them); the user may also type the day names of your language.</extracomment>
+        <translation>永远不是工作日的日子，以逗号分隔：星期名称（mon、
+monday 等，也可用中文）、ISO 编号 1 到 7（1 是星期一）、
+locale（用户区域设置的周末）或 none；未指定时为 sat,sun</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>cannot write to standard output: %1</source>
         <extracomment>A message on standard error; %1 is the system&apos;s reason.</extracomment>
         <translation>无法写入标准输出：%1</translation>
@@ -277,6 +299,60 @@
         <translation>add 需要一个开始日期或 -；数量由选项给出</translation>
     </message>
     <message>
+        <location line="+4"/>
+        <source>unknown day &apos;%1&apos; in --weekend (a name such as mon or monday, 1 to 7, locale or none)</source>
+        <extracomment>A message about the command line: %1 is what was typed in the list of --weekend. Keep --weekend, mon, monday, locale and none as they are.</extracomment>
+        <translation>--weekend 中有未知的日子“%1”（应为 mon 或 monday 这样的名称、1 到 7、locale 或 none）</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--weekend holds all seven days: no day is a working day</source>
+        <extracomment>A message about the command line: --weekend named all seven days of the week, so that no day is a working day and no working day can be added.</extracomment>
+        <translation>--weekend 包含全部七天：没有任何工作日</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>cannot read the holiday file &apos;%1&apos;: %2</source>
+        <extracomment>A message about a file given with --holidays: %1 is its name, %2 the system&apos;s reason.</extracomment>
+        <translation>无法读取节假日文件“%1”：%2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1, line %2: &apos;%3&apos; is no date YYYY-MM-DD or range YYYY-MM-DD..YYYY-MM-DD</source>
+        <extracomment>A message about a line of a file given with --holidays: %1 is the file&apos;s name, %2 the line&apos;s number, %3 its text. Keep YYYY-MM-DD and the range&apos;s form as they are.</extracomment>
+        <translation>%1，第 %2 行：“%3”既不是日期 YYYY-MM-DD，也不是范围 YYYY-MM-DD..YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1, line %2: the range &apos;%3&apos; ends before it starts</source>
+        <extracomment>A message about a line of a file given with --holidays: a range of dates (first..last) whose last date comes before its first. %1 is the file&apos;s name, %2 the line&apos;s number, %3 the range.</extracomment>
+        <translation>%1，第 %2 行：范围“%3”的结束早于开始</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1, line %2: malformed iCalendar data: &apos;%3&apos;</source>
+        <extracomment>A message about a file given with --holidays that holds an iCalendar (.ics) calendar that cannot be read: %1 is the file&apos;s name, %2 the number of the line where the reading failed, %3 the line&apos;s text.</extracomment>
+        <translation>%1，第 %2 行：iCalendar 数据格式错误：“%3”</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: the iCalendar data ends before END:VCALENDAR</source>
+        <extracomment>A message about a file given with --holidays that starts as an iCalendar (.ics) calendar but ends before its last line, END:VCALENDAR (keep that as it is): cut short, say. %1 is the file&apos;s name.</extracomment>
+        <translation>%1：iCalendar 数据在 END:VCALENDAR 之前就结束了</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1, line %2: &apos;%3&apos; lies outside the years 0001 to 9999</source>
+        <extracomment>A message about a line of a file given with --holidays: a holiday on a date the program cannot count with. %1 is the file&apos;s name, %2 the line&apos;s number, %3 the line&apos;s text.</extracomment>
+        <translation>%1，第 %2 行：“%3”超出了 0001 到 9999 年的范围</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: iCalendar files cannot be read without %2</source>
+        <extracomment>A message about a file given with --holidays that holds an iCalendar calendar: the part of morvane-calc that reads such files, %2 (a file name), is missing from the installation. %1 is the holiday file&apos;s name.</extracomment>
+        <translation>%1：缺少 %2，无法读取 iCalendar 文件</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>line %1: %2</source>
         <extracomment>A message about a line of standard input: %1 is its number, %2 what is wrong with it.</extracomment>
@@ -319,7 +395,13 @@
         <translation>--units 中“%1”出现了两次</translation>
     </message>
     <message>
-        <location line="-235"/>
+        <location line="+16"/>
+        <source>Working days:</source>
+        <extracomment>The label of the count of working days in the text form of a difference when --holidays or --weekend is given: the weekend given and the holidays left out. It replaces the label of the Monday-to-Friday count (&quot;Weekdays:&quot; in the window), and must read differently from your translation of that one, so that a reader sees that the holidays were taken out. End it as your translation of the window&apos;s labels ends (a colon).</extracomment>
+        <translation>实际工作日：</translation>
+    </message>
+    <message>
+        <location line="-316"/>
         <source>Usage:</source>
         <extracomment>The heading of morvane-calc&apos;s usage summary in --help and after a message about a command line it cannot read; the command lines follow on lines of their own, indented by two.</extracomment>
         <translation>用法：</translation>
@@ -427,7 +509,7 @@ weeks, fortnights, months, years, phrase</translation>
         <translation>间隔只用文字表示</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+19"/>
         <source>show this help</source>
         <extracomment>The description of -h, --help in morvane-calc --help.</extracomment>
         <translation>显示此帮助</translation>
@@ -499,7 +581,7 @@ weeks, fortnights, months, years, phrase</translation>
         <translation>--format 需要至少含一个字符的 FMT</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+93"/>
         <source>0 days</source>
         <extracomment>The distance in words between a date and itself, where the text form of a difference shows it (the phrase&apos;s line, and --phrase-only): the number 0 and the unit of a day, as the phrase writes a count of days.</extracomment>
         <translation>0天</translation>

@@ -1,10 +1,13 @@
 // morvane-calc's pieces at their edges: the line reader at the edges of its
-// blocks, against the plain definition of lines, and --format's codes at
-// the turns of years, against the C library's strftime.
+// blocks, against the plain definition of lines, --format's codes at the
+// turns of years, against the C library's strftime, and the day lists of
+// --weekend.
 #include "../TableNames.h"
 #include "DateFormat.h"
 #include "LineReader.h"
 #include "TextWriting.h"
+#include "UsageError.h"
+#include "WorkingDayOptions.h"
 
 #include <gtest/gtest.h>
 
@@ -137,3 +140,56 @@ TEST(DateFormatCodes, WriteWhatStrftimeWritesAtTheTurnsOfYears) {
 }
 
 } // namespace
+
+// --weekend's lists: names in English and in the locale's language, long or
+// short, in any case of Latin letters, with or without a final stop; ISO
+// numbers; none. (The locale's names are set here as the locale module
+// would set them.)
+struct WeekendRow {
+    const char* Name;
+    const char* List;
+    std::vector<int> Days; // WeekdayOf numbers, 1 = Sunday
+};
+
+class WeekendLists : public testing::TestWithParam<WeekendRow> {};
+
+TEST_P(WeekendLists, NameTheDaysOff) {
+    TDateFormatSettings& S = DateFormatSettings();
+    const TDateFormatSettings Saved = S;
+    S.ShortDayNames = {"So.", "Mo.", "Di.", "Mi.", "Do.", "Fr.", "Sa."};
+    S.LongDayNames = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
+                      "Donnerstag", "Freitag", "Samstag"};
+    TWeekdaySet Expected;
+    for (const int Day : GetParam().Days)
+        Expected = Expected.With(Day);
+    EXPECT_EQ(WeekendOf(GetParam().List).Bits, Expected.Bits);
+    S = Saved;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Lists, WeekendLists, testing::Values(
+    WeekendRow{"EnglishShort", "sat,sun", {7, 1}},
+    WeekendRow{"EnglishLongAnyCase", "Friday,SATURDAY", {6, 7}},
+    WeekendRow{"IsoNumbersSundayIsSeven", "5,6,7", {6, 7, 1}},
+    WeekendRow{"LocaleShortWithAndWithoutStop", "Sa.,so", {7, 1}},
+    WeekendRow{"LocaleLong", "Freitag", {6}},
+    WeekendRow{"RepeatsCountOnce", "sun,7,Sonntag", {1}},
+    WeekendRow{"SixDaysLeaveOne", "mon,tue,wed,thu,fri,sat", {2, 3, 4, 5, 6, 7}},
+    WeekendRow{"None", "none", {}},
+    WeekendRow{"NoneNamesNoDay", "none,sat", {7}}
+), RowName());
+// clang-format on
+
+// What --weekend refuses: a word that names no day, an empty item, and a
+// weekend of all seven days, where no working day is left.
+TEST(WeekendLists, RefusesWhatNamesNoDayAndAWholeWeek) {
+    for (const char* List : {"sat,sunday,", "8", "0", "samedi", "sa t", "", "saturdays"}) {
+        EXPECT_THROW(WeekendOf(List), TUsageError) << List;
+    }
+    try {
+        WeekendOf("1,2,3,4,5,sat,sun");
+        ADD_FAILURE() << "seven days were taken";
+    } catch (const TUsageError& Error) {
+        EXPECT_STREQ(Error.what(), "--weekend holds all seven days: no day is a working day");
+    }
+}

@@ -233,6 +233,7 @@ private slots:
         const QByteArray Overlong = QByteArray(2 << 20, '7') + "\nadd 2004-01-31 0 0 0 0 1 0\n";
         const QByteArray HugeDate = "diff 2004-01-31 " + QByteArray(100000, '9') + "\n";
         const QByteArray CannotWrite = "morvane-calc: cannot write to standard output: ";
+        const QString Data = QStringLiteral(MORVANE_CLI_DATA);
         // clang-format off
         QTest::newRow("README difference, 31 January 2004 to 16 September 2026") << "" << QStringList{"diff", "2004-01-31", "2026-09-16"} << QByteArray() << TStreams::Piped << QByteArray("Days: 8264\nWeekdays: 5903\nWeeks: 1180\nFortnights: 590\nMonths: 271\nYears: 22\nOr: 22 years, 7 months, 2 weeks and 2 days\n") << QByteArray() << 0;
         QTest::newRow("all six amounts given years first are applied days first, in German") << "de_DE.UTF-8" << QStringList{"add", "2004-01-01", "--years", "1", "--months", "1", "--fortnights", "1", "--weeks", "1", "--weekdays", "1", "--days", "1", "--json"} << QByteArray() << TStreams::Piped << QByteArray(R"({"date":"2005-02-26","dayNumber":38409,"longDate":"Samstag, 26. Februar 2005"})" "\n") << QByteArray() << 0;
@@ -282,6 +283,23 @@ private slots:
         QTest::newRow("batch into a closed pipe with SIGPIPE ignored stops") << "" << QStringList{"--iso", "-"} << Mondays << TStreams::OutputPipeClosed << QByteArray() << CannotWrite + std::strerror(EPIPE) << 3;
         QTest::newRow("batch with standard input closed") << "" << QStringList{"--iso", "-"} << QByteArray() << TStreams::InputClosed << QByteArray() << QByteArray("morvane-calc: standard input is closed") << 3;
         QTest::newRow("difference with standard output closed") << "" << QStringList{"diff", "2004-01-31", "2026-09-16"} << QByteArray() << TStreams::OutputClosed << QByteArray() << QByteArray("morvane-calc: standard output is closed") << 3;
+        // Working days by a calendar: a regional iCalendar file (yearly rules, dates of movable
+        // feasts, a timed event that is no holiday) and a plain list; any weekend.
+        const QString Bavaria = Data + QStringLiteral("/bavaria.ics");
+        const QString Closed = Data + QStringLiteral("/office-closed.txt");
+        const QString BadLine = Data + QStringLiteral("/bad-line.txt");
+        const QString Missing = Data + QStringLiteral("/missing.txt");
+        QTest::newRow("working days between Christmas and Epiphany, labelled as such") << "" << QStringList{"diff", "2026-12-21", "2027-01-08", "--units", "days,weekdays", "--holidays", Bavaria} << QByteArray() << TStreams::Piped << QByteArray("Days: 18\nWorking days: 11\n") << QByteArray() << 0;
+        QTest::newRow("JSON keeps the key weekdays for working days") << "" << QStringList{"diff", "2026-12-21", "2027-01-08", "--units", "weekdays", "--json", "--holidays", Bavaria} << QByteArray() << TStreams::Piped << QByteArray(R"({"weekdays":11})" "\n") << QByteArray() << 0;
+        QTest::newRow("two holiday files count together") << "" << QStringList{"add", "2026-12-23", "--weekdays", "3", "--iso", "--holidays", Bavaria, "--holidays", Closed} << QByteArray() << TStreams::Piped << QByteArray("2027-01-07\n") << QByteArray() << 0;
+        QTest::newRow("working days in a batch, shared amounts") << "" << QStringList{"add", "--weekdays", "-1", "--iso", "--holidays", Closed, "-"} << QByteArray("2027-01-01\n2026-12-25\n") << TStreams::Piped << QByteArray("2026-12-25\n2026-12-23\n") << QByteArray() << 0;
+        QTest::newRow("a Friday and Saturday weekend") << "" << QStringList{"add", "2026-12-03", "--weekdays", "1", "--iso", "--weekend", "fri,sat"} << QByteArray() << TStreams::Piped << QByteArray("2026-12-06\n") << QByteArray() << 0;
+        QTest::newRow("the weekend of the user's locale") << "he_IL.UTF-8" << QStringList{"add", "2026-12-03", "--weekdays", "1", "--iso", "--weekend", "locale"} << QByteArray() << TStreams::Piped << QByteArray("2026-12-06\n") << QByteArray() << 0;
+        QTest::newRow("a weekend of seven days is refused") << "" << QStringList{"add", "2026-12-03", "--weekdays", "1", "--weekend", "1,2,3,4,5,sat,sun"} << QByteArray() << TStreams::Piped << QByteArray() << QByteArray("morvane-calc: --weekend holds all seven days: no day is a working day") << 2;
+        QTest::newRow("unknown day in --weekend") << "" << QStringList{"add", "2026-12-03", "--weekend", "sat,sonday"} << QByteArray() << TStreams::Piped << QByteArray() << QByteArray("morvane-calc: unknown day 'sonday' in --weekend (a name such as mon or monday, 1 to 7, locale or none)") << 2;
+        QTest::newRow("a bad line of a holiday list stops a batch before any output") << "" << QStringList{"--iso", "--holidays", BadLine, "-"} << QByteArray("diff 2026-12-21 2027-01-08\n") << TStreams::Piped << QByteArray() << "morvane-calc: " + BadLine.toUtf8() + ", line 3: '2026-13-01' is no date YYYY-MM-DD or range YYYY-MM-DD..YYYY-MM-DD" << 2;
+        QTest::newRow("a missing holiday file") << "" << QStringList{"diff", "2026-12-21", "2027-01-08", "--holidays", Missing} << QByteArray() << TStreams::Piped << QByteArray() << "morvane-calc: cannot read the holiday file '" + Missing.toUtf8() + "': " + std::strerror(ENOENT) << 2;
+        QTest::newRow("de: working days labelled in German, the weekend in German names") << "de_DE.UTF-8" << QStringList{"diff", "2026-12-21", "2027-01-08", "--units", "weekdays", "--weekend", "Sa.,Sonntag", "--holidays", Bavaria} << QByteArray() << TStreams::Piped << QByteArray("Arbeitstage (Kalender): 11\n") << QByteArray() << 0;
         // In each shipped language: the labels and the phrase of the text form (the window's
         // anchors: 2 March 2009 back to 1 January 2004), and one message.
         QTest::newRow("de: labels and phrase") << "de_DE.UTF-8" << QStringList{"diff", "2009-03-02", "2004-01-01", "--units", "fortnights,phrase"} << QByteArray() << TStreams::Piped << QByteArray("Doppelwochen: -134\nIn Worten: vor 5 Jahren, 2 Monaten und 1 Tag\n") << QByteArray() << 0;
@@ -666,14 +684,16 @@ private slots:
         QTest::addColumn<QStringList>("Offered");
 
         // clang-format off
-        QTest::newRow("no option that is already given") << "add 2004-01-01 --days 3 -" << QStringList{"--format", "--fortnights", "--iso", "--json", "--months", "--weekdays", "--weeks", "--years"};
-        QTest::newRow("no format option that excludes one given") << "add 2004-01-01 --format %Y -" << QStringList{"--days", "--fortnights", "--months", "--weekdays", "--weeks", "--years"};
+        QTest::newRow("no option that is already given") << "add 2004-01-01 --days 3 -" << QStringList{"--format", "--fortnights", "--holidays", "--iso", "--json", "--months", "--weekdays", "--weekend", "--weeks", "--years"};
+        QTest::newRow("no format option that excludes one given") << "add 2004-01-01 --format %Y -" << QStringList{"--days", "--fortnights", "--holidays", "--months", "--weekdays", "--weekend", "--weeks", "--years"};
         QTest::newRow("dates up to diff's second") << "diff 2004-01-01 t" << QStringList{"today", "tomorrow"};
         QTest::newRow("no third date after diff START END") << "diff 2004-01-01 2004-02-01 t" << QStringList{};
         QTest::newRow("--units offers the names not listed yet") << "diff --units days,w" << QStringList{"weekdays", "weeks"};
         QTest::newRow("--units=LIST offers the names not listed yet") << "diff --units=days,w" << QStringList{"weekdays", "weeks"};
-        QTest::newRow("an option given first leaves out add, which it does not go with") << "--units days " << QStringList{"-", "--format", "--iso", "--json", "diff"};
-        QTest::newRow("an option given first leaves out diff, which it does not go with") << "--format %F " << QStringList{"-", "--days", "--fortnights", "--months", "--phrase-only", "--units", "--weekdays", "--weeks", "--years", "add"};
+        QTest::newRow("an option given first leaves out add, which it does not go with") << "--units days " << QStringList{"-", "--format", "--holidays", "--iso", "--json", "--weekend", "diff"};
+        QTest::newRow("an option given first leaves out diff, which it does not go with") << "--format %F " << QStringList{"-", "--days", "--fortnights", "--holidays", "--months", "--phrase-only", "--units", "--weekdays", "--weekend", "--weeks", "--years", "add"};
+        QTest::newRow("--weekend offers the day names not listed yet") << "add - --weekend sat,s" << QStringList{"sun"};
+        QTest::newRow("--holidays may be given again") << "diff --holidays a.txt --h" << QStringList{"--holidays"};
         // clang-format on
     }
 

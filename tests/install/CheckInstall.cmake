@@ -34,6 +34,7 @@ set(expected
   bin/morvane
   bin/morvane-calc
   ${LIBDIR}/morvane/morvane-calc-locale.so
+  ${LIBDIR}/morvane/morvane-calc-ical.so
   share/man/man1/morvane.1.gz
   share/man/man1/morvane-calc.1.gz
   share/bash-completion/completions/morvane-calc

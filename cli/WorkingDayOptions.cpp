@@ -1,0 +1,164 @@
+#include "WorkingDayOptions.h"
+
+#include "Messages.h"
+#include "OwnExecutable.h"
+#include "TextRules.h"
+#include "TextWriting.h"
+#include "UsageError.h"
+#include "UserLocale.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cstdlib>
+
+namespace {
+
+// The English names, Sunday first as WeekdayOf counts.
+constexpr std::array<std::string_view, 7> kLongNames = {
+    "sunday", "monday", "tuesday", "wednesday", "thursday", "friday", "saturday"};
+constexpr std::array<std::string_view, 7> kShortNames = {"sun", "mon", "tue", "wed",
+                                                         "thu", "fri", "sat"};
+
+// Name as it is compared: Latin capitals made small, a final full stop
+// dropped ("Sa." and "sa" are one name).
+std::string Folded(std::string_view Name) {
+    if (Name.ends_with('.'))
+        Name.remove_suffix(1);
+    std::string Out(Name);
+    for (char& C : Out)
+        if (C >= 'A' && C <= 'Z')
+            C = static_cast<char>(C - 'A' + 'a');
+    return Out;
+}
+
+// The weekday (1 = Sunday ... 7 = Saturday) that Name names among Long and
+// Short (Sunday first), or 0.
+template <class L> int FindIn(const std::string& Name, const L& Long, const L& Short) {
+    for (std::size_t I = 0; I < 7; ++I)
+        if (Name == Folded(Long[I]) || Name == Folded(Short[I]))
+            return static_cast<int>(I) + 1;
+    return 0;
+}
+
+// The weekday that Item names, or 0: an ISO number, an English name, or one
+// of the user's locale, whose names are loaded only for a word that is none
+// of the others.
+int WeekdayNamed(std::string_view Item) {
+    if (Item.size() == 1 && Item[0] >= '1' && Item[0] <= '7')
+        return (Item[0] - '0') % 7 + 1; // ISO 7 (Sunday) is 1
+    const std::string Name = Folded(Item);
+    if (Name.empty())
+        return 0;
+    if (const int Day = FindIn(Name, kLongNames, kShortNames))
+        return Day;
+    LoadUserDateNames();
+    const TDateFormatSettings& S = DateFormatSettings();
+    return FindIn(Name, S.LongDayNames, S.ShortDayNames);
+}
+
+// The iCalendar module beside the program, where the build and the
+// installation put it.
+std::string CalendarModulePath() {
+    const std::string Program = OwnExecutableFile();
+    char Real[PATH_MAX];
+    if (Program.empty() || !::realpath(Program.c_str(), Real))
+        return {};
+    std::string Folder = Real;
+    Folder.erase(Folder.rfind('/') + 1);
+    return Folder + kIcalModulePath;
+}
+
+// A file's name as a message shows it: escaped like every text quoted
+// there, but whole, as a reader needs it to find the file.
+std::string ShownName(std::string_view Name) {
+    std::string Out;
+    AppendEscaped(Out, Name);
+    return Out;
+}
+
+// The message of a holiday file's problem, and what fills it in.
+TUsageError FileError(const THolidayFileError& E, const std::string& ModulePath) {
+    const std::string File = ShownName(E.File());
+    const std::string Line = std::to_string(E.Line());
+    const std::string Text = ShownText(E.Text());
+    switch (E.Problem()) {
+    case hpUnreadable:
+        return TUsageError(kHolidaysUnreadable, {File, SystemReason(E.Errno())});
+    case hpBadDate:
+        return TUsageError(kHolidayBadLine, {File, Line, Text});
+    case hpBadRange:
+        return TUsageError(kHolidayBadRange, {File, Line, Text});
+    case hpOutOfYears:
+        return TUsageError(kHolidayOutOfRange, {File, Line, Text});
+    case hpBadCalendar:
+        return TUsageError(kHolidayBadCalendar, {File, Line, Text});
+    case hpUnfinishedCalendar:
+        return TUsageError(kHolidayUnfinishedCalendar, File);
+    case hpNoIcalModule:
+        break;
+    }
+    return TUsageError(kCalendarModuleMissing, {File, ShownName(ModulePath)});
+}
+
+} // namespace
+
+std::optional<THolidayCalendar> WorkingDaysOf(const TCommandLine& Line) {
+    const std::optional<std::string_view> Weekend = Line.Value("weekend");
+    const std::vector<std::string_view> Files = Line.Values("holidays");
+    if (!Weekend && Files.empty())
+        return std::nullopt;
+    const TWeekdaySet Days = Weekend ? WeekendOf(*Weekend) : kSaturdaySunday;
+    const std::string ModulePath = CalendarModulePath();
+    THolidaySet Holidays(ModulePath);
+    try {
+        for (const std::string_view File : Files)
+            Holidays.AddFile(std::string(File));
+    } catch (const THolidayFileError& E) {
+        throw FileError(E, ModulePath);
+    }
+    return THolidayCalendar(std::move(Holidays), Days);
+}
+
+TWeekdaySet WeekendOf(std::string_view List) {
+    TWeekdaySet Weekend;
+    for (std::size_t Pos = 0; Pos <= List.size();) {
+        const std::size_t Comma = std::min(List.find(',', Pos), List.size());
+        const std::string_view Item = List.substr(Pos, Comma - Pos);
+        Pos = Comma + 1;
+        if (Item == "none") // no day of its own: "none" alone is a week without a weekend
+            continue;
+        if (Item == "locale") {
+            // Without the locale module, the weekend of most of the world.
+            Weekend.Bits |=
+                static_cast<std::uint8_t>(UserWeekendDays().value_or(kSaturdaySunday.Bits) & 0x7F);
+            continue;
+        }
+        const int Day = WeekdayNamed(Item);
+        if (Day == 0)
+            throw TUsageError(kUnknownWeekday, ShownText(Item));
+        Weekend = Weekend.With(Day);
+    }
+    if (Weekend.AllDays())
+        throw TUsageError(kNoWorkingDay);
+    return Weekend;
+}
+
+std::vector<std::string> WeekendNames() {
+    std::vector<std::string> Names;
+    for (std::size_t I = 1; I <= 7; ++I)
+        Names.emplace_back(kShortNames[I % 7]);
+    Names.emplace_back("locale");
+    Names.emplace_back("none");
+    if (InUserLanguage()) {
+        LoadUserDateNames();
+        const TDateFormatSettings& S = DateFormatSettings();
+        for (std::size_t I = 1; I <= 7; ++I) {
+            const std::string& Name = S.ShortDayNames[I % 7];
+            if (!Name.empty() && Folded(Name) != kShortNames[I % 7] &&
+                Name.find(',') == std::string::npos)
+                Names.push_back(Name);
+        }
+    }
+    return Names;
+}
