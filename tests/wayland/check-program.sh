@@ -287,12 +287,15 @@ check_dialog() {
   number=${line%%:*}
   dialog=$(grep -oE 'xdg_toplevel@[0-9]+' <<<"$line")
   surface=$(grep -oE 'xdg_surface@[0-9]+' <<<"$line")
-  # Object ids are used again once freed: what counts is from here on.
-  tail -n +"$number" "$log" | grep -q -- "-> $dialog\\.set_parent($toplevel)" ||
+  # Object ids are used again once freed: what counts is from here on. The
+  # program sends its parent and title just after the window itself, so
+  # they may not be in the log yet when the window is.
+  parented() { tail -n +"$number" "$log" | grep -q -- "-> $dialog\\.set_parent($toplevel)"; }
+  titled() { [[ -z $title || $(last "$dialog" set_title) == "\"$title\"" ]]; }
+  session_wait_until 10 "$pid" parented ||
     problems+=("$what ($dialog) is not the main window's dialog (set_parent)")
-  if [[ -n $title ]] && [[ $(last "$dialog" set_title) != "\"$title\"" ]]; then
+  session_wait_until 10 "$pid" titled ||
     problems+=("$what: title $(last "$dialog" set_title), not \"$title\"")
-  fi
   wl_surface=$(head -n "$number" "$log" | grep -oE "get_xdg_surface\\(new id $surface, wl_surface@[0-9]+\\)" |
     tail -n 1 | grep -oE 'wl_surface@[0-9]+')
   entered="wl_keyboard@[0-9]+\\.enter\\([0-9]+, $wl_surface,"
