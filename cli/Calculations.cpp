@@ -257,12 +257,9 @@ char* TLongDate::WriteBeforeTable(char* Out, TDateTime Date, const TDateParts& P
     return FPattern.Write(Out, Date, P);
 }
 
-TLongDate& TResultStyle::LongDate() const {
-    if (!FLongDate) {
-        LoadUserDateNames();
-        FLongDate.emplace(DateFormatSettings().LongDatePattern);
-    }
-    return *FLongDate;
+void TResultStyle::MakeLongDate() const {
+    LoadUserDateNames();
+    FLongDate.emplace(DateFormatSettings().LongDatePattern);
 }
 
 const std::array<std::string, kDiffItemCount>& TResultStyle::Labels() const {

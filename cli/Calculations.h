@@ -110,7 +110,11 @@ public:
 
     // The long date, made from the user's locale at the first date that
     // needs it.
-    TLongDate& LongDate() const;
+    TLongDate& LongDate() const {
+        if (!FLongDate)
+            MakeLongDate();
+        return *FLongDate;
+    }
 
     // The labels of the items as the text form's "Label: value" lines show
     // them, the window's own, made at the first call.
@@ -119,6 +123,10 @@ public:
 private:
     mutable std::optional<TLongDate> FLongDate;
     mutable std::optional<std::array<std::string, kDiffItemCount>> FLabels;
+
+    // Makes the long date: out of line, so that a date's call of LongDate
+    // stays one test, with nothing saved around a call.
+    void MakeLongDate() const;
 };
 
 // The day number of Text: "YYYY-MM-DD" with a year from 0001 to 9999 and a

@@ -12,10 +12,11 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 } // namespace
 
-TLineReader::TLineReader(int Fd) : FFd(Fd), FBuffer(kLimit) {}
+TLineReader::TLineReader(int Fd)
+    : FFd(Fd), FBuffer(std::make_unique_for_overwrite<char[]>(kLimit)) {}
 
 TInputLine TLineReader::Take(std::size_t End, std::size_t Next) {
-    std::string_view Text(FBuffer.data() + FStart, End - FStart);
+    std::string_view Text(FBuffer.get() + FStart, End - FStart);
     FStart = Next;
     if (!Text.empty() && Text.back() == '\r')
         Text.remove_suffix(1);
@@ -30,13 +31,13 @@ std::optional<TInputLine> TLineReader::Next() {
         return TInputLine{{}, ++FNumber, true};
     }
     for (;;) {
-        const void* Break = std::memchr(FBuffer.data() + FStart, '\n', FEnd - FStart);
+        const void* Break = std::memchr(FBuffer.get() + FStart, '\n', FEnd - FStart);
         if (!Break) {
             if (!FEnded || FStart == FEnd || FSkipping)
                 return std::nullopt;
             return Take(FEnd, FEnd); // the last line, without its line break
         }
-        const auto End = static_cast<std::size_t>(static_cast<const char*>(Break) - FBuffer.data());
+        const auto End = static_cast<std::size_t>(static_cast<const char*>(Break) - FBuffer.get());
         if (FSkipping) { // the end of an overlong line
             FStart = End + 1;
             FSkipping = false;
@@ -53,10 +54,10 @@ bool TLineReader::Fill() {
         FStart = FEnd = 0;
     } else {
         // What is left of a line moves to the front and waits for the rest.
-        std::memmove(FBuffer.data(), FBuffer.data() + FStart, FEnd - FStart);
+        std::memmove(FBuffer.get(), FBuffer.get() + FStart, FEnd - FStart);
         FEnd -= FStart;
         FStart = 0;
-        if (FEnd == FBuffer.size()) {
+        if (FEnd == kLimit) {
             FOverlong = true;
             FSkipping = true;
             FStart = FEnd = 0;
@@ -64,7 +65,7 @@ bool TLineReader::Fill() {
         }
     }
     for (;;) {
-        const ssize_t Got = ::read(FFd, FBuffer.data() + FEnd, FBuffer.size() - FEnd);
+        const ssize_t Got = ::read(FFd, FBuffer.get() + FEnd, kLimit - FEnd);
         if (Got < 0 && errno == EINTR)
             continue;
         if (Got < 0) {

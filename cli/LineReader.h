@@ -2,9 +2,9 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 // One input line: its text without the line break, and its number (from 1).
 // An overlong line comes with an empty text.
@@ -42,7 +42,9 @@ public:
 
 private:
     int FFd;
-    std::vector<char> FBuffer;
+    // The block, not cleared: only what read() fills is looked at, and a
+    // short input touches only the first pages of it.
+    std::unique_ptr<char[]> FBuffer;
     std::size_t FStart = 0; // the bytes not yet handed out: [FStart, FEnd)
     std::size_t FEnd = 0;
     long FNumber = 0;

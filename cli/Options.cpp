@@ -23,7 +23,7 @@ constexpr TCommands kNewDateCommands = cmAdd | cmAddBatch | cmBatch;
 constexpr TCommands kDifferenceCommands = cmDiff | cmBatch;
 
 // clang-format off
-const TOption kOptionRows[] = {
+constexpr TOption kOptionRows[] = {
     // Name          Short  Value                  ValueName Commands             Group        Repeatable Help             WrongCommand     Names
     {"days",         0,     TValueKind::Number,    "N",      kAmountCommands,     kNoGroup,    false,     kAmountsHelp,    kAmountsWithAdd, nullptr},
     {"weekdays",     0,     TValueKind::Number,    "N",      kAmountCommands,     kNoGroup,    false,     nullptr,         kAmountsWithAdd, nullptr},

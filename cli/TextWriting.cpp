@@ -6,8 +6,23 @@
 #include <array>
 #include <bit>
 
+namespace {
+
+// Two digits at a time: the digit pairs 00 to 99.
+constexpr char kDigitPairs[] = "000102030405060708091011121314151617181920212223242526272829"
+                               "303132333435363738394041424344454647484950515253545556575859"
+                               "606162636465666768697071727374757677787980818283848586878889"
+                               "90919293949596979899";
+
+} // namespace
+
 void TTextBuffer::Grow(std::size_t N) {
-    FData.resize(std::max(2 * FData.size(), FSize + N + 4096));
+    // The room asked for and some more, at least twice the room there was.
+    FCapacity = std::max(2 * FCapacity, FSize + N + 256);
+    std::unique_ptr<char[]> Data = std::make_unique_for_overwrite<char[]>(FCapacity);
+    if (FSize > 0)
+        std::memcpy(Data.get(), FData.get(), FSize);
+    FData = std::move(Data);
 }
 
 char* WriteWideInt(char* Text, std::int64_t N, int Width) {

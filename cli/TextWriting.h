@@ -7,14 +7,16 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // Text gathered for writing. Appending writes into room the buffer keeps
 // ahead, in place: std::string's appends are calls into the shared library
 // and cost more than a result line's arithmetic. Room(N) gives a place for
-// up to N characters, and Commit marks how far they were written.
+// up to N characters, and Commit marks how far they were written. The room
+// is taken as it comes, not cleared first, and starts small, so that a
+// single result costs no more memory than it fills; a batch doubles it.
 class TTextBuffer {
 public:
     TTextBuffer& operator=(std::string_view Text) {
@@ -34,15 +36,15 @@ public:
 
     // A place for N characters after the text.
     char* Room(std::size_t N) {
-        if (FData.size() - FSize < N)
+        if (FCapacity - FSize < N)
             Grow(N);
-        return FData.data() + FSize;
+        return FData.get() + FSize;
     }
     // The text now ends at End, within the room given last.
-    void Commit(char* End) { FSize = static_cast<std::size_t>(End - FData.data()); }
+    void Commit(char* End) { FSize = static_cast<std::size_t>(End - FData.get()); }
 
     std::size_t Size() const { return FSize; }
-    std::string_view View() const { return {FData.data(), FSize}; }
+    std::string_view View() const { return {FData.get(), FSize}; }
     // Replaces the character at Index.
     void Patch(std::size_t Index, char C) { FData[Index] = C; }
     // Cuts the text back to its first Size characters.
@@ -50,7 +52,8 @@ public:
     void Clear() { FSize = 0; }
 
 private:
-    std::vector<char> FData;
+    std::unique_ptr<char[]> FData;
+    std::size_t FCapacity = 0;
     std::size_t FSize = 0;
 
     void Grow(std::size_t N);
@@ -76,12 +79,6 @@ void AppendJsonString(TTextBuffer& Out, std::string_view Text);
 inline constexpr std::size_t kShownLimit = 32;
 std::string ShownText(std::string_view Text);
 
-// Two digits at a time: the digit pairs 00 to 99.
-inline constexpr char kDigitPairs[] = "000102030405060708091011121314151617181920212223242526272829"
-                                      "303132333435363738394041424344454647484950515253545556575859"
-                                      "606162636465666768697071727374757677787980818283848586878889"
-                                      "90919293949596979899";
-
 // WriteInt of any other number: kept out of line, so that the short one
 // stays short.
 char* WriteWideInt(char* Text, std::int64_t N, int Width);
@@ -92,21 +89,26 @@ inline char* WriteInt(char* Text, std::int64_t N, int Width) {
     if (Magnitude >= 100000000 || Width > 1)
         return WriteWideInt(Text, N, Width);
     // Eight digits or fewer (every count and day number of the calculations):
-    // all eight written, four pairs in fixed places, and the leading zeros
-    // cut by copying from the first digit on: no step depends on the count
-    // of digits but the last copy.
+    // all eight worked out in one word, one digit per byte, the first in the
+    // lowest byte, and the leading zeros shifted out. The value is split into
+    // two halves of four digits in the word's 32-bit lanes, each half into
+    // two pairs in 16-bit lanes, each pair into two digits in bytes, every
+    // lane at once: multiplying by 10486 and shifting by 20 divides a number
+    // below 10000 by 100, multiplying by 103 and shifting by 10 one below 100
+    // by 10, and no product reaches the next lane. No step goes through
+    // memory and none depends on the count of digits but the last shift.
+    static_assert(std::endian::native == std::endian::little);
     if (N < 0)
         *Text++ = '-';
     const auto Value = static_cast<std::uint32_t>(Magnitude);
-    char Digits[16] = {};
-    std::uint32_t Rest = Value;
-    for (std::size_t Place = 8; Place > 0; Place -= 2) {
-        std::memcpy(Digits + Place - 2, kDigitPairs + Rest % 100 * 2, 2);
-        Rest /= 100;
-    }
-    const std::size_t Count = 1 + (Value >= 10) + (Value >= 100) + (Value >= 1000) +
-                              (Value >= 10000) + (Value >= 100000) + (Value >= 1000000) +
-                              (Value >= 10000000);
-    std::memcpy(Text, Digits + 8 - Count, 8);
-    return Text + Count;
+    const std::uint64_t Halves = Value / 10000 | std::uint64_t{Value % 10000} << 32;
+    const std::uint64_t Hundreds = (Halves * 10486 >> 20) & 0x0000007F0000007F;
+    const std::uint64_t Pairs = Hundreds | (Halves - Hundreds * 100) << 16;
+    const std::uint64_t Tens = (Pairs * 103 >> 10) & 0x000F000F000F000F;
+    const std::uint64_t Digits = Tens | (Pairs - Tens * 10) << 8;
+    // The leading zeros are the lowest zero bytes; 0 keeps its one digit.
+    const int Zeros = std::countr_zero(Digits | std::uint64_t{1} << 56) / 8;
+    const std::uint64_t Shown = (Digits >> (8 * Zeros)) + 0x3030303030303030; // + '0' each
+    std::memcpy(Text, &Shown, 8);
+    return Text + 8 - Zeros;
 }

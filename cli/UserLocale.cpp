@@ -34,8 +34,10 @@ const TLocaleModule* LoadModule() {
     if (Path.empty())
         return nullptr;
     // Never unloaded: the toolkit it brings keeps state until the program
-    // ends.
-    void* const Handle = ::dlopen(Path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    // ends. Its calls into the C++ library are bound as they are first made,
+    // as the toolkit loads its own plugins: binding all of them at once took
+    // about a quarter of the whole load.
+    void* const Handle = ::dlopen(Path.c_str(), RTLD_LAZY | RTLD_LOCAL);
     if (!Handle)
         return nullptr;
     using TEntry = const TLocaleModule* (*)();

@@ -1,7 +1,7 @@
 // morvane-calc's pieces at their edges: the line reader at the edges of its
-// blocks, against the plain definition of lines, --format's codes at the
-// turns of years, against the C library's strftime, and the day lists of
-// --weekend.
+// blocks, against the plain definition of lines; --format's codes at the
+// turns of years, against the C library's strftime; the numbers of the
+// results, against std::to_chars; and the day lists of --weekend.
 #include "../TableNames.h"
 #include "DateFormat.h"
 #include "LineReader.h"
@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -137,6 +139,33 @@ TEST(DateFormatCodes, WriteWhatStrftimeWritesAtTheTurnsOfYears) {
     }
     EXPECT_EQ(Checked, 9999 * 8 - 4); // none before 1 January of year 1
     EXPECT_EQ(Mismatches, 0) << FirstMismatch;
+}
+
+// WriteInt against std::to_chars, each value written into exactly the room
+// the contract asks for, with guard bytes after it that must stay as they
+// were.
+TEST(IntWriting, WritesWhatToCharsWrites) {
+    struct Row {
+        const char* Name;
+        std::int64_t First, Last, Step;
+    };
+    const Row Rows[] = {{"every number of up to five digits", -99999, 99999, 1},
+                        {"the day numbers of the years 1 to 9999", -693593, 2958465, 7},
+                        {"six to eight digits", 100000, 99999999, 997},
+                        {"eight digits below zero", -99999999, -10000000, 997},
+                        {"the last of eight digits, the first of nine", 99999990, 100000010, 1},
+                        {"the same below zero", -100000010, -99999990, 1}};
+    for (const Row& R : Rows) {
+        for (std::int64_t N = R.First; N <= R.Last; N += R.Step) {
+            std::string Ours(kMaxIntLength + 8, '#');
+            char* const End = WriteInt(Ours.data(), N);
+            char Theirs[24];
+            ASSERT_EQ(std::string(Ours.data(), End),
+                      std::string(Theirs, std::to_chars(Theirs, Theirs + 24, N).ptr))
+                << R.Name;
+            ASSERT_EQ(Ours.substr(kMaxIntLength), "########") << R.Name << ": " << N;
+        }
+    }
 }
 
 } // namespace
