@@ -5,9 +5,7 @@
 #include "OwnExecutable.h"
 
 #include <cerrno>
-#include <climits>
 #include <clocale>
-#include <cstdlib>
 #include <cstring>
 #include <unordered_map>
 
@@ -16,21 +14,8 @@
 
 namespace {
 
-// The module beside the program: where the build and the installation put
-// it, relative to the program's folder (MORVANE_LOCALE_MODULE, set by the
-// build).
-std::string ModulePath() {
-    const std::string Program = OwnExecutableFile();
-    char Real[PATH_MAX];
-    if (Program.empty() || !::realpath(Program.c_str(), Real))
-        return {};
-    std::string Folder = Real;
-    Folder.erase(Folder.rfind('/') + 1);
-    return Folder + MORVANE_LOCALE_MODULE;
-}
-
 const TLocaleModule* LoadModule() {
-    const std::string Path = ModulePath();
+    const std::string Path = BesideOwnExecutable(MORVANE_LOCALE_MODULE);
     if (Path.empty())
         return nullptr;
     // Never unloaded: the toolkit it brings keeps state until the program

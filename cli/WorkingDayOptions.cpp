@@ -9,8 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <climits>
-#include <cstdlib>
 
 namespace {
 
@@ -57,18 +55,6 @@ int WeekdayNamed(std::string_view Item) {
     return FindIn(Name, S.LongDayNames, S.ShortDayNames);
 }
 
-// The iCalendar module beside the program, where the build and the
-// installation put it.
-std::string CalendarModulePath() {
-    const std::string Program = OwnExecutableFile();
-    char Real[PATH_MAX];
-    if (Program.empty() || !::realpath(Program.c_str(), Real))
-        return {};
-    std::string Folder = Real;
-    Folder.erase(Folder.rfind('/') + 1);
-    return Folder + kIcalModulePath;
-}
-
 // A file's name as a message shows it: escaped like every text quoted
 // there, but whole, as a reader needs it to find the file.
 std::string ShownName(std::string_view Name) {
@@ -109,7 +95,7 @@ std::optional<THolidayCalendar> WorkingDaysOf(const TCommandLine& Line) {
     if (!Weekend && Files.empty())
         return std::nullopt;
     const TWeekdaySet Days = Weekend ? WeekendOf(*Weekend) : kSaturdaySunday;
-    const std::string ModulePath = CalendarModulePath();
+    const std::string ModulePath = BesideOwnExecutable(kIcalModulePath);
     THolidaySet Holidays(ModulePath);
     try {
         for (const std::string_view File : Files)

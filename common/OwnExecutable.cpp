@@ -4,6 +4,10 @@
 #include <sys/auxv.h>
 #include <unistd.h>
 #endif
+#ifdef __unix__
+#include <climits>
+#include <cstdlib>
+#endif
 
 std::string OwnExecutableFile() {
 #ifdef __linux__
@@ -16,4 +20,19 @@ std::string OwnExecutableFile() {
         return reinterpret_cast<const char*>(Path);
 #endif
     return {};
+}
+
+std::string BesideOwnExecutable(const std::string& Relative) {
+#ifdef __unix__
+    const std::string Program = OwnExecutableFile();
+    char Real[PATH_MAX];
+    if (Program.empty() || !::realpath(Program.c_str(), Real))
+        return {};
+    std::string Folder = Real;
+    Folder.erase(Folder.rfind('/') + 1);
+    return Folder + Relative;
+#else
+    (void)Relative;
+    return {};
+#endif
 }

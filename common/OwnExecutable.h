@@ -10,3 +10,11 @@
 // was moved or replaced; without /proc it is the path the program was
 // started by. Empty where neither is known. Toolkit-free.
 std::string OwnExecutableFile();
+
+// The file at Relative, a path relative to the folder that really holds the
+// running executable (every symbolic link on the way followed, so that a
+// link to the program in another folder finds the same files): where the
+// build and the installation put what the program loads beside itself.
+// Empty where the executable's file is unknown, and on systems without
+// realpath.
+std::string BesideOwnExecutable(const std::string& Relative);
