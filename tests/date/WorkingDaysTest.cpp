@@ -1,6 +1,7 @@
-// The working-day calendar: against the weekday unit it generalises, against
-// numpy's busday functions on random weekends and holidays, and at the rules
-// a peer does not share.
+// The working-day calendar against numpy's busday functions on random
+// weekends and holidays, and at the rules a peer does not share. (That it is
+// the weekday unit for Saturday and Sunday without holidays is tested
+// through the holiday calendar that morvane-calc uses.)
 #include "WorkingDays.h"
 #include "DateTestSupport.h"
 
@@ -28,25 +29,6 @@ std::string Python = "/usr/bin/python3";
 // cases fall.
 const std::int32_t kFirstDay = static_cast<std::int32_t>(Ymd(1600, 1, 1));
 const std::int32_t kLastDay = static_cast<std::int32_t>(Ymd(2400, 12, 31));
-
-// Saturday and Sunday without holidays is the weekday unit: every count and
-// step agrees with it, from every weekday and over long distances.
-TEST(WorkingDaysDefaultCalendar, EqualsTheWeekdayUnit) {
-    const TWorkingCalendar Calendar;
-    std::mt19937 Random(20261207);
-    std::uniform_int_distribution<std::int32_t> Days(kFirstDay, kLastDay);
-    std::uniform_int_distribution<int> Near(-40, 40);
-    std::uniform_int_distribution<int> Far(-3000000, 3000000);
-    for (int I = 0; I < 20000; ++I) {
-        const TDateTime A = Days(Random);
-        const TDateTime B = I % 2 ? A + Near(Random) : Days(Random);
-        ASSERT_EQ(WorkingDaysBetween(Calendar, A, B), WeekdaysBetween(A, B))
-            << Show(A) << " to " << Show(B);
-        const long double N = I % 3 ? Near(Random) : Far(Random);
-        ASSERT_EQ(AddWorkingDays(Calendar, A, N), AddDateUnits(dkWeekdays, A, N))
-            << Show(A) << " + " << static_cast<double>(N);
-    }
-}
 
 // One random calendar and its questions, as lines for the oracle.
 struct TCase {

@@ -101,13 +101,4 @@ TEST(HolidayCalendarEmpty, IsTheWeekdayUnit) {
     }
 }
 
-TEST(HolidayCalendarEmpty, SevenDaysOffIsRefused) {
-    try {
-        THolidayCalendar Calendar(THolidaySet(), TWeekdaySet{0x7F});
-        ADD_FAILURE() << "a weekend of seven days was taken";
-    } catch (const TWorkingDayError& Error) {
-        EXPECT_EQ(Error.Problem, wpNoWorkingDay);
-    }
-}
-
 } // namespace
