@@ -181,6 +181,10 @@ int main(int argc, char* argv[]) {
             return Output.Finish() ? kExitDone : kExitStreamFailed;
         }
         return Run(Line, Closed, Output);
+    } catch (const TFileUsageError& E) {
+        Output.Text.Clear();
+        Output.Error(E.Translated());
+        return kExitUsage;
     } catch (const TUsageError& E) {
         Output.Text.Clear();
         Output.Error(E.Translated() + "\n" + UsageText() + Tr(kTryHelp));

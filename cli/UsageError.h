@@ -24,3 +24,12 @@ private:
     const char* FText;
     std::vector<std::string> FArgs;
 };
+
+// A file that the command line names and that cannot be used (a holiday
+// file that is missing or holds what is no holiday): it stops the run before
+// any output, with the usage status, but its message is about the file, so
+// no usage summary follows it.
+class TFileUsageError : public TUsageError {
+public:
+    using TUsageError::TUsageError;
+};

@@ -64,27 +64,27 @@ std::string ShownName(std::string_view Name) {
 }
 
 // The message of a holiday file's problem, and what fills it in.
-TUsageError FileError(const THolidayFileError& E, const std::string& ModulePath) {
+TFileUsageError FileError(const THolidayFileError& E, const std::string& ModulePath) {
     const std::string File = ShownName(E.File());
     const std::string Line = std::to_string(E.Line());
     const std::string Text = ShownText(E.Text());
     switch (E.Problem()) {
     case hpUnreadable:
-        return TUsageError(kHolidaysUnreadable, {File, SystemReason(E.Errno())});
+        return TFileUsageError(kHolidaysUnreadable, {File, SystemReason(E.Errno())});
     case hpBadDate:
-        return TUsageError(kHolidayBadLine, {File, Line, Text});
+        return TFileUsageError(kHolidayBadLine, {File, Line, Text});
     case hpBadRange:
-        return TUsageError(kHolidayBadRange, {File, Line, Text});
+        return TFileUsageError(kHolidayBadRange, {File, Line, Text});
     case hpOutOfYears:
-        return TUsageError(kHolidayOutOfRange, {File, Line, Text});
+        return TFileUsageError(kHolidayOutOfRange, {File, Line, Text});
     case hpBadCalendar:
-        return TUsageError(kHolidayBadCalendar, {File, Line, Text});
+        return TFileUsageError(kHolidayBadCalendar, {File, Line, Text});
     case hpUnfinishedCalendar:
-        return TUsageError(kHolidayUnfinishedCalendar, File);
+        return TFileUsageError(kHolidayUnfinishedCalendar, File);
     case hpNoIcalModule:
         break;
     }
-    return TUsageError(kCalendarModuleMissing, {File, ShownName(ModulePath)});
+    return TFileUsageError(kCalendarModuleMissing, {File, ShownName(ModulePath)});
 }
 
 } // namespace

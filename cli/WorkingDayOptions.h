@@ -27,6 +27,6 @@ std::vector<std::string> WeekendNames();
 
 // The working days that Line's --weekend and --holidays give, every holiday
 // file read whole; nothing when neither is given. Raises TUsageError for a
-// weekend it refuses and for a holiday file that cannot be read or holds
-// what is no holiday, naming the file and the line.
+// weekend it refuses, and TFileUsageError for a holiday file that cannot be
+// read or holds what is no holiday, naming the file and the line.
 std::optional<THolidayCalendar> WorkingDaysOf(const TCommandLine& Line);

@@ -393,6 +393,22 @@ private slots:
         QCOMPARE(Calc.exitCode(), ExitCode);
     }
 
+    // A holiday file that cannot be used stops the run with the usage status,
+    // but its message is about the file: no usage summary follows it, as one
+    // follows a command line that cannot be read.
+    void holidayFileMessageStandsAlone() {
+        const QString Missing = QStringLiteral(MORVANE_CLI_DATA "/missing.txt");
+        QProcess Calc;
+        Calc.start(QStringLiteral(MORVANE_CALC),
+                   {QStringLiteral("diff"), QStringLiteral("2026-01-01"),
+                    QStringLiteral("2026-02-01"), QStringLiteral("--holidays"), Missing});
+        QVERIFY(Calc.waitForFinished(10000));
+        QCOMPARE(Calc.readAllStandardError(), "morvane-calc: cannot read the holiday file '" +
+                                                  Missing.toUtf8() + "': " + std::strerror(ENOENT) +
+                                                  "\n");
+        QCOMPARE(Calc.exitCode(), 2);
+    }
+
     // --help in English and in every language the catalogs hold: no line
     // wider than a terminal's 80 columns, a Chinese or Japanese character
     // taking two.
