@@ -19,6 +19,7 @@ constexpr std::int64_t kInt64Min = std::numeric_limits<std::int64_t>::min();
 
 using morvane::date_internal::RaiseEncodeError;
 using morvane::date_internal::SplitValue;
+using morvane::date_internal::ToCount;
 using morvane::date_internal::TParts;
 
 // A long double day value as a TDateTime. Values beyond the double range
@@ -44,18 +45,6 @@ inline std::int64_t WholeDaysBetween(TDateTime Early, TDateTime Late) {
         return A > B ? kInt64Max : kInt64Min;
     }
     return A - B;
-}
-
-// A count as a 32-bit integer, saturated at the 32-bit limits rather than
-// wrapped (a wrapped count could even change its sign).
-std::int32_t ToCount(std::int64_t N) {
-    if (N > std::numeric_limits<std::int32_t>::max()) {
-        return std::numeric_limits<std::int32_t>::max();
-    }
-    if (N < std::numeric_limits<std::int32_t>::min()) {
-        return std::numeric_limits<std::int32_t>::min();
-    }
-    return static_cast<std::int32_t>(N);
 }
 
 // Days to move from a day of weekday G (1 = Sunday ... 7 = Saturday) to the

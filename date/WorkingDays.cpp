@@ -9,6 +9,7 @@ namespace {
 
 using morvane::date_internal::DayNumberOf;
 using morvane::date_internal::SplitValue;
+using morvane::date_internal::ToCount;
 
 // Day numbers and amounts are held within these bounds, where every sum and
 // product below stays exact in 64 bits; days that far out are beyond any
@@ -19,19 +20,15 @@ std::int64_t Bounded(std::int64_t X) {
     return std::clamp(X, -kFarDay, kFarDay);
 }
 
-// Floored division by 7, for days before day 0 as well.
-std::int64_t WeekOf(std::int64_t X) {
-    return X >= 0 ? X / 7 : -((-X + 6) / 7);
+// A / B rounded down (B > 0), for days and ordinals before 0 as well.
+std::int64_t FloorDiv(std::int64_t A, std::int64_t B) {
+    return A >= 0 ? A / B : -((B - 1 - A) / B);
 }
 
 // The weekday (1 = Sunday ... 7 = Saturday) of the day at position R
 // (0 to 6) of a week that starts on a Saturday, as day 0 does.
 constexpr int WeekdayAtPosition(int R) {
     return (R + 6) % 7 + 1;
-}
-
-std::int32_t ToCount(std::int64_t N) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(N, INT32_MIN, INT32_MAX));
 }
 
 } // namespace
@@ -88,18 +85,13 @@ std::int64_t TWorkingCalendar::HolidaysUpTo(std::int64_t Day) const {
 }
 
 std::int64_t TWorkingCalendar::Ordinal(std::int64_t X) const {
-    const std::int64_t W = WeekOf(X);
+    const std::int64_t W = FloorDiv(X, 7);
     return FPerWeek * W + FUpTo[static_cast<std::size_t>(X - 7 * W)];
 }
 
 std::int64_t TWorkingCalendar::DayOfOrdinal(std::int64_t O) const {
-    const std::int64_t W = O - 1 >= 0 ? (O - 1) / FPerWeek : -((FPerWeek - O) / FPerWeek);
+    const std::int64_t W = FloorDiv(O - 1, FPerWeek);
     return 7 * W + FPosition[static_cast<std::size_t>(O - 1 - FPerWeek * W)];
-}
-
-bool TWorkingCalendar::IsWorkingDay(std::int64_t Day) const {
-    return !FWeekend.Has(WeekdayOf(static_cast<TDateTime>(Bounded(Day)))) &&
-           !std::binary_search(FHolidays.begin(), FHolidays.end(), Day);
 }
 
 std::int64_t TWorkingCalendar::Between(std::int64_t Start, std::int64_t End) const {

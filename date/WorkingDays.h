@@ -65,8 +65,8 @@ public:
     // The holidays kept: sorted, each once, none at the weekend.
     const std::vector<std::int32_t>& Holidays() const { return FHolidays; }
 
-    // True when day number Day is neither at the weekend nor a holiday.
-    bool IsWorkingDay(std::int64_t Day) const;
+    // The days of a week that are not at the weekend, 1 to 7.
+    int WorkingDaysPerWeek() const { return FPerWeek; }
 
     // The working days from day Start to day End (see the notes above),
     // exact in 64 bits for every pair of day numbers below 2^60 in size.

@@ -1,7 +1,6 @@
 #include "HolidayCalendar.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 
 namespace {
@@ -74,8 +73,7 @@ TDateTime THolidayCalendar::AddWidening(TDateTime Date, long double Amount) {
     // so this ends, at the latest when the cover holds every year (or a
     // value that is no date, NaN, widens it no more).
     const long double N = std::trunc(std::clamp<long double>(Amount, -kFarDay, kFarDay));
-    const int PerWeek = 7 - std::popcount(static_cast<unsigned>(FWeekend.Bits & 0x7F));
-    const double Reach = static_cast<double>(N * 7 / PerWeek);
+    const double Reach = static_cast<double>(N * 7 / FCalendar.WorkingDaysPerWeek());
     const double Start = DayFloor(Date);
     Widen(Start, DayFloor(Start + Reach));
     for (;;) {

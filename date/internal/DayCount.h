@@ -102,6 +102,18 @@ inline char* WriteFourDigits(char* Out, std::uint32_t N) {
     return Out + 4;
 }
 
+// A count as a 32-bit integer, saturated at the 32-bit limits rather than
+// wrapped (a wrapped count could even change its sign).
+inline std::int32_t ToCount(std::int64_t N) {
+    if (N > INT32_MAX) {
+        return INT32_MAX;
+    }
+    if (N < INT32_MIN) {
+        return INT32_MIN;
+    }
+    return static_cast<std::int32_t>(N);
+}
+
 // A value split into its integer part, taken towards zero, and the rest.
 struct TParts {
     std::int64_t Whole;   // saturated at the 64-bit limits; 0 for NaN
