@@ -280,21 +280,10 @@ const std::array<std::string, kDiffItemCount>& TResultStyle::Labels() const {
 }
 
 std::optional<TDateTime> ParseIsoDate(std::string_view Text) {
-    if (Text.size() == 10 && Text[4] == '-' && Text[7] == '-') {
-        // Each character's distance from '0'; a character that is no digit
-        // gives a distance above 9.
-        const auto D = [&](std::size_t I) { return static_cast<unsigned char>(Text[I] - '0'); };
-        if (D(0) < 10 && D(1) < 10 && D(2) < 10 && D(3) < 10 && D(5) < 10 && D(6) < 10 &&
-            D(8) < 10 && D(9) < 10) {
-            const int Year = ((D(0) * 10 + D(1)) * 10 + D(2)) * 10 + D(3);
-            const int Month = D(5) * 10 + D(6);
-            const int Day = D(8) * 10 + D(9);
-            if (Year >= 1 && Month >= 1 && Month <= 12 && Day >= 1 &&
-                Day <= MonthLength(Year, Month))
-                return MakeDate(Year, Month, Day);
-        }
-    }
-    return std::nullopt;
+    const std::optional<TDateParts> P = ReadIsoDate(Text);
+    if (!P || P->Year < 1)
+        return std::nullopt;
+    return MakeDate(P->Year, P->Month, P->Day);
 }
 
 TProblem InvalidDate(std::string_view Text) {

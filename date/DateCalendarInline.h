@@ -129,3 +129,24 @@ inline char* TDateTable::Write(char* Out, TDateTime D, const TDateParts& Parts) 
     }
     return Write(Out, D, Parts, Iso);
 }
+
+inline std::optional<TDateParts> ReadIsoDate(std::string_view Text) {
+    if (Text.size() != 10 || Text[4] != '-' || Text[7] != '-') {
+        return std::nullopt;
+    }
+    // Each character's distance from '0'; a character that is no digit gives
+    // a distance above 9.
+    const auto D = [&](std::size_t I) { return static_cast<unsigned char>(Text[I] - '0'); };
+    if (D(0) > 9 || D(1) > 9 || D(2) > 9 || D(3) > 9 || D(5) > 9 || D(6) > 9 || D(8) > 9 ||
+        D(9) > 9) {
+        return std::nullopt;
+    }
+    const int Year = ((D(0) * 10 + D(1)) * 10 + D(2)) * 10 + D(3);
+    const int Month = D(5) * 10 + D(6);
+    const int Day = D(8) * 10 + D(9);
+    // MonthLength is 0 for a month that is none.
+    if (Day < 1 || Day > MonthLength(Year, Month)) {
+        return std::nullopt;
+    }
+    return TDateParts{Year, Month, Day};
+}

@@ -181,6 +181,13 @@ TIsoWeek IsoWeekOf(TDateTime D);
 // the end. P is a date of the years 1 to 9999, as SplitDate gives it.
 char* WriteIsoDate(char* Out, const TDateParts& P);
 
+// Reads Text written as WriteIsoDate writes a date: YYYY-MM-DD, with digits
+// in their places. Gives the year (0 to 9999), month and day when that day
+// exists in the proleptic Gregorian calendar (year 0 included, so that a
+// caller can tell a year before 1 from text that is no date), and nothing
+// for anything else. Never raises.
+inline std::optional<TDateParts> ReadIsoDate(std::string_view Text);
+
 // True when Year is divisible by 4 and either not by 100 or by 400.
 inline bool YearIsLeap(std::int64_t Year);
 

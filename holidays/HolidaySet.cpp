@@ -85,22 +85,12 @@ std::int32_t ListDate(std::string_view Text, const std::string& Name, int Line,
     const auto Fail = [&](THolidayProblem Problem) {
         return THolidayFileError(Name, Line, Problem, std::string(Entry));
     };
-    if (Text.size() != 10 || Text[4] != '-' || Text[7] != '-')
+    const std::optional<TDateParts> P = ReadIsoDate(Text);
+    if (!P)
         throw Fail(hpBadDate);
-    int Year = 0, Month = 0, Day = 0;
-    for (std::size_t I = 0; I < 10; ++I) {
-        if (I == 4 || I == 7)
-            continue;
-        if (Text[I] < '0' || Text[I] > '9')
-            throw Fail(hpBadDate);
-        int& Part = I < 4 ? Year : I < 7 ? Month : Day;
-        Part = Part * 10 + (Text[I] - '0');
-    }
-    if (Day < 1 || Day > MonthLength(Year, Month))
-        throw Fail(hpBadDate);
-    if (Year < kFirstYear)
+    if (P->Year < kFirstYear)
         throw Fail(hpOutOfYears);
-    return static_cast<std::int32_t>(MakeDate(Year, Month, Day));
+    return static_cast<std::int32_t>(MakeDate(P->Year, P->Month, P->Day));
 }
 
 std::string ReadWhole(const std::string& Path) {
