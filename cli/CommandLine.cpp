@@ -82,6 +82,16 @@ void TCommandLine::CheckOptionsGoWith(TCommand Form) const {
                 throw TUsageError(kGroupMessages[Given.first->Group - 1]);
 }
 
+std::vector<std::string_view> ListItems(std::string_view Value) {
+    std::vector<std::string_view> Items;
+    for (std::size_t Pos = 0; Pos <= Value.size();) {
+        const std::size_t Comma = std::min(Value.find(',', Pos), Value.size());
+        Items.push_back(Value.substr(Pos, Comma - Pos));
+        Pos = Comma + 1;
+    }
+    return Items;
+}
+
 TCommands FormsOf(const std::vector<std::string_view>& Words, bool OperandsComplete) {
     if (Words.empty())
         return 0;

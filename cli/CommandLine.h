@@ -47,6 +47,10 @@ private:
     std::vector<std::string_view> FWords;
 };
 
+// The items of the value of an option that takes a list (TValueKind::List):
+// the texts between its commas, empty ones included ("a,,b" has three).
+std::vector<std::string_view> ListItems(std::string_view Value);
+
 // The forms that Words (a command word and the operands after it) can be
 // the start of: one form; none when the first word is no command; or, for
 // "add" alone, cmAdd | cmAddBatch unless OperandsComplete says that no

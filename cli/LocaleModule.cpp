@@ -9,6 +9,7 @@
 #include "PhraseText.h"
 #include "StringList.h"
 #include "Translations.h"
+#include "WorkingDays.h"
 
 #include <QByteArray>
 #include <QLocale>
@@ -101,16 +102,16 @@ TModuleText ErrorTextEntry(int Error, const char* Text, int Position) {
 }
 
 int WeekendDaysEntry() {
-    // The toolkit knows each locale's working days (Monday 1 to Sunday 7);
+    // The toolkit knows each locale's working days, by their ISO numbers;
     // the weekend is the rest.
-    int Weekend = 0x7F;
+    TWeekdaySet Weekend{0x7F};
     try {
         for (const Qt::DayOfWeek Day : QLocale::system().weekdays())
-            Weekend &= ~(1 << (Day % 7)); // Sunday (7) is bit 0, Monday bit 1
+            Weekend = Weekend.Without(WeekdayOfIso(Day));
     } catch (...) {
-        return (1 << 0) | (1 << 6);
+        return kSaturdaySunday.Bits;
     }
-    return Weekend;
+    return Weekend.Bits;
 }
 
 const TLocaleModule kModule = {kLocaleModuleVersion, LoadTranslationsEntry, TranslateEntry,

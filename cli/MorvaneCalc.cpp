@@ -51,9 +51,7 @@ void PrintVersion(TOutput& Output) {
 // an unknown name and one given twice.
 std::vector<TDiffItem> ItemsOf(std::string_view List) {
     std::vector<TDiffItem> Items;
-    for (std::size_t Pos = 0; Pos <= List.size();) {
-        const std::size_t Comma = std::min(List.find(',', Pos), List.size());
-        const std::string_view Name = List.substr(Pos, Comma - Pos);
+    for (const std::string_view Name : ListItems(List)) {
         std::size_t Item = 0;
         while (Item < kDiffItemCount && Name != DiffItemName(static_cast<TDiffItem>(Item)))
             ++Item;
@@ -62,7 +60,6 @@ std::vector<TDiffItem> ItemsOf(std::string_view List) {
         if (std::find(Items.begin(), Items.end(), Item) != Items.end())
             throw TUsageError(kRepeatedUnit, Name);
         Items.push_back(static_cast<TDiffItem>(Item));
-        Pos = Comma + 1;
     }
     return Items;
 }

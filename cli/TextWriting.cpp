@@ -118,9 +118,9 @@ void AppendJsonString(TTextBuffer& Out, std::string_view Text) {
     Out += '"';
 }
 
-std::string ShownText(std::string_view Text) {
+std::string ShownText(std::string_view Text, std::size_t Limit) {
     std::string Out;
-    if (AppendEscaped(Out, Text, TTextEncoding::Utf8, kShownLimit) < Text.size())
+    if (AppendEscaped(Out, Text, TTextEncoding::Utf8, Limit) < Text.size())
         Out += "...";
     return Out;
 }

@@ -74,10 +74,12 @@ void AppendInt(TTextBuffer& Out, std::int64_t N, int Width = 1);
 void AppendJsonString(TTextBuffer& Out, std::string_view Text);
 
 // Returns Text as a message quotes it, escaped as AppendEscaped
-// (TextRules.h) escapes it: a text whose escaped form grows beyond
-// kShownLimit bytes is cut there, between two characters, and ends in "...".
+// (TextRules.h) escapes it: a text whose escaped form grows beyond Limit
+// bytes (kShownLimit: what was typed) is cut there, between two characters,
+// and ends in "..."; a file's name is shown whole (std::string::npos), as
+// the reader needs it to find the file.
 inline constexpr std::size_t kShownLimit = 32;
-std::string ShownText(std::string_view Text);
+std::string ShownText(std::string_view Text, std::size_t Limit = kShownLimit);
 
 // WriteInt of any other number: kept out of line, so that the short one
 // stays short.

@@ -2,21 +2,21 @@
 
 #include "Messages.h"
 #include "OwnExecutable.h"
-#include "TextRules.h"
 #include "TextWriting.h"
 #include "UsageError.h"
 #include "UserLocale.h"
 
 #include <algorithm>
-#include <array>
 
 namespace {
 
-// The English names, Sunday first as WeekdayOf counts.
-constexpr std::array<std::string_view, 7> kLongNames = {
-    "sunday", "monday", "tuesday", "wednesday", "thursday", "friday", "saturday"};
-constexpr std::array<std::string_view, 7> kShortNames = {"sun", "mon", "tue", "wed",
-                                                         "thu", "fri", "sat"};
+// The English names, Sunday first as WeekdayOf counts: the date core's
+// fallbacks, which the user's locale's names replace in DateFormatSettings.
+// Made at the first call, not at every start of the program.
+const TDateFormatSettings& English() {
+    static const TDateFormatSettings Names;
+    return Names;
+}
 
 // Name as it is compared: Latin capitals made small, a final full stop
 // dropped ("Sa." and "sa" are one name).
@@ -30,11 +30,11 @@ std::string Folded(std::string_view Name) {
     return Out;
 }
 
-// The weekday (1 = Sunday ... 7 = Saturday) that Name names among Long and
-// Short (Sunday first), or 0.
-template <class L> int FindIn(const std::string& Name, const L& Long, const L& Short) {
+// The weekday (1 = Sunday ... 7 = Saturday) that Name names among the day
+// names of Names, long or short, or 0.
+int FindIn(const std::string& Name, const TDateFormatSettings& Names) {
     for (std::size_t I = 0; I < 7; ++I)
-        if (Name == Folded(Long[I]) || Name == Folded(Short[I]))
+        if (Name == Folded(Names.LongDayNames[I]) || Name == Folded(Names.ShortDayNames[I]))
             return static_cast<int>(I) + 1;
     return 0;
 }
@@ -44,28 +44,19 @@ template <class L> int FindIn(const std::string& Name, const L& Long, const L& S
 // of the others.
 int WeekdayNamed(std::string_view Item) {
     if (Item.size() == 1 && Item[0] >= '1' && Item[0] <= '7')
-        return (Item[0] - '0') % 7 + 1; // ISO 7 (Sunday) is 1
+        return WeekdayOfIso(Item[0] - '0');
     const std::string Name = Folded(Item);
     if (Name.empty())
         return 0;
-    if (const int Day = FindIn(Name, kLongNames, kShortNames))
+    if (const int Day = FindIn(Name, English()))
         return Day;
     LoadUserDateNames();
-    const TDateFormatSettings& S = DateFormatSettings();
-    return FindIn(Name, S.LongDayNames, S.ShortDayNames);
-}
-
-// A file's name as a message shows it: escaped like every text quoted
-// there, but whole, as a reader needs it to find the file.
-std::string ShownName(std::string_view Name) {
-    std::string Out;
-    AppendEscaped(Out, Name);
-    return Out;
+    return FindIn(Name, DateFormatSettings());
 }
 
 // The message of a holiday file's problem, and what fills it in.
 TFileUsageError FileError(const THolidayFileError& E, const std::string& ModulePath) {
-    const std::string File = ShownName(E.File());
+    const std::string File = ShownText(E.File(), std::string::npos);
     const std::string Line = std::to_string(E.Line());
     const std::string Text = ShownText(E.Text());
     switch (E.Problem()) {
@@ -84,7 +75,8 @@ TFileUsageError FileError(const THolidayFileError& E, const std::string& ModuleP
     case hpNoIcalModule:
         break;
     }
-    return TFileUsageError(kCalendarModuleMissing, {File, ShownName(ModulePath)});
+    return TFileUsageError(kCalendarModuleMissing,
+                           {File, ShownText(ModulePath, std::string::npos)});
 }
 
 } // namespace
@@ -108,10 +100,7 @@ std::optional<THolidayCalendar> WorkingDaysOf(const TCommandLine& Line) {
 
 TWeekdaySet WeekendOf(std::string_view List) {
     TWeekdaySet Weekend;
-    for (std::size_t Pos = 0; Pos <= List.size();) {
-        const std::size_t Comma = std::min(List.find(',', Pos), List.size());
-        const std::string_view Item = List.substr(Pos, Comma - Pos);
-        Pos = Comma + 1;
+    for (const std::string_view Item : ListItems(List)) {
         if (Item == "none") // no day of its own: "none" alone is a week without a weekend
             continue;
         if (Item == "locale") {
@@ -132,8 +121,8 @@ TWeekdaySet WeekendOf(std::string_view List) {
 
 std::vector<std::string> WeekendNames() {
     std::vector<std::string> Names;
-    for (std::size_t I = 1; I <= 7; ++I)
-        Names.emplace_back(kShortNames[I % 7]);
+    for (std::size_t I = 1; I <= 7; ++I) // Monday first
+        Names.push_back(Folded(English().ShortDayNames[I % 7]));
     Names.emplace_back("locale");
     Names.emplace_back("none");
     if (InUserLanguage()) {
@@ -141,7 +130,7 @@ std::vector<std::string> WeekendNames() {
         const TDateFormatSettings& S = DateFormatSettings();
         for (std::size_t I = 1; I <= 7; ++I) {
             const std::string& Name = S.ShortDayNames[I % 7];
-            if (!Name.empty() && Folded(Name) != kShortNames[I % 7] &&
+            if (!Name.empty() && Folded(Name) != Folded(English().ShortDayNames[I % 7]) &&
                 Name.find(',') == std::string::npos)
                 Names.push_back(Name);
         }

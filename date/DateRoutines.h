@@ -160,6 +160,12 @@ inline int WeekdayOf(TDateTime D);
 // for every day number. Never raises.
 inline int IsoWeekdayOf(TDateTime D);
 
+// Returns the WeekdayOf number (1 Sunday ... 7 Saturday) of the ISO weekday
+// IsoWeekday (1 Monday ... 7 Sunday).
+constexpr int WeekdayOfIso(int IsoWeekday) {
+    return IsoWeekday % 7 + 1;
+}
+
 // Returns 1 to 366: the day of the year of P, a date of the years 1 to 9999
 // as SplitDate gives it (1 for 1 January). Never raises.
 inline int DayOfYear(const TDateParts& P);
