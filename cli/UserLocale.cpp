@@ -14,7 +14,7 @@
 
 namespace {
 
-const TLocaleModule* LoadModule() {
+const TLocaleModule* LoadLocaleModule() {
     const std::string Path = BesideOwnExecutable(MORVANE_LOCALE_MODULE);
     if (Path.empty())
         return nullptr;
@@ -22,18 +22,14 @@ const TLocaleModule* LoadModule() {
     // ends. Its calls into the C++ library are bound as they are first made,
     // as the toolkit loads its own plugins: binding all of them at once took
     // about a quarter of the whole load.
-    void* const Handle = ::dlopen(Path.c_str(), RTLD_LAZY | RTLD_LOCAL);
-    if (!Handle)
-        return nullptr;
-    using TEntry = const TLocaleModule* (*)();
-    const auto Entry = reinterpret_cast<TEntry>(::dlsym(Handle, kLocaleModuleSymbol));
-    const TLocaleModule* Module = Entry ? Entry() : nullptr;
-    return Module && Module->Version == kLocaleModuleVersion ? Module : nullptr;
+    std::string Why; // without the module, the texts are English: no message
+    return LoadModule<TLocaleModule>(Path, kLocaleModuleSymbol, kLocaleModuleVersion,
+                                     RTLD_LAZY | RTLD_LOCAL, Why);
 }
 
 // The module, loaded at the first call; nullptr where it is missing.
 const TLocaleModule* Module() {
-    static const TLocaleModule* const Loaded = LoadModule();
+    static const TLocaleModule* const Loaded = LoadLocaleModule();
     return Loaded;
 }
 

@@ -7,6 +7,8 @@
 #ifdef __unix__
 #include <climits>
 #include <cstdlib>
+
+#include <dlfcn.h>
 #endif
 
 std::string OwnExecutableFile() {
@@ -34,5 +36,24 @@ std::string BesideOwnExecutable(const std::string& Relative) {
 #else
     (void)Relative;
     return {};
+#endif
+}
+
+void* ModuleSymbol(const std::string& Path, const char* Symbol, int Flags, std::string& Why) {
+#ifdef __unix__
+    void* const Handle = ::dlopen(Path.c_str(), Flags);
+    if (!Handle) {
+        const char* const Error = ::dlerror();
+        Why = Error ? Error : Path;
+        return nullptr;
+    }
+    void* const Address = ::dlsym(Handle, Symbol);
+    if (!Address)
+        Why = Path + ": no " + Symbol;
+    return Address;
+#else
+    (void)Path, (void)Symbol, (void)Flags;
+    Why = "no shared objects here";
+    return nullptr;
 #endif
 }

@@ -1,6 +1,7 @@
 #include "HolidaySet.h"
 
 #include "DateRoutines.h"
+#include "OwnExecutable.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -121,24 +122,14 @@ std::string ReadWhole(const std::string& Path) {
 
 // The module at Path, loaded once and never unloaded; nullptr with Why
 // filled in when it is missing or of another build.
-const TIcalModule* LoadModule(const std::string& Path, std::string& Why) {
+const TIcalModule* LoadIcalModule(const std::string& Path, std::string& Why) {
     static std::map<std::string, const TIcalModule*> Loaded;
-    if (const auto It = Loaded.find(Path); It != Loaded.end() && It->second)
+    if (const auto It = Loaded.find(Path); It != Loaded.end())
         return It->second;
-    void* const Handle = ::dlopen(Path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!Handle) {
-        const char* Error = ::dlerror();
-        Why = Error ? Error : Path;
-        return nullptr;
-    }
-    using TEntry = const TIcalModule* (*)();
-    const auto Entry = reinterpret_cast<TEntry>(::dlsym(Handle, kIcalModuleSymbol));
-    const TIcalModule* Module = Entry ? Entry() : nullptr;
-    if (!Module || Module->Version != kIcalModuleVersion) {
-        Why = Path + ": not an iCalendar module of this build";
-        return nullptr;
-    }
-    Loaded[Path] = Module;
+    const TIcalModule* const Module = LoadModule<TIcalModule>(
+        Path, kIcalModuleSymbol, kIcalModuleVersion, RTLD_NOW | RTLD_LOCAL, Why);
+    if (Module)
+        Loaded[Path] = Module;
     return Module;
 }
 
@@ -203,7 +194,7 @@ void THolidaySet::AddList(std::string_view Text, const std::string& Name) {
 void THolidaySet::AddCalendar(std::string_view Text, const std::string& Name) {
     if (!FModule) {
         std::string Why;
-        FModule = FModulePath.empty() ? nullptr : LoadModule(FModulePath, Why);
+        FModule = FModulePath.empty() ? nullptr : LoadIcalModule(FModulePath, Why);
         if (!FModule)
             throw THolidayFileError(Name, 0, hpNoIcalModule, FModulePath.empty() ? "" : Why);
     }
